@@ -1,0 +1,11 @@
+# Applies TENVIRA_SANITIZE to every target of the build.
+if(TENVIRA_SANITIZE)
+  set(_san_flags "")
+  foreach(s ${TENVIRA_SANITIZE})
+    list(APPEND _san_flags "-fsanitize=${s}")
+  endforeach()
+  list(APPEND _san_flags -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_compile_options(${_san_flags})
+  add_link_options(${_san_flags})
+  message(STATUS "Tenvira: sanitizers ${TENVIRA_SANITIZE}")
+endif()
