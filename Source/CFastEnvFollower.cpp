@@ -1,0 +1,65 @@
+#include "CFastEnvFollower.hpp"
+
+#include "DspAssert.hpp"
+
+#include <cmath>
+
+namespace
+{
+const char* const FILE_NAME = "Source/CFastEnvFollower";
+const double FALLBACK_RATE = 44100.0;
+const double FALLBACK_MS = 1.0;
+} // namespace
+
+CEnvelopeDetector::CEnvelopeDetector(double ms, double rate) : sampleRate(rate), timeConstant(ms)
+{
+    setCoef();
+}
+
+void CEnvelopeDetector::setCoef()
+{
+    coefficient.store(std::exp(-1000.0 / (timeConstant.load() * sampleRate.load())));
+}
+
+CFastEnvelopeDetector::CFastEnvelopeDetector(double ms, double sampleRate)
+{
+    if (!DSP_REQUIRE(FILE_NAME, sampleRate > 0.0))
+        sampleRate = FALLBACK_RATE;
+    if (!DSP_REQUIRE(FILE_NAME, ms > 0.0))
+        ms = FALLBACK_MS;
+    mDetector.sampleRate.store(sampleRate);
+    mDetector.timeConstant.store(ms);
+    setCoef();
+}
+
+void CFastEnvelopeDetector::setTimeConstant(double ms)
+{
+    if (!DSP_REQUIRE(FILE_NAME, ms > 0.0))
+        return;
+    mDetector.timeConstant.store(ms);
+    setCoef();
+}
+
+void CFastEnvelopeDetector::setSampleRate(double sampleRate)
+{
+    if (!DSP_REQUIRE(FILE_NAME, sampleRate > 0.0))
+        return;
+    mDetector.sampleRate.store(sampleRate);
+    setCoef();
+}
+
+void CFastEnvelopeDetector::setCoef()
+{
+    mDetector.setCoef();
+}
+
+CAttRelEnvelopeDetector::CAttRelEnvelopeDetector() : mAttack(1.0, 44100.0), mRelease(1.0, 44100.0) {}
+
+void CAttRelEnvelopeDetector::setSampleRate(double sampleRate)
+{
+    mAttack.setSampleRate(sampleRate); // records and rejects a rate not above zero
+    if (!(sampleRate > 0.0))
+        return;
+    mRelease.sampleRate.store(sampleRate);
+    mRelease.setCoef();
+}

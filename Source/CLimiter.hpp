@@ -1,0 +1,67 @@
+#pragma once
+
+#include "CFastEnvFollower.hpp"
+#include "DspRelaxed.hpp"
+
+#include <cstdint>
+#include <memory>
+
+// Stereo look-ahead peak limiter. The signal is delayed by the look-ahead in
+// one ring per channel while the detector sees the undelayed input, holds its
+// peak for the look-ahead, smooths it and scales the delayed signal by
+// threshold / envelope. processBlank gives the same delay without gain.
+class CLimiter final
+{
+public:
+    static constexpr std::int32_t BUFFER_SIZE = 1024;
+
+    CLimiter();
+    CLimiter(const CLimiter& other);
+    // Copies every setting, the state and the ring contents into this
+    // limiter's own rings.
+    CLimiter& operator=(const CLimiter& other);
+    ~CLimiter() = default;
+
+    virtual void setThresh(double dB);
+    virtual double getThresh() const;
+    virtual std::int32_t getLatency() const;
+    virtual double getAttack() const;
+    virtual double getRelease() const;
+
+    // Sets the attack time and the look-ahead (ms at the current rate).
+    // A look-ahead that would reach the ring length is clamped to
+    // BUFFER_SIZE - 1. Writes "Peak is N" to stderr: resume path only.
+    void setAttack(double ms);
+    void setRelease(double ms);
+    // Resume path only (recomputes the look-ahead and prints).
+    void setSamplerate(double sampleRate);
+
+    // Resume path only: allocates new, silent rings and restarts the detector
+    // at the threshold.
+    void reset();
+    void zeroBuffers();
+
+    void process(double& left, double& right);
+    void processBlank(double& left, double& right);
+
+    double getEnvelope() const { return mEnvelope; }
+    double getHeldPeak() const { return mHeldPeak; }
+    const double* getLeftRing() const { return mLeftRing.get(); }
+    const double* getRightRing() const { return mRightRing.get(); }
+
+private:
+    void delay(double& left, double& right, double gain);
+
+    CFastEnvelopeDetector mAttack;
+    CFastEnvelopeDetector mRelease;
+    TRelaxed<double> mThreshold{0.0};
+    TRelaxed<double> mThresholdLinear{1.0};
+    std::int32_t mLookAhead = 0;
+    std::int32_t mHoldCounter = 0;
+    double mHeldPeak = 1.0;
+    double mEnvelope = 1.0;
+    std::int32_t mIndexMask = BUFFER_SIZE - 1;
+    std::int32_t mWriteIndex = 0;
+    std::unique_ptr<double[]> mLeftRing;
+    std::unique_ptr<double[]> mRightRing;
+};
