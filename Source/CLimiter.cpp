@@ -85,11 +85,11 @@ void CLimiter::setAttack(double ms)
         return;
     // Compared as a double first: the conversion to an integer is only
     // defined once the value is known to be in range.
-    const double span = ms * 0.001 * mAttack.getSampleRate();
-    std::int32_t samp = BUFFER_SIZE - 1;
-    if (DSP_REQUIRE(FILE_NAME, span < BUFFER_SIZE))
-        samp = static_cast<std::int32_t>(span);
-    mLookAhead = samp;
+    const double samp = ms * 0.001 * mAttack.getSampleRate();
+    if (DSP_REQUIRE(FILE_NAME, samp < BUFFER_SIZE))
+        mLookAhead = static_cast<std::int32_t>(samp);
+    else
+        mLookAhead = BUFFER_SIZE - 1;
     std::fprintf(stderr, "Peak is %d\n", static_cast<int>(mLookAhead));
     mAttack.setTimeConstant(ms);
 }

@@ -1,0 +1,3 @@
+#include "model/PlainModel.hpp"
+
+#include <gtest/gtest.h>
