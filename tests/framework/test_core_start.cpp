@@ -1,0 +1,82 @@
+#include "basics/CClass.hpp"
+#include "host/CApplication.hpp"
+#include "host/CFPUInformation.hpp"
+#include "host/CvnCore.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <unistd.h>
+
+using Corvane::CvnCore;
+using Corvane::Host::CApplication;
+
+namespace {
+
+std::string executableFolder()
+{
+    char self[4096] = {};
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof(self) - 1);
+    const std::string path(self, length > 0 ? static_cast<size_t>(length) : 0);
+    return path.substr(0, path.rfind('/'));
+}
+
+void startTenvira()
+{
+    CvnCore::start("Tolvek Orvasse Audio", "Tenvira", "Vst Audio Compressor", "1.0.0", "com.TOA.Tenvira", "(c)",
+                   nullptr);
+}
+
+} // namespace
+
+TEST(CoreStart, RecordsIdentityAndInstallPath)
+{
+    startTenvira();
+    EXPECT_STREQ(CApplication::getApplicationDeveloper().getString(), "Tolvek Orvasse Audio");
+    EXPECT_STREQ(CApplication::getApplicationName().getString(), "Tenvira");
+    EXPECT_STREQ(CApplication::getApplicationDescription().getString(), "Vst Audio Compressor");
+    EXPECT_STREQ(CApplication::getApplicationVersion().getString(), "1.0.0");
+    EXPECT_STREQ(CApplication::getApplicationModuleHandle().getString(), "com.TOA.Tenvira");
+    EXPECT_STREQ(CApplication::getApplicationRegistry().getString(), "com.TOA.Tenvira");
+    EXPECT_STREQ(CApplication::getApplicationCopyrightInformation().getString(), "(c)");
+    EXPECT_EQ(std::string(CApplication::getApplicationInstallPath().getString()), executableFolder());
+#if defined(__x86_64__)
+    EXPECT_TRUE(Corvane::Host::CFPUInformation::hasSSE2());
+#endif
+    CApplication::uninitialise();
+}
+
+// Stopping destroys the process-wide class manager, so it runs in a child process.
+TEST(CoreStartDeathTest, StopReleasesTheRecordsAndWritesTheReportOnlyWhenAsked)
+{
+    const std::string report = ::testing::TempDir() + "corvane_core_" + std::to_string(getpid()) + ".report";
+    EXPECT_EXIT(
+        {
+            startTenvira();
+            CvnCore::stop(report.c_str());
+            std::ifstream in(report);
+            std::string firstLine;
+            std::getline(in, firstLine);
+            const bool reportWritten = firstLine.compare(0, 2, "+-") == 0;
+            const bool released = std::strcmp(CApplication::getApplicationName().getString(), " ") == 0 &&
+                                  std::strcmp(CApplication::getApplicationInstallPath().getString(), " ") == 0;
+            const bool managerGone = Corvane::Basics::CClass::CCLASSCLASS_MANAGER == nullptr;
+            std::exit(reportWritten && released && managerGone ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    std::remove(report.c_str());
+
+    EXPECT_EXIT(
+        {
+            startTenvira();
+            CvnCore::stop(nullptr);
+            std::exit(Corvane::Basics::CClass::CCLASSCLASS_MANAGER == nullptr ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}

@@ -1,0 +1,86 @@
+#include "exceptions/CException.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <stdexcept>
+
+using Corvane::Basics::CString;
+using Corvane::Exceptions::CException;
+
+namespace {
+
+void raise(const char* reason)
+{
+    throw CException(CString(reason), CString("CControl::setControlRoot(IControlRoot *)"), true);
+}
+
+} // namespace
+
+TEST(Exceptions, CopiesAreIndependentValues)
+{
+    const CException original(CString("Control root is null"), CString("initialise"), true);
+    CException copy(original);
+    EXPECT_STREQ(copy.getErrorReason().getString(), "Control root is null");
+    EXPECT_STREQ(copy.getFunctionName().getString(), "initialise");
+    EXPECT_TRUE(copy.errorIsSerious());
+    EXPECT_EQ(copy.getReferenceCount(), 0);
+
+    CException other(CString("Context is NULL"), CString("other"), false);
+    copy = other;
+    EXPECT_STREQ(copy.getErrorReason().getString(), "Context is NULL");
+    EXPECT_STREQ(copy.getFunctionName().getString(), "other");
+    EXPECT_FALSE(copy.errorIsSerious());
+    // The source is not disturbed by the copy, nor by changes to the copy afterwards.
+    other = original;
+    EXPECT_STREQ(copy.getErrorReason().getString(), "Context is NULL");
+    EXPECT_STREQ(original.getErrorReason().getString(), "Control root is null");
+    copy = copy;
+    EXPECT_STREQ(copy.getFunctionName().getString(), "other");
+}
+
+TEST(Exceptions, ThrownAndCaughtByValue)
+{
+    const long liveBefore = CException::CCLASS_THE_CLASS.getInstanceCount();
+    try
+    {
+        raise("Failed to get bundle from identifier");
+        FAIL() << "no exception";
+    }
+    catch (const CException& caught)
+    {
+        EXPECT_STREQ(caught.getErrorReason().getString(), "Failed to get bundle from identifier");
+        EXPECT_STREQ(caught.getFunctionName().getString(), "CControl::setControlRoot(IControlRoot *)");
+        EXPECT_TRUE(caught.errorIsSerious());
+        EXPECT_STREQ(caught.getObjectClass().getClassName(), "CException");
+    }
+    // Every copy made while throwing and catching was destroyed again.
+    EXPECT_EQ(CException::CCLASS_THE_CLASS.getInstanceCount(), liveBefore);
+
+    // A framework exception is not mistaken for a standard one.
+    bool caughtAsStandard = false;
+    try
+    {
+        raise("x");
+    }
+    catch (const std::exception&)
+    {
+        caughtAsStandard = true;
+    }
+    catch (const CException&)
+    {
+    }
+    EXPECT_FALSE(caughtAsStandard);
+}
+
+TEST(Exceptions, DescriptionNamesReasonAndFunction)
+{
+    const CException e(CString("Context is NULL"), CString("initialise"), true);
+    char small[12];
+    e.getObjectDescription(small, sizeof(small));
+    EXPECT_EQ(std::strlen(small), sizeof(small) - 1);
+    char full[256];
+    e.getObjectDescription(full, sizeof(full));
+    EXPECT_NE(std::strstr(full, "Context is NULL"), nullptr);
+    EXPECT_NE(std::strstr(full, "initialise"), nullptr);
+}

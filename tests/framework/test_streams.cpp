@@ -1,0 +1,272 @@
+#include "io/CFileStream.hpp"
+#include "io/CTextStream.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <unistd.h>
+
+using Corvane::Basics::CCountedObject;
+using Corvane::Basics::CString;
+using Corvane::Basics::CSystemString;
+using Corvane::IO::CFileStream;
+using Corvane::IO::CTextStream;
+
+namespace {
+
+std::string scratchPath(const char* name)
+{
+    return ::testing::TempDir() + "corvane_streams_" + std::to_string(getpid()) + "_" + name;
+}
+
+std::string fileContents(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void writeRaw(const std::string& path, const std::string& contents)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << contents;
+}
+
+/** A counted object whose description is far longer than the stream's bound. */
+class CVerboseObject : public CCountedObject
+{
+public:
+    void getObjectDescription(char* buffer, long size) const override
+    {
+        for (long i = 0; i + 1 < size; ++i)
+        {
+            buffer[i] = 'd';
+        }
+        if (size > 0)
+        {
+            buffer[size - 1] = '\0';
+        }
+    }
+};
+
+} // namespace
+
+TEST(StreamsText, WritesValuesInTheirTextForms)
+{
+    const std::string path = scratchPath("values.txt");
+    {
+        CTextStream out(CSystemString(path.c_str()), CTextStream::e_write);
+        ASSERT_TRUE(out.validForOutput());
+        EXPECT_FALSE(out.validForInput());
+        out << "text " << CString("string ") << CSystemString("/a/b") << "\n";
+        out << 42L << " " << -7 << " " << true << " " << false << "\n";
+        out << 1.5 << "\n" << 0.25f << "\n";
+        out << static_cast<const char*>(nullptr);
+    }
+    EXPECT_EQ(fileContents(path),
+              "text string /a/b\n42 -7 true false\n1.50000000000000000000\n0.25000000000000000000\n");
+    std::remove(path.c_str());
+}
+
+TEST(StreamsText, ReadsLinesWithoutLineEndsAndConvertsThem)
+{
+    const std::string path = scratchPath("lines.txt");
+    writeRaw(path, "first line\r\nsecond\n123\n-4\n2.5\n0.75\ntrue\nTRUE\nlast without end");
+    CTextStream in(CSystemString(path.c_str()), CTextStream::e_read);
+    ASSERT_TRUE(in.validForInput());
+    EXPECT_FALSE(in.validForOutput());
+
+    CString first;
+    CSystemString second;
+    long number = 0;
+    int negative = 0;
+    double real = 0.0;
+    float single = 0.0f;
+    bool yes = false;
+    bool upper = true;
+    char last[CTextStream::CTEXTSTREAM_LINE_BUFFER_SIZE] = {};
+    in >> first >> second >> number >> negative >> real >> single >> yes >> upper;
+    EXPECT_FALSE(in.hasReachedEOF());
+    in >> last;
+
+    EXPECT_STREQ(first.getString(), "first line");
+    EXPECT_STREQ(second.getString(), "second");
+    EXPECT_EQ(number, 123);
+    EXPECT_EQ(negative, -4);
+    EXPECT_DOUBLE_EQ(real, 2.5);
+    EXPECT_FLOAT_EQ(single, 0.75f);
+    EXPECT_TRUE(yes);
+    EXPECT_FALSE(upper);
+    EXPECT_STREQ(last, "last without end");
+    EXPECT_TRUE(in.hasReachedEOF());
+    std::remove(path.c_str());
+}
+
+TEST(StreamsText, CrLfRoundTripThroughTheStream)
+{
+    const std::string path = scratchPath("crlf.txt");
+    {
+        CTextStream out(CSystemString(path.c_str()), CTextStream::e_write);
+        out << "alpha\r\n" << "beta\r\n";
+    }
+    CTextStream in(CSystemString(path.c_str()), CTextStream::e_read);
+    CString a;
+    CString b;
+    in >> a >> b;
+    EXPECT_STREQ(a.getString(), "alpha");
+    EXPECT_STREQ(b.getString(), "beta");
+    EXPECT_TRUE(in.hasReachedEOF());
+    std::remove(path.c_str());
+}
+
+TEST(StreamsText, OverlongLinesAreCutAndTheNextLineStillReads)
+{
+    const std::string path = scratchPath("long.txt");
+    writeRaw(path, std::string(5000, 'x') + "\nnext\n");
+    CTextStream in(CSystemString(path.c_str()), CTextStream::e_read);
+    char line[CTextStream::CTEXTSTREAM_LINE_BUFFER_SIZE + 16];
+    std::fill(std::begin(line), std::end(line), '#');
+    in >> line;
+    EXPECT_EQ(std::string(line), std::string(1023, 'x'));
+    EXPECT_EQ(line[1024], '#'); // nothing written past the terminator
+    CString next;
+    in >> next;
+    EXPECT_STREQ(next.getString(), "next");
+    std::remove(path.c_str());
+}
+
+TEST(StreamsText, OpeningForWritingEmptiesAnExistingFile)
+{
+    const std::string path = scratchPath("truncate.txt");
+    writeRaw(path, "old contents that must go\n");
+    {
+        CTextStream out(CSystemString(path.c_str()), CTextStream::e_write);
+        out << "new\n";
+    }
+    EXPECT_EQ(fileContents(path), "new\n");
+    {
+        CTextStream out(CSystemString(path.c_str()), CTextStream::e_write);
+    }
+    EXPECT_EQ(fileContents(path), "");
+    std::remove(path.c_str());
+}
+
+TEST(StreamsText, StreamsInTheWrongStateDoNothing)
+{
+    const std::string path = scratchPath("state.txt");
+    writeRaw(path, "keep\n");
+
+    CTextStream reader(CSystemString(path.c_str()), CTextStream::e_read);
+    reader << "dropped" << 5L << true << 2.0;
+    reader.flushToDisk();
+    reader.closeStream();
+    EXPECT_EQ(fileContents(path), "keep\n");
+
+    CTextStream closed;
+    EXPECT_TRUE(closed.hasReachedEOF());
+    CString untouched("same");
+    long value = 99;
+    closed << "ignored";
+    closed >> untouched >> value;
+    EXPECT_STREQ(untouched.getString(), "same");
+    EXPECT_EQ(value, 99);
+
+    CTextStream writer(CSystemString(path.c_str()), CTextStream::e_write);
+    EXPECT_FALSE(writer.hasReachedEOF());
+    writer >> untouched;
+    EXPECT_STREQ(untouched.getString(), "same");
+
+    CTextStream missing;
+    EXPECT_FALSE(missing.openStream(CSystemString("/nonexistent-folder/x/y.txt"), CTextStream::e_write));
+    EXPECT_FALSE(missing.validForOutput());
+    EXPECT_FALSE(missing.openStream(CSystemString(scratchPath("absent.txt").c_str()), CTextStream::e_read));
+    EXPECT_FALSE(missing.openStream(CSystemString(path.c_str()), static_cast<CTextStream::EStreamMode>(7)));
+    EXPECT_FALSE(missing.isOpen());
+    std::remove(path.c_str());
+}
+
+TEST(StreamsText, ReopeningClosesThePreviousFile)
+{
+    const std::string first = scratchPath("first.txt");
+    const std::string second = scratchPath("second.txt");
+    CTextStream out(CSystemString(first.c_str()), CTextStream::e_write);
+    out << "one\n";
+    ASSERT_TRUE(out.openStream(CSystemString(second.c_str()), CTextStream::e_write));
+    out << "two\n";
+    out.closeStream();
+    EXPECT_FALSE(out.isOpen());
+    EXPECT_EQ(fileContents(first), "one\n");
+    EXPECT_EQ(fileContents(second), "two\n");
+    EXPECT_STREQ(out.getFileName().getString(), second.c_str());
+    std::remove(first.c_str());
+    std::remove(second.c_str());
+}
+
+TEST(StreamsText, ObjectDescriptionsAreBounded)
+{
+    const std::string path = scratchPath("object.txt");
+    {
+        CTextStream out(CSystemString(path.c_str()), CTextStream::e_write);
+        out << CVerboseObject() << "\n";
+    }
+    EXPECT_EQ(fileContents(path), std::string(255, 'd') + "\n");
+    std::remove(path.c_str());
+}
+
+TEST(StreamsFile, TypedValuesRoundTripInBothByteOrders)
+{
+    const std::string path = scratchPath("binary.bin");
+    for (const bool swap : {false, true})
+    {
+        CFileStream out;
+        ASSERT_TRUE(out.openStream(CSystemString(path.c_str()), CFileStream::e_write, swap));
+        EXPECT_TRUE(out.writeUInt8(0xAB));
+        EXPECT_TRUE(out.writeUInt16(0x1234));
+        EXPECT_TRUE(out.writeUInt32(0x89ABCDEFu));
+        EXPECT_TRUE(out.writeUInt64(0x0102030405060708ull));
+        uint8_t probe = 0;
+        EXPECT_FALSE(out.readUInt8(probe));
+        out.closeStream();
+
+        const std::string bytes = fileContents(path);
+        ASSERT_EQ(bytes.size(), 15u);
+        // Swapped 16-bit value: high byte first on this little-endian machine.
+        EXPECT_EQ(static_cast<unsigned char>(bytes[1]), swap ? 0x12 : 0x34);
+
+        CFileStream in;
+        ASSERT_TRUE(in.openStream(CSystemString(path.c_str()), CFileStream::e_read, swap));
+        uint8_t a = 0;
+        uint16_t b = 0;
+        uint32_t c = 0;
+        uint64_t d = 0;
+        EXPECT_TRUE(in.readUInt8(a));
+        EXPECT_TRUE(in.readUInt16(b));
+        EXPECT_TRUE(in.readUInt32(c));
+        EXPECT_TRUE(in.readUInt64(d));
+        EXPECT_EQ(a, 0xAB);
+        EXPECT_EQ(b, 0x1234);
+        EXPECT_EQ(c, 0x89ABCDEFu);
+        EXPECT_EQ(d, 0x0102030405060708ull);
+        EXPECT_EQ(in.getPosition(), 15);
+        EXPECT_FALSE(in.readUInt16(b)); // nothing left
+        EXPECT_TRUE(in.hasReachedEOF());
+        EXPECT_TRUE(in.seek(1));
+        EXPECT_TRUE(in.readUInt16(b));
+        EXPECT_EQ(b, 0x1234);
+        EXPECT_FALSE(in.writeUInt8(1));
+    }
+    EXPECT_EQ(CFileStream::swap64(0x0102030405060708ull), 0x0807060504030201ull);
+    EXPECT_EQ(CFileStream::swap32(0x11223344u), 0x44332211u);
+    CFileStream closed;
+    char block[4] = {};
+    EXPECT_EQ(closed.readBlock(block, 4), 0);
+    EXPECT_EQ(closed.getPosition(), -1);
+    EXPECT_FALSE(closed.openStream(CSystemString(scratchPath("missing.bin").c_str()), CFileStream::e_read));
+    std::remove(path.c_str());
+}
