@@ -122,7 +122,8 @@ public:
     float midGain() const { return mMidGain; }
     float sideGain() const { return mSideGain; }
     float mix() const { return mMix; }
-    float parameterData(int index) const { return mParams[index].data; }
+    float parameterValue(int index) const { return mParams[index].value; }
+    float parameterData(int index) const { return mParams[index].getData(); }
     int parameterIntData(int index) const { return mParams[index].intData(); }
 
 private:
