@@ -2,6 +2,10 @@
 
 #include "AEffEditor.hpp"
 
+#include "VstStrings.hpp"
+
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 
 AudioEffect::AudioEffect(audioMasterCallback callback, VstInt32 programs, VstInt32 params)
@@ -320,4 +324,20 @@ void AudioEffect::processClassDoubleReplacing(AEffect* e, double** inputs, doubl
     if (AudioEffect* effect = effectOf(e)) {
         effect->processDoubleReplacing(inputs, outputs, sampleFrames);
     }
+}
+
+void AudioEffect::float2string(float value, char* text, VstInt32 maxLen)
+{
+    if (!text || maxLen < 1) {
+        return;
+    }
+    const double v = static_cast<double>(value);
+    if (!std::isfinite(v) || std::fabs(v) > 99999999.0) {
+        vst_strncpy(text, "Huge!", static_cast<size_t>(maxLen));
+        return;
+    }
+    // Enough fraction digits that cutting the text truncates instead of rounding.
+    char rendered[64];
+    std::snprintf(rendered, sizeof(rendered), "%.9f", v);
+    vst_strncpy(text, rendered, static_cast<size_t>(maxLen));
 }

@@ -82,6 +82,10 @@ public:
     AudioEffect(const AudioEffect&) = delete;
     AudioEffect& operator=(const AudioEffect&) = delete;
 
+    // Writes value as integer digits, a point and fraction digits, cut (not rounded)
+    // to maxLen characters: 2.3256 with maxLen 4 gives "2.32". "Huge!" beyond 8 digits.
+    static void float2string(float value, char* text, VstInt32 maxLen);
+
 protected:
     // Sends one request to the host; 0 when there is no host callback.
     VstIntPtr callHost(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,

@@ -1,0 +1,93 @@
+#include "CPluginEntry.hpp"
+
+#include "exceptions/CException.hpp"
+#include "host/CApplication.hpp"
+#include "host/CvnCore.hpp"
+#include "vst/CVstExceptionHandler.hpp"
+
+#include "AudioEffect.hpp"
+#include "VstStrings.hpp"
+
+#include <cstdio>
+#include <cstring>
+
+namespace Corvane { namespace CorGain {
+
+namespace {
+
+const char* const kDeveloper = "Tolvek Orvasse Audio";
+const char* const kName = "Tenvira";
+const char* const kDescription = "Vst Audio Compressor";
+const char* const kVersion = "1.0.0";
+const char* const kIdentifier = "com.TOA.Tenvira";
+const char* const kCopyright = "Copyright (c) Tolvek Orvasse Audio. All rights reserved.";
+
+void reportFailure(const Exceptions::CException& exception)
+{
+    Basics::CSystemString path(Host::CApplication::getApplicationInstallPath());
+    path.appendPath(CPluginEntry::CPLUGINENTRY_CRASH_LOG_NAME);
+    Vst::CVstExceptionHandler::preVstExceptionHandler(exception, path);
+}
+
+}  // namespace
+
+bool CPluginEntry::CPLUGINENTRY_START_FAILED = false;
+
+void CPluginEntry::startLibrary()
+{
+    CPLUGINENTRY_START_FAILED = false;
+    try {
+        CvnCore::start(kDeveloper, kName, kDescription, kVersion, kIdentifier, kCopyright, nullptr);
+    } catch (...) {
+        // Nothing may leave a module initialiser: the host would die while loading.
+        CPLUGINENTRY_START_FAILED = true;
+    }
+}
+
+void CPluginEntry::stopLibrary()
+{
+    try {
+        CvnCore::stop(nullptr);
+    } catch (...) {
+        // Unloading goes on whatever the framework says.
+    }
+}
+
+bool CPluginEntry::startFailed() { return CPLUGINENTRY_START_FAILED; }
+
+AEffect* CPluginEntry::createEffect(audioMasterCallback audioMaster, EffectFactory factory)
+{
+    if (audioMaster == nullptr || factory == nullptr || CPLUGINENTRY_START_FAILED) {
+        return nullptr;
+    }
+    try {
+        try {
+            if (audioMaster(nullptr, audioMasterVersion, 0, 0, nullptr, 0.0f) == 0) {
+                return nullptr;
+            }
+            AudioEffect* effect = factory(audioMaster);
+            return effect != nullptr ? effect->getAeffect() : nullptr;
+        } catch (const Exceptions::CException& exception) {
+            reportFailure(Exceptions::CException(exception));
+        } catch (...) {
+            reportFailure(Exceptions::CException(CPLUGINENTRY_GUARD_REASON, CPLUGINENTRY_GUARD_FUNCTION, true));
+        }
+    } catch (...) {
+        // Even a failing report must not reach the host.
+    }
+    return nullptr;
+}
+
+char* CPluginEntry::constructVersion(char* versionString, size_t size, const char* date, const char* time)
+{
+    if (versionString == nullptr || size == 0) {
+        return versionString;
+    }
+    char text[256];
+    std::snprintf(text, sizeof(text), "Version %s, Built on : %s at %s", kVersion, date, time);
+    std::memset(versionString, 0, size);
+    vst_strncpy(versionString, text, size - 1);
+    return versionString;
+}
+
+}}  // namespace Corvane::CorGain
