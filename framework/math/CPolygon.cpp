@@ -6,15 +6,15 @@ namespace Corvane { namespace MathTools {
 
 CVN_IMPLEMENT_CLASS(CPolygon, "CCountedObject")
 
-CPolygon::CPolygon() { CVN_CONSTRUCT_CLASS; }
+CPolygon::CPolygon() : m_deleter(), m_points(&m_deleter) { CVN_CONSTRUCT_CLASS; }
 
-CPolygon::CPolygon(long numberOfPoints)
+CPolygon::CPolygon(long numberOfPoints) : m_deleter(), m_points(&m_deleter)
 {
     CVN_CONSTRUCT_CLASS;
     initialiseArray(numberOfPoints);
 }
 
-CPolygon::CPolygon(const CPolygon& other) : Basics::CCountedObject()
+CPolygon::CPolygon(const CPolygon& other) : Basics::CCountedObject(), m_deleter(), m_points(&m_deleter)
 {
     CVN_CONSTRUCT_CLASS;
     copyPoints(other);

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "basics/CCountedObject.hpp"
-#include "collections/TCountedPointerArray.hpp"
+#include "collections/TCountedObjectDeleter.hpp"
+#include "collections/TPointerCollection.hpp"
 #include "math/CPoint.hpp"
 
 namespace Corvane { namespace MathTools {
@@ -41,7 +42,10 @@ public:
 private:
     void copyPoints(const CPolygon& other);
 
-    Collections::TCountedPointerArray<CPoint> m_points;
+    // The vertex array holds one reference on each vertex through its own
+    // counted deleter, which is declared first so that it outlives the array.
+    Collections::TCountedObjectDeleter<CPoint> m_deleter;
+    Collections::TPointerCollection<CPoint> m_points;
 };
 
 }} // namespace Corvane::MathTools

@@ -67,7 +67,7 @@ TEST(CoreStartDeathTest, StopReleasesTheRecordsAndWritesTheReportOnlyWhenAsked)
             const bool released = std::strcmp(CApplication::getApplicationName().getString(), " ") == 0 &&
                                   std::strcmp(CApplication::getApplicationInstallPath().getString(), " ") == 0;
             const bool managerGone = Corvane::Basics::CClass::CCLASSCLASS_MANAGER == nullptr;
-            std::exit(reportWritten && released && managerGone ? 0 : 1);
+            std::_Exit(reportWritten && released && managerGone ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
     std::remove(report.c_str());
@@ -76,7 +76,7 @@ TEST(CoreStartDeathTest, StopReleasesTheRecordsAndWritesTheReportOnlyWhenAsked)
         {
             startTenvira();
             CvnCore::stop(nullptr);
-            std::exit(Corvane::Basics::CClass::CCLASSCLASS_MANAGER == nullptr ? 0 : 1);
+            std::_Exit(Corvane::Basics::CClass::CCLASSCLASS_MANAGER == nullptr ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
 }
