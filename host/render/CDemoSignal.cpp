@@ -11,7 +11,7 @@ namespace {
 const double TWO_PI = 6.283185307179586;
 
 // Bass line over one bar of sixteenths: semitones above E1, -1 a rest.
-const int BASS_PATTERN[16] = {0, -1, 0, 12, -1, 0, 3, -1, 5, -1, 5, 7, -1, 3, 0, -1};
+const int BASS_PATTERN[16] = {0, 0, 12, 0, -1, 0, 3, 3, 5, 5, -1, 7, 7, 3, 0, 10};
 const double E1 = 41.2034;
 
 } // namespace
@@ -38,7 +38,7 @@ CDemoSignal::CDemoSignal(int sampleRate) : m_sampleRate(std::max(sampleRate, 800
             addHat(barStart + step * sixteenth, step % 4 == 2 ? 0.22 : 0.12, step % 2 == 0 ? -0.4 : 0.4);
             const int note = BASS_PATTERN[step];
             if (note >= 0)
-                addBass(barStart + step * sixteenth, sixteenth * 0.9, E1 * std::pow(2.0, note / 12.0), 0.32);
+                addBass(barStart + step * sixteenth, sixteenth * 0.95, E1 * std::pow(2.0, note / 12.0), 0.32);
         }
     }
     normalise();
@@ -86,14 +86,14 @@ void CDemoSignal::addSnare(double start, double gain)
 void CDemoSignal::addHat(double start, double gain, double pan)
 {
     const auto first = static_cast<std::size_t>(start * m_sampleRate);
-    const auto length = static_cast<std::size_t>(0.06 * m_sampleRate);
+    const auto length = static_cast<std::size_t>(0.09 * m_sampleRate);
     double previous = 0.0;
     for (std::size_t i = 0; i < length && first + i < m_left.size(); ++i) {
         const double t = static_cast<double>(i) / m_sampleRate;
         const double white = noise();
         const double bright = white - previous;  // first difference: a crude high-pass
         previous = white;
-        const double value = gain * 0.5 * bright * std::exp(-t * 60.0);
+        const double value = gain * 0.5 * bright * std::exp(-t * 40.0);
         m_left[first + i] += static_cast<float>(value * (1.0 - pan) * 0.5 * 1.4);
         m_right[first + i] += static_cast<float>(value * (1.0 + pan) * 0.5 * 1.4);
     }

@@ -52,18 +52,23 @@ SColumns reduce(const CLevelTrack& input, const CLevelTrack& output, int columns
     result.change.assign(static_cast<std::size_t>(columns), 0.0);
     if (windows == 0)
         return result;
-    for (std::size_t w = 0; w < windows; ++w) {
-        const auto c = static_cast<std::size_t>(
-            std::min<double>(columns - 1, static_cast<double>(w) * columns / static_cast<double>(windows)));
-        const double inRms = clampDb(CLevelTrack::toDecibels(input.windowRms()[w]), floorDb);
-        const double outRms = clampDb(CLevelTrack::toDecibels(output.windowRms()[w]), floorDb);
-        result.inputRms[c] = std::max(result.inputRms[c], inRms);
-        result.outputRms[c] = std::max(result.outputRms[c], outRms);
-        result.inputPeak[c] = std::max(result.inputPeak[c], clampDb(CLevelTrack::toDecibels(input.windowPeaks()[w]), floorDb));
-        result.outputPeak[c] = std::max(result.outputPeak[c], clampDb(CLevelTrack::toDecibels(output.windowPeaks()[w]), floorDb));
-        // The gain change only means something where the input is audible.
-        if (inRms > floorDb + 12.0)
-            result.change[c] = std::min(result.change[c], outRms - inRms);
+    // Each column covers at least one window, so short renders draw without gaps.
+    for (std::size_t c = 0; c < static_cast<std::size_t>(columns); ++c) {
+        const std::size_t first = c * windows / static_cast<std::size_t>(columns);
+        const std::size_t last = std::max(first + 1, (c + 1) * windows / static_cast<std::size_t>(columns));
+        for (std::size_t w = first; w < last && w < windows; ++w) {
+            const double inRms = clampDb(CLevelTrack::toDecibels(input.windowRms()[w]), floorDb);
+            const double outRms = clampDb(CLevelTrack::toDecibels(output.windowRms()[w]), floorDb);
+            result.inputRms[c] = std::max(result.inputRms[c], inRms);
+            result.outputRms[c] = std::max(result.outputRms[c], outRms);
+            result.inputPeak[c] =
+                std::max(result.inputPeak[c], clampDb(CLevelTrack::toDecibels(input.windowPeaks()[w]), floorDb));
+            result.outputPeak[c] =
+                std::max(result.outputPeak[c], clampDb(CLevelTrack::toDecibels(output.windowPeaks()[w]), floorDb));
+            // The gain change only means something where the input is audible.
+            if (inRms > floorDb + 12.0)
+                result.change[c] = std::min(result.change[c], outRms - inRms);
+        }
     }
     return result;
 }
@@ -232,9 +237,11 @@ void CLevelPlot::write(const std::string& path, int width, int height) const
     drawBand(cr, levels, columns.inputPeak, 0.0, FLOOR_DB);
     setColour(cr, OUTPUT_COLOUR, 0.20);
     drawBand(cr, levels, columns.outputPeak, 0.0, FLOOR_DB);
-    cairo_set_line_width(cr, 1.5);
+    // The input underneath and wider, so it still shows where the output follows it exactly.
+    cairo_set_line_width(cr, 3.0);
     setColour(cr, INPUT_COLOUR);
     drawSeries(cr, levels, columns.inputRms, 0.0, FLOOR_DB);
+    cairo_set_line_width(cr, 1.25);
     setColour(cr, OUTPUT_COLOUR);
     drawSeries(cr, levels, columns.outputRms, 0.0, FLOOR_DB);
     cairo_restore(cr);

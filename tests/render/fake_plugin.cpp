@@ -1,0 +1,165 @@
+// A minimal stand-in effect for the renderer's tests: four inputs, two outputs,
+// twenty named parameters and ten programs, and an exact delay of LATENCY
+// samples that it only reports once resumed. Output = delayed main input
+// times (2 x "Master"); with "Monitor" at 1 the key pair comes out undelayed.
+// It logs the host's calls, so the tests can check the order a DAW uses.
+
+#include "VstInterface.hpp"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr int LATENCY = 37;
+constexpr int LATENCY_BEFORE_RESUME = 1000;
+constexpr int RING = 4096;
+constexpr int PARAMETERS = 20;
+constexpr int PROGRAMS = 10;
+
+const char* const PARAMETER_NAMES[PARAMETERS] = {
+    "Master", "Threshold", "Ratio", "Attack", "Release", "Mix", "EQ Low", "EQ Mid", "EQ High", "SideChain",
+    "Monitor", "MakeUpGain", "Key Input", "Soft-Knee", "Valve Modelling", "Mid/Side", "LimitOnOff",
+    "LimitRel", "Threshold", "LimitCeil"};
+const char* const PROGRAM_NAMES[PROGRAMS] = {"Default", "Soft master", "Warm master", "Dirty", "Guitar",
+                                             "Bass", "------------", "Tolvek", "Orvasse", "Audio"};
+
+struct SFake {
+    AEffect effect;
+    float parameters[PARAMETERS];
+    int program = 0;
+    float ring[2][RING];
+    int write = 0;
+    std::FILE* log = nullptr;
+};
+
+SFake* fakeOf(AEffect* effect) { return static_cast<SFake*>(effect->object); }
+
+void note(SFake* fake, const char* what, long value)
+{
+    if (fake->log != nullptr) {
+        std::fprintf(fake->log, "%s %ld\n", what, value);
+        std::fflush(fake->log);
+    }
+}
+
+void copyText(void* destination, const char* text)
+{
+    std::strncpy(static_cast<char*>(destination), text, 23);
+    static_cast<char*>(destination)[23] = '\0';
+}
+
+VstIntPtr dispatcher(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt)
+{
+    SFake* fake = fakeOf(effect);
+    switch (opcode) {
+    case effOpen:
+        note(fake, "open", 0);
+        return 0;
+    case effClose:
+        note(fake, "close", 0);
+        if (fake->log != nullptr)
+            std::fclose(fake->log);
+        delete fake;
+        return 1;
+    case effSetSampleRate:
+        note(fake, "rate", static_cast<long>(opt));
+        return 0;
+    case effSetBlockSize:
+        note(fake, "block", static_cast<long>(value));
+        return 0;
+    case effSetProgram:
+        if (value >= 0 && value < PROGRAMS) {
+            fake->program = static_cast<int>(value);
+            note(fake, "program", static_cast<long>(value));
+        }
+        return 0;
+    case effGetProgram:
+        return fake->program;
+    case effGetParamName:
+        if (index >= 0 && index < PARAMETERS)
+            copyText(ptr, PARAMETER_NAMES[index]);
+        return 0;
+    case effGetProgramNameIndexed:
+        if (index < 0 || index >= PROGRAMS)
+            return 0;
+        copyText(ptr, PROGRAM_NAMES[index]);
+        return 1;
+    case effMainsChanged:
+        if (value != 0) {
+            std::memset(fake->ring, 0, sizeof(fake->ring));
+            fake->write = 0;
+            effect->initialDelay = LATENCY;
+        }
+        note(fake, value != 0 ? "resume" : "suspend", 0);
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+void setParameter(AEffect* effect, VstInt32 index, float value)
+{
+    SFake* fake = fakeOf(effect);
+    if (index >= 0 && index < PARAMETERS) {
+        fake->parameters[index] = value;
+        if (fake->log != nullptr) {
+            std::fprintf(fake->log, "set %d %.6f\n", index, static_cast<double>(value));
+            std::fflush(fake->log);
+        }
+    }
+}
+
+float getParameter(AEffect* effect, VstInt32 index)
+{
+    return index >= 0 && index < PARAMETERS ? fakeOf(effect)->parameters[index] : 0.0f;
+}
+
+void processReplacing(AEffect* effect, float** inputs, float** outputs, VstInt32 frames)
+{
+    SFake* fake = fakeOf(effect);
+    note(fake, "process", frames);
+    const float gain = 2.0f * fake->parameters[0];
+    const bool monitor = fake->parameters[10] >= 0.5f;
+    for (VstInt32 i = 0; i < frames; ++i) {
+        for (int c = 0; c < 2; ++c) {
+            fake->ring[c][fake->write] = inputs[c][i];
+            const float delayed = fake->ring[c][(fake->write - LATENCY + RING) % RING];
+            outputs[c][i] = monitor ? inputs[2 + c][i] : delayed * gain;
+        }
+        fake->write = (fake->write + 1) % RING;
+    }
+}
+
+} // namespace
+
+extern "C" __attribute__((visibility("default"))) AEffect* VSTPluginMain(audioMasterCallback)
+{
+    SFake* fake = new SFake();
+    std::memset(&fake->effect, 0, sizeof(fake->effect));
+    std::memset(fake->ring, 0, sizeof(fake->ring));
+    for (float& parameter : fake->parameters)
+        parameter = 0.5f;
+    fake->parameters[10] = 0.0f;
+    if (const char* path = std::getenv("TENVIRA_FAKE_PLUGIN_LOG"))
+        fake->log = std::fopen(path, "a");
+
+    AEffect& effect = fake->effect;
+    effect.magic = kEffectMagic;
+    effect.dispatcher = dispatcher;
+    effect.setParameter = setParameter;
+    effect.getParameter = getParameter;
+    effect.processReplacing = processReplacing;
+    effect.numPrograms = PROGRAMS;
+    effect.numParams = PARAMETERS;
+    effect.numInputs = 4;
+    effect.numOutputs = 2;
+    effect.flags = effFlagsCanReplacing;
+    effect.initialDelay = LATENCY_BEFORE_RESUME;
+    effect.object = fake;
+    effect.uniqueID = VST_FOURCC('F', 'a', 'k', 'e');
+    effect.version = 1;
+    return &effect;
+}
