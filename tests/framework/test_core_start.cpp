@@ -40,11 +40,8 @@ TEST(CoreStart, RecordsIdentityAndInstallPath)
     startTenvira();
     EXPECT_STREQ(CApplication::getApplicationDeveloper().getString(), "Tolvek Orvasse Audio");
     EXPECT_STREQ(CApplication::getApplicationName().getString(), "Tenvira");
-    EXPECT_STREQ(CApplication::getApplicationDescription().getString(), "Vst Audio Compressor");
-    EXPECT_STREQ(CApplication::getApplicationVersion().getString(), "1.0.0");
     EXPECT_STREQ(CApplication::getApplicationModuleHandle().getString(), "com.TOA.Tenvira");
     EXPECT_STREQ(CApplication::getApplicationRegistry().getString(), "com.TOA.Tenvira");
-    EXPECT_STREQ(CApplication::getApplicationCopyrightInformation().getString(), "(c)");
     EXPECT_EQ(std::string(CApplication::getApplicationInstallPath().getString()), executableFolder());
 #if defined(__x86_64__)
     EXPECT_TRUE(Corvane::Host::CFPUInformation::hasSSE2());
