@@ -10,7 +10,7 @@ void CCorGain::resume()
     Vst::CVstEffect::resume();
     float rate = getSampleRate();
     // Scanning hosts answer 0 (or nothing sensible); every block needs a usable rate.
-    if (!(rate > 11025.0f)) {
+    if (!(rate > 11025.0f) || !std::isfinite(rate)) {
         rate = 44100.0f;
     }
     m_sampleRate = rate;

@@ -1,0 +1,127 @@
+// What the host sees of the effect: descriptor, identity, capabilities, pins.
+#include "PluginFixture.hpp"
+
+#include <cstring>
+
+TEST_F(PluginFixture, DescriptorFields)
+{
+    auto instance = host.createInstance();
+    ASSERT_NE(instance, nullptr);
+    const AEffect* e = instance->effect();
+    EXPECT_EQ(e->magic, kEffectMagic);
+    EXPECT_EQ(e->numPrograms, 10);
+    EXPECT_EQ(e->numParams, 20);
+    EXPECT_EQ(e->numInputs, 4);
+    EXPECT_EQ(e->numOutputs, 2);
+    EXPECT_EQ(e->uniqueID, VST_FOURCC('T', 'o', 'a', '3'));
+    EXPECT_EQ(e->uniqueID, 0x546F6133);
+    EXPECT_EQ(e->version, 1);
+    EXPECT_FLOAT_EQ(e->ioRatio, 1.0f);
+    EXPECT_TRUE(e->flags & effFlagsCanReplacing);
+    // No editor yet, no chunks, no double precision, not a synth, sound in stop.
+    EXPECT_EQ(e->flags & (effFlagsHasEditor | effFlagsProgramChunks | effFlagsCanDoubleReplacing | effFlagsIsSynth |
+                          effFlagsNoSoundInStop),
+              0);
+    EXPECT_NE(e->dispatcher, nullptr);
+    EXPECT_NE(e->processReplacing, nullptr);
+    EXPECT_NE(e->setParameter, nullptr);
+    EXPECT_NE(e->getParameter, nullptr);
+    EXPECT_NE(e->object, nullptr);
+    EXPECT_FALSE(instance->hasEditor());
+    ERect rect{};
+    EXPECT_FALSE(instance->editorRect(rect));
+}
+
+TEST_F(PluginFixture, LatencyIsTheLimiterLookAhead)
+{
+    auto instance = host.createInstance();
+    ASSERT_NE(instance, nullptr);
+    EXPECT_EQ(instance->latency(), 44);  // 1 ms at 44100 Hz from construction on
+    instance->setSampleRate(96000.0f);
+    instance->resume();
+    EXPECT_EQ(instance->latency(), 96);
+    EXPECT_EQ(host.countOf(audioMasterIOChanged), 1u);
+    instance->suspend();
+    instance->setSampleRate(8000.0f);  // too low: treated as 44100
+    instance->resume();
+    EXPECT_EQ(instance->latency(), 44);
+    host.clearCalls();
+    instance->suspend();
+    instance->resume();  // unchanged: the host is not disturbed
+    EXPECT_EQ(host.countOf(audioMasterIOChanged), 0u);
+}
+
+TEST_F(PluginFixture, IdentityAndVersions)
+{
+    auto instance = host.createInstance();
+    ASSERT_NE(instance, nullptr);
+    EXPECT_EQ(instance->effectName(), "Tenvira");
+    EXPECT_EQ(instance->vendorString(), "Tolvek Orvasse Audio");
+    EXPECT_EQ(instance->productString(), "Vst Audio Compressor");
+    EXPECT_EQ(instance->vendorVersion(), 0);
+    EXPECT_EQ(instance->vstVersion(), 2400);
+    EXPECT_EQ(instance->dispatch(effIdentify), VST_FOURCC('N', 'v', 'E', 'f'));
+    EXPECT_EQ(instance->dispatch(effGetPlugCategory), kPlugCategUnknown);
+    EXPECT_EQ(instance->dispatch(effGetTailSize), 0);
+    EXPECT_EQ(instance->dispatch(effGetNumMidiInputChannels), 1);
+    EXPECT_EQ(instance->dispatch(effGetNumMidiOutputChannels), 0);
+    EXPECT_EQ(instance->dispatch(effCanBeAutomated, 5), 1);
+    void* chunk = reinterpret_cast<void*>(0x1);
+    EXPECT_EQ(instance->dispatch(effGetChunk, 0, 0, &chunk), 0);  // parameters, not chunks
+    EXPECT_EQ(instance->dispatch(effSetTotalSampleToProcess, 0, 777), 777);
+    // Identity calls without a buffer answer false.
+    EXPECT_EQ(instance->dispatch(effGetEffectName, 0, 0, nullptr), 0);
+    EXPECT_EQ(instance->dispatch(effGetVendorString, 0, 0, nullptr), 0);
+}
+
+TEST_F(PluginFixture, CapabilityTable)
+{
+    auto instance = host.createInstance();
+    ASSERT_NE(instance, nullptr);
+    for (const char* yes : {"plugAsChannelInsert", "plugAsSend", "2in2out", "receiveVstMidiEvent"}) {
+        EXPECT_EQ(instance->canDo(yes), 1) << yes;
+    }
+    for (const char* no : {"receiveVstTimeInfo", "sendVstMidiEvent", "2in2Out", "plugAsSend ", "", "bypass"}) {
+        EXPECT_EQ(instance->canDo(no), -1) << no;
+    }
+    EXPECT_EQ(instance->canDo(nullptr), -1);
+}
+
+TEST_F(PluginFixture, PinTables)
+{
+    auto instance = host.createInstance();
+    ASSERT_NE(instance, nullptr);
+    struct SExpected {
+        const char* label;
+        const char* shortLabel;
+    };
+    const SExpected inputs[] = {{"Left input", "L in"}, {"Right input", "R in"}, {"Sidechain", "xL in"},
+                                {"Sidechain", "xR in"}};
+    const SExpected outputs[] = {{"Left output", "L out"}, {"Right output", "R out"}};
+    for (int i = 0; i < 4; ++i) {
+        VstPinProperties pin{};
+        pin.arrangementType = 7;
+        ASSERT_TRUE(instance->inputProperties(i, pin)) << i;
+        EXPECT_STREQ(pin.label, inputs[i].label);
+        EXPECT_STREQ(pin.shortLabel, inputs[i].shortLabel);
+        EXPECT_EQ(pin.flags, kVstPinIsActive | kVstPinIsStereo);
+        EXPECT_EQ(pin.arrangementType, 7);  // left as the host passed it
+    }
+    for (int i = 0; i < 2; ++i) {
+        VstPinProperties pin{};
+        ASSERT_TRUE(instance->outputProperties(i, pin)) << i;
+        EXPECT_STREQ(pin.label, outputs[i].label);
+        EXPECT_STREQ(pin.shortLabel, outputs[i].shortLabel);
+        EXPECT_EQ(pin.flags, kVstPinIsActive | kVstPinIsStereo);
+    }
+    for (int bad : {-1, 4, 100}) {
+        VstPinProperties pin;
+        std::memset(&pin, 0x5A, sizeof(pin));
+        EXPECT_FALSE(instance->inputProperties(bad, pin));
+        EXPECT_EQ(pin.label[0], 0x5A);  // untouched
+        EXPECT_EQ(pin.flags, 0x5A5A5A5A);
+    }
+    VstPinProperties pin{};
+    EXPECT_FALSE(instance->outputProperties(2, pin));
+    EXPECT_FALSE(instance->outputProperties(-1, pin));
+}

@@ -1,0 +1,152 @@
+// Names, labels, displays and values of all twenty parameters in every factory program.
+#include "PluginFixture.hpp"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const char* const kNames[20] = {"Master",     "Threshold", "Ratio",     "Attack",          "Release",
+                                "Mix",        "EQ Low",    "EQ Mid",    "EQ High",         "SideChain",
+                                "Monitor",    "MakeUpGain", "Key Input", "Soft-Knee",      "Valve Modelling",
+                                "Mid/Side",   "LimitOnOff", "LimitRel", "Threshold",       "LimitCeil"};
+const char* const kLabels[20] = {"dB", "dB", " :1", "ms", "ms", "mix", "dB", "dB", "dB", "",
+                                 "",   "",   "",    "%",  "",   " ",   "",   "ms", "dB", "dB"};
+
+const char* const kProgramNames[10] = {"Default", "Soft master", "Warm master", "Dirty",   "Guitar",
+                                       "Bass",    "------------", "Tolvek",     "Orvasse", "Audio"};
+
+// Host values of programs 0 to 5 (6 to 9 repeat program 0).
+const float kValues[6][20] = {
+    {0.5f, 1.0f, 0.0f, 0.25f, 0.5f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.4f, 0.0f, 0.0f, 0.5f, 0.0f, 0.5f, 0.99f, 1.0f},
+    {0.5f, 1.0f, 0.6f, 0.3f, 0.65f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.4f, 0.25f, 0.0f, 0.5f, 1.0f, 0.5f, 0.99f, 1.0f},
+    {0.5f, 1.0f, 0.72f, 0.0f, 0.65f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.4f, 0.2f, 0.4f, 0.5f, 1.0f, 0.5f, 0.98f, 0.99f},
+    {0.5f, 1.0f, 0.72f, 0.0f, 0.65f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.4f, 0.2f, 1.0f, 0.5f, 1.0f, 0.5f, 0.98f, 0.99f},
+    {0.5f, 0.82f, 0.6f, 0.65f, 0.6f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 1.0f, 0.4f, 0.2f, 0.4f, 0.5f, 1.0f, 0.5f, 0.99f, 1.0f},
+    {0.5f, 0.65f, 0.75f, 0.0f, 0.95f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 1.0f, 0.4f, 0.5f, 0.0f, 0.5f, 1.0f, 0.5f, 0.98f, 0.99f},
+};
+
+// What the host shows for programs 0 to 5, in the parameters' own units.
+const char* const kDisplays[6][20] = {
+    {"0.000", "0.000", "1.00", "5.623", "31.62", "1.000", "0.000", "0.000", "0.000", "Internal", "Output", "Off",
+     "Stereo", "0.000", "Bypass", "0.000", "Off", "31.62", "-0.500", "0.000"},
+    {"0.000", "0.000", "2.32", "7.943", "89.13", "1.000", "0.000", "0.000", "0.000", "Internal", "Output", "Off",
+     "Stereo", "25.00", "Bypass", "0.000", "On", "31.62", "-0.500", "0.000"},
+    {"0.000", "0.000", "3.16", "1.000", "89.13", "1.000", "0.000", "0.000", "0.000", "Internal", "Output", "Off",
+     "Stereo", "20.00", "Soft", "0.000", "On", "31.62", "-1.000", "-0.500"},
+    {"0.000", "0.000", "3.16", "1.000", "89.13", "1.000", "0.000", "0.000", "0.000", "Internal", "Output", "Off",
+     "Stereo", "20.00", "Dirty", "0.000", "On", "31.62", "-1.000", "-0.500"},
+    {"0.000", "-9.000", "2.32", "89.13", "63.10", "1.000", "0.000", "0.000", "0.000", "Internal", "Output", "On",
+     "Stereo", "20.00", "Soft", "0.000", "On", "31.62", "-0.500", "0.000"},
+    {"0.000", "-17.50", "3.47", "1.000", "707.9", "1.000", "0.000", "0.000", "0.000", "Internal", "Output", "On",
+     "Stereo", "50.00", "Bypass", "0.000", "On", "31.62", "-1.000", "-0.500"},
+};
+
+}  // namespace
+
+TEST_F(PluginFixture, EveryFactoryProgramShowsItsTable)
+{
+    auto instance = host.createInstance();
+    ASSERT_NE(instance, nullptr);
+    for (int p = 0; p < 10; ++p) {
+        std::string name;
+        ASSERT_TRUE(instance->programNameIndexed(p, name));
+        EXPECT_EQ(name, kProgramNames[p]);
+    }
+    // Visit the programs out of order: nothing may leak from one into the next.
+    for (int p : {0, 5, 1, 9, 4, 2, 7, 3, 6, 8, 0}) {
+        instance->setProgram(p);
+        ASSERT_EQ(instance->program(), p);
+        EXPECT_EQ(instance->programName(), kProgramNames[p]);
+        const int row = p < 6 ? p : 0;
+        for (int i = 0; i < 20; ++i) {
+            SCOPED_TRACE(testing::Message() << "program " << p << " parameter " << i);
+            EXPECT_EQ(instance->parameterName(i), kNames[i]);
+            EXPECT_EQ(instance->parameterLabel(i), kLabels[i]);
+            EXPECT_EQ(instance->parameterDisplay(i), kDisplays[row][i]);
+            EXPECT_FLOAT_EQ(instance->getParameter(i), kValues[row][i]);
+        }
+    }
+}
+
+TEST_F(PluginFixture, RatioIsInvertedForTheObjectButNotForTheHost)
+{
+    auto instance = host.createInstance();
+    ASSERT_NE(instance, nullptr);
+    EXPECT_FLOAT_EQ(instance->getParameter(2), 0.0f);
+    EXPECT_EQ(instance->parameterDisplay(2), "1.00");
+    instance->setParameter(2, 0.6f);
+    EXPECT_FLOAT_EQ(instance->getParameter(2), 0.6f);
+    EXPECT_EQ(instance->parameterDisplay(2), "2.32");
+    instance->setParameter(2, 1.0f);
+    EXPECT_EQ(instance->parameterDisplay(2), "20.0");
+    instance->setParameter(2, 0.9f);  // slope 0.145: 6.896...
+    EXPECT_EQ(instance->parameterDisplay(2), "6.89");
+}
+
+TEST_F(PluginFixture, SingleParameterDisplays)
+{
+    auto instance = host.createInstance();
+    ASSERT_NE(instance, nullptr);
+    instance->setParameter(1, 0.65f);
+    EXPECT_EQ(instance->parameterDisplay(1), "-17.50");
+    instance->setParameter(3, 0.25f);
+    EXPECT_EQ(instance->parameterDisplay(3), "5.623");
+    instance->setParameter(4, 0.95f);
+    EXPECT_EQ(instance->parameterDisplay(4), "707.9");
+    instance->setParameter(14, 1.0f);
+    EXPECT_EQ(instance->parameterDisplay(14), "Dirty");
+    instance->setParameter(12, 0.4f);
+    EXPECT_EQ(instance->parameterDisplay(12), "Stereo");
+    instance->setParameter(12, 0.333f);
+    EXPECT_EQ(instance->parameterDisplay(12), "Left");
+    instance->setParameter(0, 1.0f);
+    EXPECT_EQ(instance->parameterDisplay(0), "20.00");
+    instance->setParameter(15, 0.0f);
+    EXPECT_EQ(instance->parameterDisplay(15), "-1.000");
+}
+
+TEST_F(PluginFixture, HostValuesAreHeldInsideTheRange)
+{
+    auto instance = host.createInstance();
+    ASSERT_NE(instance, nullptr);
+    instance->setParameter(0, 7.5f);
+    EXPECT_FLOAT_EQ(instance->getParameter(0), 1.0f);
+    EXPECT_EQ(instance->parameterDisplay(0), "20.00");
+    instance->setParameter(0, -3.0f);
+    EXPECT_FLOAT_EQ(instance->getParameter(0), 0.0f);
+    EXPECT_EQ(instance->parameterDisplay(0), "-20.00");
+    instance->setParameter(2, 2.0f);
+    EXPECT_FLOAT_EQ(instance->getParameter(2), 1.0f);
+    EXPECT_EQ(instance->parameterDisplay(2), "20.0");
+    instance->setParameter(2, -1.0f);
+    EXPECT_EQ(instance->parameterDisplay(2), "1.00");
+    instance->setParameter(0, std::numeric_limits<float>::infinity());
+    EXPECT_FLOAT_EQ(instance->getParameter(0), 1.0f);
+
+    // A NaN changes nothing, neither the parameter nor the program.
+    instance->setParameter(1, 0.25f);
+    instance->setParameter(1, std::numeric_limits<float>::quiet_NaN());
+    EXPECT_FLOAT_EQ(instance->getParameter(1), 0.25f);
+    EXPECT_EQ(instance->parameterDisplay(1), "-37.50");
+    instance->setProgram(1);
+    instance->setProgram(0);
+    EXPECT_FLOAT_EQ(instance->getParameter(1), 0.25f);
+}
+
+TEST_F(PluginFixture, IndicesOutsideTheTableAnswerNothing)
+{
+    auto instance = host.createInstance();
+    ASSERT_NE(instance, nullptr);
+    for (int bad : {-1, 20, 21, 25, 1000, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
+        EXPECT_EQ(instance->parameterName(bad), "") << bad;
+        EXPECT_EQ(instance->parameterLabel(bad), "") << bad;
+        EXPECT_EQ(instance->parameterDisplay(bad), "") << bad;
+        EXPECT_FLOAT_EQ(instance->getParameter(bad), 0.0f) << bad;
+        instance->setParameter(bad, 0.3f);
+    }
+    // Nothing moved.
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_FLOAT_EQ(instance->getParameter(i), kValues[0][i]) << i;
+    }
+}

@@ -1,0 +1,21 @@
+#include "PluginFixture.hpp"
+
+void PluginFixture::SetUp()
+{
+    std::string error;
+    ASSERT_TRUE(host.loadModule(TENVIRA_PLUGIN_PATH, &error)) << error;
+}
+
+void PluginFixture::TearDown() { host.unloadModule(); }
+
+std::unique_ptr<DevHost::CPluginInstance> PluginFixture::createPrepared(float sampleRate, VstInt32 blockSize)
+{
+    auto instance = host.createInstance();
+    if (instance) {
+        instance->open();
+        instance->setSampleRate(sampleRate);
+        instance->setBlockSize(blockSize);
+        instance->resume();
+    }
+    return instance;
+}
