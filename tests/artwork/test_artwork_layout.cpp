@@ -1,0 +1,166 @@
+// The layout table against the panel: every control and label fits, the label texts stand
+// on light plates, captions are printed, and the meter has a dark well and a scale.
+#include "CArtworkLayout.hpp"
+#include "CPainter.hpp"
+#include "CTestImage.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+using namespace Corvane::CorGain::Artwork;
+using L = CArtworkLayout;
+
+namespace {
+
+struct STextBox {
+    int left;
+    int top;
+    int right;   // one past the last column
+    int bottom;  // one past the last row
+};
+
+// Where a label draws `text`: black system font 12, left-aligned one pixel in, vertically centred.
+STextBox labelTextBox(const SControlPlacement& control, const char* text) {
+    cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
+    cairo_t* cr = cairo_create(scratch);
+    CPainter painter(cr);
+    painter.setFont(L::CARTWORKLAYOUT_LABEL_FONT, L::CARTWORKLAYOUT_LABEL_FONT_SIZE, false);
+    const double width = painter.textWidth(text);
+    cairo_font_extents_t font;
+    cairo_font_extents(cr, &font);
+    cairo_destroy(cr);
+    cairo_surface_destroy(scratch);
+    const SRectangle label = L::labelArea(control);
+    const double top = label.top + 1 + (label.height - (font.ascent + font.descent)) / 2.0;
+    return {label.left + 1, static_cast<int>(std::floor(top)), label.left + 1 + static_cast<int>(std::ceil(width)),
+            static_cast<int>(std::ceil(top + font.ascent + font.descent))};
+}
+
+bool overlaps(const SRectangle& a, const STextBox& b) {
+    return a.left < b.right && b.left < a.right() && a.top < b.bottom && b.top < a.bottom();
+}
+
+bool overlaps(const SRectangle& a, const SRectangle& b) {
+    return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+}
+
+bool insidePanel(const SRectangle& r) {
+    return r.left >= 0 && r.top >= 0 && r.right() <= L::CARTWORKLAYOUT_PANEL_WIDTH &&
+           r.bottom() <= L::CARTWORKLAYOUT_PANEL_HEIGHT;
+}
+
+} // namespace
+
+TEST(ArtworkLayout, EveryParameterHasOneControlOfTheRightKind) {
+    std::multiset<int> knobs, latching, popups, others;
+    for (std::size_t i = 0; i < L::controlCount(); ++i) {
+        const SControlPlacement& c = L::controls()[i];
+        (c.kind == EControlKind::Knob             ? knobs
+         : c.kind == EControlKind::LatchingButton ? latching
+         : c.kind == EControlKind::PopupButton    ? popups
+                                                  : others)
+            .insert(c.id);
+    }
+    EXPECT_EQ(knobs, (std::multiset<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 13, 15, 17, 18, 19}));
+    EXPECT_EQ(latching, (std::multiset<int>{9, 10, 11, 16}));
+    EXPECT_EQ(popups, (std::multiset<int>{12, 14}));
+    EXPECT_EQ(others, (std::multiset<int>{-1, 22}));
+    // The information button is first, so a click at (0, 0) reaches it.
+    EXPECT_EQ(L::controls()[0].id, 22);
+    EXPECT_EQ(L::controls()[0].left, 0);
+    EXPECT_EQ(L::controls()[0].top, 0);
+}
+
+TEST(ArtworkLayout, ControlsAndLabelTextsFitThePanelWithoutCoveringEachOther) {
+    for (std::size_t i = 0; i < L::controlCount(); ++i) {
+        const SControlPlacement& c = L::controls()[i];
+        const SRectangle area = L::controlArea(c);
+        EXPECT_TRUE(insidePanel(area)) << "control " << c.id;
+        for (std::size_t j = i + 1; j < L::controlCount(); ++j) {
+            EXPECT_FALSE(overlaps(area, L::controlArea(L::controls()[j]))) << c.id << " / " << L::controls()[j].id;
+        }
+        if (!c.hasLabel) {
+            continue;
+        }
+        const SRectangle label = L::labelArea(c);
+        // A knob or button must end before its own label starts.
+        EXPECT_LE(area.bottom(), label.top) << "control " << c.id;
+        EXPECT_TRUE(label.left >= 0 && label.bottom() <= L::CARTWORKLAYOUT_PANEL_HEIGHT) << "label " << c.id;
+        // The 96-pixel label may run past the panel's right edge (the Master label does);
+        // the text it can show may not.
+        const STextBox text = labelTextBox(c, c.widestText);
+        EXPECT_LE(text.right, L::CARTWORKLAYOUT_PANEL_WIDTH) << "label " << c.id;
+        for (std::size_t j = 0; j < L::controlCount(); ++j) {
+            EXPECT_FALSE(overlaps(L::controlArea(L::controls()[j]), text))
+                << "label " << c.id << " covers control " << L::controls()[j].id;
+        }
+    }
+}
+
+TEST(ArtworkLayout, LabelTextsStandOnLightPlatesForBlackText) {
+    CTestImage background(artworkPath("Background.png"));
+    ASSERT_TRUE(background.isLoaded());
+    for (std::size_t i = 0; i < L::controlCount(); ++i) {
+        const SControlPlacement& c = L::controls()[i];
+        if (!c.hasLabel) {
+            continue;
+        }
+        // Black text needs a contrast of at least 7:1, a relative luminance of 0.3 or more.
+        const STextBox text = labelTextBox(c, c.widestText);
+        double darkest = 1.0;
+        for (int y = text.top; y < text.bottom; ++y) {
+            for (int x = text.left; x < text.right; ++x) {
+                darkest = std::min(darkest, background.luminance(x, y));
+            }
+        }
+        EXPECT_GE(darkest, 0.3) << "label of control " << c.id << " (\"" << c.widestText << "\")";
+    }
+}
+
+TEST(ArtworkLayout, EveryControlHasItsNamePrintedAboveIt) {
+    CTestImage background(artworkPath("Background.png"));
+    ASSERT_TRUE(background.isLoaded());
+    for (std::size_t i = 0; i < L::controlCount(); ++i) {
+        const SControlPlacement& c = L::controls()[i];
+        if (c.caption[0] == '\0') {
+            continue;
+        }
+        const SRectangle area = L::controlArea(c);
+        const int centre = area.left + area.width / 2;
+        int bright = 0;
+        for (int y = area.top - 16; y < area.top - 4; ++y) {
+            for (int x = centre - 12; x <= centre + 12; ++x) {
+                bright += background.luminance(x, y) > 0.5 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(bright, 10) << "caption of control " << c.id;
+    }
+}
+
+TEST(ArtworkLayout, MeterHasADarkWellUnderItsSegmentsAndADecibelScale) {
+    CTestImage background(artworkPath("Background.png"));
+    ASSERT_TRUE(background.isLoaded());
+    const SRectangle top = L::meterSegment(L::CARTWORKLAYOUT_METER_SEGMENTS - 1);
+    const SRectangle bottom = L::meterSegment(0);
+    EXPECT_EQ(top.width, 36);
+    EXPECT_EQ(top.height, 3);
+    EXPECT_TRUE(insidePanel(L::CARTWORKLAYOUT_METER));
+    EXPECT_GE(top.top, L::CARTWORKLAYOUT_METER.top);
+    EXPECT_LE(bottom.bottom(), L::CARTWORKLAYOUT_METER.bottom());
+    // Lit turquoise segments need a contrast of 4.5:1 against the well and the gaps.
+    for (int y = top.top; y < bottom.bottom(); ++y) {
+        for (int x = bottom.left; x < bottom.right(); ++x) {
+            ASSERT_LE(background.luminance(x, y), 0.052) << x << "," << y;
+        }
+    }
+    // Scale ticks beside the column at 0 dB and -6 dB.
+    for (double decibels : {0.0, -6.0}) {
+        const double level = std::pow(10.0, decibels / 20.0);
+        const int row = static_cast<int>(std::floor(L::meterLevelRow(level)));
+        EXPECT_GT(background.luminance(L::CARTWORKLAYOUT_METER.left - 5, row), 0.15) << decibels << " dB";
+        EXPECT_GT(background.luminance(L::CARTWORKLAYOUT_METER.right() + 5, row), 0.15) << decibels << " dB";
+    }
+}
