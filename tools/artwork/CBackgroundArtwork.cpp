@@ -157,6 +157,18 @@ void CBackgroundArtwork::drawControlSeat(CPainter& painter, const SControlPlacem
                                      SColour{0, 0, 0, 110});
         painter.drawLine(area.left + 2.0, area.bottom() + 1.5, area.right() - 2.0, area.bottom() + 1.5,
                          SColour{255, 255, 255, 35}, 1.0);
+        if (control.kind == EControlKind::PopupButton) {
+            // A small down arrow beside the key marks the buttons that open a menu.
+            cairo_t* cr = painter.context();
+            const double x = area.right() + 5.0;
+            const double y = area.top + area.height / 2.0 - 2.0;
+            cairo_move_to(cr, x, y);
+            cairo_line_to(cr, x + 7.0, y);
+            cairo_line_to(cr, x + 3.5, y + 4.0);
+            cairo_close_path(cr);
+            painter.setColour(P::CARTWORKPALETTE_ACCENT);
+            cairo_fill(cr);
+        }
     }
 }
 
