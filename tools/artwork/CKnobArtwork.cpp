@@ -38,12 +38,6 @@ void fillDisc(cairo_t* cr, double cx, double cy, double r, cairo_pattern_t* patt
 
 } // namespace
 
-double CKnobArtwork::pointerAngle(int frame) {
-    const double travel = CArtworkLayout::CARTWORKLAYOUT_KNOB_TRAVEL_DEGREES;
-    const double value = frame / static_cast<double>(CArtworkLayout::CARTWORKLAYOUT_KNOB_FRAMES - 1);
-    return -travel / 2.0 + travel * value;
-}
-
 void CKnobArtwork::drawKnob(CPainter& painter, double left, double top, double value) {
     cairo_t* cr = painter.context();
     const double half = CArtworkLayout::CARTWORKLAYOUT_KNOB_SIZE / 2.0;

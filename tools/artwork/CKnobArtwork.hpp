@@ -9,8 +9,6 @@ namespace Corvane::CorGain::Artwork {
 // The knob strip: 63 frames of K x K stacked top to bottom, value 0 in the top frame.
 class CKnobArtwork {
 public:
-    // Pointer direction of a frame in degrees, clockwise from twelve o'clock.
-    static double pointerAngle(int frame);
     // Draws one knob at `value` (0..1) with its top-left corner at (left, top).
     static void drawKnob(CPainter& painter, double left, double top, double value);
     // A new ARGB surface with the whole strip; the caller destroys it.
