@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -49,13 +50,15 @@ SColumns reduce(const CLevelTrack& input, const CLevelTrack& output, int columns
     const double floorDb = CLevelPlot::FLOOR_DB;
     result.inputRms.assign(static_cast<std::size_t>(columns), floorDb);
     result.inputPeak = result.outputRms = result.outputPeak = result.inputRms;
-    result.change.assign(static_cast<std::size_t>(columns), 0.0);
+    result.change.assign(static_cast<std::size_t>(columns), std::numeric_limits<double>::quiet_NaN());
     if (windows == 0)
         return result;
     // Each column covers at least one window, so short renders draw without gaps.
     for (std::size_t c = 0; c < static_cast<std::size_t>(columns); ++c) {
         const std::size_t first = c * windows / static_cast<std::size_t>(columns);
         const std::size_t last = std::max(first + 1, (c + 1) * windows / static_cast<std::size_t>(columns));
+        double changeSum = 0.0;
+        int changeCount = 0;
         for (std::size_t w = first; w < last && w < windows; ++w) {
             const double inRms = clampDb(CLevelTrack::toDecibels(input.windowRms()[w]), floorDb);
             const double outRms = clampDb(CLevelTrack::toDecibels(output.windowRms()[w]), floorDb);
@@ -66,9 +69,13 @@ SColumns reduce(const CLevelTrack& input, const CLevelTrack& output, int columns
             result.outputPeak[c] =
                 std::max(result.outputPeak[c], clampDb(CLevelTrack::toDecibels(output.windowPeaks()[w]), floorDb));
             // The gain change only means something where the input is audible.
-            if (inRms > floorDb + 12.0)
-                result.change[c] = std::min(result.change[c], outRms - inRms);
+            if (inRms > floorDb + 12.0) {
+                changeSum += outRms - inRms;
+                ++changeCount;
+            }
         }
+        if (changeCount > 0)
+            result.change[c] = changeSum / changeCount;
     }
     return result;
 }
@@ -137,19 +144,45 @@ void drawAxes(cairo_t* cr, const SArea& area, double topDb, double bottomDb, dou
     cairo_restore(cr);
 }
 
+// A line through the columns; columns without a value (NaN) break it.
 void drawSeries(cairo_t* cr, const SArea& area, const std::vector<double>& values, double topDb,
                 double bottomDb)
 {
     const std::size_t count = values.size();
+    bool drawing = false;
     for (std::size_t c = 0; c < count; ++c) {
+        if (std::isnan(values[c])) {
+            drawing = false;
+            continue;
+        }
         const double x = area.left + (static_cast<double>(c) + 0.5) * area.width / static_cast<double>(count);
         const double y = yFor(area, values[c], topDb, bottomDb);
-        if (c == 0)
-            cairo_move_to(cr, x, y);
-        else
+        if (drawing) {
             cairo_line_to(cr, x, y);
+        } else {
+            cairo_move_to(cr, x, y);
+            cairo_line_to(cr, x + 0.5, y);
+            drawing = true;
+        }
     }
     cairo_stroke(cr);
+}
+
+// A scale for the gain change: whole steps, 0 dB always on it, at least 6 dB below.
+void changeScale(const std::vector<double>& values, double& top, double& bottom, double& step)
+{
+    double low = 0.0;
+    double high = 0.0;
+    for (double value : values) {
+        if (!std::isnan(value)) {
+            low = std::min(low, value);
+            high = std::max(high, value);
+        }
+    }
+    const double span = std::ceil(high) - std::min(-6.0, std::floor(low));
+    step = span <= 8.0 ? 1.0 : span <= 16.0 ? 2.0 : span <= 36.0 ? 6.0 : 12.0;
+    top = std::ceil(high / step) * step;
+    bottom = std::min(-6.0, std::floor(low / step) * step);
 }
 
 void drawBand(cairo_t* cr, const SArea& area, const std::vector<double>& values, double topDb, double bottomDb)
@@ -221,9 +254,10 @@ void CLevelPlot::write(const std::string& path, int width, int height) const
 
     const double seconds = static_cast<double>(m_input.frames()) / std::max(1, m_sampleRate);
     const SColumns columns = reduce(m_input, m_output, std::max(1, static_cast<int>(plotWidth)));
-    const double deepest = *std::min_element(columns.change.begin(), columns.change.end());
-    const double changeFloor = -std::max(6.0, std::ceil(-deepest / 6.0) * 6.0);
-    const double changeStep = -changeFloor / 6.0 >= 4.0 ? std::ceil(-changeFloor / 24.0) * 6.0 : 1.0;
+    double changeTop = 0.0;
+    double changeBottom = 0.0;
+    double changeStep = 1.0;
+    changeScale(columns.change, changeTop, changeBottom, changeStep);
 
     setColour(cr, TEXT_COLOUR);
     cairo_set_font_size(cr, 16.0);
@@ -248,13 +282,13 @@ void CLevelPlot::write(const std::string& path, int width, int height) const
     drawLegend(cr, left + 6.0, 50.0,
                {{INPUT_COLOUR, "input (10 ms RMS; band: peak)"}, {OUTPUT_COLOUR, "output (10 ms RMS; band: peak)"}});
 
-    drawAxes(cr, change, 0.0, changeFloor, changeStep, seconds, "gain (dB)");
+    drawAxes(cr, change, changeTop, changeBottom, changeStep, seconds, "gain (dB)");
     cairo_rectangle(cr, change.left, change.top, change.width, change.height);
     cairo_save(cr);
     cairo_clip(cr);
     cairo_set_line_width(cr, 1.5);
     setColour(cr, REDUCTION_COLOUR);
-    drawSeries(cr, change, columns.change, 0.0, changeFloor);
+    drawSeries(cr, change, columns.change, changeTop, changeBottom);
     cairo_restore(cr);
     drawLegend(cr, left + 6.0, change.top - 8.0,
                {{REDUCTION_COLOUR, "gain change: output minus input level (latency-compensated)"}});
