@@ -80,6 +80,19 @@ public:
     // The parameter object at index, or null.
     const CVstParam* getParameterObject(VstInt32 index) const;
 
+    // Values derived from the parameters, as the audio path reads them.
+    double getOutputGain() const { return m_outputGain.load(std::memory_order_relaxed); }
+    double getMakeUpGain() const { return m_makeUpGain.load(std::memory_order_relaxed); }
+    double getLimiterGain() const { return m_limiterGain.load(std::memory_order_relaxed); }
+    double getOutputCeiling() const { return m_outputCeiling.load(std::memory_order_relaxed); }
+    float getMidGain() const { return m_midGain.load(std::memory_order_relaxed); }
+    float getSideGain() const { return m_sideGain.load(std::memory_order_relaxed); }
+    float getMix() const { return m_mix.load(std::memory_order_relaxed); }
+    int getSideChainMode() const { return m_sideChainMode.load(std::memory_order_relaxed); }
+    const CCompressorSC& getCompressor() const { return *m_compressor; }
+    const CLimiter& getLimiter() const { return m_limiter; }
+    const CEQ& getLeftEQ() const { return m_leftEQ; }
+
     CVN_DECLARE_CLASS
 
 private:

@@ -56,6 +56,7 @@ public:
     virtual long getComponentVersion();
 
     const CHostCanDo& getHostCanDo() const { return m_hostCanDo; }
+    const CVstMidiEventList& getMidiEventList() const { return m_midiEvents; }
     double getSampleRateCopy() const { return m_sampleRate; }
     long getBlockSizeCopy() const { return m_blockSize; }
     bool blockSizeHasChanged() const { return m_blockSizeChanged; }
