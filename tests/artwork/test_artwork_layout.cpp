@@ -47,6 +47,20 @@ bool overlaps(const SRectangle& a, const SRectangle& b) {
     return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
 
+bool inside(const SRectangle& inner, const SRectangle& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right() <= outer.right() &&
+           inner.bottom() <= outer.bottom();
+}
+
+SRectangle sectionArea(ESection section) {
+    for (std::size_t i = 0; i < L::sectionCount(); ++i) {
+        if (L::sections()[i].section == section) {
+            return L::sections()[i].area;
+        }
+    }
+    return {0, 0, 0, 0};
+}
+
 bool insidePanel(const SRectangle& r) {
     return r.left >= 0 && r.top >= 0 && r.right() <= L::CARTWORKLAYOUT_PANEL_WIDTH &&
            r.bottom() <= L::CARTWORKLAYOUT_PANEL_HEIGHT;
@@ -108,8 +122,10 @@ TEST(ArtworkLayout, LabelTextsStandOnLightPlatesForBlackText) {
         if (!c.hasLabel) {
             continue;
         }
-        // Black text needs a contrast of at least 7:1, a relative luminance of 0.3 or more.
-        const STextBox text = labelTextBox(c, c.widestText);
+        // Black text needs a contrast of at least 7:1, a relative luminance of 0.3 or more;
+        // two columns to spare allow for renderers whose text comes out a little wider.
+        STextBox text = labelTextBox(c, c.widestText);
+        text.right += 2;
         double darkest = 1.0;
         for (int y = text.top; y < text.bottom; ++y) {
             for (int x = text.left; x < text.right; ++x) {
@@ -162,5 +178,25 @@ TEST(ArtworkLayout, MeterHasADarkWellUnderItsSegmentsAndADecibelScale) {
         const int row = static_cast<int>(std::floor(L::meterLevelRow(level)));
         EXPECT_GT(background.luminance(L::CARTWORKLAYOUT_METER.left - 5, row), 0.15) << decibels << " dB";
         EXPECT_GT(background.luminance(L::CARTWORKLAYOUT_METER.right() + 5, row), 0.15) << decibels << " dB";
+    }
+}
+
+TEST(ArtworkLayout, ControlsAndTheirPlatesSitInsideTheirSectionsAndPlatesDoNotTouch) {
+    for (std::size_t i = 0; i < L::controlCount(); ++i) {
+        const SControlPlacement& c = L::controls()[i];
+        const SRectangle section = sectionArea(c.section);
+        EXPECT_TRUE(inside(L::controlArea(c), section)) << "control " << c.id;
+        if (!c.hasLabel) {
+            continue;
+        }
+        // The plate with its one-pixel rim.
+        const SRectangle plate = L::plateArea(c);
+        const SRectangle rim{plate.left - 1, plate.top - 1, plate.width + 2, plate.height + 2};
+        EXPECT_TRUE(inside(rim, section)) << "plate of control " << c.id;
+        for (std::size_t j = i + 1; j < L::controlCount(); ++j) {
+            if (L::controls()[j].hasLabel) {
+                EXPECT_FALSE(overlaps(rim, L::plateArea(L::controls()[j]))) << c.id << " / " << L::controls()[j].id;
+            }
+        }
     }
 }
