@@ -91,7 +91,7 @@ public:
     void resume()
     {
         mSampleRate = mHostRate;
-        if (!(mSampleRate > 11025.0f))
+        if (!(mSampleRate > 11025.0f) || !std::isfinite(mSampleRate))
             mSampleRate = 44100.0f;
         const double rate = mSampleRate;
         for (Equaliser& eq : mEq)
