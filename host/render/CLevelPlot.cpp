@@ -230,6 +230,14 @@ CLevelPlot::CLevelPlot(const CLevelTrack& input, const CLevelTrack& alignedOutpu
 
 void CLevelPlot::write(const std::string& path, int width, int height) const
 {
+    draw(path, width, height);
+    // Drop Cairo's font caches (and the fontconfig patterns they hold): a
+    // command-line tool draws one picture, and leak checkers stay quiet.
+    cairo_debug_reset_static_data();
+}
+
+void CLevelPlot::draw(const std::string& path, int width, int height) const
+{
     width = std::max(width, 400);
     height = std::max(height, 300);
     std::unique_ptr<cairo_surface_t, SSurfaceDeleter> surface(
@@ -297,10 +305,15 @@ void CLevelPlot::write(const std::string& path, int width, int height) const
     text(cr, left + plotWidth, change.top + change.height + 32.0, "time (s)", 1.0);
 
     cairo_surface_flush(surface.get());
+    writePng(surface.get(), path);
+}
+
+void CLevelPlot::writePng(cairo_surface_t* surface, const std::string& path)
+{
     int descriptor = -1;
     const std::string temporary = CFileSystem::createTemporary(path, descriptor);
     CFileSystem::closeDescriptor(descriptor);
-    const cairo_status_t status = cairo_surface_write_to_png(surface.get(), temporary.c_str());
+    const cairo_status_t status = cairo_surface_write_to_png(surface, temporary.c_str());
     if (status != CAIRO_STATUS_SUCCESS) {
         CFileSystem::removeFile(temporary);
         throw CRenderError("cannot write the plot \"" + path + "\": " + cairo_status_to_string(status));

@@ -4,6 +4,8 @@
 
 #include <string>
 
+typedef struct _cairo_surface cairo_surface_t;
+
 namespace Tenvira {
 namespace Render {
 
@@ -26,6 +28,9 @@ public:
     static constexpr double FLOOR_DB = -72.0;
 
 private:
+    void draw(const std::string& path, int width, int height) const;
+    static void writePng(cairo_surface_t* surface, const std::string& path);
+
     const CLevelTrack& m_input;
     const CLevelTrack& m_output;
     int m_sampleRate;

@@ -154,6 +154,8 @@ SRun runRenderer(const std::vector<std::string>& arguments,
     std::vector<std::string> variables;
     for (char** variable = environ; *variable != nullptr; ++variable)
         variables.emplace_back(*variable);
+    // Under LeakSanitizer, ignore what fontconfig keeps for the life of the process.
+    variables.push_back("LSAN_OPTIONS=suppressions=" TENVIRA_LSAN_SUPPRESSIONS);
     for (const auto& pair : environment)
         variables.push_back(pair.first + "=" + pair.second);
     std::vector<char*> envp;
