@@ -41,6 +41,14 @@ void CFileSystem::closeDescriptor(int descriptor)
         ::close(descriptor);
 }
 
+void CFileSystem::checkWritable(const std::string& path)
+{
+    int descriptor = -1;
+    const std::string probe = createTemporary(path, descriptor);
+    closeDescriptor(descriptor);
+    removeFile(probe);
+}
+
 bool CFileSystem::sameFile(const std::string& a, const std::string& b)
 {
     struct stat first {};

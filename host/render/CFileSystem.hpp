@@ -15,6 +15,8 @@ public:
      */
     static std::string createTemporary(const std::string& path, int& descriptor);
     static void closeDescriptor(int descriptor);
+    /** Raises CRenderError unless a file can be created beside `path`. */
+    static void checkWritable(const std::string& path);
 
     /** True when both names lead to the same existing file. */
     static bool sameFile(const std::string& a, const std::string& b);

@@ -71,6 +71,9 @@ void CRenderApplication::renderFile(const SRenderOptions& given)
     if (!options.sidechain.empty()) {
         CAudioFileReader check(options.sidechain, "side-chain");
     }
+    // So is a plot that could not be written: no render is wasted on it.
+    if (!options.plot.empty())
+        CFileSystem::checkWritable(options.plot);
 
     std::unique_ptr<IEffectSession> session = m_factory(options.plugin);
     const bool terminal = CFileSystem::errorStreamIsTerminal();
@@ -86,10 +89,9 @@ void CRenderApplication::renderFile(const SRenderOptions& given)
         plot.setTitle(title);
         try {
             plot.write(options.plot);
-        } catch (...) {
-            // The audio result is useless to a caller who asked for both and got one.
-            CFileSystem::removeFile(options.output);
-            throw;
+        } catch (const std::exception& error) {
+            // The audio file is complete and stays; the failure is still reported.
+            throw CRenderError(std::string(error.what()) + " (the audio was written to \"" + options.output + "\")");
         }
     }
     std::fputs(CSummary::text(options, result).c_str(), m_out);
