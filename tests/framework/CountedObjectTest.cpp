@@ -1,17 +1,158 @@
+#include "CorvaneProbe.hpp"
+
 #include "basics/CCountedObject.hpp"
 #include "collections/TAutomaticPointer.hpp"
+#include "collections/TCountedObjectDeleter.hpp"
+#include "collections/TObjectDeleter.hpp"
+#include "collections/TObjectNuller.hpp"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+namespace Corvane { namespace GUI { namespace Controls {
+CVN_IMPLEMENT_CLASS(CTestKnob, "CCountedObject")
+}}} // namespace Corvane::GUI::Controls
+
 using Corvane::Basics::CCountedObject;
 using Corvane::Collections::TAutomaticPointer;
+using Corvane::Collections::TCountedObjectDeleter;
+using Corvane::Collections::TObjectDeleter;
+using Corvane::Collections::TObjectNuller;
+using Corvane::GUI::Controls::CTestKnob;
 
-TEST(Smoke, LoneDereferenceDestroys)
+TEST(CountedObject, CountStartsAtZeroAndTheLastDereferenceDestroys)
 {
-    const long before = CCountedObject::CCLASS_THE_CLASS.getInstanceCount();
-    CCountedObject* object = new CCountedObject();
-    EXPECT_EQ(object->getReferenceCount(), 0);
-    EXPECT_EQ(CCountedObject::CCLASS_THE_CLASS.getInstanceCount(), before + 1);
-    object->dereference();
-    EXPECT_EQ(CCountedObject::CCLASS_THE_CLASS.getInstanceCount(), before);
+    int destroyed = 0;
+    const long alive = CTestKnob::CCLASS_THE_CLASS.getInstanceCount();
+    const long total = CTestKnob::CCLASS_THE_CLASS.getTotalCount();
+
+    CTestKnob* lone = new CTestKnob(&destroyed);
+    EXPECT_EQ(lone->getReferenceCount(), 0);
+    EXPECT_EQ(CTestKnob::CCLASS_THE_CLASS.getInstanceCount(), alive + 1);
+    EXPECT_EQ(CTestKnob::CCLASS_THE_CLASS.getTotalCount(), total + 1);
+    lone->dereference();
+    EXPECT_EQ(destroyed, 1);
+
+    CTestKnob* shared = new CTestKnob(&destroyed);
+    shared->referenced();
+    shared->referenced();
+    EXPECT_EQ(shared->getReferenceCount(), 2);
+    shared->dereference();
+    EXPECT_EQ(destroyed, 1);
+    shared->dereference();
+    EXPECT_EQ(destroyed, 2);
+
+    EXPECT_EQ(CTestKnob::CCLASS_THE_CLASS.getInstanceCount(), alive);
+    EXPECT_EQ(CTestKnob::CCLASS_THE_CLASS.getTotalCount(), total + 2);
+}
+
+TEST(CountedObject, CopiesStartUnreferencedAndAssignmentKeepsTheCount)
+{
+    CCountedObject original;
+    original.referenced();
+    CCountedObject copy(original);
+    EXPECT_EQ(copy.getReferenceCount(), 0);
+    copy = original;
+    EXPECT_EQ(copy.getReferenceCount(), 0);
+    EXPECT_EQ(original.getReferenceCount(), 1);
+
+    char text[64];
+    original.getObjectDescription(text, sizeof(text));
+    EXPECT_STREQ(text, "[CCounted Object Base Reference Count = 1");
+    char small[8];
+    original.getObjectDescription(small, sizeof(small));
+    EXPECT_STREQ(small, "[CCount");
+}
+
+TEST(AutomaticPointer, DefaultDeleterReferencesAndReleasesInOrder)
+{
+    int destroyed = 0;
+    CTestKnob* first = new CTestKnob(&destroyed);
+    CTestKnob* second = new CTestKnob(&destroyed);
+    first->referenced(); // held elsewhere too, so it survives being replaced
+    {
+        TAutomaticPointer<CTestKnob> holder;
+        EXPECT_EQ(holder.getPointer(), nullptr);
+        holder = first;
+        EXPECT_EQ(first->getReferenceCount(), 2);
+        holder = second;
+        EXPECT_EQ(first->getReferenceCount(), 1);
+        EXPECT_EQ(second->getReferenceCount(), 1);
+        EXPECT_EQ(holder.getPointer(), second);
+        EXPECT_EQ(holder->getReferenceCount(), 1);
+
+        holder = nullptr; // only releases
+        EXPECT_EQ(destroyed, 1);
+        EXPECT_EQ(holder.getPointer(), nullptr);
+
+        holder = first;
+        EXPECT_EQ(first->getReferenceCount(), 2);
+    } // the holder's destruction lets go
+    EXPECT_EQ(first->getReferenceCount(), 1);
+    first->dereference();
+    EXPECT_EQ(destroyed, 2);
+}
+
+TEST(AutomaticPointer, AssigningTheHeldPointerKeepsItAliveAndCounted)
+{
+    int destroyed = 0;
+    TAutomaticPointer<CTestKnob> holder;
+    CTestKnob* knob = new CTestKnob(&destroyed);
+    holder = knob;
+    holder = knob;
+    holder = holder.getPointer();
+    EXPECT_EQ(destroyed, 0);
+    EXPECT_EQ(knob->getReferenceCount(), 1);
+    holder.freePointer();
+    EXPECT_EQ(destroyed, 1);
+    holder.freePointer(); // empty holder: nothing happens
+    EXPECT_EQ(destroyed, 1);
+}
+
+TEST(AutomaticPointer, DeleterPolicies)
+{
+    int destroyed = 0;
+    TObjectNuller<CTestKnob> nuller;
+    TObjectDeleter<CTestKnob> destroyer;
+    CTestKnob* borrowed = new CTestKnob(&destroyed);
+    {
+        TAutomaticPointer<CTestKnob> forgetting(&nuller);
+        forgetting = borrowed;
+        EXPECT_EQ(borrowed->getReferenceCount(), 0);
+    }
+    EXPECT_EQ(destroyed, 0);
+
+    {
+        TAutomaticPointer<CTestKnob> owning(&destroyer);
+        owning = borrowed;
+        EXPECT_EQ(borrowed->getReferenceCount(), 0);
+    }
+    EXPECT_EQ(destroyed, 1);
+
+    {
+        // Without a deleter the holder destroys outright, whatever the count.
+        TAutomaticPointer<CTestKnob> outright(nullptr);
+        CTestKnob* knob = new CTestKnob(&destroyed);
+        knob->referenced();
+        outright = knob;
+        outright = new CTestKnob(&destroyed);
+        EXPECT_EQ(destroyed, 2);
+    }
+    EXPECT_EQ(destroyed, 3);
+
+    // The policies ignore null pointers.
+    TCountedObjectDeleter<CTestKnob> counted;
+    counted.pointerAdded(nullptr);
+    counted.deletePointer(nullptr);
+    destroyer.deletePointer(nullptr);
+}
+
+TEST(AutomaticPointer, StaticDefaultDeleterIsSharedPerInstantiation)
+{
+    TAutomaticPointer<CTestKnob> a;
+    TAutomaticPointer<CTestKnob> b;
+    EXPECT_EQ(a.getDeleter(), b.getDeleter());
+    EXPECT_EQ(a.getDeleter(), &TAutomaticPointer<CTestKnob>::TAUTOMATICPOINTER_DEFAULT_DELETER);
+    EXPECT_STREQ(a.getDeleter()->getObjectClass().getClassName(), "TCountedObjectDeleter<CTestKnob>");
 }

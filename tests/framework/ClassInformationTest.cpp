@@ -1,0 +1,306 @@
+#include "CorvaneProbe.hpp"
+
+#include "basics/CClass.hpp"
+#include "basics/CClassManager.hpp"
+#include "basics/CHtmlString.hpp"
+#include "basics/CPascalString.hpp"
+#include "basics/CString.hpp"
+#include "basics/CSystemString.hpp"
+#include "collections/TAutomaticPointer.hpp"
+#include "collections/TCountedPointerArray.hpp"
+#include "io/CTextStream.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+using Corvane::Basics::CClass;
+using Corvane::Basics::CClassManager;
+using Corvane::Basics::CCountedObject;
+using Corvane::Basics::CHtmlString;
+using Corvane::Basics::CPascalString;
+using Corvane::Basics::CString;
+using Corvane::Basics::CSystemString;
+using Corvane::Collections::TAutomaticPointer;
+using Corvane::Collections::TCountedObjectDeleter;
+using Corvane::Collections::TCountedPointerArray;
+using Corvane::Collections::TPointerCollection;
+using Corvane::Collections::TPointerDeleter;
+using Corvane::GUI::Controls::CTestKnob;
+
+namespace {
+
+CClassManager& globalManager()
+{
+    EXPECT_NE(CClass::CCLASSCLASS_MANAGER, nullptr);
+    return *CClass::CCLASSCLASS_MANAGER;
+}
+
+std::string templateName(const char* name, const std::type_info& type, long size = CClass::CCLASS_NAME_SIZE)
+{
+    char buffer[CClass::CCLASS_NAME_SIZE + 8];
+    std::fill(buffer, buffer + sizeof(buffer), 'Z');
+    EXPECT_TRUE(CClass::computeTemplateName(name, type, buffer, size));
+    EXPECT_EQ(buffer[size], 'Z') << "written past the bound";
+    return buffer;
+}
+
+const char* const RULE = "+-----------------------------------------------------------------+----------+----------+\n";
+
+std::string reportHead()
+{
+    return std::string(RULE) +
+           "| Corvane class information                                       |          |          |\n" + RULE +
+           "| Class Name                                                      | Instance |   Total  |\n" + RULE;
+}
+
+} // namespace
+
+TEST(ClassRecord, TemplateInstantiationsResolveTheirNames)
+{
+    TAutomaticPointer<CTestKnob> holder;
+    TCountedPointerArray<CTestKnob> array;
+    EXPECT_STREQ(holder.getObjectClass().getClassName(), "TAutomaticPointer<CTestKnob>");
+    EXPECT_STREQ(holder.getObjectClass().getParentName(), "CCountedObject");
+    EXPECT_STREQ(array.getObjectClass().getClassName(), "TCountedPointerArray<CTestKnob>");
+    EXPECT_STREQ(array.getObjectClass().getParentName(), "TPointerCollection<CTestKnob>");
+    EXPECT_STREQ(TCountedObjectDeleter<CTestKnob>::CCLASS_THE_CLASS.getParentName(), "TPointerDeleter<CTestKnob>");
+
+    // Registered at load time, so the ancestry is known by name.
+    EXPECT_NE(globalManager().getClassWithName("TPointerDeleter<CTestKnob>"), nullptr);
+    EXPECT_TRUE(array.getObjectClass().isSubClassOf(TPointerCollection<CTestKnob>::CCLASS_THE_CLASS));
+    EXPECT_TRUE(array.getObjectClass().isSubClassOf(CCountedObject::CCLASS_THE_CLASS));
+    EXPECT_TRUE(
+        TCountedObjectDeleter<CTestKnob>::CCLASS_THE_CLASS.isSubClassOf(TPointerDeleter<CTestKnob>::CCLASS_THE_CLASS));
+    EXPECT_FALSE(holder.getObjectClass().isSubClassOf(TPointerCollection<CTestKnob>::CCLASS_THE_CLASS));
+}
+
+TEST(ClassRecord, ComputeTemplateName)
+{
+    EXPECT_EQ(templateName("TPointerDeleter<TypeName>", typeid(CTestKnob)), "TPointerDeleter<CTestKnob>");
+    EXPECT_EQ(templateName("CString", typeid(CTestKnob)), "CString");
+    EXPECT_EQ(templateName("TAutomaticPointer<TypeName>", typeid(int)), "TAutomaticPointer<int>");
+    EXPECT_EQ(templateName("TAutomaticPointer<TypeName>", typeid(unsigned long)), "TAutomaticPointer<long>");
+    // A template argument keeps its own arguments, without qualifiers.
+    EXPECT_EQ(templateName("TCountedObjectDeleter<TypeName>", typeid(TAutomaticPointer<CString>)),
+              "TCountedObjectDeleter<TAutomaticPointer<CString>>");
+    // Bounded by the buffer size, always terminated.
+    EXPECT_EQ(templateName("TPointerDeleter<TypeName>", typeid(CTestKnob), 9), "TPointer");
+    EXPECT_EQ(templateName("TPointerDeleter<TypeName>", typeid(CTestKnob), 1), "");
+}
+
+TEST(ClassRecord, NamesAreCutToTheirArrays)
+{
+    const std::string longName(300, 'N');
+    CClass record(longName.c_str(), longName.c_str());
+    EXPECT_EQ(std::string(record.getClassName()), longName.substr(0, 127));
+    EXPECT_EQ(std::string(record.getParentName()), longName.substr(0, 127));
+    record.setClassInformation(nullptr);
+    EXPECT_EQ(std::string(record.getClassName()), longName.substr(0, 127));
+    record.setClassInformation("Renamed");
+    EXPECT_STREQ(record.getClassName(), "Renamed");
+}
+
+TEST(ClassRecord, ConstructorsAndAssignment)
+{
+    CClass undefined;
+    EXPECT_STREQ(undefined.getClassName(), "UndefinedClass");
+    EXPECT_STREQ(undefined.getParentName(), "UndefinedParent");
+    EXPECT_EQ(globalManager().getClassWithName("UndefinedClass"), nullptr);
+
+    CClass named("TestNamedOnly");
+    EXPECT_STREQ(named.getParentName(), "UndefinedParent");
+    EXPECT_EQ(globalManager().getClassWithName("TestNamedOnly"), &named);
+
+    CClass templated("TTestHolder<TypeName>", typeid(CTestKnob), "TTestBase<TypeName>", typeid(CTestKnob));
+    EXPECT_STREQ(templated.getClassName(), "TTestHolder<CTestKnob>");
+    EXPECT_STREQ(templated.getParentName(), "TTestBase<CTestKnob>");
+
+    undefined = named;
+    EXPECT_STREQ(undefined.getClassName(), "TestNamedOnly");
+    EXPECT_STREQ(undefined.getParentName(), "UndefinedParent");
+    EXPECT_TRUE(undefined == named);
+    EXPECT_TRUE(undefined.isTypeOf("TestNamedOnly"));
+    EXPECT_FALSE(undefined.isTypeOf("testnamedonly"));
+    EXPECT_FALSE(undefined.isTypeOf(static_cast<const char*>(nullptr)));
+
+    named++;
+    named++;
+    named--;
+    EXPECT_EQ(named.getInstanceCount(), 1);
+    EXPECT_EQ(named.getTotalCount(), 2);
+}
+
+TEST(ClassManager, FirstRegistrationWinsAndGoneRecordsAreForgotten)
+{
+    {
+        CClass first("TestDuplicate", "CCountedObject");
+        {
+            CClass second("TestDuplicate", "CString");
+            EXPECT_EQ(globalManager().getClassWithName("TestDuplicate"), &first);
+            EXPECT_TRUE(globalManager().isClassRegistered(second));
+        }
+        EXPECT_EQ(globalManager().getClassWithName("TestDuplicate"), &first);
+        globalManager().registerClass(nullptr);
+    }
+    EXPECT_EQ(globalManager().getClassWithName("TestDuplicate"), nullptr);
+    EXPECT_EQ(globalManager().getClassWithName(nullptr), nullptr);
+}
+
+TEST(ClassManager, KinshipFollowsRegisteredParents)
+{
+    const CClass& string = CString::CCLASS_THE_CLASS;
+    EXPECT_TRUE(string.isSubClassOf(CCountedObject::CCLASS_THE_CLASS));
+    EXPECT_TRUE(string.isSubClassOf(string));
+    EXPECT_FALSE(string.isSubClassOf(CPascalString::CCLASS_THE_CLASS));
+    EXPECT_FALSE(string.isSubClassOf(CSystemString::CCLASS_THE_CLASS));
+    EXPECT_TRUE(CHtmlString::CCLASS_THE_CLASS.isSubClassOf(string));
+
+    // A chain ending at an unregistered parent falls back to the names themselves.
+    CClass orphan("TestOrphan", "TestNoSuchParent");
+    EXPECT_TRUE(orphan.isSubClassOf(orphan));
+    EXPECT_FALSE(orphan.isSubClassOf(CCountedObject::CCLASS_THE_CLASS));
+
+    // Parent names that loop do not hang the search.
+    CClass loopA("TestLoopA", "TestLoopB");
+    CClass loopB("TestLoopB", "TestLoopA");
+    EXPECT_FALSE(loopA.isSubClassOf(CCountedObject::CCLASS_THE_CLASS));
+}
+
+TEST(ClassManager, ObjectsAreCountedInTheRecordsOfAllTheirClasses)
+{
+    const long strings = CString::CCLASS_THE_CLASS.getInstanceCount();
+    const long paths = CSystemString::CCLASS_THE_CLASS.getInstanceCount();
+    const long counted = CCountedObject::CCLASS_THE_CLASS.getInstanceCount();
+    {
+        CHtmlString link("index.html");
+        CSystemString copy(link);
+        EXPECT_EQ(CString::CCLASS_THE_CLASS.getInstanceCount(), strings + 2);
+        EXPECT_EQ(CSystemString::CCLASS_THE_CLASS.getInstanceCount(), paths + 2);
+        EXPECT_EQ(CHtmlString::CCLASS_THE_CLASS.getInstanceCount(), 1);
+        EXPECT_EQ(CCountedObject::CCLASS_THE_CLASS.getInstanceCount(), counted + 2);
+        EXPECT_EQ(&link.getObjectClass(), &CHtmlString::CCLASS_THE_CLASS);
+        EXPECT_EQ(&copy.getObjectClass(), &CSystemString::CCLASS_THE_CLASS);
+    }
+    EXPECT_EQ(CString::CCLASS_THE_CLASS.getInstanceCount(), strings);
+    EXPECT_EQ(CHtmlString::CCLASS_THE_CLASS.getInstanceCount(), 0);
+    EXPECT_EQ(CCountedObject::CCLASS_THE_CLASS.getInstanceCount(), counted);
+}
+
+TEST(ClassManager, SortingPutsRecordsAlphabeticallyAndEmptySlotsLast)
+{
+    CClass zeta("TestZeta");
+    CClass alpha("TestAlpha");
+    CClass middle("TestMiddle");
+    CClass gone("TestGone");
+    CClassManager manager;
+    manager.sortClasses(); // no array yet
+    manager.registerClass(&zeta);
+    manager.registerClass(&gone);
+    manager.registerClass(&alpha);
+    manager.registerClass(&middle);
+    manager.unregisterClass(&gone);
+    manager.sortClasses();
+    ASSERT_EQ(manager.getNumberOfClasses(), 32);
+    EXPECT_EQ(manager.getClassAtIndex(0), &alpha);
+    EXPECT_EQ(manager.getClassAtIndex(1), &middle);
+    EXPECT_EQ(manager.getClassAtIndex(2), &zeta);
+    for (long i = 3; i < 32; ++i)
+    {
+        EXPECT_EQ(manager.getClassAtIndex(i), nullptr) << i;
+    }
+
+    const CClass* a = &alpha;
+    const CClass* z = &zeta;
+    const CClass* none = nullptr;
+    EXPECT_EQ(CClass::compareClasses(&a, &a), 0);
+    EXPECT_LT(CClass::compareClasses(&a, &z), 0);
+    EXPECT_EQ(CClass::compareClasses(&none, &a), 1);
+    EXPECT_EQ(CClass::compareClasses(&a, &none), -1);
+}
+
+TEST(ClassManager, ReportListsLiveClassesAndTotals)
+{
+    CClass knobs("CKnob", "CControl");
+    CClass labels("CTextLabel", "CControl");
+    CClass meters("CLevelMeter", "CControl");
+    CClassManager manager;
+    manager.registerClass(&knobs);
+    manager.registerClass(&labels);
+    manager.registerClass(&meters);
+
+    const std::string empty = reportHead() + RULE +
+                              "|                                                                 |         0|"
+                              "         0|\n" +
+                              RULE;
+    EXPECT_EQ(manager.getClassInformation(), empty);
+
+    for (int i = 0; i < 14; ++i)
+    {
+        knobs++;
+    }
+    labels++;
+    labels--;
+    meters++;
+    knobs--;
+    EXPECT_EQ(manager.getClassInformation(),
+              reportHead() +
+                  "|                                                           CKnob |        13|        14|\n"
+                  "|                                                     CLevelMeter |         1|         1|\n" +
+                  RULE + "|                                                                 |        14|        15|\n" +
+                  RULE);
+
+    for (int i = 0; i < 13; ++i)
+    {
+        knobs--;
+    }
+    meters--;
+    EXPECT_EQ(manager.getClassInformation(), empty);
+
+    // Written through a text stream, but only one open for output.
+    const std::string path = ::testing::TempDir() + "corvane_report_" + std::to_string(getpid()) + ".txt";
+    meters++;
+    {
+        Corvane::IO::CTextStream stream(CSystemString(path.c_str()), Corvane::IO::CTextStream::e_write);
+        manager.logClassInformation(&stream);
+        manager.logClassInformation(nullptr);
+    }
+    {
+        Corvane::IO::CTextStream reading(CSystemString(path.c_str()), Corvane::IO::CTextStream::e_read);
+        manager.logClassInformation(&reading);
+    }
+    std::ifstream in(path);
+    std::stringstream written;
+    written << in.rdbuf();
+    EXPECT_EQ(written.str(), manager.getClassInformation());
+    std::remove(path.c_str());
+    meters--;
+}
+
+// Deleting the manager is process-wide, so it runs in a child process.
+TEST(ClassManagerDeathTest, DeletingTheManagerWritesTheSortedReportWhenGivenAPath)
+{
+    const std::string path = ::testing::TempDir() + "corvane_classes_" + std::to_string(getpid()) + ".txt";
+    EXPECT_EXIT(
+        {
+            CString alive("kept");
+            CClass::deleteClassManager(path.c_str());
+            std::ifstream in(path);
+            std::stringstream text;
+            text << in.rdbuf();
+            const std::string report = text.str();
+            const std::size_t counted = report.find(" CCountedObject |");
+            const std::size_t string = report.find(" CString |");
+            const bool ok = CClass::CCLASSCLASS_MANAGER == nullptr && report.rfind(RULE, 0) == 0 &&
+                            counted != std::string::npos && string != std::string::npos && counted < string;
+            CClass::deleteClassManager(path.c_str()); // no manager: nothing to do
+            std::exit(ok ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    std::remove(path.c_str());
+}

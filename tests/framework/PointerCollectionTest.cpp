@@ -1,0 +1,195 @@
+#include "CorvaneProbe.hpp"
+
+#include "collections/TAutomaticPointer.hpp"
+#include "collections/TCountedPointerArray.hpp"
+#include "collections/TPointerCollection.hpp"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using Corvane::Collections::TAutomaticPointer;
+using Corvane::Collections::TCountedPointerArray;
+using Corvane::Collections::TPointerCollection;
+using Corvane::GUI::Controls::CTestKnob;
+
+namespace {
+
+using Borrowing = TPointerCollection<CTestKnob>;
+
+// A borrowing collection over objects the fixture owns.
+class PointerCollectionTest : public ::testing::Test
+{
+protected:
+    PointerCollectionTest() : collection(&Borrowing::TPOINTER_COLLECTION_DEFAULT_NULLER)
+    {
+        for (int i = 0; i < 40; ++i)
+        {
+            knobs.push_back(new CTestKnob(&destroyed));
+        }
+    }
+    ~PointerCollectionTest() override
+    {
+        collection.freePointers();
+        for (CTestKnob* knob : knobs)
+        {
+            delete knob;
+        }
+    }
+
+    int destroyed = 0;
+    std::vector<CTestKnob*> knobs;
+    Borrowing collection;
+};
+
+} // namespace
+
+TEST_F(PointerCollectionTest, GrowsThirtyTwoSlotsAtATime)
+{
+    EXPECT_EQ(collection.getArraySize(), 0);
+    EXPECT_EQ(collection.getElementAtIndex(0), nullptr);
+    for (int i = 0; i < 32; ++i)
+    {
+        collection.addElement(knobs[i]);
+    }
+    EXPECT_EQ(collection.getArraySize(), 32);
+    collection.addElement(knobs[32]);
+    EXPECT_EQ(collection.getArraySize(), 64);
+    EXPECT_EQ(collection.getInsertIndex(), 33);
+    for (int i = 0; i < 33; ++i)
+    {
+        ASSERT_EQ(collection.getElementAtIndex(i), knobs[i]) << i;
+    }
+    EXPECT_EQ(collection.getElementAtIndex(33), nullptr);
+    EXPECT_EQ(collection.getIndexOfPointer(knobs[32]), 32);
+    EXPECT_EQ(collection.getIndexOfPointer(knobs[39]), -1);
+}
+
+TEST_F(PointerCollectionTest, RemovalLeavesANullSlotAndBadIndicesAreHarmless)
+{
+    for (int i = 0; i < 3; ++i)
+    {
+        collection.addElement(knobs[i]);
+    }
+    collection.deletePointerAtIndex(0);
+    EXPECT_EQ(collection.getElementAtIndex(0), nullptr);
+    EXPECT_EQ(collection.getArraySize(), 32);
+    EXPECT_EQ(collection.getInsertIndex(), 3);
+    collection.addElement(knobs[3]);
+    EXPECT_EQ(collection.getElementAtIndex(3), knobs[3]);
+
+    EXPECT_EQ(collection.getElementAtIndex(-1), nullptr);
+    EXPECT_EQ(collection.getElementAtIndex(32), nullptr);
+    collection.deletePointerAtIndex(-1);
+    collection.deletePointerAtIndex(32);
+    collection.deletePointerAtIndex(0); // already empty
+    EXPECT_EQ(collection.getInsertIndex(), 4);
+    EXPECT_EQ(collection.getIndexOfPointer(knobs[0]), -1);
+    EXPECT_EQ(destroyed, 0); // the nuller never destroys
+}
+
+TEST_F(PointerCollectionTest, ReorderPacksAndOptionallyShrinks)
+{
+    collection.reorder(true); // no array: nothing to do
+    EXPECT_EQ(collection.getArraySize(), 0);
+
+    for (int i = 0; i < 3; ++i)
+    {
+        collection.addElement(knobs[i]);
+    }
+    collection.deletePointerAtIndex(1);
+    collection.reorder(false);
+    EXPECT_EQ(collection.getArraySize(), 32);
+    EXPECT_EQ(collection.getInsertIndex(), 2);
+    EXPECT_EQ(collection.getElementAtIndex(0), knobs[0]);
+    EXPECT_EQ(collection.getElementAtIndex(1), knobs[2]);
+    EXPECT_EQ(collection.getElementAtIndex(2), nullptr);
+
+    collection.reorder(true);
+    EXPECT_EQ(collection.getArraySize(), 2);
+    EXPECT_EQ(collection.getInsertIndex(), 2);
+    EXPECT_EQ(collection.getElementAtIndex(1), knobs[2]);
+    collection.reorder(true); // nothing null: unchanged
+    EXPECT_EQ(collection.getArraySize(), 2);
+
+    // A full shrunken array still grows by 32.
+    collection.addElement(knobs[5]);
+    EXPECT_EQ(collection.getArraySize(), 34);
+    EXPECT_EQ(collection.getElementAtIndex(2), knobs[5]);
+}
+
+TEST_F(PointerCollectionTest, FreedCollectionIsUsableAgain)
+{
+    collection.addElement(knobs[0]);
+    collection.freePointers();
+    EXPECT_EQ(collection.getArraySize(), 0);
+    EXPECT_EQ(collection.getInsertIndex(), 0);
+    EXPECT_EQ(collection.getIndexOfPointer(knobs[0]), -1);
+    collection.addElement(knobs[1]);
+    EXPECT_EQ(collection.getArraySize(), 32);
+    EXPECT_EQ(collection.getElementAtIndex(0), knobs[1]);
+}
+
+TEST(PointerCollection, OwningCollectionDestroysItsElements)
+{
+    int destroyed = 0;
+    {
+        TPointerCollection<CTestKnob> owning;
+        owning.addElement(new CTestKnob(&destroyed));
+        owning.addElement(new CTestKnob(&destroyed));
+        owning.addElement(nullptr);
+        owning.deletePointerAtIndex(0);
+        EXPECT_EQ(destroyed, 1);
+    }
+    EXPECT_EQ(destroyed, 2);
+}
+
+TEST(PointerCollection, NullingCollectionLeavesItsElementsAlive)
+{
+    int destroyed = 0;
+    CTestKnob knob(&destroyed);
+    {
+        TPointerCollection<CTestKnob> borrowing(&TPointerCollection<CTestKnob>::TPOINTER_COLLECTION_DEFAULT_NULLER);
+        borrowing.addElement(&knob);
+        borrowing.addElement(&knob);
+    }
+    EXPECT_EQ(destroyed, 0);
+    EXPECT_EQ(knob.getReferenceCount(), 0);
+}
+
+TEST(CountedPointerArray, HoldsOneReferencePerElementBesideOtherHolders)
+{
+    int destroyed = 0;
+    CTestKnob* knob = new CTestKnob(&destroyed);
+    {
+        TAutomaticPointer<CTestKnob> editorHolder;
+        editorHolder = knob;
+        TCountedPointerArray<CTestKnob> root;
+        root.addElement(knob);
+        EXPECT_EQ(knob->getReferenceCount(), 2);
+        root.deletePointerAtIndex(0);
+        EXPECT_EQ(knob->getReferenceCount(), 1);
+        root.addElement(knob);
+        root.freePointers();
+        EXPECT_EQ(knob->getReferenceCount(), 1);
+        root.addElement(knob);
+        EXPECT_EQ(destroyed, 0);
+    }
+    EXPECT_EQ(destroyed, 1);
+
+    TCountedPointerArray<CTestKnob> lone;
+    lone.addElement(new CTestKnob(&destroyed));
+    lone.deletePointerAtIndex(0);
+    EXPECT_EQ(destroyed, 2);
+}
+
+TEST(CountedPointerArray, AnOwnerMayInstallAnotherDeleter)
+{
+    int destroyed = 0;
+    CTestKnob knob(&destroyed);
+    TCountedPointerArray<CTestKnob> array;
+    EXPECT_EQ(array.getDeleter(), &TCountedPointerArray<CTestKnob>::TCOUNTEDPOINTER_ARRAY_DEFAULT_DELETER);
+    array.setDeleter(&TPointerCollection<CTestKnob>::TPOINTER_COLLECTION_DEFAULT_NULLER);
+    array.addElement(&knob);
+    EXPECT_EQ(knob.getReferenceCount(), 0);
+}

@@ -1,0 +1,356 @@
+#include "basics/CPascalString.hpp"
+#include "basics/CString.hpp"
+#include "exceptions/CException.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <new>
+#include <string>
+
+using Corvane::Basics::CPascalString;
+using Corvane::Basics::CString;
+using Corvane::Exceptions::CException;
+
+namespace {
+
+// Length + 1 must hold after every operation.
+void expectConsistent(const CString& s)
+{
+    EXPECT_EQ(s.getNumberOfCharacters(), static_cast<long>(std::strlen(s.getString())) + 1) << s.getString();
+}
+
+} // namespace
+
+TEST(String, ConstructionCountsTheTerminator)
+{
+    const CString fromNull(static_cast<const char*>(nullptr));
+    EXPECT_STREQ(fromNull.getString(), " ");
+    EXPECT_EQ(fromNull.getNumberOfCharacters(), 2);
+    EXPECT_EQ(CString("").getNumberOfCharacters(), 1);
+    EXPECT_EQ(CString().getNumberOfCharacters(), 1);
+    EXPECT_FALSE(!CString(""));
+
+    CString copy(fromNull);
+    copy.setString(nullptr); // ignored
+    EXPECT_STREQ(copy.getString(), " ");
+}
+
+TEST(String, IndexBounds)
+{
+    const CString abc("abc");
+    EXPECT_EQ(abc.getSubString(0, 0), "a");
+    EXPECT_EQ(abc.getSubString(1, 2), "bc");
+    EXPECT_EQ(abc.getSubString(1, 4), "bc"); // end may reach the character count
+    EXPECT_EQ(abc.getSubString(3, 4), "");
+    EXPECT_EQ(abc.getSubString(2, 1), "");
+    EXPECT_EQ(abc.getSubString(-1, 2), "");
+    EXPECT_EQ(abc.getSubString(0, 5), "");
+    expectConsistent(abc.getSubString(1, 4));
+
+    EXPECT_EQ(abc.characterAt(0), 'a');
+    EXPECT_EQ(abc.characterAt(3), '\0');
+    EXPECT_EQ(abc.characterAt(4), ' ');
+    EXPECT_EQ(abc.characterAt(-1), ' ');
+    EXPECT_EQ(abc[2], 'c');
+    EXPECT_EQ(abc[1L << 40], ' ');
+}
+
+TEST(String, CopyIntoFixedBuffersNeverOverflows)
+{
+    const CString text("abcdef");
+    char buffer[16];
+
+    std::memset(buffer, 'X', sizeof(buffer));
+    text.getString(buffer, 4);
+    EXPECT_STREQ(buffer, "abc");
+    EXPECT_EQ(buffer[4], 'X');
+
+    std::memset(buffer, 'X', sizeof(buffer));
+    text.getString(buffer, 7); // exactly the character count
+    EXPECT_STREQ(buffer, "abcdef");
+    EXPECT_EQ(buffer[7], 'X');
+
+    std::memset(buffer, 'X', sizeof(buffer));
+    text.getString(buffer, 12);
+    EXPECT_EQ(std::string(buffer, 12), std::string("abcdef\0\0\0\0\0\0", 12));
+    EXPECT_EQ(buffer[12], 'X');
+
+    std::memset(buffer, 'X', sizeof(buffer));
+    text.getString(buffer, 1);
+    EXPECT_EQ(buffer[0], '\0');
+    EXPECT_EQ(buffer[1], 'X');
+    text.getString(buffer, 0);
+    text.getString(buffer, -5);
+    EXPECT_EQ(buffer[1], 'X');
+    text.getString(nullptr, 10);
+}
+
+TEST(String, FormattingAndNumberAssignment)
+{
+    CString s;
+    s.setStringWithFormat("%.3f", 1.5);
+    EXPECT_EQ(s, "1.500");
+    s = 5L;
+    EXPECT_EQ(s, "005");
+    s = -7;
+    EXPECT_EQ(s, "-007");
+    s = 1234;
+    EXPECT_EQ(s, "1234");
+    s = 0.25f;
+    EXPECT_EQ(s, "0.250");
+    s = true;
+    EXPECT_EQ(s, "True");
+    s = false;
+    EXPECT_EQ(s, "False");
+
+    EXPECT_EQ(CString::valueToString(7L), "007");
+    EXPECT_EQ(CString::valueToString(7), "007");
+    EXPECT_EQ(CString::valueToString(2.0), "2.000");
+    char* converted = CString::toString(42L);
+    EXPECT_STREQ(converted, "042");
+    delete[] converted;
+    converted = CString::toString(1.5f);
+    EXPECT_STREQ(converted, "1.500");
+    delete[] converted;
+
+    EXPECT_DOUBLE_EQ(CString::toDouble("2.5"), 2.5);
+    EXPECT_EQ(CString::toLong(CString("-12x")), -12);
+    EXPECT_EQ(CString::toInt("abc"), 0);
+    EXPECT_FLOAT_EQ(CString::toFloat(static_cast<const char*>(nullptr)), 0.0f);
+}
+
+TEST(String, FormattingIsCutAt1023Characters)
+{
+    const std::string longText(3000, 'q');
+    CString s;
+    s.setStringWithFormat("%s", longText.c_str());
+    EXPECT_EQ(s.getNumberOfCharacters(), 1024);
+    EXPECT_EQ(std::string(s.getString()), longText.substr(0, 1023));
+    s.setStringWithFormat("%s!", std::string(1022, 'q').c_str());
+    EXPECT_EQ(s.characterAt(1022), '!');
+    expectConsistent(s);
+}
+
+TEST(String, AppendingAndStoringFromItself)
+{
+    CString s("ab");
+    s.appendString('c');
+    s += "de";
+    s += CString("f");
+    s.appendString(static_cast<const char*>(nullptr));
+    EXPECT_EQ(s, "abcdef");
+    expectConsistent(s);
+
+    s.appendString(s); // own text as the argument
+    EXPECT_EQ(s, "abcdefabcdef");
+    s.setString(s.getString() + 6);
+    EXPECT_EQ(s, "abcdef");
+    s.setString(s);
+    EXPECT_EQ(s, "abcdef");
+    s = s;
+    CString& alias = s;
+    s = alias;
+    EXPECT_EQ(s, "abcdef");
+    expectConsistent(s);
+}
+
+TEST(String, Comparison)
+{
+    const CString s("Tenvira");
+    EXPECT_TRUE(s == "Tenvira");
+    EXPECT_TRUE(s != "tenvira");
+    EXPECT_FALSE(s == static_cast<const char*>(nullptr));
+    EXPECT_TRUE(s.equals(CString("Tenvira")));
+    EXPECT_FALSE(s.equals("Tenvir"));
+    EXPECT_TRUE(s.equalsIgnoringCase("TENVIRA"));
+    EXPECT_TRUE(s.equalsIgnoringCase(CString("tenVIRA")));
+    EXPECT_FALSE(s.equalsIgnoringCase("TENVIRAS"));
+}
+
+TEST(String, WhiteSpaceRemoval)
+{
+    CString s("a  ");
+    s.removeTrailingWhiteSpace();
+    EXPECT_EQ(s, "a");
+
+    CString blanks("   ");
+    blanks.removeTrailingWhiteSpace();
+    EXPECT_EQ(blanks, "   ");
+    blanks.removeLeadingWhiteSpace();
+    EXPECT_EQ(blanks, "");
+    expectConsistent(blanks);
+
+    CString both(" \t\n x y \r\f\v");
+    both.removeTrailingAndLeadingWhiteSpace();
+    EXPECT_EQ(both, "x y");
+    expectConsistent(both);
+
+    CString whiteOnly(" \t ");
+    whiteOnly.removeTrailingAndLeadingWhiteSpace();
+    EXPECT_EQ(whiteOnly, "");
+
+    both.removeLastCharacter();
+    EXPECT_EQ(both, "x ");
+    CString empty("");
+    empty.removeLastCharacter();
+    EXPECT_EQ(empty.getNumberOfCharacters(), 1);
+}
+
+TEST(String, Searching)
+{
+    const CString s("xaxab");
+    EXPECT_EQ(s.findForward('x'), 0);
+    EXPECT_EQ(s.findBackwards('x'), 2);
+    EXPECT_EQ(s.findForward('q'), -1);
+    EXPECT_EQ(s.findForward('\0'), 5);
+
+    EXPECT_EQ(s.findSubString(CString("ab")), -1); // only the first a is tried
+    EXPECT_EQ(CString("abab").findSubString(CString("ab")), 0);
+    EXPECT_EQ(CString("xab").findSubString(CString("ab")), 1);
+    EXPECT_EQ(CString("xa").findSubString(CString("ab")), -1); // would run past the end
+    EXPECT_EQ(CString("abc").findSubString(CString("")), -1);
+}
+
+TEST(String, Replacing)
+{
+    CString s("a.b.c");
+    s.replaceCharWithChar('.', '/');
+    EXPECT_EQ(s, "a/b/c");
+    s.replaceCharWithString('/', CString("::"));
+    EXPECT_EQ(s, "a::b::c");
+    expectConsistent(s);
+    s.replaceStringWithChar('-', CString("::"));
+    EXPECT_EQ(s, "a-b-c");
+
+    CString same("aaa");
+    same.replaceStringWithChar('a', CString("a")); // terminates, unchanged
+    EXPECT_EQ(same, "aaa");
+    same.replaceStringWithChar('x', CString(""));
+    EXPECT_EQ(same, "aaa");
+    same.replaceStringWithChar('a', CString("aa"));
+    EXPECT_EQ(same, "a");
+
+    CString cut("ab,cd");
+    cut.replaceCharWithChar(',', '\0');
+    EXPECT_EQ(cut, "ab");
+    expectConsistent(cut);
+}
+
+TEST(String, CaseChanges)
+{
+    CString s("Mixed 1.5 dB");
+    s.toUpperCase();
+    EXPECT_EQ(s, "MIXED 1.5 DB");
+    s.toLowerCase();
+    EXPECT_EQ(s, "mixed 1.5 db");
+    expectConsistent(s);
+    EXPECT_EQ(CString::toUpperCase('q'), 'Q');
+    EXPECT_TRUE(CString::isWhiteSpace('\v'));
+    EXPECT_FALSE(CString::isWhiteSpace('\0'));
+}
+
+namespace {
+
+// A string whose storing primitive fails, as an allocation would.
+class CFailingString : public CString
+{
+public:
+    enum EFailure
+    {
+        e_framework,
+        e_allocation
+    };
+    explicit CFailingString(EFailure failure) : CString("ok"), m_failure(failure) {}
+    using CString::setString;
+    using CString::operator=;
+    void setString(const char*) override
+    {
+        if (m_failure == e_framework)
+        {
+            throw CException(CString("inner reason"), CString("inner()"), false);
+        }
+        throw std::bad_alloc();
+    }
+    void appendString(const char* text) override { setString(text); }
+    using CString::appendString;
+
+private:
+    EFailure m_failure;
+};
+
+template <class Operation>
+CException caught(Operation&& operation)
+{
+    try
+    {
+        operation();
+    }
+    catch (const CException& failure)
+    {
+        return failure;
+    }
+    return CException(CString("nothing thrown"), CString(""), false);
+}
+
+} // namespace
+
+TEST(String, FailuresAreWrappedWithTheOperationsTexts)
+{
+    CFailingString framework(CFailingString::e_framework);
+    CException assignment = caught([&] { framework = "x"; });
+    EXPECT_STREQ(assignment.getErrorReason().getString(),
+                 "Caught exception during string assignment, more below\n\ninner reason\n\ninner()");
+    EXPECT_STREQ(assignment.getFunctionName().getString(), "operator=");
+    EXPECT_TRUE(assignment.errorIsSerious());
+
+    CFailingString allocation(CFailingString::e_allocation);
+    CException unknown = caught([&] { allocation = true; });
+    EXPECT_STREQ(unknown.getErrorReason().getString(), "Caught unknown exception during string assignment");
+    EXPECT_STREQ(unknown.getFunctionName().getString(), "operator=");
+
+    CException append = caught([&] { allocation += "x"; });
+    EXPECT_STREQ(append.getFunctionName().getString(), "operator+=");
+    EXPECT_STREQ(append.getErrorReason().getString(), "Caught unknown exception during string append");
+
+    CException format = caught([&] { allocation.setStringWithFormat("%d", 1); });
+    EXPECT_STREQ(format.getFunctionName().getString(), "setStringWithFormat");
+    EXPECT_STREQ(format.getErrorReason().getString(), "Caught unknown exception during string storing (printf)");
+
+    CException trim = caught([&] {
+        CFailingString padded(CFailingString::e_allocation);
+        padded.CString::setString("  x");
+        padded.removeTrailingAndLeadingWhiteSpace();
+    });
+    EXPECT_STREQ(trim.getFunctionName().getString(), "removeTrailingAndLeadingWhiteSpace");
+    EXPECT_STREQ(trim.getErrorReason().getString(),
+                 "Caught exception during white space removal, more below\n\n"
+                 "Caught unknown exception during leading white space removal\n\nremoveLeadingWhiteSpace");
+    EXPECT_STREQ(allocation.getString(), "ok");
+}
+
+TEST(PascalString, LengthPrefixedAndCutToItsBuffer)
+{
+    CPascalString pascal("abc", 16);
+    EXPECT_EQ(pascal.getLength(), 3);
+    EXPECT_EQ(pascal.getString()[0], 3);
+    EXPECT_EQ(std::memcmp(pascal.getString() + 1, "abc", 4), 0);
+
+    pascal.setString("abcdefghij", 6);
+    EXPECT_EQ(pascal.getLength(), 4);
+    EXPECT_STREQ(pascal.getText(), "abcd");
+    pascal.setString(nullptr, 0);
+    EXPECT_EQ(pascal.getLength(), 0);
+    pascal.setString("x", -3);
+    EXPECT_EQ(pascal.getLength(), 0);
+
+    const std::string longText(400, 'p');
+    CPascalString* fromString = CString(longText.c_str()).getStringAsPascalString();
+    EXPECT_EQ(fromString->getBufferSize(), 256);
+    EXPECT_EQ(fromString->getLength(), 254);
+    fromString->dereference();
+
+    CPascalString wide(longText.c_str(), 1000);
+    EXPECT_EQ(wide.getLength(), 255);
+    EXPECT_EQ(std::string(wide.getText()), longText.substr(0, 255));
+}
