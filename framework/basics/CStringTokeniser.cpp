@@ -70,7 +70,9 @@ long CStringTokeniser::getNumberOfTokens()
     return m_numberOfTokens;
 }
 
-bool CStringTokeniser::hasMoreTokens() const { return m_currentToken != m_numberOfTokens; }
+// "Less than" rather than "differs": a recount below the tokens already
+// handed out must end the reading instead of handing out empty tokens for ever.
+bool CStringTokeniser::hasMoreTokens() const { return m_currentToken < m_numberOfTokens; }
 
 void CStringTokeniser::setTokenizationCharacter(char delimiter)
 {

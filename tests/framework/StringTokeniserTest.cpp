@@ -72,7 +72,11 @@ TEST(StringTokeniser, OneArgumentFormsCountOnRequest)
     ASSERT_EQ(stale.size(), 2u);
     EXPECT_EQ(stale[0], "7");
     tokeniser.setStringToTokenize(nullptr); // ignored
+    // Recounting fewer tokens than were handed out ends the reading.
     EXPECT_EQ(tokeniser.getNumberOfTokens(), 1);
+    EXPECT_FALSE(tokeniser.hasMoreTokens());
+    EXPECT_TRUE(allTokens(tokeniser).empty());
+    tokeniser.setTokenizationCharacter(',');
     EXPECT_EQ(allTokens(tokeniser), (std::vector<std::string>{"7"}));
 }
 
