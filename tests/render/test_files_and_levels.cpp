@@ -3,6 +3,7 @@
 #include "CDemoSignal.hpp"
 #include "CLevelTrack.hpp"
 #include "COutputFormat.hpp"
+#include "CProgressBar.hpp"
 #include "CRenderError.hpp"
 #include "RenderTestSupport.hpp"
 
@@ -172,4 +173,35 @@ TEST(DemoSignal, RepeatableDrumAndBassWithLoudPeaksAndQuieterBody)
     EXPECT_GT(CLevelTrack::toDecibels(track.peak()) - CLevelTrack::toDecibels(track.rms()), 9.0);
     // The channels differ (panned hats, snare noise) but both carry the mix.
     EXPECT_NE(demo.left(), demo.right());
+}
+
+TEST(ProgressBar, DrawsOnlyWhenEnabledAndEndsItsLine)
+{
+    auto drawn = [](bool enabled, bool complete) {
+        std::FILE* stream = std::tmpfile();
+        {
+            Tenvira::Render::CProgressBar bar(stream, 1000, 100.0, enabled);
+            for (int done = 0; done <= 600; done += 6)
+                bar.update(done);
+            bar.finish(complete);
+            bar.finish(complete);  // a second finish adds nothing
+        }
+        std::rewind(stream);
+        std::string text;
+        for (int c = std::fgetc(stream); c != EOF; c = std::fgetc(stream))
+            text += static_cast<char>(c);
+        std::fclose(stream);
+        return text;
+    };
+    EXPECT_EQ(drawn(false, true), "");
+    const std::string complete = drawn(true, true);
+    EXPECT_NE(complete.find(" 60%"), std::string::npos);
+    EXPECT_NE(complete.find("100%"), std::string::npos);
+    EXPECT_EQ(std::count(complete.begin(), complete.end(), '\n'), 1);
+    EXPECT_EQ(complete.back(), '\n');
+    // One redraw per percent, not per update.
+    EXPECT_EQ(std::count(complete.begin(), complete.end(), '\r'), 62);
+    const std::string abandoned = drawn(true, false);
+    EXPECT_EQ(abandoned.find("100%"), std::string::npos);
+    EXPECT_EQ(abandoned.back(), '\n');
 }
