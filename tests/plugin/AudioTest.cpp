@@ -1,7 +1,9 @@
 // The audio path through processReplacing of the built module.
 #include "PluginFixture.hpp"
 
+#include <atomic>
 #include <cmath>
+#include <thread>
 
 namespace {
 
@@ -122,4 +124,34 @@ TEST_F(PluginFixture, ShortAndEmptyBlocks)
     in.assign(4, std::vector<float>(1, 1.0f));
     instance->process(in, out);
     EXPECT_EQ(out[0][0], 0.0f);  // still inside the look-ahead
+}
+
+TEST_F(PluginFixture, AutomationWhileTheAudioThreadRuns)
+{
+    auto instance = createPrepared();
+    ASSERT_NE(instance, nullptr);
+    std::atomic<bool> running{true};
+    std::thread audio([&]() {
+        std::vector<std::vector<float>> in = {sine(0.8f, 440.0f, 256), sine(0.8f, 550.0f, 256),
+                                              sine(0.5f, 60.0f, 256), sine(0.5f, 80.0f, 256)};
+        std::vector<std::vector<float>> out;
+        while (running.load()) {
+            instance->process(in, out);
+            for (const auto& channel : out) {
+                for (float sample : channel) {
+                    ASSERT_TRUE(std::isfinite(sample));
+                }
+            }
+        }
+    });
+    for (int round = 0; round < 200; ++round) {
+        const float v = static_cast<float>(round % 11) / 10.0f;
+        for (int index = 0; index < 20; ++index) {
+            instance->setParameter(index, v);
+        }
+        instance->setProgram(round % 10);
+    }
+    running = false;
+    audio.join();
+    EXPECT_EQ(instance->close(), 1);
 }
