@@ -66,7 +66,7 @@ public:
         constantCopy(m_parentName, parent != nullptr ? parent : "UndefinedParent");
     }
 
-    /** Removes the record from the manager, so no dangling record stays registered. */
+    /** Removes the record from the manager, so no dangling record stays registered (static records are never destroyed). */
     virtual ~CClass();
 
     CClass(const CClass&) = delete;
