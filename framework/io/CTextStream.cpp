@@ -158,7 +158,12 @@ bool CTextStream::readLine()
         return false;
     }
     std::string line;
-    std::getline(m_input, line);
+    if (!std::getline(m_input, line))
+    {
+        // Nothing left to read: the targets keep their values.
+        m_lineBuffer[0] = '\0';
+        return false;
+    }
     if (!line.empty() && line.back() == '\r')
     {
         line.pop_back();

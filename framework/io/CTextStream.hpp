@@ -66,6 +66,8 @@ public:
 
     void flushToDisk();
 
+    // Each input operator reads one line; past the end of the input the target is left as it was.
+
     /** Copies the next line; the target must hold CTEXTSTREAM_LINE_BUFFER_SIZE bytes. */
     CTextStream& operator>>(char* text);
     CTextStream& operator>>(Basics::CString& text);
@@ -85,7 +87,7 @@ public:
     CVN_DECLARE_CLASS
 
 private:
-    /** Reads the next line into the line buffer; false when the stream is not readable. */
+    /** Reads the next line into the line buffer; false when not readable or nothing is left. */
     bool readLine();
     template <typename T>
     CTextStream& writeNumber(T value);

@@ -105,6 +105,9 @@ TEST(StreamsText, ReadsLinesWithoutLineEndsAndConvertsThem)
     EXPECT_FALSE(upper);
     EXPECT_STREQ(last, "last without end");
     EXPECT_TRUE(in.hasReachedEOF());
+    in >> first >> number; // nothing left: both keep their values
+    EXPECT_STREQ(first.getString(), "first line");
+    EXPECT_EQ(number, 123);
     std::remove(path.c_str());
 }
 
