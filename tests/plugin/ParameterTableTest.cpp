@@ -84,28 +84,6 @@ TEST_F(PluginFixture, RatioIsInvertedForTheObjectButNotForTheHost)
     EXPECT_EQ(instance->parameterDisplay(2), "6.89");
 }
 
-TEST_F(PluginFixture, SingleParameterDisplays)
-{
-    auto instance = host.createInstance();
-    ASSERT_NE(instance, nullptr);
-    instance->setParameter(1, 0.65f);
-    EXPECT_EQ(instance->parameterDisplay(1), "-17.50");
-    instance->setParameter(3, 0.25f);
-    EXPECT_EQ(instance->parameterDisplay(3), "5.623");
-    instance->setParameter(4, 0.95f);
-    EXPECT_EQ(instance->parameterDisplay(4), "707.9");
-    instance->setParameter(14, 1.0f);
-    EXPECT_EQ(instance->parameterDisplay(14), "Dirty");
-    instance->setParameter(12, 0.4f);
-    EXPECT_EQ(instance->parameterDisplay(12), "Stereo");
-    instance->setParameter(12, 0.333f);
-    EXPECT_EQ(instance->parameterDisplay(12), "Left");
-    instance->setParameter(0, 1.0f);
-    EXPECT_EQ(instance->parameterDisplay(0), "20.00");
-    instance->setParameter(15, 0.0f);
-    EXPECT_EQ(instance->parameterDisplay(15), "-1.000");
-}
-
 TEST_F(PluginFixture, HostValuesAreHeldInsideTheRange)
 {
     auto instance = host.createInstance();
