@@ -77,29 +77,33 @@ CScratchFolder::CScratchFolder()
     m_path = pattern;
 }
 
-CScratchFolder::~CScratchFolder()
+namespace {
+
+void removeTree(const std::string& path)
 {
-    for (const std::string& entry : entries()) {
-        const std::string full = path(entry);
-        struct stat info {};
-        if (::stat(full.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
-            DIR* inner = ::opendir(full.c_str());
-            while (inner != nullptr) {
-                dirent* item = ::readdir(inner);
-                if (item == nullptr)
-                    break;
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0)
+        return;
+    if (S_ISDIR(info.st_mode)) {
+        if (DIR* folder = ::opendir(path.c_str())) {
+            while (dirent* item = ::readdir(folder)) {
                 const std::string name = item->d_name;
                 if (name != "." && name != "..")
-                    std::remove((full + "/" + name).c_str());
+                    removeTree(path + "/" + name);
             }
-            if (inner != nullptr)
-                ::closedir(inner);
-            ::rmdir(full.c_str());
-        } else {
-            std::remove(full.c_str());
+            ::closedir(folder);
         }
+        ::rmdir(path.c_str());
+    } else {
+        std::remove(path.c_str());
     }
-    ::rmdir(m_path.c_str());
+}
+
+} // namespace
+
+CScratchFolder::~CScratchFolder()
+{
+    removeTree(m_path);
 }
 
 std::vector<std::string> CScratchFolder::entries() const
