@@ -2,6 +2,7 @@
 #include "PluginFixture.hpp"
 
 #include <cstring>
+#include <limits>
 
 TEST_F(PluginFixture, DescriptorFields)
 {
@@ -38,6 +39,9 @@ TEST_F(PluginFixture, LatencyIsTheLimiterLookAhead)
     EXPECT_EQ(host.countOf(audioMasterIOChanged), 1u);
     instance->suspend();
     instance->setSampleRate(8000.0f);  // too low: treated as 44100
+    instance->resume();
+    EXPECT_EQ(instance->latency(), 44);
+    instance->setSampleRate(std::numeric_limits<float>::infinity());  // not a rate either
     instance->resume();
     EXPECT_EQ(instance->latency(), 44);
     host.clearCalls();
