@@ -5,8 +5,6 @@
 #include <cstring>
 #include <initializer_list>
 
-static_assert(Corvane::CorGain::CCorGain::CCORGAIN_NUMBER_OF_PARAMETERS == 20, "one holder initialiser per parameter");
-
 namespace Corvane { namespace CorGain {
 
 namespace {
@@ -49,14 +47,7 @@ CCorGain::CCorGain(audioMasterCallback audioMaster)
       m_blockPeak(0.0f),
       m_lastOutputLevel(0.0f),
       m_mix(1.0f),
-      m_parameterDeleter(),
-      m_parameters{{nullptr, &m_parameterDeleter}, {nullptr, &m_parameterDeleter}, {nullptr, &m_parameterDeleter},
-                   {nullptr, &m_parameterDeleter}, {nullptr, &m_parameterDeleter}, {nullptr, &m_parameterDeleter},
-                   {nullptr, &m_parameterDeleter}, {nullptr, &m_parameterDeleter}, {nullptr, &m_parameterDeleter},
-                   {nullptr, &m_parameterDeleter}, {nullptr, &m_parameterDeleter}, {nullptr, &m_parameterDeleter},
-                   {nullptr, &m_parameterDeleter}, {nullptr, &m_parameterDeleter}, {nullptr, &m_parameterDeleter},
-                   {nullptr, &m_parameterDeleter}, {nullptr, &m_parameterDeleter}, {nullptr, &m_parameterDeleter},
-                   {nullptr, &m_parameterDeleter}, {nullptr, &m_parameterDeleter}},
+      m_parameters(),
       m_leftEQ(),
       m_rightEQ(),
       m_valve(),

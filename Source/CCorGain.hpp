@@ -11,7 +11,6 @@
 #include "PluginProgram.hpp"
 
 #include "collections/TAutomaticPointer.hpp"
-#include "collections/TCountedObjectDeleter.hpp"
 #include "vst/CVstEffect.hpp"
 
 #include <atomic>
@@ -120,9 +119,6 @@ private:
     float m_lastOutputLevel;
     std::atomic<float> m_mix;
 
-    // The holders release through this effect's own deleter rather than the holder
-    // type's shared static one, so nothing of theirs outlives the module's class records.
-    Collections::TCountedObjectDeleter<CVstParam> m_parameterDeleter;
     Collections::TAutomaticPointer<CVstParam> m_parameters[CCORGAIN_NUMBER_OF_PARAMETERS];
     CEQ m_leftEQ;
     CEQ m_rightEQ;
