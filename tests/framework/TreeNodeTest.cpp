@@ -1,0 +1,59 @@
+#include "CorvaneProbe.hpp"
+
+#include "collections/TTreeNode.hpp"
+
+#include <gtest/gtest.h>
+
+using Corvane::Collections::TTreeNode;
+using Corvane::GUI::Controls::CTestKnob;
+
+TEST(TreeNode, ReleasingTheRootFreesTheTreeAndItsData)
+{
+    int destroyed = 0;
+    using Node = TTreeNode<CTestKnob>;
+    const long nodesBefore = Node::CCLASS_THE_CLASS.getInstanceCount();
+
+    Node* root = new Node(new CTestKnob(&destroyed));
+    root->referenced();
+    Node* child = new Node(new CTestKnob(&destroyed));
+    Node* grandChild = new Node();
+    EXPECT_TRUE(root->addChild(child));
+    EXPECT_TRUE(child->addChild(grandChild));
+    EXPECT_FALSE(root->addChild(grandChild)); // already has a parent
+    EXPECT_FALSE(root->addChild(root));
+    EXPECT_EQ(grandChild->getParent(), child);
+    EXPECT_EQ(root->getChild(0), child);
+    EXPECT_EQ(root->getChild(1), nullptr);
+    EXPECT_EQ(child->getReferenceCount(), 1);
+    EXPECT_EQ(root->getData()->getReferenceCount(), 1);
+    EXPECT_STREQ(Node::TTREENODE_DEFAULT_DELETER.getObjectClass().getClassName(),
+                 "TCountedObjectDeleter<TTreeNode<CTestKnob>>");
+
+    grandChild->setData(new CTestKnob(&destroyed));
+    grandChild->setData(nullptr);
+    EXPECT_EQ(destroyed, 1);
+
+    root->dereference();
+    EXPECT_EQ(destroyed, 3);
+    EXPECT_EQ(Node::CCLASS_THE_CLASS.getInstanceCount(), nodesBefore);
+}
+
+TEST(TreeNode, RemovingAChildReleasesItAndClosesTheGap)
+{
+    using Node = TTreeNode<CTestKnob>;
+    Node root;
+    Node* first = new Node();
+    Node* second = new Node();
+    second->referenced(); // kept by the test
+    root.addChild(first);
+    root.addChild(second);
+    EXPECT_EQ(second->getReferenceCount(), 2);
+    EXPECT_TRUE(root.removeChild(first));
+    EXPECT_FALSE(root.removeChild(first));
+    EXPECT_EQ(root.getNumberOfChildren(), 1);
+    EXPECT_EQ(root.getChild(0), second);
+    EXPECT_TRUE(root.removeChild(second));
+    EXPECT_EQ(second->getParent(), nullptr);
+    EXPECT_EQ(second->getReferenceCount(), 1);
+    second->dereference();
+}
