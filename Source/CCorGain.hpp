@@ -104,6 +104,7 @@ private:
     static bool isProgramIndex(VstInt32 index);
 
     std::unique_ptr<PluginProgram[]> m_programs;
+    // Switched by the host and by MIDI on the audio thread; stands in for the base's plain curProgram.
     std::atomic<VstInt32> m_currentProgram;
 
     // Chain state.

@@ -222,7 +222,6 @@ void CCorGain::setProgram(VstInt32 program)
         return;
     }
     m_currentProgram.store(program, std::memory_order_relaxed);
-    curProgram = program;
     for (int i = 0; i < CCORGAIN_NUMBER_OF_PARAMETERS; ++i) {
         setParameter(i, m_programs[program].getValue(i));
     }
