@@ -250,6 +250,19 @@ TEST(ClassManager, ReportListsLiveClassesAndTotals)
     meters--;
 }
 
+TEST(ClassManager, ReportRowsFollowObjectsComingAndGoing)
+{
+    char row[128];
+    const long total = CTestKnob::CCLASS_THE_CLASS.getTotalCount();
+    std::snprintf(row, sizeof(row), "| %63s |%10d|%10ld|\n", "CTestKnob", 2, total + 2);
+    {
+        CTestKnob first;
+        CTestKnob second;
+        EXPECT_NE(globalManager().getClassInformation().find(row), std::string::npos) << row;
+    }
+    EXPECT_EQ(globalManager().getClassInformation().find(" CTestKnob |"), std::string::npos);
+}
+
 // Deleting the manager is process-wide, so it runs in a child process.
 TEST(ClassManagerDeathTest, DeletingTheManagerWritesTheSortedReportWhenGivenAPath)
 {
