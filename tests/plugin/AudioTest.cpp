@@ -118,7 +118,10 @@ TEST_F(PluginFixture, AutomationWhileTheAudioThreadRuns)
         std::vector<std::vector<float>> in = {sine(0.8f, 440.0f, 256), sine(0.8f, 550.0f, 256),
                                               sine(0.5f, 60.0f, 256), sine(0.5f, 80.0f, 256)};
         std::vector<std::vector<float>> out;
-        while (running.load()) {
+        for (int block = 0; running.load(); ++block) {
+            // MIDI arrives on the audio thread, as hosts deliver it.
+            instance->sendMidi({DevHost::SMidiMessage::controller(0, block % 10, 0),
+                                DevHost::SMidiMessage::controller(0, 71, block % 128)});
             instance->process(in, out);
             for (const auto& channel : out) {
                 for (float sample : channel) {
