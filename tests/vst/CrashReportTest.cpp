@@ -146,19 +146,6 @@ TEST_F(CrashReport, HostHandlerAddsTheHostSections)
     EXPECT_EQ(lastAlert.message.substr(lastAlert.message.size() - path.size()), path);
 }
 
-TEST_F(CrashReport, LaterReportReplacesTheEarlierOne)
-{
-    CVstExceptionHandler::preVstExceptionHandler(CException(std::string(3000, 'x').c_str(), "first", true),
-                                                 CSystemString(path.c_str()));
-    const size_t firstSize = readFile(path).size();
-    CVstExceptionHandler::preVstExceptionHandler(CException("short", "second", true), CSystemString(path.c_str()));
-    const std::string text = readFile(path);
-    EXPECT_LT(text.size(), firstSize);
-    EXPECT_EQ(text.find("first"), std::string::npos);
-    EXPECT_NE(text.find("Function name : second"), std::string::npos);
-    EXPECT_EQ(lastAlert.count, 2);
-}
-
 TEST_F(CrashReport, UnwritablePathStillAlerts)
 {
     const std::string nowhere = folder + "/missing/folder/Tenvira.crash_log";
