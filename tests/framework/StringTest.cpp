@@ -67,6 +67,11 @@ TEST(String, CopyIntoFixedBuffersNeverOverflows)
     EXPECT_EQ(buffer[4], 'X');
 
     std::memset(buffer, 'X', sizeof(buffer));
+    text.getString(buffer, 6); // one short of the character count
+    EXPECT_STREQ(buffer, "abcde");
+    EXPECT_EQ(buffer[6], 'X');
+
+    std::memset(buffer, 'X', sizeof(buffer));
     text.getString(buffer, 7); // exactly the character count
     EXPECT_STREQ(buffer, "abcdef");
     EXPECT_EQ(buffer[7], 'X');
