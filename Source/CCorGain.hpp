@@ -96,6 +96,26 @@ public:
     CVN_DECLARE_CLASS
 
 private:
+    // The chain's settings as one block reads them.
+    struct SBlockSettings {
+        int keyInput;
+        bool externalKey;
+        int valve;
+        bool equaliseKey;
+        float midGain;
+        float sideGain;
+        bool compress;
+        float mix;
+        bool makeUp;
+        double makeUpGain;
+        bool limit;
+        double ceiling;
+        double limiterGain;
+        bool monitorKey;
+        double outputGain;
+    };
+    SBlockSettings readBlockSettings() const;
+
     void createParameters();
     void fillProgramBank();
     // Applies the look-ahead of the limiter as the delay the host compensates.

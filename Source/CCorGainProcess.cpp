@@ -1,6 +1,8 @@
 // The effect's audio path: key signal, valve, compressor, mix, limiter, output, and MIDI control.
 #include "CCorGain.hpp"
 
+#include "math/CScopedDenormalFlush.hpp"
+
 #include <cmath>
 
 namespace Corvane { namespace CorGain {
@@ -27,89 +29,107 @@ void CCorGain::resume()
     }
 }
 
+CCorGain::SBlockSettings CCorGain::readBlockSettings() const
+{
+    // Every setting the chain needs, read once: a change made by the host,
+    // by MIDI or by automation takes effect from the next block on.
+    SBlockSettings settings;
+    settings.keyInput = m_parameters[CCORGAIN_KEY_INPUT]->GetIntData();
+    settings.externalKey = m_sideChainMode.load(std::memory_order_relaxed) == 1;
+    settings.valve = m_parameters[CCORGAIN_VALVE]->GetIntData();
+    // At the centre position the equalisers stay out of the key path.
+    settings.equaliseKey = !(m_parameters[CCORGAIN_EQ_LOW]->Get() == 0.5f && m_parameters[CCORGAIN_EQ_MID]->Get() == 0.5f &&
+                             m_parameters[CCORGAIN_EQ_HIGH]->Get() == 0.5f);
+    settings.midGain = m_midGain.load(std::memory_order_relaxed);
+    settings.sideGain = m_sideGain.load(std::memory_order_relaxed);
+    // At 0 dB the compressor is skipped and its detector rests.
+    settings.compress = m_parameters[CCORGAIN_THRESHOLD]->Get() != 1.0f;
+    settings.mix = m_mix.load(std::memory_order_relaxed);
+    settings.makeUp = m_parameters[CCORGAIN_MAKEUP_GAIN]->GetIntData() == 1;
+    settings.makeUpGain = m_makeUpGain.load(std::memory_order_relaxed);
+    settings.limit = m_parameters[CCORGAIN_LIMIT_ON_OFF]->GetIntData() != 0;
+    settings.ceiling = m_outputCeiling.load(std::memory_order_relaxed);
+    settings.limiterGain = m_limiterGain.load(std::memory_order_relaxed);
+    settings.monitorKey = m_parameters[CCORGAIN_MONITOR]->GetIntData() != 0;
+    settings.outputGain = m_outputGain.load(std::memory_order_relaxed);
+    return settings;
+}
+
 void CCorGain::processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames)
 {
-    m_blockPeak = 0.0f;
-    m_lastOutputLevel = 0.0f;
+    float blockPeak = 0.0f;
+    float lastOutputLevel = 0.0f;
     if (inputs != nullptr && outputs != nullptr && sampleFrames > 0) {
+        // Decaying filter and detector states must not fall into slow denormal arithmetic.
+        const MathTools::CScopedDenormalFlush flushDenormals;
+        const SBlockSettings s = readBlockSettings();
         const float* inL = inputs[0];
         const float* inR = inputs[1];
         const float* keyInL = inputs[2];
         const float* keyInR = inputs[3];
         float* outL = outputs[0];
         float* outR = outputs[1];
+        const float dry = 1.0f - s.mix;
         for (VstInt32 i = 0; i < sampleFrames; ++i) {
             double audioL = inL[i];
             double audioR = inR[i];
 
-            double keyL = 0.0;
-            double keyR = 0.0;
-            const int keyInput = m_parameters[CCORGAIN_KEY_INPUT]->GetIntData();
-            const bool external = m_sideChainMode.load(std::memory_order_relaxed) == 1;
-            const double sourceL = external ? keyInL[i] : audioL;
-            const double sourceR = external ? keyInR[i] : audioR;
-            if (keyInput == 0) {
-                keyL = keyR = sourceL;
-            } else if (keyInput == 2) {
-                keyL = keyR = sourceR;
-            } else {
-                keyL = sourceL;
-                keyR = sourceR;
+            // The key comes from the main input before the valve, or from the key pair.
+            const double sourceL = s.externalKey ? keyInL[i] : audioL;
+            const double sourceR = s.externalKey ? keyInR[i] : audioR;
+            double keyL = sourceL;
+            double keyR = sourceR;
+            if (s.keyInput == 0) {
+                keyR = sourceL;
+            } else if (s.keyInput == 2) {
+                keyL = sourceR;
             }
 
-            const int valve = m_parameters[CCORGAIN_VALVE]->GetIntData();
-            if (valve == 1) {
+            if (s.valve == 1) {
                 audioL = m_valve.process(2.0, 1.0, audioL) * 0.699999988079071;
                 audioR = m_valve.process(2.0, 1.0, audioR) * 0.699999988079071;
-            } else if (valve == 2) {
+            } else if (s.valve == 2) {
                 audioL = m_valve.process(4.0, 4.0, audioL) * 0.4000000059604645;
                 audioR = m_valve.process(4.0, 4.0, audioR) * 0.4000000059604645;
             }
 
-            // At the centre position the equalisers stay out of the key path.
-            if (!(m_parameters[CCORGAIN_EQ_LOW]->Get() == 0.5f && m_parameters[CCORGAIN_EQ_MID]->Get() == 0.5f &&
-                  m_parameters[CCORGAIN_EQ_HIGH]->Get() == 0.5f)) {
+            if (s.equaliseKey) {
                 keyL = m_leftEQ.processEQ(keyL);
                 keyR = m_rightEQ.processEQ(keyR);
             }
 
             double mid = keyL + keyR;
             double side = keyL - keyR;
-            mid *= m_midGain.load(std::memory_order_relaxed);
-            side *= m_sideGain.load(std::memory_order_relaxed);
+            mid *= s.midGain;
+            side *= s.sideGain;
             keyL = (mid + side) * 0.5;
             keyR = (mid - side) * 0.5;
 
-            if (m_parameters[CCORGAIN_THRESHOLD]->Get() != 1.0f) {
+            if (s.compress) {
                 m_compressor->processRMS(audioL, audioR, keyL, keyR);
             }
 
-            const float mix = m_mix.load(std::memory_order_relaxed);
-            const bool makeUp = m_parameters[CCORGAIN_MAKEUP_GAIN]->GetIntData() == 1;
-            const double makeUpGain = m_makeUpGain.load(std::memory_order_relaxed);
-            double workL = makeUp ? mix * audioL * makeUpGain : mix * audioL;
-            double workR = makeUp ? mix * audioR * makeUpGain : mix * audioR;
-            workL += static_cast<double>((1.0f - mix) * inL[i]);
-            workR += static_cast<double>((1.0f - mix) * inR[i]);
+            // The dry part is the raw input, weighted in single precision.
+            double workL = s.makeUp ? s.mix * audioL * s.makeUpGain : s.mix * audioL;
+            double workR = s.makeUp ? s.mix * audioR * s.makeUpGain : s.mix * audioR;
+            workL += static_cast<double>(dry * inL[i]);
+            workR += static_cast<double>(dry * inR[i]);
 
-            if (m_parameters[CCORGAIN_LIMIT_ON_OFF]->GetIntData() != 0) {
+            if (s.limit) {
                 m_limiter.process(workL, workR);
-                const double ceiling = m_outputCeiling.load(std::memory_order_relaxed);
-                if (makeUp) {
-                    const double gain = m_limiterGain.load(std::memory_order_relaxed);
-                    workL = (workL * gain) * ceiling;
-                    workR = (workR * gain) * ceiling;
+                if (s.makeUp) {
+                    workL = (workL * s.limiterGain) * s.ceiling;
+                    workR = (workR * s.limiterGain) * s.ceiling;
                 }
-                workL = (std::fabs(workL + ceiling) - std::fabs(workL - ceiling)) * 0.5;
-                workR = (std::fabs(workR + ceiling) - std::fabs(workR - ceiling)) * 0.5;
+                workL = (std::fabs(workL + s.ceiling) - std::fabs(workL - s.ceiling)) * 0.5;
+                workR = (std::fabs(workR + s.ceiling) - std::fabs(workR - s.ceiling)) * 0.5;
             } else {
                 m_limiter.processBlank(workL, workR);
             }
 
-            if (m_parameters[CCORGAIN_MONITOR]->GetIntData() == 0) {
-                const double gain = m_outputGain.load(std::memory_order_relaxed);
-                outL[i] = static_cast<float>(workL * gain);
-                outR[i] = static_cast<float>(workR * gain);
+            if (!s.monitorKey) {
+                outL[i] = static_cast<float>(workL * s.outputGain);
+                outR[i] = static_cast<float>(workR * s.outputGain);
             } else {
                 outL[i] = static_cast<float>(keyL);
                 outR[i] = static_cast<float>(keyR);
@@ -118,12 +138,14 @@ void CCorGain::processReplacing(float** inputs, float** outputs, VstInt32 sample
             const float a = std::fabs(outL[i]);
             const float b = std::fabs(outR[i]);
             const float level = ((a - b) + std::fabs(a - b)) * 0.5f + b;
-            m_lastOutputLevel = level;
-            if (level > m_blockPeak) {
-                m_blockPeak = level;
+            lastOutputLevel = level;
+            if (level > blockPeak) {
+                blockPeak = level;
             }
         }
     }
+    m_blockPeak = blockPeak;
+    m_lastOutputLevel = lastOutputLevel;
     Vst::CVstEffect::processReplacing(inputs, outputs, sampleFrames);
 }
 
