@@ -32,7 +32,7 @@ TEST(Concurrency, SettersWhileProcessing)
         }
         done.store(true);
     });
-    bool finite = true;
+    bool finite = true; // checked after the join: a failed assertion must not skip it
     for (int i = 0; (!done.load() || i < 20000) && i < 5000000; ++i)
     {
         double l = std::sin(i * 0.05), r = -l;

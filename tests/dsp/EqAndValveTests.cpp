@@ -1,4 +1,5 @@
 #include "CEQ.hpp"
+#include "CValveModel.hpp"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,19 @@ double signal(int i)
 }
 } // namespace
 
+TEST(ValveModel, SoftAndDirtyCurvePoints)
+{
+    const CValveModel valve;
+    EXPECT_DOUBLE_EQ(0.75, valve.process(2.0, 1.0, 0.5)); // "Soft"
+    EXPECT_DOUBLE_EQ(1.0, valve.process(2.0, 1.0, 1.0));
+    EXPECT_EQ(0.0, valve.process(2.0, 1.0, 2.0));
+    EXPECT_DOUBLE_EQ(0.75, valve.process(4.0, 4.0, 0.25)); // "Dirty"
+    EXPECT_DOUBLE_EQ(1.0, valve.process(4.0, 4.0, 0.5));
+    EXPECT_EQ(0.0, valve.process(4.0, 4.0, 1.0));
+    for (double x : {0.7, 3.0}) // odd, also where the curve folds back
+        EXPECT_EQ(-valve.process(2.0, 1.0, x), valve.process(2.0, 1.0, -x));
+}
+
 TEST(Equaliser, CornerCoefficientsUseSinglePrecisionPi)
 {
     const CEQ eq = makeEq(1, 1, 1);
@@ -29,36 +43,22 @@ TEST(Equaliser, CornerCoefficientsUseSinglePrecisionPi)
     EXPECT_EQ(2.0 * std::sin(800 / 44100.0 * 3.1415927410125732), eq.getLowCoefficient());
 }
 
-TEST(Equaliser, UnityGainsDelayByThreeSamples)
+TEST(Equaliser, UnityDelaysByThreeSamplesAndZeroGainsAreSilent)
 {
-    CEQ eq = makeEq(1, 1, 1);
-    for (int i = 0; i < 2000; ++i)
-        ASSERT_NEAR(i >= 3 ? signal(i - 3) : 0.0, eq.processEQ(signal(i)), 1e-14) << i;
-    // initEQ changes the coefficients only: an impulse fed before it still
-    // comes out three samples later.
-    CEQ resumed = makeEq(1, 1, 1);
-    EXPECT_EQ(0.0, resumed.processEQ(1.0));
-    resumed.initEQ(800, 5000, 48000.0);
-    EXPECT_NEAR(0.0, resumed.processEQ(0.0) + resumed.processEQ(0.0), 1e-15);
-    EXPECT_NEAR(1.0, resumed.processEQ(0.0), 1e-15);
-}
-
-TEST(Equaliser, GainsShapeTheBands)
-{
+    CEQ unity = makeEq(1, 1, 1);
     CEQ fresh; // zero gains until setGain
     fresh.initEQ(800, 5000, 44100.0);
-    CEQ boost = makeEq(10, 0, 0); // +20 dB low band alone
-    CEQ high = makeEq(0, 0, 1);
-    double dc = 0.0, highPeak = 0.0;
+    CEQ zero = makeEq(0, 0, 0);
+    CEQ boost = makeEq(10, 0, 0); // the low band alone passes DC
+    double dc = 0.0;
     for (int i = 0; i < 20000; ++i)
     {
+        ASSERT_NEAR(i >= 3 ? signal(i - 3) : 0.0, unity.processEQ(signal(i)), 1e-14) << i;
         ASSERT_EQ(0.0, fresh.processEQ(signal(i)));
+        ASSERT_EQ(0.0, zero.processEQ(signal(i)));
         dc = boost.processEQ(0.1);
-        const double h = high.processEQ((i % 2) ? 1.0 : -1.0); // Nyquist tone
-        highPeak = i > 1000 ? std::max(highPeak, std::fabs(h)) : 0.0;
     }
     EXPECT_NEAR(1.0, dc, 1e-9);
-    EXPECT_GT(highPeak, 0.9);
 }
 
 TEST(Equaliser, NonFiniteInputDoesNotPoisonTheState)
@@ -69,8 +69,6 @@ TEST(Equaliser, NonFiniteInputDoesNotPoisonTheState)
     {
         const double bad = i == 100 ? std::numeric_limits<double>::quiet_NaN() : std::numeric_limits<double>::infinity();
         const bool isBad = i == 100 || i == 101;
-        const double a = clean.processEQ(isBad ? 0.0 : signal(i));
-        const double b = hit.processEQ(isBad ? bad : signal(i));
-        ASSERT_EQ(a, b) << i; // read as silence, nothing else changes
+        ASSERT_EQ(clean.processEQ(isBad ? 0.0 : signal(i)), hit.processEQ(isBad ? bad : signal(i))) << i;
     }
 }
