@@ -57,9 +57,10 @@ public:
 
 } // namespace
 
-TEST(StreamsText, WritesValuesInTheirTextForms)
+TEST(StreamsText, WritesValuesInTheirTextFormsOverAnyEarlierContents)
 {
     const std::string path = scratchPath("values.txt");
+    writeRaw(path, std::string(200, 'o') + "\n");
     {
         CTextStream out(CSystemString(path.c_str()), CTextStream::e_write);
         ASSERT_TRUE(out.validForOutput());
@@ -127,22 +128,6 @@ TEST(StreamsText, OverlongLinesAreCutAndTheNextLineStillReads)
     std::remove(path.c_str());
 }
 
-TEST(StreamsText, OpeningForWritingEmptiesAnExistingFile)
-{
-    const std::string path = scratchPath("truncate.txt");
-    writeRaw(path, "old contents that must go\n");
-    {
-        CTextStream out(CSystemString(path.c_str()), CTextStream::e_write);
-        out << "new\n";
-    }
-    EXPECT_EQ(fileContents(path), "new\n");
-    {
-        CTextStream out(CSystemString(path.c_str()), CTextStream::e_write);
-    }
-    EXPECT_EQ(fileContents(path), "");
-    std::remove(path.c_str());
-}
-
 TEST(StreamsText, StreamsInTheWrongStateDoNothing)
 {
     const std::string path = scratchPath("state.txt");
@@ -189,10 +174,8 @@ TEST(StreamsFile, TypedValuesRoundTripInBothByteOrders)
     {
         CFileStream out;
         ASSERT_TRUE(out.openStream(CSystemString(path.c_str()), CFileStream::e_write, swap));
-        EXPECT_TRUE(out.writeUInt8(0xAB));
-        EXPECT_TRUE(out.writeUInt16(0x1234));
-        EXPECT_TRUE(out.writeUInt32(0x89ABCDEFu));
-        EXPECT_TRUE(out.writeUInt64(0x0102030405060708ull));
+        EXPECT_TRUE(out.writeUInt8(0xAB) && out.writeUInt16(0x1234) && out.writeUInt32(0x89ABCDEFu) &&
+                    out.writeUInt64(0x0102030405060708ull));
         out.closeStream();
 
         const std::string bytes = fileContents(path);
@@ -206,10 +189,7 @@ TEST(StreamsFile, TypedValuesRoundTripInBothByteOrders)
         uint16_t b = 0;
         uint32_t c = 0;
         uint64_t d = 0;
-        EXPECT_TRUE(in.readUInt8(a));
-        EXPECT_TRUE(in.readUInt16(b));
-        EXPECT_TRUE(in.readUInt32(c));
-        EXPECT_TRUE(in.readUInt64(d));
+        EXPECT_TRUE(in.readUInt8(a) && in.readUInt16(b) && in.readUInt32(c) && in.readUInt64(d));
         EXPECT_EQ(a, 0xAB);
         EXPECT_EQ(b, 0x1234);
         EXPECT_EQ(c, 0x89ABCDEFu);

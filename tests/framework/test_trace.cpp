@@ -38,20 +38,6 @@ protected:
 
 } // namespace
 
-TEST_F(TraceTest, ClosedTraceWritesNothing)
-{
-    CTrace::closeTraceFile();
-    EXPECT_FALSE(CTrace::CTRACE_STREAM().isOpen());
-    CTrace::trace("Calling create window %d", 1);
-    CTrace::trace(CRect(1, 2, 3, 4), CString("area "));
-    EXPECT_FALSE(CTrace::CTRACE_STREAM().isOpen());
-
-    // A file that cannot be opened leaves tracing silent.
-    EXPECT_FALSE(CTrace::openTraceFile(CSystemString("/nonexistent-folder/trace.log")));
-    CTrace::trace("still silent");
-    EXPECT_FALSE(CTrace::CTRACE_STREAM().isOpen());
-}
-
 TEST_F(TraceTest, EachTraceIsOneLineOnDiskAtOnce)
 {
     const std::string path = scratchPath("lines.log");
@@ -76,7 +62,7 @@ TEST_F(TraceTest, OverlongMessagesAreCutToTheWorkBuffer)
     std::remove(path.c_str());
 }
 
-TEST_F(TraceTest, ReopeningLeavesOnlyTheSecondFileOpen)
+TEST_F(TraceTest, ReopeningSwitchesFilesAndClosingSilences)
 {
     const std::string first = scratchPath("first.log");
     const std::string second = scratchPath("second.log");
@@ -86,8 +72,15 @@ TEST_F(TraceTest, ReopeningLeavesOnlyTheSecondFileOpen)
     CTrace::trace("two");
     CTrace::closeTraceFile();
     CTrace::trace("three");
+    CTrace::trace(CRect(1, 2, 3, 4), CString("area "));
+    EXPECT_FALSE(CTrace::CTRACE_STREAM().isOpen());
     EXPECT_EQ(fileContents(first), "one\n");
     EXPECT_EQ(fileContents(second), "two\n");
+
+    // A file that cannot be opened leaves tracing silent.
+    EXPECT_FALSE(CTrace::openTraceFile(CSystemString("/nonexistent-folder/trace.log")));
+    CTrace::trace("still silent");
+    EXPECT_FALSE(CTrace::CTRACE_STREAM().isOpen());
 
     // Opening again replaces the earlier contents.
     ASSERT_TRUE(CTrace::openTraceFile(CSystemString(first.c_str())));
