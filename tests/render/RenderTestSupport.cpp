@@ -2,15 +2,14 @@
 
 #include <sndfile.h>
 
-#include <dirent.h>
 #include <spawn.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -77,55 +76,21 @@ CScratchFolder::CScratchFolder()
     m_path = pattern;
 }
 
-namespace {
-
-void removeTree(const std::string& path)
-{
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0)
-        return;
-    if (S_ISDIR(info.st_mode)) {
-        if (DIR* folder = ::opendir(path.c_str())) {
-            while (dirent* item = ::readdir(folder)) {
-                const std::string name = item->d_name;
-                if (name != "." && name != "..")
-                    removeTree(path + "/" + name);
-            }
-            ::closedir(folder);
-        }
-        ::rmdir(path.c_str());
-    } else {
-        std::remove(path.c_str());
-    }
-}
-
-} // namespace
-
 CScratchFolder::~CScratchFolder()
 {
-    removeTree(m_path);
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
 }
 
 std::vector<std::string> CScratchFolder::entries() const
 {
     std::vector<std::string> names;
-    DIR* folder = ::opendir(m_path.c_str());
-    if (folder == nullptr)
-        return names;
-    while (dirent* item = ::readdir(folder)) {
-        const std::string name = item->d_name;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    }
-    ::closedir(folder);
+    for (const auto& item : std::filesystem::directory_iterator(m_path))
+        names.push_back(item.path().filename().string());
     return names;
 }
 
-bool fileExists(const std::string& path)
-{
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0;
-}
+bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
 
 std::string readText(const std::string& path)
 {

@@ -29,7 +29,6 @@ const char* const PROGRAM_NAMES[PROGRAMS] = {"Default", "Soft master", "Warm mas
 struct SFake {
     AEffect effect;
     float parameters[PARAMETERS];
-    int program = 0;
     float ring[2][RING];
     int write = 0;
     std::FILE* log = nullptr;
@@ -37,10 +36,11 @@ struct SFake {
 
 SFake* fakeOf(AEffect* effect) { return static_cast<SFake*>(effect->object); }
 
-void note(SFake* fake, const char* what, long value)
+template <typename... TValues>
+void note(SFake* fake, const char* format, TValues... values)
 {
     if (fake->log != nullptr) {
-        std::fprintf(fake->log, "%s %ld\n", what, value);
+        std::fprintf(fake->log, format, values...);
         std::fflush(fake->log);
     }
 }
@@ -56,28 +56,24 @@ VstIntPtr dispatcher(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr
     SFake* fake = fakeOf(effect);
     switch (opcode) {
     case effOpen:
-        note(fake, "open", 0);
+        note(fake, "open 0\n");
         return 0;
     case effClose:
-        note(fake, "close", 0);
+        note(fake, "close 0\n");
         if (fake->log != nullptr)
             std::fclose(fake->log);
         delete fake;
         return 1;
     case effSetSampleRate:
-        note(fake, "rate", static_cast<long>(opt));
+        note(fake, "rate %ld\n", static_cast<long>(opt));
         return 0;
     case effSetBlockSize:
-        note(fake, "block", static_cast<long>(value));
+        note(fake, "block %ld\n", static_cast<long>(value));
         return 0;
     case effSetProgram:
-        if (value >= 0 && value < PROGRAMS) {
-            fake->program = static_cast<int>(value);
-            note(fake, "program", static_cast<long>(value));
-        }
+        if (value >= 0 && value < PROGRAMS)
+            note(fake, "program %ld\n", static_cast<long>(value));
         return 0;
-    case effGetProgram:
-        return fake->program;
     case effGetParamName:
         if (index >= 0 && index < PARAMETERS)
             copyText(ptr, PARAMETER_NAMES[index]);
@@ -93,7 +89,7 @@ VstIntPtr dispatcher(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr
             fake->write = 0;
             effect->initialDelay = LATENCY;
         }
-        note(fake, value != 0 ? "resume" : "suspend", 0);
+        note(fake, value != 0 ? "resume 0\n" : "suspend 0\n");
         return 0;
     default:
         return 0;
@@ -105,10 +101,7 @@ void setParameter(AEffect* effect, VstInt32 index, float value)
     SFake* fake = fakeOf(effect);
     if (index >= 0 && index < PARAMETERS) {
         fake->parameters[index] = value;
-        if (fake->log != nullptr) {
-            std::fprintf(fake->log, "set %d %.6f\n", index, static_cast<double>(value));
-            std::fflush(fake->log);
-        }
+        note(fake, "set %d %.6f\n", index, static_cast<double>(value));
     }
 }
 
@@ -120,7 +113,7 @@ float getParameter(AEffect* effect, VstInt32 index)
 void processReplacing(AEffect* effect, float** inputs, float** outputs, VstInt32 frames)
 {
     SFake* fake = fakeOf(effect);
-    note(fake, "process", frames);
+    note(fake, "process %d\n", frames);
     const float gain = 2.0f * fake->parameters[0];
     const bool monitor = fake->parameters[10] >= 0.5f;
     for (VstInt32 i = 0; i < frames; ++i) {
