@@ -7,35 +7,38 @@
 
 namespace {
 
-constexpr int kFrames = 512;
+using Channels = std::vector<std::vector<float>>;
 
-std::vector<float> sine(float amplitude, float frequency, int frames, float rate = 44100.0f)
+std::vector<float> sine(float amplitude, float frequency, int frames = 512)
 {
     std::vector<float> s(static_cast<size_t>(frames));
-    for (int i = 0; i < frames; ++i) {
-        s[static_cast<size_t>(i)] = amplitude * std::sin(6.2831853f * frequency * static_cast<float>(i) / rate);
+    for (size_t i = 0; i < s.size(); ++i) {
+        s[i] = amplitude * std::sin(6.2831853f * frequency * static_cast<float>(i) / 44100.0f);
     }
     return s;
 }
 
+// Runs one block of in through the effect.
+Channels run(DevHost::CPluginInstance& instance, Channels in)
+{
+    Channels out;
+    instance.process(in, out);
+    return out;
+}
+
 }  // namespace
 
-TEST_F(PluginFixture, NeutralSettingsDelayTheInputByTheReportedLatency)
+TEST_F(PluginFixture, NeutralSettingsDelayTheInputExactly)
 {
     auto instance = createPrepared();
     ASSERT_NE(instance, nullptr);
-    const int latency = instance->latency();
-    ASSERT_EQ(latency, 44);
-    std::vector<std::vector<float>> in = {sine(0.5f, 440.0f, kFrames), sine(0.25f, 1000.0f, kFrames),
-                                          sine(0.9f, 50.0f, kFrames), sine(0.9f, 70.0f, kFrames)};
-    std::vector<std::vector<float>> out;
-    instance->process(in, out);
+    const Channels in = {sine(0.5f, 440.0f), sine(0.25f, 1000.0f), sine(0.9f, 50.0f), sine(0.9f, 70.0f)};
+    const Channels out = run(*instance, in);
     ASSERT_EQ(out.size(), 2u);
-    for (int i = 0; i < kFrames; ++i) {
-        const float expectedL = i < latency ? 0.0f : in[0][static_cast<size_t>(i - latency)];
-        const float expectedR = i < latency ? 0.0f : in[1][static_cast<size_t>(i - latency)];
-        ASSERT_EQ(out[0][static_cast<size_t>(i)], expectedL) << i;
-        ASSERT_EQ(out[1][static_cast<size_t>(i)], expectedR) << i;
+    for (size_t c = 0; c < 2; ++c) {
+        for (size_t i = 0; i < 512; ++i) {
+            ASSERT_EQ(out[c][i], i < 44 ? 0.0f : in[c][i - 44]) << c << " " << i;
+        }
     }
 }
 
@@ -43,17 +46,17 @@ TEST_F(PluginFixture, DryMixIsTheRawInputDelayedAndScaled)
 {
     auto instance = createPrepared();
     ASSERT_NE(instance, nullptr);
-    instance->setProgram(3);          // valve "Dirty", compressor on, limiter on
+    instance->setProgram(3);           // valve "Dirty", compressor on, limiter on
     instance->setParameter(16, 0.0f);  // limiter off: only its delay stays
     instance->setParameter(5, 0.0f);   // all dry
     instance->setParameter(0, 0.75f);  // +10 dB
-    std::vector<std::vector<float>> in = {sine(0.5f, 440.0f, kFrames), sine(0.5f, 300.0f, kFrames), {}, {}};
-    std::vector<std::vector<float>> out;
-    instance->process(in, out);
+    const Channels in = {sine(0.5f, 440.0f), sine(0.5f, 300.0f), {}, {}};
+    const Channels out = run(*instance, in);
     const double gain = std::pow(10.0, 10.0 / 20.0);
-    for (int i = 44; i < kFrames; ++i) {
-        ASSERT_NEAR(out[0][static_cast<size_t>(i)], in[0][static_cast<size_t>(i - 44)] * gain, 1e-5) << i;
-        ASSERT_NEAR(out[1][static_cast<size_t>(i)], in[1][static_cast<size_t>(i - 44)] * gain, 1e-5) << i;
+    for (size_t c = 0; c < 2; ++c) {
+        for (size_t i = 44; i < 512; ++i) {
+            ASSERT_NEAR(out[c][i], in[c][i - 44] * gain, 1e-5) << c << " " << i;
+        }
     }
 }
 
@@ -65,14 +68,10 @@ TEST_F(PluginFixture, MonitoringTheExternalKeyIsUndelayed)
     instance->setParameter(9, 1.0f);   // SideChain "External"
     instance->setParameter(12, 1.0f);  // Key Input "Right"
     instance->setParameter(0, 0.0f);   // Master has no effect on the monitored key
-    std::vector<std::vector<float>> in = {sine(0.5f, 440.0f, kFrames), sine(0.5f, 300.0f, kFrames),
-                                          sine(0.3f, 100.0f, kFrames), sine(0.7f, 90.0f, kFrames)};
-    std::vector<std::vector<float>> out;
-    instance->process(in, out);
-    for (size_t i = 0; i < static_cast<size_t>(kFrames); ++i) {
-        ASSERT_EQ(out[0][i], in[3][i]) << i;
-        ASSERT_EQ(out[1][i], in[3][i]) << i;
-    }
+    const Channels in = {sine(0.5f, 440.0f), sine(0.5f, 300.0f), sine(0.3f, 100.0f), sine(0.7f, 90.0f)};
+    const Channels out = run(*instance, in);
+    EXPECT_EQ(out[0], in[3]);
+    EXPECT_EQ(out[1], in[3]);
 }
 
 TEST_F(PluginFixture, LimiterKeepsTheOutputUnderTheCeiling)
@@ -82,31 +81,23 @@ TEST_F(PluginFixture, LimiterKeepsTheOutputUnderTheCeiling)
     instance->setProgram(1);           // limiter on, ceiling 0 dB
     instance->setParameter(19, 0.9f);  // ceiling -5 dB
     const double ceiling = std::pow(10.0, -5.0 / 20.0);
-    std::vector<std::vector<float>> in = {sine(3.0f, 440.0f, 4096), sine(2.0f, 220.0f, 4096), {}, {}};
-    std::vector<std::vector<float>> out;
-    instance->process(in, out);
-    for (const auto& channel : out) {
+    for (const auto& channel : run(*instance, {sine(3.0f, 440.0f, 4096), sine(2.0f, 220.0f, 4096), {}, {}})) {
         for (float sample : channel) {
             ASSERT_LE(std::fabs(sample), ceiling + 1e-6);
         }
     }
 }
 
-TEST_F(PluginFixture, ShortAndEmptyBlocks)
+TEST_F(PluginFixture, ShortEmptyAndMissingBlocks)
 {
     auto instance = createPrepared(8000.0f, 256);
     ASSERT_NE(instance, nullptr);
     EXPECT_EQ(instance->latency(), 44);  // 8000 Hz is treated as 44100 Hz
-    std::vector<std::vector<float>> in(4);
-    std::vector<std::vector<float>> out;
-    instance->process(in, out);
-    EXPECT_TRUE(out[0].empty());
+    EXPECT_TRUE(run(*instance, Channels(4)).at(0).empty());
     float* none[4] = {nullptr, nullptr, nullptr, nullptr};
     instance->process(none, none, 0);
     instance->process(nullptr, nullptr, 64);
-    in.assign(4, std::vector<float>(1, 1.0f));
-    instance->process(in, out);
-    EXPECT_EQ(out[0][0], 0.0f);  // still inside the look-ahead
+    EXPECT_EQ(run(*instance, Channels(4, std::vector<float>(1, 1.0f))).at(0).at(0), 0.0f);  // inside the look-ahead
 }
 
 TEST_F(PluginFixture, AutomationWhileTheAudioThreadRuns)
@@ -115,15 +106,13 @@ TEST_F(PluginFixture, AutomationWhileTheAudioThreadRuns)
     ASSERT_NE(instance, nullptr);
     std::atomic<bool> running{true};
     std::thread audio([&]() {
-        std::vector<std::vector<float>> in = {sine(0.8f, 440.0f, 256), sine(0.8f, 550.0f, 256),
-                                              sine(0.5f, 60.0f, 256), sine(0.5f, 80.0f, 256)};
-        std::vector<std::vector<float>> out;
+        const Channels in = {sine(0.8f, 440.0f, 256), sine(0.8f, 550.0f, 256), sine(0.5f, 60.0f, 256),
+                             sine(0.5f, 80.0f, 256)};
         for (int block = 0; running.load(); ++block) {
             // MIDI arrives on the audio thread, as hosts deliver it.
             instance->sendMidi({DevHost::SMidiMessage::controller(0, block % 10, 0),
                                 DevHost::SMidiMessage::controller(0, 71, block % 128)});
-            instance->process(in, out);
-            for (const auto& channel : out) {
+            for (const auto& channel : run(*instance, in)) {
                 for (float sample : channel) {
                     ASSERT_TRUE(std::isfinite(sample));
                 }
@@ -131,9 +120,8 @@ TEST_F(PluginFixture, AutomationWhileTheAudioThreadRuns)
         }
     });
     for (int round = 0; round < 200; ++round) {
-        const float v = static_cast<float>(round % 11) / 10.0f;
         for (int index = 0; index < 20; ++index) {
-            instance->setParameter(index, v);
+            instance->setParameter(index, static_cast<float>(round % 11) / 10.0f);
         }
         instance->setProgram(round % 10);
     }

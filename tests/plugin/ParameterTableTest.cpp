@@ -1,7 +1,6 @@
 // Names, labels, displays and values of all twenty parameters in every factory program.
 #include "PluginFixture.hpp"
 
-#include <cmath>
 #include <limits>
 
 namespace {
@@ -69,62 +68,47 @@ TEST_F(PluginFixture, EveryFactoryProgramShowsItsTable)
     }
 }
 
-TEST_F(PluginFixture, RatioIsInvertedForTheObjectButNotForTheHost)
-{
-    auto instance = host.createInstance();
-    ASSERT_NE(instance, nullptr);
-    EXPECT_FLOAT_EQ(instance->getParameter(2), 0.0f);
-    EXPECT_EQ(instance->parameterDisplay(2), "1.00");
-    instance->setParameter(2, 0.6f);
-    EXPECT_FLOAT_EQ(instance->getParameter(2), 0.6f);
-    EXPECT_EQ(instance->parameterDisplay(2), "2.32");
-    instance->setParameter(2, 1.0f);
-    EXPECT_EQ(instance->parameterDisplay(2), "20.0");
-    instance->setParameter(2, 0.9f);  // slope 0.145: 6.896...
-    EXPECT_EQ(instance->parameterDisplay(2), "6.89");
-}
-
 TEST_F(PluginFixture, HostValuesAreHeldInsideTheRange)
 {
     auto instance = host.createInstance();
     ASSERT_NE(instance, nullptr);
-    instance->setParameter(0, 7.5f);
-    EXPECT_FLOAT_EQ(instance->getParameter(0), 1.0f);
-    EXPECT_EQ(instance->parameterDisplay(0), "20.00");
-    instance->setParameter(0, -3.0f);
-    EXPECT_FLOAT_EQ(instance->getParameter(0), 0.0f);
-    EXPECT_EQ(instance->parameterDisplay(0), "-20.00");
-    instance->setParameter(2, 2.0f);
-    EXPECT_FLOAT_EQ(instance->getParameter(2), 1.0f);
-    EXPECT_EQ(instance->parameterDisplay(2), "20.0");
-    instance->setParameter(2, -1.0f);
-    EXPECT_EQ(instance->parameterDisplay(2), "1.00");
-    instance->setParameter(0, std::numeric_limits<float>::infinity());
-    EXPECT_FLOAT_EQ(instance->getParameter(0), 1.0f);
-
+    const struct {
+        int index;
+        float value, held;
+        const char* shown;
+    } cases[] = {{0, 7.5f, 1.0f, "20.00"},
+                 {0, -3.0f, 0.0f, "-20.00"},
+                 {0, std::numeric_limits<float>::infinity(), 1.0f, "20.00"},
+                 {2, 2.0f, 1.0f, "20.0"},
+                 {2, -1.0f, 0.0f, "1.00"},
+                 {2, 0.9f, 0.9f, "6.89"}};  // slope 0.145: the ratio shown is its inverse
+    for (const auto& c : cases) {
+        instance->setParameter(c.index, c.value);
+        EXPECT_FLOAT_EQ(instance->getParameter(c.index), c.held) << c.value;
+        EXPECT_EQ(instance->parameterDisplay(c.index), c.shown) << c.value;
+    }
     // A NaN changes nothing, neither the parameter nor the program.
     instance->setParameter(1, 0.25f);
     instance->setParameter(1, std::numeric_limits<float>::quiet_NaN());
     EXPECT_FLOAT_EQ(instance->getParameter(1), 0.25f);
-    EXPECT_EQ(instance->parameterDisplay(1), "-37.50");
     instance->setProgram(1);
     instance->setProgram(0);
     EXPECT_FLOAT_EQ(instance->getParameter(1), 0.25f);
+    EXPECT_EQ(instance->parameterDisplay(1), "-37.50");
 }
 
 TEST_F(PluginFixture, IndicesOutsideTheTableAnswerNothing)
 {
     auto instance = host.createInstance();
     ASSERT_NE(instance, nullptr);
-    for (int bad : {-1, 20, 21, 25, 1000, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
+    for (int bad : {-1, 20, 1000, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
         EXPECT_EQ(instance->parameterName(bad), "") << bad;
         EXPECT_EQ(instance->parameterLabel(bad), "") << bad;
         EXPECT_EQ(instance->parameterDisplay(bad), "") << bad;
         EXPECT_FLOAT_EQ(instance->getParameter(bad), 0.0f) << bad;
         instance->setParameter(bad, 0.3f);
     }
-    // Nothing moved.
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 20; ++i) {  // nothing moved
         EXPECT_FLOAT_EQ(instance->getParameter(i), kValues[0][i]) << i;
     }
 }
