@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -241,27 +240,4 @@ TEST(ClassManager, ReportRowsFollowObjectsComingAndGoing)
         EXPECT_NE(globalManager().getClassInformation().find(row), std::string::npos) << row;
     }
     EXPECT_EQ(globalManager().getClassInformation().find(" CTestKnob |"), std::string::npos);
-}
-
-// Deleting the manager is process-wide, so it runs in a child process.
-TEST(ClassManagerDeathTest, DeletingTheManagerWritesTheSortedReportWhenGivenAPath)
-{
-    const std::string path = ::testing::TempDir() + "corvane_classes_" + std::to_string(getpid()) + ".txt";
-    EXPECT_EXIT(
-        {
-            CString alive("kept");
-            CClass::deleteClassManager(path.c_str());
-            std::ifstream in(path);
-            std::stringstream text;
-            text << in.rdbuf();
-            const std::string report = text.str();
-            const std::size_t counted = report.find(" CCountedObject |");
-            const std::size_t string = report.find(" CString |");
-            const bool ok = CClass::CCLASSCLASS_MANAGER == nullptr && report.rfind(RULE, 0) == 0 &&
-                            counted != std::string::npos && string != std::string::npos && counted < string;
-            CClass::deleteClassManager(path.c_str()); // no manager: nothing to do
-            std::exit(ok ? 0 : 1);
-        },
-        ::testing::ExitedWithCode(0), "");
-    std::remove(path.c_str());
 }

@@ -23,33 +23,32 @@ std::vector<std::string> allTokens(CStringTokeniser& tokeniser)
 
 } // namespace
 
-TEST(StringTokeniser, CountsAndHandsOutTokens)
-{
-    CStringTokeniser numbers("1,2,3,4", ',');
-    EXPECT_EQ(numbers.getNumberOfTokens(), 4);
-    EXPECT_EQ(allTokens(numbers), (std::vector<std::string>{"1", "2", "3", "4"}));
-    EXPECT_FALSE(numbers.hasMoreTokens());
-    EXPECT_EQ(numbers.getNextToken(), nullptr);
+using Tokens = std::vector<std::string>;
 
-    CStringTokeniser spaces(CString("Arial 11 bold"), ' ');
-    EXPECT_EQ(allTokens(spaces), (std::vector<std::string>{"Arial", "11", "bold"}));
-}
-
-TEST(StringTokeniser, CountingRules)
+TEST(StringTokeniser, CountsAndHandsOutNonEmptyTokens)
 {
-    EXPECT_EQ(CStringTokeniser("a,,b", ',').getNumberOfTokens(), 2);
-    EXPECT_EQ(CStringTokeniser(",a,b,", ',').getNumberOfTokens(), 2);
-    EXPECT_EQ(CStringTokeniser("_a,b", ',').getNumberOfTokens(), 1);
-    EXPECT_EQ(CStringTokeniser("", ',').getNumberOfTokens(), 0);
-    EXPECT_EQ(CStringTokeniser(",,,", ',').getNumberOfTokens(), 0);
-}
-
-TEST(StringTokeniser, EmptyTokensAreSkippedWhenReading)
-{
-    CStringTokeniser doubled("a,,b", ',');
-    EXPECT_EQ(allTokens(doubled), (std::vector<std::string>{"a", "b"}));
-    CStringTokeniser edges(",,x,y,", ',');
-    EXPECT_EQ(allTokens(edges), (std::vector<std::string>{"x", "y"}));
+    const struct
+    {
+        const char* text;
+        char separator;
+        long count;
+        Tokens tokens;
+    } cases[] = {
+        {"1,2,3,4", ',', 4, {"1", "2", "3", "4"}},
+        {"Arial 11 bold", ' ', 3, {"Arial", "11", "bold"}},
+        {"a,,b", ',', 2, {"a", "b"}},
+        {",,x,y,", ',', 2, {"x", "y"}},
+        {"_a,b", ',', 1, {"_a"}}, // a leading underscore keeps the first token out of the count
+        {"", ',', 0, {}},
+        {",,,", ',', 0, {}},
+    };
+    for (const auto& c : cases)
+    {
+        CStringTokeniser tokeniser(CString(c.text), c.separator);
+        EXPECT_EQ(tokeniser.getNumberOfTokens(), c.count) << c.text;
+        EXPECT_EQ(allTokens(tokeniser), c.tokens) << c.text;
+        EXPECT_FALSE(tokeniser.hasMoreTokens());
+    }
 }
 
 TEST(StringTokeniser, OneArgumentFormsCountOnRequest)
@@ -59,11 +58,11 @@ TEST(StringTokeniser, OneArgumentFormsCountOnRequest)
     EXPECT_EQ(tokeniser.getNextToken(), nullptr);
     tokeniser.setTokenizationCharacter(';');
     EXPECT_EQ(tokeniser.getNumberOfTokens(), 2);
-    EXPECT_EQ(allTokens(tokeniser), (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(allTokens(tokeniser), (Tokens{"1", "2"}));
 
     // A new text rewinds; with a stale count, reading still comes to an end.
     tokeniser.setStringToTokenize("7");
-    const std::vector<std::string> stale = allTokens(tokeniser);
+    const Tokens stale = allTokens(tokeniser);
     ASSERT_EQ(stale.size(), 2u);
     EXPECT_EQ(stale[0], "7");
     tokeniser.setStringToTokenize(nullptr); // ignored
@@ -72,7 +71,7 @@ TEST(StringTokeniser, OneArgumentFormsCountOnRequest)
     EXPECT_FALSE(tokeniser.hasMoreTokens());
     EXPECT_TRUE(allTokens(tokeniser).empty());
     tokeniser.setTokenizationCharacter(',');
-    EXPECT_EQ(allTokens(tokeniser), (std::vector<std::string>{"7"}));
+    EXPECT_EQ(allTokens(tokeniser), (Tokens{"7"}));
 }
 
 TEST(StringTokeniser, OverlongTextIsCutToTheBuffer)
@@ -81,7 +80,7 @@ TEST(StringTokeniser, OverlongTextIsCutToTheBuffer)
     text[100] = ',';
     CStringTokeniser tokeniser(text.c_str(), ',');
     EXPECT_EQ(tokeniser.getNumberOfTokens(), 2);
-    const std::vector<std::string> tokens = allTokens(tokeniser);
+    const Tokens tokens = allTokens(tokeniser);
     ASSERT_EQ(tokens.size(), 2u);
     EXPECT_EQ(tokens[0].size(), 100u);
     EXPECT_EQ(tokens[1].size(), static_cast<std::size_t>(CStringTokeniser::CSTRINGTOKENISER_MAX_LENGTH - 101));
