@@ -35,30 +35,21 @@ TEST(ValveModel, SoftAndDirtyCurvePoints)
         EXPECT_EQ(-valve.process(2.0, 1.0, x), valve.process(2.0, 1.0, -x));
 }
 
-TEST(Equaliser, CornerCoefficientsUseSinglePrecisionPi)
+TEST(Equaliser, CoefficientsUnityDelayAndSilence)
 {
-    const CEQ eq = makeEq(1, 1, 1);
-    EXPECT_NEAR(0.113919, eq.getLowCoefficient(), 1e-6);
-    EXPECT_NEAR(0.697411, eq.getHighCoefficient(), 1e-6);
-    EXPECT_EQ(2.0 * std::sin(800 / 44100.0 * 3.1415927410125732), eq.getLowCoefficient());
-}
-
-TEST(Equaliser, UnityDelaysByThreeSamplesAndZeroGainsAreSilent)
-{
-    CEQ unity = makeEq(1, 1, 1);
+    CEQ unity = makeEq(1, 1, 1); // corners from pi rounded to single precision
+    EXPECT_NEAR(0.113919, unity.getLowCoefficient(), 1e-6);
+    EXPECT_NEAR(0.697411, unity.getHighCoefficient(), 1e-6);
+    EXPECT_EQ(2.0 * std::sin(800 / 44100.0 * 3.1415927410125732), unity.getLowCoefficient());
     CEQ fresh; // zero gains until setGain
     fresh.initEQ(800, 5000, 44100.0);
     CEQ zero = makeEq(0, 0, 0);
-    CEQ boost = makeEq(10, 0, 0); // the low band alone passes DC
-    double dc = 0.0;
     for (int i = 0; i < 20000; ++i)
     {
         ASSERT_NEAR(i >= 3 ? signal(i - 3) : 0.0, unity.processEQ(signal(i)), 1e-14) << i;
         ASSERT_EQ(0.0, fresh.processEQ(signal(i)));
         ASSERT_EQ(0.0, zero.processEQ(signal(i)));
-        dc = boost.processEQ(0.1);
     }
-    EXPECT_NEAR(1.0, dc, 1e-9);
 }
 
 TEST(Equaliser, NonFiniteInputDoesNotPoisonTheState)

@@ -20,11 +20,8 @@ std::vector<int> impulseHits(CLimiter& limiter, bool blank, int n)
         double l = i == 0 ? 0.5 : 0.0, r = -l;
         blank ? limiter.processBlank(l, r) : limiter.process(l, r);
         if (l != 0.0)
-        {
             hits.push_back(i);
-            EXPECT_EQ(0.5, l); // under the threshold: unchanged
-            EXPECT_EQ(-l, r);
-        }
+        EXPECT_TRUE(l == 0.0 || (l == 0.5 && r == -0.5)); // under the threshold: unchanged
     }
     return hits;
 }
@@ -34,10 +31,7 @@ double feed(CLimiter& limiter, double value, int n)
 {
     double l = 0.0, r = 0.0;
     for (int i = 0; i < n; ++i)
-    {
-        l = r = value;
-        limiter.process(l, r);
-    }
+        limiter.process(l = value, r = value);
     return l;
 }
 
@@ -102,20 +96,15 @@ TEST(Limiter, PeakIsHeldThenSettlesAtTheThreshold)
 
 TEST(Limiter, AssignmentCopiesRingsWithoutSharing)
 {
-    CLimiter source;
+    CLimiter source, target;
     source.setThresh(-3.0);
-    source.reset();
     for (int i = 0; i < 300; ++i)
         feed(source, std::sin(i * 0.1), 1);
-    CLimiter target;
     target = source;
     EXPECT_NE(source.getLeftRing(), target.getLeftRing());
     EXPECT_NE(source.getRightRing(), target.getRightRing());
     for (int i = 0; i < 500; ++i) // both continue alike
-    {
-        const double x = 1.5 * std::sin(i * 0.07);
-        ASSERT_EQ(feed(source, x, 1), feed(target, x, 1));
-    }
+        ASSERT_EQ(feed(source, 1.5 * std::sin(i * 0.07), 1), feed(target, 1.5 * std::sin(i * 0.07), 1));
     const double kept = source.getLeftRing()[5];
     target.zeroBuffers();
     EXPECT_EQ(kept, source.getLeftRing()[5]);
@@ -124,17 +113,14 @@ TEST(Limiter, AssignmentCopiesRingsWithoutSharing)
 
 TEST(Limiter, NonFiniteInputReadsAsSilence)
 {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
     for (bool blank : {false, true})
     {
         CLimiter clean, hit;
         for (int i = 0; i < 2000; ++i)
         {
-            const double x = 1.2 * std::sin(i * 0.02);
-            const bool bad = i == 500 || i == 501;
-            double al = bad ? 0.0 : x, ar = bad ? 0.0 : -x;
-            double bl = i == 500 ? nan : (i == 501 ? inf : x), br = i == 500 ? -inf : (i == 501 ? nan : -x);
+            const double x = (i == 500 || i == 501) ? 0.0 : 1.2 * std::sin(i * 0.02);
+            double al = x, ar = -x, bl = i == 500 ? nan : (i == 501 ? inf : x), br = i == 500 ? -inf : (i == 501 ? nan : -x);
             blank ? clean.processBlank(al, ar) : clean.process(al, ar);
             blank ? hit.processBlank(bl, br) : hit.process(bl, br);
             ASSERT_EQ(al, bl) << i;

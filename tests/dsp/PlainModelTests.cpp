@@ -12,16 +12,16 @@
 
 namespace
 {
-// Four inputs (main pair, key pair) and two outputs of programme-like material.
+// Four inputs (main pair, key pair) of programme-like material and two outputs.
 struct Buffers
 {
-    explicit Buffers(int n, float level = 0.8f) : in(4, std::vector<float>(n)), out(2, std::vector<float>(n))
+    explicit Buffers(int n, double level = 0.8) : in(4, std::vector<float>(n)), out(2, std::vector<float>(n))
     {
         for (int i = 0; i < n; ++i)
         {
-            const double env = 0.5 + 0.5 * std::sin(i * 0.0007);
-            in[0][i] = static_cast<float>(level * env * (0.7 * std::sin(i * 0.031) + 0.3 * std::sin(i * 0.53)));
-            in[1][i] = static_cast<float>(level * env * (0.6 * std::sin(i * 0.027 + 1.0) + 0.4 * std::sin(i * 0.9)));
+            const double env = level * (0.5 + 0.5 * std::sin(i * 0.0007));
+            in[0][i] = static_cast<float>(env * (0.7 * std::sin(i * 0.031) + 0.3 * std::sin(i * 0.53)));
+            in[1][i] = static_cast<float>(env * (0.6 * std::sin(i * 0.027 + 1.0) + 0.4 * std::sin(i * 0.9)));
             in[2][i] = static_cast<float>(0.9 * std::sin(i * 0.011));
             in[3][i] = static_cast<float>(0.5 * std::sin(i * 0.2 + 0.3));
         }
@@ -32,8 +32,7 @@ struct Buffers
         float* o[2] = {out[0].data(), out[1].data()};
         model.process(i, o, static_cast<int>(out[0].size()));
     }
-    std::vector<std::vector<float>> in;
-    std::vector<std::vector<float>> out;
+    std::vector<std::vector<float>> in, out;
 };
 
 PlainModel resumed(double rate, int program)
@@ -146,7 +145,7 @@ TEST(PlainModel, AgreesWithTheDspBlocksOnEveryProgram)
             PlainModel model = resumed(rate, v.program);
             if (v.index >= 0)
                 model.setParameter(v.index, v.value);
-            Buffers b(8000, 1.5f);
+            Buffers b(8000, 1.5);
             const auto expected = classChain(model, b);
             b.process(model);
             for (int ch = 0; ch < 2; ++ch)
