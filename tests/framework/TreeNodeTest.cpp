@@ -26,8 +26,6 @@ TEST(TreeNode, ReleasingTheRootFreesTheTreeAndItsData)
     EXPECT_EQ(root->getChild(1), nullptr);
     EXPECT_EQ(child->getReferenceCount(), 1);
     EXPECT_EQ(root->getData()->getReferenceCount(), 1);
-    EXPECT_STREQ(Node::TTREENODE_DEFAULT_DELETER.getObjectClass().getClassName(),
-                 "TCountedObjectDeleter<TTreeNode<CTestKnob>>");
 
     grandChild->setData(new CTestKnob(&destroyed));
     grandChild->setData(nullptr);

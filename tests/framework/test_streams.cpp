@@ -69,16 +69,18 @@ TEST(StreamsText, WritesValuesInTheirTextFormsOverAnyEarlierContents)
         out << 42L << " " << -7 << " " << true << " " << false << "\n";
         out << 1.5 << "\n" << 0.25f << "\n";
         out << static_cast<const char*>(nullptr);
+        out << CVerboseObject() << "\n"; // description bounded by the stream
     }
-    EXPECT_EQ(fileContents(path),
-              "text string /a/b\n42 -7 true false\n1.50000000000000000000\n0.25000000000000000000\n");
+    EXPECT_EQ(fileContents(path), "text string /a/b\n42 -7 true false\n1.50000000000000000000\n0.25000000000000000000\n" +
+                                      std::string(255, 'd') + "\n");
     std::remove(path.c_str());
 }
 
-TEST(StreamsText, ReadsLinesWithoutLineEndsAndConvertsThem)
+TEST(StreamsText, ReadsLinesWithoutLineEndsCutsOverlongOnesAndConverts)
 {
     const std::string path = scratchPath("lines.txt");
-    writeRaw(path, "first line\r\nsecond\n123\n-4\n2.5\n0.75\ntrue\nTRUE\nlast without end");
+    writeRaw(path, "first line\r\nsecond\n123\n-4\n2.5\n0.75\ntrue\nTRUE\n" + std::string(5000, 'x') +
+                       "\nlast without end");
     CTextStream in(CSystemString(path.c_str()), CTextStream::e_read);
     ASSERT_TRUE(in.validForInput());
     EXPECT_FALSE(in.validForOutput());
@@ -91,8 +93,10 @@ TEST(StreamsText, ReadsLinesWithoutLineEndsAndConvertsThem)
     float single = 0.0f;
     bool yes = false;
     bool upper = true;
+    char overlong[CTextStream::CTEXTSTREAM_LINE_BUFFER_SIZE + 16];
+    std::fill(std::begin(overlong), std::end(overlong), '#');
     char last[CTextStream::CTEXTSTREAM_LINE_BUFFER_SIZE] = {};
-    in >> first >> second >> number >> negative >> real >> single >> yes >> upper;
+    in >> first >> second >> number >> negative >> real >> single >> yes >> upper >> overlong;
     EXPECT_FALSE(in.hasReachedEOF());
     in >> last;
 
@@ -104,27 +108,14 @@ TEST(StreamsText, ReadsLinesWithoutLineEndsAndConvertsThem)
     EXPECT_FLOAT_EQ(single, 0.75f);
     EXPECT_TRUE(yes);
     EXPECT_FALSE(upper);
+    // An overlong line is cut, nothing is written past its terminator, and the next line still reads.
+    EXPECT_EQ(std::string(overlong), std::string(1023, 'x'));
+    EXPECT_EQ(overlong[1024], '#');
     EXPECT_STREQ(last, "last without end");
     EXPECT_TRUE(in.hasReachedEOF());
     in >> first >> number; // nothing left: both keep their values
     EXPECT_STREQ(first.getString(), "first line");
     EXPECT_EQ(number, 123);
-    std::remove(path.c_str());
-}
-
-TEST(StreamsText, OverlongLinesAreCutAndTheNextLineStillReads)
-{
-    const std::string path = scratchPath("long.txt");
-    writeRaw(path, std::string(5000, 'x') + "\nnext\n");
-    CTextStream in(CSystemString(path.c_str()), CTextStream::e_read);
-    char line[CTextStream::CTEXTSTREAM_LINE_BUFFER_SIZE + 16];
-    std::fill(std::begin(line), std::end(line), '#');
-    in >> line;
-    EXPECT_EQ(std::string(line), std::string(1023, 'x'));
-    EXPECT_EQ(line[1024], '#'); // nothing written past the terminator
-    CString next;
-    in >> next;
-    EXPECT_STREQ(next.getString(), "next");
     std::remove(path.c_str());
 }
 
@@ -153,17 +144,6 @@ TEST(StreamsText, StreamsInTheWrongStateDoNothing)
     EXPECT_FALSE(missing.validForOutput());
     EXPECT_FALSE(missing.openStream(CSystemString(path.c_str()), static_cast<CTextStream::EStreamMode>(7)));
     EXPECT_FALSE(missing.isOpen());
-    std::remove(path.c_str());
-}
-
-TEST(StreamsText, ObjectDescriptionsAreBounded)
-{
-    const std::string path = scratchPath("object.txt");
-    {
-        CTextStream out(CSystemString(path.c_str()), CTextStream::e_write);
-        out << CVerboseObject() << "\n";
-    }
-    EXPECT_EQ(fileContents(path), std::string(255, 'd') + "\n");
     std::remove(path.c_str());
 }
 
