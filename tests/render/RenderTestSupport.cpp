@@ -18,7 +18,7 @@ extern char** environ;
 
 namespace RenderTest {
 
-void writeSound(const std::string& path, const SSound& sound)
+SSound writeSound(const std::string& path, SSound sound)
 {
     SF_INFO info{};
     info.samplerate = sound.sampleRate;
@@ -29,6 +29,7 @@ void writeSound(const std::string& path, const SSound& sound)
         throw std::runtime_error("cannot write " + path + ": " + sf_strerror(nullptr));
     sf_writef_float(file, sound.samples.data(), sound.frames());
     sf_close(file);
+    return sound;
 }
 
 SSound readSound(const std::string& path)

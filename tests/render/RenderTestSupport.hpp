@@ -16,7 +16,8 @@ struct SSound {
     float at(long frame, int channel) const { return samples[static_cast<std::size_t>(frame * channels + channel)]; }
 };
 
-void writeSound(const std::string& path, const SSound& sound);
+/** Writes the sound to a file and answers it. */
+SSound writeSound(const std::string& path, SSound sound);
 SSound readSound(const std::string& path);
 /** A deterministic test signal: decaying chirps and noise, different per channel, |x| < 0.9. */
 SSound makeSignal(int sampleRate, int channels, long frames, int format);

@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 namespace {
 
@@ -130,9 +129,7 @@ void processReplacing(AEffect* effect, float** inputs, float** outputs, VstInt32
 
 extern "C" __attribute__((visibility("default"))) AEffect* VSTPluginMain(audioMasterCallback)
 {
-    SFake* fake = new SFake();
-    std::memset(&fake->effect, 0, sizeof(fake->effect));
-    std::memset(fake->ring, 0, sizeof(fake->ring));
+    SFake* fake = new SFake();  // value-initialised: all zero
     for (float& parameter : fake->parameters)
         parameter = 0.5f;
     fake->parameters[10] = 0.0f;

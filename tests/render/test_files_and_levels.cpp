@@ -101,20 +101,18 @@ TEST(AudioFileWriter, ResultAppearsOnlyOnCommit)
     const std::string path = folder.path("out.wav");
     std::vector<float> left{0.1f, 0.2f, 0.3f};
     std::vector<float> right{-0.1f, 2.0f, -3.0f};
-    {
-        CAudioFileWriter writer(path, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050);
-        writer.write(left.data(), right.data(), 3);
-        EXPECT_FALSE(RenderTest::fileExists(path));
-        EXPECT_EQ(folder.entries().size(), 1u);  // only the hidden part file
+    for (const bool commit : {false, true}) {
+        {
+            CAudioFileWriter writer(path, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050);
+            writer.write(left.data(), right.data(), 3);
+            EXPECT_FALSE(RenderTest::fileExists(path));
+            EXPECT_EQ(folder.entries().size(), 1u) << "only the hidden part file";
+            if (commit)
+                writer.commit();
+        }
+        // An abandoned write leaves nothing behind.
+        EXPECT_EQ(folder.entries(), commit ? std::vector<std::string>{"out.wav"} : std::vector<std::string>{});
     }
-    EXPECT_TRUE(folder.entries().empty()) << "an abandoned write leaves nothing";
-
-    {
-        CAudioFileWriter writer(path, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050);
-        writer.write(left.data(), right.data(), 3);
-        writer.commit();
-    }
-    ASSERT_EQ(folder.entries(), std::vector<std::string>{"out.wav"});
     const RenderTest::SSound sound = RenderTest::readSound(path);
     EXPECT_EQ(sound.sampleRate, 22050);
     ASSERT_EQ(sound.frames(), 3);

@@ -14,6 +14,8 @@
 using RenderTest::CScratchFolder;
 using RenderTest::SRun;
 using RenderTest::SSound;
+using RenderTest::makeSignal;
+using RenderTest::writeSound;
 using RenderTest::runRenderer;
 
 namespace {
@@ -21,16 +23,12 @@ namespace {
 const std::string FAKE = TENVIRA_FAKE_PLUGIN;
 const std::string REAL = TENVIRA_PLUGIN;
 constexpr long FAKE_LATENCY = 37;
+constexpr int WAV16 = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+constexpr int WAVF = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
 
 std::string describe(const SRun& run) { return "status " + std::to_string(run.status) + "\n" + run.err; }
 
-bool isPng(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    char header[8] = {};
-    file.read(header, 8);
-    return file.gcount() == 8 && std::string(header + 1, 3) == "PNG";
-}
+bool isPng(const std::string& path) { return RenderTest::readText(path).compare(1, 3, "PNG") == 0; }
 
 } // namespace
 
@@ -39,8 +37,8 @@ TEST(RenderCli, BadRequestsFailWithoutLeavingAnOutput)
     CScratchFolder folder;
     const std::string in = folder.path("in.wav");
     const std::string out = folder.path("out.wav");
-    RenderTest::writeSound(in, RenderTest::makeSignal(44100, 2, 2000, SF_FORMAT_WAV | SF_FORMAT_PCM_16));
-    RenderTest::writeSound(folder.path("three.wav"), RenderTest::makeSignal(44100, 3, 100, SF_FORMAT_WAV | SF_FORMAT_PCM_16));
+    writeSound(in, makeSignal(44100, 2, 2000, WAV16));
+    writeSound(folder.path("three.wav"), makeSignal(44100, 3, 100, WAV16));
     std::ofstream(folder.path("text.wav")) << "not audio at all";
     std::ofstream(folder.path("junk.so")) << "not a library";
 
@@ -93,8 +91,7 @@ TEST(RenderCli, MonoAndStereoRoundTripAtTheirRatesAndFormats)
         {32000, 1, SF_FORMAT_AIFF | SF_FORMAT_PCM_24, "m.aiff", "m-out.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_24},
     };
     for (const SCase& c : cases) {
-        const SSound input = RenderTest::makeSignal(c.rate, c.channels, 3001, c.format);
-        RenderTest::writeSound(folder.path(c.in), input);
+        const SSound input = writeSound(folder.path(c.in), makeSignal(c.rate, c.channels, 3001, c.format));
         const SRun run = runRenderer({"--plugin", FAKE, "--block", "256", folder.path(c.in), folder.path(c.out)});
         ASSERT_EQ(run.status, 0) << describe(run);
         const SSound output = RenderTest::readSound(folder.path(c.out));
@@ -115,8 +112,7 @@ TEST(RenderCli, MonoAndStereoRoundTripAtTheirRatesAndFormats)
 TEST(RenderCli, AlignCompensatesTheLatencyReportedAfterResume)
 {
     CScratchFolder folder;
-    const SSound input = RenderTest::makeSignal(44100, 2, 4321, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
-    RenderTest::writeSound(folder.path("in.wav"), input);
+    const SSound input = writeSound(folder.path("in.wav"), makeSignal(44100, 2, 4321, WAVF));
     for (const char* block : {"1", "64", "4096"}) {
         const SRun run = runRenderer({"--plugin", FAKE, "--align", "--block", block, "--set", "Master=0.5",
                                       folder.path("in.wav"), folder.path("out.wav")});
@@ -131,10 +127,8 @@ TEST(RenderCli, AlignCompensatesTheLatencyReportedAfterResume)
 TEST(RenderCli, HostOrderProgramsParametersAndSideChainReachThePlugin)
 {
     CScratchFolder folder;
-    const SSound input = RenderTest::makeSignal(44100, 2, 1000, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
-    const SSound key = RenderTest::makeSignal(44100, 1, 600, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
-    RenderTest::writeSound(folder.path("in.wav"), input);
-    RenderTest::writeSound(folder.path("key.wav"), key);
+    writeSound(folder.path("in.wav"), makeSignal(44100, 2, 1000, WAVF));
+    const SSound key = writeSound(folder.path("key.wav"), makeSignal(44100, 1, 600, WAVF));
     const std::string log = folder.path("calls.log");
     const SRun run = runRenderer({"--plugin", FAKE, "--program", "GUITAR", "--set", "threshold=0.25", "--set",
                                   "18=0.75", "--set", "Monitor=1", "--block", "400", "--sidechain",
@@ -191,10 +185,10 @@ TEST(RenderCliWithTenvira, NeutralRenderAlignsToTheReportedLatencyAndProgramsGoB
     if (!RenderTest::fileExists(REAL))
         GTEST_SKIP() << "the plug-in is not built: " << REAL;
     CScratchFolder folder;
-    const SSound input = RenderTest::makeSignal(44100, 2, 20000, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
-    RenderTest::writeSound(folder.path("in.wav"), input);
+    const SSound input = writeSound(folder.path("in.wav"), makeSignal(44100, 2, 20000, WAVF));
 
-    const SRun plain = runRenderer({"--plugin", REAL, "--program", "0", folder.path("in.wav"), folder.path("plain.wav")});
+    const SRun plain =
+        runRenderer({"--plugin", REAL, "--program", "0", folder.path("in.wav"), folder.path("plain.wav")});
     ASSERT_EQ(plain.status, 0) << describe(plain);
     const SRun aligned = runRenderer({"--plugin", REAL, "--program", "Default", "--align", "--block", "300",
                                       folder.path("in.wav"), folder.path("aligned.wav")});

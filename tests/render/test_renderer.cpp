@@ -20,8 +20,9 @@ using RenderTest::CScratchFolder;
 TEST(Renderer, FailuresAndStopRequestsCloseTheEffectAndLeaveNoFile)
 {
     CScratchFolder folder;
-    RenderTest::writeSound(folder.path("in.wav"), RenderTest::makeSignal(44100, 2, 4000, SF_FORMAT_WAV | SF_FORMAT_PCM_16));
-    RenderTest::writeSound(folder.path("key.wav"), RenderTest::makeSignal(48000, 2, 100, SF_FORMAT_WAV | SF_FORMAT_PCM_16));
+    const int wav16 = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    RenderTest::writeSound(folder.path("in.wav"), RenderTest::makeSignal(44100, 2, 4000, wav16));
+    RenderTest::writeSound(folder.path("key.wav"), RenderTest::makeSignal(48000, 2, 100, wav16));
     const std::string log = folder.path("calls.log");
     ::setenv("TENVIRA_FAKE_PLUGIN_LOG", log.c_str(), 1);
 
@@ -31,8 +32,12 @@ TEST(Renderer, FailuresAndStopRequestsCloseTheEffectAndLeaveNoFile)
         const char* ending;
     };
     const SCase cases[] = {
-        {"unknown program", [](SRenderOptions& o, const CScratchFolder&) { o.program = "Quiet"; }, "block 512\nclose 0\n"},
-        {"unknown parameter", [](SRenderOptions& o, const CScratchFolder&) { o.settings = {{"Knee", 0.5f}}; },
+        // Names are resolved before anything changes: no program is set either.
+        {"unknown parameter",
+         [](SRenderOptions& o, const CScratchFolder&) {
+             o.program = "Bass";
+             o.settings = {{"Knee", 0.5f}};
+         },
          "block 512\nclose 0\n"},
         {"key at another rate", [](SRenderOptions& o, const CScratchFolder& f) { o.sidechain = f.path("key.wav"); },
          "open 0\nclose 0\n"},
