@@ -38,11 +38,8 @@ SSound readSound(const std::string& path)
     SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
     if (file == nullptr)
         throw std::runtime_error("cannot read " + path + ": " + sf_strerror(nullptr));
-    SSound sound;
-    sound.sampleRate = info.samplerate;
-    sound.channels = info.channels;
-    sound.format = info.format;
-    sound.samples.resize(static_cast<std::size_t>(info.frames * info.channels));
+    SSound sound{info.samplerate, info.channels, info.format,
+                 std::vector<float>(static_cast<std::size_t>(info.frames * info.channels))};
     sf_readf_float(file, sound.samples.data(), info.frames);
     sf_close(file);
     return sound;
@@ -50,11 +47,7 @@ SSound readSound(const std::string& path)
 
 SSound makeSignal(int sampleRate, int channels, long frames, int format)
 {
-    SSound sound;
-    sound.sampleRate = sampleRate;
-    sound.channels = channels;
-    sound.format = format;
-    sound.samples.resize(static_cast<std::size_t>(frames * channels));
+    SSound sound{sampleRate, channels, format, std::vector<float>(static_cast<std::size_t>(frames * channels))};
     unsigned state = 12345u;
     for (long i = 0; i < frames; ++i) {
         const double t = static_cast<double>(i) / sampleRate;
