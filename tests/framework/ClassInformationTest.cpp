@@ -206,16 +206,8 @@ TEST(ClassManager, ReportListsLiveClassesAndTotals)
                   RULE + "|                                                                 |        14|        15|\n" +
                   RULE);
 
-    for (int i = 0; i < 13; ++i)
-    {
-        knobs--;
-    }
-    meters--;
-    EXPECT_EQ(manager.getClassInformation(), empty);
-
     // Written through a text stream, but only one open for output.
     const std::string path = ::testing::TempDir() + "corvane_report_" + std::to_string(getpid()) + ".txt";
-    meters++;
     {
         Corvane::IO::CTextStream stream(CSystemString(path.c_str()), Corvane::IO::CTextStream::e_write);
         manager.logClassInformation(&stream);
@@ -226,7 +218,13 @@ TEST(ClassManager, ReportListsLiveClassesAndTotals)
     written << in.rdbuf();
     EXPECT_EQ(written.str(), manager.getClassInformation());
     std::remove(path.c_str());
+
+    for (int i = 0; i < 13; ++i)
+    {
+        knobs--;
+    }
     meters--;
+    EXPECT_EQ(manager.getClassInformation(), empty);
 }
 
 TEST(ClassManager, ReportRowsFollowObjectsComingAndGoing)

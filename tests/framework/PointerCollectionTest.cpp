@@ -107,9 +107,11 @@ TEST_F(PointerCollectionTest, FreedCollectionIsUsableAgain)
     EXPECT_EQ(collection.getElementAtIndex(0), knob(1));
 }
 
-TEST(PointerCollection, OwningCollectionDestroysItsElements)
+TEST(PointerCollection, OwningCollectionDestroysItsElementsAndANullingOneLeavesThemAlive)
 {
     int destroyed = 0;
+    int borrowedDestroyed = 0;
+    CTestKnob borrowed(&borrowedDestroyed);
     {
         TPointerCollection<CTestKnob> owning;
         owning.addElement(new CTestKnob(&destroyed));
@@ -117,21 +119,14 @@ TEST(PointerCollection, OwningCollectionDestroysItsElements)
         owning.addElement(nullptr);
         owning.deletePointerAtIndex(0);
         EXPECT_EQ(destroyed, 1);
+
+        Borrowing borrowing(&Borrowing::TPOINTER_COLLECTION_DEFAULT_NULLER);
+        borrowing.addElement(&borrowed);
+        borrowing.addElement(&borrowed);
     }
     EXPECT_EQ(destroyed, 2);
-}
-
-TEST(PointerCollection, NullingCollectionLeavesItsElementsAlive)
-{
-    int destroyed = 0;
-    CTestKnob knob(&destroyed);
-    {
-        TPointerCollection<CTestKnob> borrowing(&TPointerCollection<CTestKnob>::TPOINTER_COLLECTION_DEFAULT_NULLER);
-        borrowing.addElement(&knob);
-        borrowing.addElement(&knob);
-    }
-    EXPECT_EQ(destroyed, 0);
-    EXPECT_EQ(knob.getReferenceCount(), 0);
+    EXPECT_EQ(borrowedDestroyed, 0);
+    EXPECT_EQ(borrowed.getReferenceCount(), 0);
 }
 
 TEST(CountedPointerArray, HoldsOneReferencePerElementBesideOtherHolders)

@@ -98,10 +98,6 @@ TEST(HostTime, CalendarFieldsAndTexts)
         // 1 to 7 March 2009 run from Sunday to Saturday.
         EXPECT_EQ(CTime(localNoon(2009, 3, 1 + day)).getDayOfWeek(), day);
     }
-    for (int month = 1; month <= 12; ++month)
-    {
-        EXPECT_EQ(CTime(localNoon(2010, month, 15)).getMonth(), month);
-    }
 
     const std::time_t before = std::time(nullptr);
     std::tm today{};
@@ -119,20 +115,17 @@ TEST(HostSystemInformation, FactsComeFromThisMachine)
     ASSERT_EQ(uname(&names), 0);
     EXPECT_STREQ(info.operatingSystemName.getString(), names.sysname);
     EXPECT_STREQ(info.processorName.getString(), names.machine);
-    long major = -1;
-    long minor = -1;
-    long revision = -1;
-    CSystemInformation::parseVersionNumbers(names.release, major, minor, revision);
+    long version[3] = {-1, -1, -1};
+    CSystemInformation::parseVersionNumbers(names.release, version[0], version[1], version[2]);
     EXPECT_GT(info.operatingSystemMajorVersion, 0);
-    EXPECT_EQ(info.operatingSystemMajorVersion, major);
-    EXPECT_EQ(info.operatingSystemMinorVersion, minor);
+    EXPECT_EQ(info.operatingSystemMajorVersion, version[0]);
+    EXPECT_EQ(info.operatingSystemMinorVersion, version[1]);
     char host[256] = {};
     ASSERT_EQ(gethostname(host, sizeof(host) - 1), 0);
     EXPECT_STREQ(info.computerName.getString(), host);
     const struct passwd* user = getpwuid(geteuid());
     EXPECT_STREQ(info.userName.getString(), user != nullptr ? user->pw_name : info.userName.getString());
     EXPECT_EQ(info.numberOfProcessors, sysconf(_SC_NPROCESSORS_ONLN));
-    EXPECT_GE(info.processorSpeed, 0);
 }
 
 TEST(HostSystemInformation, ParsesKernelReleaseAndProcessorListing)
