@@ -1,4 +1,5 @@
 #include "CorvaneProbe.hpp"
+#include "ScratchFile.hpp"
 
 #include "basics/CClass.hpp"
 #include "basics/CClassManager.hpp"
@@ -12,10 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <unistd.h>
 
 using Corvane::Basics::CClass;
 using Corvane::Basics::CClassManager;
@@ -207,17 +205,13 @@ TEST(ClassManager, ReportListsLiveClassesAndTotals)
                   RULE);
 
     // Written through a text stream, but only one open for output.
-    const std::string path = ::testing::TempDir() + "corvane_report_" + std::to_string(getpid()) + ".txt";
+    const CorvaneTests::CScratchFile file("report.txt");
     {
-        Corvane::IO::CTextStream stream(CSystemString(path.c_str()), Corvane::IO::CTextStream::e_write);
+        Corvane::IO::CTextStream stream(file.systemPath(), Corvane::IO::CTextStream::e_write);
         manager.logClassInformation(&stream);
         manager.logClassInformation(nullptr);
     }
-    std::ifstream in(path);
-    std::stringstream written;
-    written << in.rdbuf();
-    EXPECT_EQ(written.str(), manager.getClassInformation());
-    std::remove(path.c_str());
+    EXPECT_EQ(file.contents(), manager.getClassInformation());
 
     for (int i = 0; i < 13; ++i)
     {

@@ -71,7 +71,7 @@ TEST_F(PointerCollectionTest, RemovalLeavesANullSlotAndBadIndicesAreHarmless)
     EXPECT_EQ(collection.getIndexOfPointer(knob(0)), -1);
 }
 
-TEST_F(PointerCollectionTest, ReorderPacksAndOptionallyShrinks)
+TEST_F(PointerCollectionTest, ReorderPacksOptionallyShrinksAndFreeingStartsOver)
 {
     collection.reorder(true); // no array: nothing to do
     EXPECT_EQ(collection.getArraySize(), 0);
@@ -94,11 +94,8 @@ TEST_F(PointerCollectionTest, ReorderPacksAndOptionallyShrinks)
     collection.addElement(knob(5));
     EXPECT_EQ(collection.getArraySize(), 34);
     EXPECT_EQ(collection.getElementAtIndex(2), knob(5));
-}
 
-TEST_F(PointerCollectionTest, FreedCollectionIsUsableAgain)
-{
-    collection.addElement(knob(0));
+    // Freed, the collection starts over.
     collection.freePointers();
     EXPECT_EQ(collection.getArraySize(), 0);
     EXPECT_EQ(collection.getIndexOfPointer(knob(0)), -1);

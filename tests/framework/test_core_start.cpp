@@ -1,3 +1,5 @@
+#include "ScratchFile.hpp"
+
 #include "basics/CClass.hpp"
 #include "host/CApplication.hpp"
 #include "host/CFPUInformation.hpp"
@@ -5,11 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include <unistd.h>
@@ -52,16 +51,13 @@ TEST(CoreStart, RecordsIdentityAndInstallPath)
 // Stopping destroys the process-wide class manager, so it runs in a child process.
 TEST(CoreStartDeathTest, StopReleasesTheRecordsAndWritesTheReportOnlyWhenAsked)
 {
-    const std::string report = ::testing::TempDir() + "corvane_core_" + std::to_string(getpid()) + ".report";
+    const CorvaneTests::CScratchFile report("core.report");
     EXPECT_EXIT(
         {
             startTenvira();
             const Corvane::Basics::CString alive("kept");
-            CvnCore::stop(report.c_str());
-            std::ifstream in(report);
-            std::stringstream text;
-            text << in.rdbuf();
-            const std::string written = text.str();
+            CvnCore::stop(report.path());
+            const std::string written = report.contents();
             const std::string rule = "+" + std::string(65, '-') + "+" + std::string(10, '-') + "+" +
                                      std::string(10, '-') + "+\n";
             // Rows are sorted by class name.
@@ -72,11 +68,10 @@ TEST(CoreStartDeathTest, StopReleasesTheRecordsAndWritesTheReportOnlyWhenAsked)
             const bool released = std::strcmp(CApplication::getApplicationName().getString(), " ") == 0 &&
                                   std::strcmp(CApplication::getApplicationInstallPath().getString(), " ") == 0;
             const bool managerGone = Corvane::Basics::CClass::CCLASSCLASS_MANAGER == nullptr;
-            CvnCore::stop(report.c_str()); // nothing left to release: harmless
+            CvnCore::stop(report.path()); // nothing left to release: harmless
             std::_Exit(reportWritten && released && managerGone ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
-    std::remove(report.c_str());
 
     EXPECT_EXIT(
         {

@@ -1,3 +1,5 @@
+#include "ScratchFile.hpp"
+
 #include "host/CApplication.hpp"
 #include "host/CFPUInformation.hpp"
 #include "host/CFileManager.hpp"
@@ -6,9 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <ctime>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -23,6 +23,7 @@ using Corvane::Host::CFPUInformation;
 using Corvane::Host::CSystemInformation;
 using Corvane::Host::CTime;
 using Corvane::Host::SSystemInformation;
+using CorvaneTests::CScratchFile;
 
 namespace {
 
@@ -71,12 +72,13 @@ TEST(HostInstallPath, DerivedFromTheModuleFile)
 
 TEST(HostFileManager, ExistenceMeansReadable)
 {
-    const std::string path = ::testing::TempDir() + "corvane_host_" + std::to_string(getpid()) + ".txt";
-    EXPECT_FALSE(CFileManager::doesFileExist(CSystemString(path.c_str())));
-    std::ofstream(path) << "x";
-    EXPECT_TRUE(CFileManager::doesFileExist(CSystemString(path.c_str())));
-    std::remove(path.c_str());
-    EXPECT_FALSE(CFileManager::doesFileExist(CSystemString(path.c_str())));
+    {
+        const CScratchFile file("exists.txt");
+        EXPECT_FALSE(CFileManager::doesFileExist(file.systemPath()));
+        file.write("x");
+        EXPECT_TRUE(CFileManager::doesFileExist(file.systemPath()));
+    }
+    EXPECT_FALSE(CFileManager::doesFileExist(CScratchFile("exists.txt").systemPath()));
 }
 
 TEST(HostTime, CalendarFieldsAndTexts)

@@ -1,42 +1,22 @@
+#include "ScratchFile.hpp"
+
 #include "io/CFileStream.hpp"
 #include "io/CTextStream.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <cstring>
 #include <string>
-
-#include <unistd.h>
 
 using Corvane::Basics::CCountedObject;
 using Corvane::Basics::CString;
 using Corvane::Basics::CSystemString;
 using Corvane::IO::CFileStream;
 using Corvane::IO::CTextStream;
+using CorvaneTests::CScratchFile;
 
 namespace {
-
-std::string scratchPath(const char* name)
-{
-    return ::testing::TempDir() + "corvane_streams_" + std::to_string(getpid()) + "_" + name;
-}
-
-std::string fileContents(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void writeRaw(const std::string& path, const std::string& contents)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << contents;
-}
 
 /** A counted object whose description is far longer than the stream's bound. */
 class CVerboseObject : public CCountedObject
@@ -44,12 +24,9 @@ class CVerboseObject : public CCountedObject
 public:
     void getObjectDescription(char* buffer, long size) const override
     {
-        for (long i = 0; i + 1 < size; ++i)
-        {
-            buffer[i] = 'd';
-        }
         if (size > 0)
         {
+            std::memset(buffer, 'd', static_cast<std::size_t>(size - 1));
             buffer[size - 1] = '\0';
         }
     }
@@ -59,10 +36,10 @@ public:
 
 TEST(StreamsText, WritesValuesInTheirTextFormsOverAnyEarlierContents)
 {
-    const std::string path = scratchPath("values.txt");
-    writeRaw(path, std::string(200, 'o') + "\n");
+    const CScratchFile file("values.txt");
+    file.write(std::string(200, 'o') + "\n");
     {
-        CTextStream out(CSystemString(path.c_str()), CTextStream::e_write);
+        CTextStream out(file.systemPath(), CTextStream::e_write);
         ASSERT_TRUE(out.validForOutput());
         EXPECT_FALSE(out.validForInput());
         out << "text " << CString("string ") << CSystemString("/a/b") << "\n";
@@ -71,17 +48,16 @@ TEST(StreamsText, WritesValuesInTheirTextFormsOverAnyEarlierContents)
         out << static_cast<const char*>(nullptr);
         out << CVerboseObject() << "\n"; // description bounded by the stream
     }
-    EXPECT_EQ(fileContents(path), "text string /a/b\n42 -7 true false\n1.50000000000000000000\n0.25000000000000000000\n" +
+    EXPECT_EQ(file.contents(), "text string /a/b\n42 -7 true false\n1.50000000000000000000\n0.25000000000000000000\n" +
                                       std::string(255, 'd') + "\n");
-    std::remove(path.c_str());
 }
 
 TEST(StreamsText, ReadsLinesWithoutLineEndsCutsOverlongOnesAndConverts)
 {
-    const std::string path = scratchPath("lines.txt");
-    writeRaw(path, "first line\r\nsecond\n123\n-4\n2.5\n0.75\ntrue\nTRUE\n" + std::string(5000, 'x') +
+    const CScratchFile file("lines.txt");
+    file.write("first line\r\nsecond\n123\n-4\n2.5\n0.75\ntrue\nTRUE\n" + std::string(5000, 'x') +
                        "\nlast without end");
-    CTextStream in(CSystemString(path.c_str()), CTextStream::e_read);
+    CTextStream in(file.systemPath(), CTextStream::e_read);
     ASSERT_TRUE(in.validForInput());
     EXPECT_FALSE(in.validForOutput());
 
@@ -116,19 +92,18 @@ TEST(StreamsText, ReadsLinesWithoutLineEndsCutsOverlongOnesAndConverts)
     in >> first >> number; // nothing left: both keep their values
     EXPECT_STREQ(first.getString(), "first line");
     EXPECT_EQ(number, 123);
-    std::remove(path.c_str());
 }
 
 TEST(StreamsText, StreamsInTheWrongStateDoNothing)
 {
-    const std::string path = scratchPath("state.txt");
-    writeRaw(path, "keep\n");
+    const CScratchFile file("state.txt");
+    file.write("keep\n");
 
-    CTextStream reader(CSystemString(path.c_str()), CTextStream::e_read);
+    CTextStream reader(file.systemPath(), CTextStream::e_read);
     reader << "dropped" << 5L << true << 2.0;
     reader.flushToDisk();
     reader.closeStream();
-    EXPECT_EQ(fileContents(path), "keep\n");
+    EXPECT_EQ(file.contents(), "keep\n");
 
     CTextStream closed;
     EXPECT_TRUE(closed.hasReachedEOF());
@@ -142,29 +117,28 @@ TEST(StreamsText, StreamsInTheWrongStateDoNothing)
     CTextStream missing;
     EXPECT_FALSE(missing.openStream(CSystemString("/nonexistent-folder/x/y.txt"), CTextStream::e_write));
     EXPECT_FALSE(missing.validForOutput());
-    EXPECT_FALSE(missing.openStream(CSystemString(path.c_str()), static_cast<CTextStream::EStreamMode>(7)));
+    EXPECT_FALSE(missing.openStream(file.systemPath(), static_cast<CTextStream::EStreamMode>(7)));
     EXPECT_FALSE(missing.isOpen());
-    std::remove(path.c_str());
 }
 
 TEST(StreamsFile, TypedValuesRoundTripInBothByteOrders)
 {
-    const std::string path = scratchPath("binary.bin");
+    const CScratchFile file("binary.bin");
     for (const bool swap : {false, true})
     {
         CFileStream out;
-        ASSERT_TRUE(out.openStream(CSystemString(path.c_str()), CFileStream::e_write, swap));
+        ASSERT_TRUE(out.openStream(file.systemPath(), CFileStream::e_write, swap));
         EXPECT_TRUE(out.writeUInt8(0xAB) && out.writeUInt16(0x1234) && out.writeUInt32(0x89ABCDEFu) &&
                     out.writeUInt64(0x0102030405060708ull));
         out.closeStream();
 
-        const std::string bytes = fileContents(path);
+        const std::string bytes = file.contents();
         ASSERT_EQ(bytes.size(), 15u);
         // Swapped 16-bit value: high byte first on this little-endian machine.
         EXPECT_EQ(static_cast<unsigned char>(bytes[1]), swap ? 0x12 : 0x34);
 
         CFileStream in;
-        ASSERT_TRUE(in.openStream(CSystemString(path.c_str()), CFileStream::e_read, swap));
+        ASSERT_TRUE(in.openStream(file.systemPath(), CFileStream::e_read, swap));
         uint8_t a = 0;
         uint16_t b = 0;
         uint32_t c = 0;
@@ -180,5 +154,4 @@ TEST(StreamsFile, TypedValuesRoundTripInBothByteOrders)
         EXPECT_TRUE(in.readUInt16(b));
         EXPECT_EQ(b, 0x1234);
     }
-    std::remove(path.c_str());
 }

@@ -1,34 +1,19 @@
+#include "ScratchFile.hpp"
+
 #include "math/CRect.hpp"
 #include "testing/CTrace.hpp"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
-
-#include <unistd.h>
 
 using Corvane::Basics::CString;
 using Corvane::Basics::CSystemString;
 using Corvane::MathTools::CRect;
 using Corvane::Testing::CTrace;
+using CorvaneTests::CScratchFile;
 
 namespace {
-
-std::string scratchPath(const char* name)
-{
-    return ::testing::TempDir() + "corvane_trace_" + std::to_string(getpid()) + "_" + name;
-}
-
-std::string fileContents(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class TraceTest : public ::testing::Test
 {
@@ -40,42 +25,40 @@ protected:
 
 TEST_F(TraceTest, EachTraceIsOneLineOnDiskAtOnce)
 {
-    const std::string path = scratchPath("lines.log");
-    ASSERT_TRUE(CTrace::openTraceFile(CSystemString(path.c_str())));
+    const CScratchFile file("lines.log");
+    ASSERT_TRUE(CTrace::openTraceFile(file.systemPath()));
     CTrace::trace("Hit testing");
     // Flushed line by line: readable while the trace file is still open.
-    EXPECT_EQ(fileContents(path), "Hit testing\n");
+    EXPECT_EQ(file.contents(), "Hit testing\n");
     CTrace::trace("value %d of %s", 7, "eight");
     CTrace::trace(CRect(1, 2, 3, 4), CString("area "));
-    EXPECT_EQ(fileContents(path), "Hit testing\nvalue 7 of eight\narea [1,2,3,4]\n");
-    std::remove(path.c_str());
+    EXPECT_EQ(file.contents(), "Hit testing\nvalue 7 of eight\narea [1,2,3,4]\n");
 }
 
 TEST_F(TraceTest, OverlongMessagesAreCutToTheWorkBuffer)
 {
-    const std::string path = scratchPath("long.log");
-    ASSERT_TRUE(CTrace::openTraceFile(CSystemString(path.c_str())));
+    const CScratchFile file("long.log");
+    ASSERT_TRUE(CTrace::openTraceFile(file.systemPath()));
     const std::string longText(5000, 'm');
     CTrace::trace("%s", longText.c_str());
     CTrace::trace("after");
-    EXPECT_EQ(fileContents(path), std::string(CTrace::CTRACE_BUFFER_SIZE - 1, 'm') + "\nafter\n");
-    std::remove(path.c_str());
+    EXPECT_EQ(file.contents(), std::string(CTrace::CTRACE_BUFFER_SIZE - 1, 'm') + "\nafter\n");
 }
 
 TEST_F(TraceTest, ReopeningSwitchesFilesAndClosingSilences)
 {
-    const std::string first = scratchPath("first.log");
-    const std::string second = scratchPath("second.log");
-    ASSERT_TRUE(CTrace::openTraceFile(CSystemString(first.c_str())));
+    const CScratchFile first("first.log");
+    const CScratchFile second("second.log");
+    ASSERT_TRUE(CTrace::openTraceFile(first.systemPath()));
     CTrace::trace("one");
-    ASSERT_TRUE(CTrace::openTraceFile(CSystemString(second.c_str())));
+    ASSERT_TRUE(CTrace::openTraceFile(second.systemPath()));
     CTrace::trace("two");
     CTrace::closeTraceFile();
     CTrace::trace("three");
     CTrace::trace(CRect(1, 2, 3, 4), CString("area "));
     EXPECT_FALSE(CTrace::CTRACE_STREAM().isOpen());
-    EXPECT_EQ(fileContents(first), "one\n");
-    EXPECT_EQ(fileContents(second), "two\n");
+    EXPECT_EQ(first.contents(), "one\n");
+    EXPECT_EQ(second.contents(), "two\n");
 
     // A file that cannot be opened leaves tracing silent.
     EXPECT_FALSE(CTrace::openTraceFile(CSystemString("/nonexistent-folder/trace.log")));
@@ -83,9 +66,7 @@ TEST_F(TraceTest, ReopeningSwitchesFilesAndClosingSilences)
     EXPECT_FALSE(CTrace::CTRACE_STREAM().isOpen());
 
     // Opening again replaces the earlier contents.
-    ASSERT_TRUE(CTrace::openTraceFile(CSystemString(first.c_str())));
+    ASSERT_TRUE(CTrace::openTraceFile(first.systemPath()));
     CTrace::trace("fresh");
-    EXPECT_EQ(fileContents(first), "fresh\n");
-    std::remove(first.c_str());
-    std::remove(second.c_str());
+    EXPECT_EQ(first.contents(), "fresh\n");
 }
