@@ -127,5 +127,6 @@ TEST_F(PluginFixture, AutomationWhileTheAudioThreadRuns)
     }
     running = false;
     audio.join();
+    EXPECT_EQ(host.countOf(audioMasterGetTime), 0u);  // the effect never asks for the host's time
     EXPECT_EQ(instance->close(), 1);
 }

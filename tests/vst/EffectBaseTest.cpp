@@ -1,4 +1,4 @@
-// The framework's effect base: host capability record, identity, null effects, tempo.
+// The framework's effect base: host capability record, identity, null effects.
 #include "exceptions/CException.hpp"
 #include "host/CApplication.hpp"
 #include "vst/CVstEffect.hpp"
@@ -15,9 +15,6 @@ using Corvane::Vst::CVstTempo;
 
 namespace {
 
-VstTimeInfo hostTime{};
-bool hostHasTime = false;
-
 VstIntPtr capableHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void* ptr, float)
 {
     switch (opcode) {
@@ -30,8 +27,6 @@ VstIntPtr capableHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void* ptr,
         return 1;
     case audioMasterGetVendorVersion:
         return 1234;
-    case audioMasterGetTime:
-        return hostHasTime ? reinterpret_cast<VstIntPtr>(&hostTime) : 0;
     default:
         return 0;
     }
@@ -77,24 +72,4 @@ TEST(EffectBase, IdentityComesFromTheApplicationRecordCutTo23)
     EXPECT_FALSE(effect.getEffectName(nullptr));
     EXPECT_FALSE(effect.getProductString(nullptr));
     CApplication::uninitialise();
-}
-
-TEST(EffectBase, TempoReaderTakesWhatTheHostMarksValid)
-{
-    CVstEffect effect(capableHost, 20, 10);
-    CVstTempo tempo(&effect);
-    hostHasTime = false;
-    EXPECT_FALSE(tempo.updateFromHost());
-    hostHasTime = true;
-    hostTime = VstTimeInfo{};
-    hostTime.tempo = 96.0;
-    hostTime.ppqPos = 8.5;
-    hostTime.timeSigNumerator = 7;
-    hostTime.flags = kVstTempoValid | kVstTransportPlaying;
-    ASSERT_TRUE(tempo.updateFromHost());
-    EXPECT_TRUE(tempo.isPlaying());
-    EXPECT_DOUBLE_EQ(tempo.getTempo(), 96.0);
-    EXPECT_DOUBLE_EQ(tempo.getPpqPosition(), 0.0);    // not marked valid
-    EXPECT_EQ(tempo.getTimeSignatureNumerator(), 4);  // nor this
-    hostHasTime = false;
 }
