@@ -1,7 +1,6 @@
 // Every dispatcher opcode with boundary arguments and null pointers: nothing may crash.
 #include "PluginFixture.hpp"
 
-#include <cmath>
 #include <cstring>
 #include <limits>
 
@@ -47,10 +46,7 @@ TEST_F(PluginFixture, EveryOpcodeSurvivesBoundaryArguments)
         }
     }
     // The effect still works after the sweep.
-    instance->setSampleRate(44100.0f);
-    instance->resume();
     instance->setProgram(0);
-    EXPECT_EQ(instance->program(), 0);
     EXPECT_EQ(instance->parameterDisplay(2), "1.00");
     EXPECT_EQ(instance->close(), 1);
 }

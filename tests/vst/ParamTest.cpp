@@ -36,8 +36,6 @@ TEST(Param, ExtremeValuesStayInsideTheTextBuffer)
     huge.Set(0.0f);
     EXPECT_EQ(display(huge), "-1e+30");
     CVstParamFloatExp big("Big", "", 1.0f, 1e7f, 1.0f);
-    big.Set(1.0f);
-    EXPECT_EQ(display(big), "1e+07");
     big.Set(3.0f);  // held inside the range
     EXPECT_FLOAT_EQ(big.GetData(), 1e7f);
     big.Set(-2.0f);
