@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 namespace Tenvira {
@@ -56,6 +57,20 @@ bool CFileSystem::sameFile(const std::string& a, const std::string& b)
     if (::stat(a.c_str(), &first) != 0 || ::stat(b.c_str(), &second) != 0)
         return false;
     return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+bool CFileSystem::samePath(const std::string& a, const std::string& b)
+{
+    if (sameFile(a, b))
+        return true;
+    std::error_code error;
+    const std::filesystem::path first = std::filesystem::weakly_canonical(std::filesystem::absolute(a, error), error);
+    if (error)
+        return a == b;
+    const std::filesystem::path second = std::filesystem::weakly_canonical(std::filesystem::absolute(b, error), error);
+    if (error)
+        return a == b;
+    return first == second;
 }
 
 bool CFileSystem::exists(const std::string& path)

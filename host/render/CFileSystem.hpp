@@ -20,6 +20,9 @@ public:
 
     /** True when both names lead to the same existing file. */
     static bool sameFile(const std::string& a, const std::string& b);
+    /** True when both names lead to the same file, whether or not it exists yet
+     *  ("out.wav", "./out.wav" and a link to it are one file). */
+    static bool samePath(const std::string& a, const std::string& b);
     static bool exists(const std::string& path);
     /** Creates the folder (and its parents); raises CRenderError on failure. */
     static void makeDirectories(const std::string& path);

@@ -74,13 +74,15 @@ int CRenderer::windowFramesFor(int sampleRate)
 
 void CRenderer::checkFiles() const
 {
-    if (CFileSystem::sameFile(m_options.input, m_options.output))
+    if (CFileSystem::samePath(m_options.input, m_options.output))
         throw CRenderError("the output \"" + m_options.output + "\" is the input file; choose another name");
-    if (!m_options.sidechain.empty() && CFileSystem::sameFile(m_options.sidechain, m_options.output))
+    if (!m_options.sidechain.empty() && CFileSystem::samePath(m_options.sidechain, m_options.output))
         throw CRenderError("the output \"" + m_options.output +
                            "\" is the side-chain file; choose another name");
-    if (!m_options.plot.empty() && (CFileSystem::sameFile(m_options.plot, m_options.input) ||
-                                    m_options.plot == m_options.output))
+    if (!m_options.plot.empty() &&
+        (CFileSystem::samePath(m_options.plot, m_options.input) ||
+         CFileSystem::samePath(m_options.plot, m_options.output) ||
+         (!m_options.sidechain.empty() && CFileSystem::samePath(m_options.plot, m_options.sidechain))))
         throw CRenderError("the plot \"" + m_options.plot + "\" would overwrite an audio file");
 }
 

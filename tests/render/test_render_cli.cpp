@@ -39,6 +39,7 @@ TEST(RenderCli, BadRequestsFailWithoutLeavingAnOutput)
     const std::string out = folder.path("out.wav");
     writeSound(in, makeSignal(44100, 2, 2000, WAV16));
     writeSound(folder.path("three.wav"), makeSignal(44100, 3, 100, WAV16));
+    writeSound(folder.path("key.wav"), makeSignal(44100, 1, 2000, WAV16));
     std::ofstream(folder.path("text.wav")) << "not audio at all";
     std::ofstream(folder.path("junk.so")) << "not a library";
 
@@ -62,6 +63,9 @@ TEST(RenderCli, BadRequestsFailWithoutLeavingAnOutput)
         {{"--plugin", folder.path("junk.so"), in, out}, 1, "cannot load the plug-in"},
         {{"--plugin", folder.path("absent.so"), in, out}, 1, "cannot load the plug-in"},
         {{in, in}, 1, "is the input"},
+        {{in, folder.path(".") + "/in.wav"}, 1, "is the input"},
+        {{"--plot", folder.path(".") + "/out.wav", in, out}, 1, "would overwrite"},
+        {{"--sidechain", folder.path("key.wav"), "--plot", folder.path("key.wav"), in, out}, 1, "would overwrite"},
         {{in}, 2, "missing output"},
     };
     for (const SCase& c : cases) {
@@ -71,7 +75,7 @@ TEST(RenderCli, BadRequestsFailWithoutLeavingAnOutput)
         EXPECT_EQ(run.status, c.status) << c.arguments[0] << "\n" << describe(run);
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_FALSE(RenderTest::fileExists(out)) << c.arguments[0];
-        EXPECT_EQ(folder.entries().size(), 4u) << c.arguments[0] << ": nothing new in the folder";
+        EXPECT_EQ(folder.entries().size(), 5u) << c.arguments[0] << ": nothing new in the folder";
     }
     EXPECT_EQ(RenderTest::readSound(in).frames(), 2000);
 }
