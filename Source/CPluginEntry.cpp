@@ -29,15 +29,22 @@ void reportFailure(const Exceptions::CException& exception)
     Vst::CVstExceptionHandler::preVstExceptionHandler(exception, path);
 }
 
+void startCore()
+{
+    CvnCore::start(kDeveloper, kName, kDescription, kVersion, kIdentifier, kCopyright, nullptr);
+}
+
 }  // namespace
 
 bool CPluginEntry::CPLUGINENTRY_START_FAILED = false;
 
-void CPluginEntry::startLibrary()
+void CPluginEntry::startLibrary() { startLibrary(&startCore); }
+
+void CPluginEntry::startLibrary(StartFunction start)
 {
     CPLUGINENTRY_START_FAILED = false;
     try {
-        CvnCore::start(kDeveloper, kName, kDescription, kVersion, kIdentifier, kCopyright, nullptr);
+        start();
     } catch (...) {
         // Nothing may leave a module initialiser: the host would die while loading.
         CPLUGINENTRY_START_FAILED = true;

@@ -22,8 +22,12 @@ public:
         "Caught exception in main function of Tenvira. Cannot continue to load";
     static constexpr const char* CPLUGINENTRY_GUARD_FUNCTION = "Exception occurred in Tenvira";
 
+    typedef void (*StartFunction)();
+
     // Starts the framework with the plug-in's identity. A failure is recorded, never thrown.
     static void startLibrary();
+    // The same with another start sequence in place of the framework's.
+    static void startLibrary(StartFunction start);
     // Stops the framework.
     static void stopLibrary();
     // True when the last start failed; effects are then refused.

@@ -111,3 +111,21 @@ TEST(PluginVersion, TextIsCutToTheBuffer)
     CPluginEntry::constructVersion(small, sizeof(small), "Jan  1 2008", "19:44:43");
     EXPECT_STREQ(small, "Version 1.0.0, ");
 }
+
+TEST_F(EntryGuard, FailedFrameworkStartRefusesEffectsWithoutThrowingOrReporting)
+{
+    CPluginEntry::startLibrary([] { throw CException("Failed to get bundle from identifier", "CvnCore::start", true); });
+    EXPECT_TRUE(CPluginEntry::startFailed());
+    EXPECT_EQ(CPluginEntry::createEffect(host, buildsFine), nullptr);
+    EXPECT_EQ(factoryCalls, 0);
+    CPluginEntry::startLibrary([] { throw 7; });
+    EXPECT_TRUE(CPluginEntry::startFailed());
+    // A later successful start lets effects be created again.
+    CPluginEntry::startLibrary([] {});
+    EXPECT_FALSE(CPluginEntry::startFailed());
+    AEffect* effect = CPluginEntry::createEffect(host, buildsFine);
+    ASSERT_NE(effect, nullptr);
+    effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
+    EXPECT_EQ(alerts, 0);
+    EXPECT_TRUE(readFile(log).empty());
+}
