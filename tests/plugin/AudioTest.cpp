@@ -97,6 +97,10 @@ TEST_F(PluginFixture, ShortEmptyAndMissingBlocks)
     float* none[4] = {nullptr, nullptr, nullptr, nullptr};
     instance->process(none, none, 0);
     instance->process(nullptr, nullptr, 64);
+    std::vector<float> buffer(64, 0.5f);
+    float* some[4] = {buffer.data(), buffer.data(), buffer.data(), buffer.data()};
+    instance->process(some, some, -64);  // a negative count touches nothing
+    EXPECT_EQ(buffer, std::vector<float>(64, 0.5f));
     EXPECT_EQ(run(*instance, Channels(4, std::vector<float>(1, 1.0f))).at(0).at(0), 0.0f);  // inside the look-ahead
 }
 
