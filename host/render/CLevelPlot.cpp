@@ -185,14 +185,19 @@ void changeScale(const std::vector<double>& values, double& top, double& bottom,
     bottom = std::min(-6.0, std::floor(low / step) * step);
 }
 
-void drawBand(cairo_t* cr, const SArea& area, const std::vector<double>& values, double topDb, double bottomDb)
+// Shades each column between its RMS level and its peak level.
+void drawBand(cairo_t* cr, const SArea& area, const std::vector<double>& peaks, const std::vector<double>& rms,
+              double topDb, double bottomDb)
 {
-    const std::size_t count = values.size();
+    const std::size_t count = std::min(peaks.size(), rms.size());
+    if (count == 0)
+        return;
     const double columnWidth = area.width / static_cast<double>(count);
     for (std::size_t c = 0; c < count; ++c) {
-        const double y = yFor(area, values[c], topDb, bottomDb);
-        cairo_rectangle(cr, area.left + static_cast<double>(c) * columnWidth, y, columnWidth,
-                        area.top + area.height - y);
+        const double upper = yFor(area, peaks[c], topDb, bottomDb);
+        const double lower = yFor(area, rms[c], topDb, bottomDb);
+        if (lower > upper)
+            cairo_rectangle(cr, area.left + static_cast<double>(c) * columnWidth, upper, columnWidth, lower - upper);
     }
     cairo_fill(cr);
 }
@@ -275,10 +280,10 @@ void CLevelPlot::draw(const std::string& path, int width, int height) const
     cairo_rectangle(cr, levels.left, levels.top, levels.width, levels.height);
     cairo_save(cr);
     cairo_clip(cr);
-    setColour(cr, INPUT_COLOUR, 0.15);
-    drawBand(cr, levels, columns.inputPeak, 0.0, FLOOR_DB);
-    setColour(cr, OUTPUT_COLOUR, 0.20);
-    drawBand(cr, levels, columns.outputPeak, 0.0, FLOOR_DB);
+    setColour(cr, INPUT_COLOUR, 0.18);
+    drawBand(cr, levels, columns.inputPeak, columns.inputRms, 0.0, FLOOR_DB);
+    setColour(cr, OUTPUT_COLOUR, 0.25);
+    drawBand(cr, levels, columns.outputPeak, columns.outputRms, 0.0, FLOOR_DB);
     // The input underneath and wider, so it still shows where the output follows it exactly.
     cairo_set_line_width(cr, 3.0);
     setColour(cr, INPUT_COLOUR);
@@ -288,7 +293,7 @@ void CLevelPlot::draw(const std::string& path, int width, int height) const
     drawSeries(cr, levels, columns.outputRms, 0.0, FLOOR_DB);
     cairo_restore(cr);
     drawLegend(cr, left + 6.0, 50.0,
-               {{INPUT_COLOUR, "input (10 ms RMS; band: peak)"}, {OUTPUT_COLOUR, "output (10 ms RMS; band: peak)"}});
+               {{INPUT_COLOUR, "input (line: 10 ms RMS; band up to peak)"}, {OUTPUT_COLOUR, "output (line: 10 ms RMS; band up to peak)"}});
 
     drawAxes(cr, change, changeTop, changeBottom, changeStep, seconds, "gain (dB)");
     cairo_rectangle(cr, change.left, change.top, change.width, change.height);
