@@ -63,3 +63,25 @@ TEST(Equaliser, NonFiniteInputDoesNotPoisonTheState)
         ASSERT_EQ(clean.processEQ(isBad ? 0.0 : signal(i)), hit.processEQ(isBad ? bad : signal(i))) << i;
     }
 }
+
+// The unity sum is a plain delay whatever the cascades do, so the band split
+// is checked on its own: at DC only the low band passes.
+TEST(Equaliser, DcSettlesInTheLowBandOnly)
+{
+    CEQ low = makeEq(1, 0, 0), mid = makeEq(0, 1, 0), high = makeEq(0, 0, 1);
+    double l = 0.0, m = 0.0, h = 0.0;
+    for (int i = 0; i < 5000; ++i)
+    {
+        l = low.processEQ(1.0);
+        m = mid.processEQ(1.0);
+        h = high.processEQ(1.0);
+    }
+    EXPECT_NEAR(1.0, l, 1e-12);
+    EXPECT_NEAR(0.0, m, 1e-12);
+    EXPECT_NEAR(0.0, h, 1e-12);
+
+    // The first outputs of the low band follow four one-pole stages in series.
+    CEQ fresh = makeEq(1, 0, 0);
+    const double c = fresh.getLowCoefficient();
+    EXPECT_DOUBLE_EQ(c * c * c * c, fresh.processEQ(1.0));
+}

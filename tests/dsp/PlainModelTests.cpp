@@ -120,6 +120,11 @@ TEST(PlainModel, NeutralAndDrySettingsDelayTheInputExactly)
                 model.setParameter(16, 0.0f);
                 model.setParameter(0, 0.75f); // Master +10 dB
                 EXPECT_NEAR(std::pow(10.0, 0.5), model.outputGain(), 1e-9);
+                model.setParameter(0, std::nanf("")); // ignored
+                EXPECT_NEAR(std::pow(10.0, 0.5), model.outputGain(), 1e-9);
+                model.setParameter(0, 1.7f); // held at the top of the range, +20 dB
+                EXPECT_NEAR(10.0, model.outputGain(), 1e-9);
+                model.setParameter(0, 0.75f);
             }
             const double gain = dry ? model.outputGain() : 1.0;
             ASSERT_EQ(rate.second, model.latency());

@@ -40,8 +40,10 @@ public:
 
     void setParameter(int index, float value)
     {
-        if (index < 0 || index >= NUM_PARAMS)
+        // Host values: NaN is ignored, anything else is held inside 0..1.
+        if (index < 0 || index >= NUM_PARAMS || std::isnan(value))
             return;
+        value = std::min(1.0f, std::max(0.0f, value));
         Param& p = mParams[index];
         p.set(value);
         mPrograms[mCurrentProgram].values[index] = p.value;
