@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ios>
+#include <limits>
 #include <string>
 
 namespace Corvane { namespace IO {
@@ -157,22 +158,32 @@ bool CTextStream::readLine()
     {
         return false;
     }
-    std::string line;
-    if (!std::getline(m_input, line))
+    m_lineBuffer[0] = '\0';
+    if (m_input.peek() == std::ifstream::traits_type::eof())
     {
         // Nothing left to read: the targets keep their values.
-        m_lineBuffer[0] = '\0';
+        m_input.clear(m_input.rdstate() | std::ios::eofbit);
         return false;
     }
-    if (!line.empty() && line.back() == '\r')
+    // Reads straight into the line buffer, so however long a line in the file
+    // is, no more than the buffer is ever held.
+    m_input.getline(m_lineBuffer, CTEXTSTREAM_LINE_BUFFER_SIZE);
+    if (m_input.fail() && !m_input.bad() && !m_input.eof())
     {
-        line.pop_back();
+        // The line was longer than the buffer: keep its start, skip the rest.
+        m_input.clear();
+        m_input.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
     }
-    if (line.size() > static_cast<size_t>(CTEXTSTREAM_MAX_LINE_LENGTH))
+    else if (m_input.eof())
     {
-        line.resize(static_cast<size_t>(CTEXTSTREAM_MAX_LINE_LENGTH));
+        // A last line without a line end: the next read finds nothing.
+        m_input.clear(std::ios::eofbit);
     }
-    std::memcpy(m_lineBuffer, line.c_str(), line.size() + 1);
+    const std::size_t length = std::strlen(m_lineBuffer);
+    if (length > 0 && m_lineBuffer[length - 1] == '\r')
+    {
+        m_lineBuffer[length - 1] = '\0';
+    }
     return true;
 }
 

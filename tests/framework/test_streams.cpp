@@ -94,6 +94,34 @@ TEST(StreamsText, ReadsLinesWithoutLineEndsCutsOverlongOnesAndConverts)
     EXPECT_EQ(number, 123);
 }
 
+TEST(StreamsText, LinesAroundTheBufferLengthKeepTheirNeighbours)
+{
+    // Each row: the line as written and what reading it gives; the line after it must still read.
+    const struct
+    {
+        std::string written;
+        std::string read;
+    } cases[] = {
+        {std::string(1023, 'a') + "\n", std::string(1023, 'a')},
+        {std::string(1022, 'b') + "\r\n", std::string(1022, 'b')},
+        {std::string(1023, 'c') + "\r\n", std::string(1023, 'c')},
+        {std::string(1024, 'd') + "\n", std::string(1023, 'd')},
+        {"\n", ""},
+    };
+    const CScratchFile file("boundaries.txt");
+    for (const auto& row : cases)
+    {
+        file.write(row.written + "next\n");
+        CTextStream in(file.systemPath(), CTextStream::e_read);
+        CString line;
+        CString next;
+        in >> line >> next;
+        EXPECT_EQ(std::string(line.getString()), row.read) << row.written.size();
+        EXPECT_STREQ(next.getString(), "next") << row.written.size();
+        EXPECT_TRUE(in.hasReachedEOF());
+    }
+}
+
 TEST(StreamsText, StreamsInTheWrongStateDoNothing)
 {
     const CScratchFile file("state.txt");
