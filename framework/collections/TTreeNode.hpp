@@ -49,12 +49,24 @@ public:
         CVN_DESTRUCT_CLASS;
     }
 
-    /** Appends child (referencing it) and makes this node its parent; a node with a parent is left alone. */
+    /**
+     * Appends child (referencing it) and makes this node its parent; a node
+     * with a parent, this node itself and its ancestors are refused.
+     */
     bool addChild(TTreeNode<T>* child)
     {
-        if (child == nullptr || child == this || child->getParent() != nullptr)
+        if (child == nullptr || child->getParent() != nullptr)
         {
             return false;
+        }
+        // A node cannot hold one of its own ancestors (or itself): the counted
+        // references would form a ring that nothing ever releases.
+        for (const TTreeNode<T>* ancestor = this; ancestor != nullptr; ancestor = ancestor->getParent())
+        {
+            if (ancestor == child)
+            {
+                return false;
+            }
         }
         m_children.addElement(child);
         child->m_parent = this;

@@ -21,6 +21,9 @@ TEST(TreeNode, ReleasingTheRootFreesTheTreeAndItsData)
     EXPECT_TRUE(child->addChild(grandChild));
     EXPECT_FALSE(root->addChild(grandChild)); // already has a parent
     EXPECT_FALSE(root->addChild(root));
+    EXPECT_FALSE(grandChild->addChild(root)); // an ancestor: the tree would hold itself and never be freed
+    EXPECT_EQ(root->getParent(), nullptr);
+    EXPECT_EQ(grandChild->getNumberOfChildren(), 0);
     EXPECT_EQ(grandChild->getParent(), child);
     EXPECT_EQ(root->getChild(0), child);
     EXPECT_EQ(root->getChild(1), nullptr);
