@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace Corvane { namespace MathTools {
 
@@ -57,8 +58,23 @@ double CParameter::setAndGetValue(double normalised)
 
 long CParameter::doubleToLong(long minimum, long maximum, double normalised)
 {
-    return static_cast<long>(
-        std::ceil(static_cast<double>(minimum) + static_cast<double>(maximum - minimum) * normalised));
+    const double result =
+        std::ceil(static_cast<double>(minimum) + static_cast<double>(maximum - minimum) * normalised);
+    // Converting a value a long cannot hold is undefined: a level that is not
+    // a number counts as the bottom, one beyond the range of a long is held at its end.
+    if (std::isnan(result))
+    {
+        return minimum;
+    }
+    if (result >= static_cast<double>(std::numeric_limits<long>::max()))
+    {
+        return std::numeric_limits<long>::max();
+    }
+    if (result <= static_cast<double>(std::numeric_limits<long>::min()))
+    {
+        return std::numeric_limits<long>::min();
+    }
+    return static_cast<long>(result);
 }
 
 double CParameter::longToDouble(long minimum, long maximum, long value)

@@ -28,7 +28,10 @@ public:
     double getMaximum() const { return m_maximum; }
     double getRange() const { return m_range; }
 
-    /** Ceiling of minimum + (maximum - minimum) * normalised. */
+    /**
+     * Ceiling of minimum + (maximum - minimum) * normalised; minimum for a
+     * normalised value that is not a number, the end of a long's range beyond it.
+     */
     static long doubleToLong(long minimum, long maximum, double normalised);
     /** (value - minimum) * (0.99999 / (maximum - minimum)); 0 for an empty range. */
     static double longToDouble(long minimum, long maximum, long value);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <memory>
 
 using Corvane::Basics::CString;
@@ -176,6 +178,10 @@ TEST(GeometryParameter, RangeMappingAndConversions)
 
     EXPECT_EQ(CParameter::doubleToLong(0, 10, 0.01), 1);
     EXPECT_EQ(CParameter::doubleToLong(0, 50, 1.0), 50);
+    // Levels that no long can hold are answered, not converted with undefined results.
+    EXPECT_EQ(CParameter::doubleToLong(3, 50, std::nan("")), 3);
+    EXPECT_EQ(CParameter::doubleToLong(0, 50, HUGE_VAL), std::numeric_limits<long>::max());
+    EXPECT_EQ(CParameter::doubleToLong(0, 50, -HUGE_VAL), std::numeric_limits<long>::min());
     EXPECT_DOUBLE_EQ(CParameter::longToDouble(0, 10, 10), 0.99999);
     EXPECT_DOUBLE_EQ(CParameter::longToDouble(10, 20, 10), 0.0);
     EXPECT_DOUBLE_EQ(CParameter::longToDouble(4, 4, 4), 0.0); // empty range: no division by zero
