@@ -48,8 +48,10 @@ void CVstMidiEventList::addFromVSTEvent(const VstEvents* events)
             }
             break;
         case Midi::CMidiEvent::CMIDIEVENT_PITCH_BEND:
+            // The position is two 7-bit data bytes; a stray high bit must not push it past +1.
             addEvent(type, 0, 0, channel, midi->deltaFrames,
-                     static_cast<double>(byte1 + 128 * byte2) * CVSTMIDIEVENTLIST_PITCH_BEND_STEP - 1.0);
+                     static_cast<double>((byte1 & 0x7F) + 128 * (byte2 & 0x7F)) * CVSTMIDIEVENTLIST_PITCH_BEND_STEP -
+                         1.0);
             break;
         default:
             break;

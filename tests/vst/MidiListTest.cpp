@@ -51,9 +51,10 @@ TEST(MidiList, ConvertsNotesControllersAndPitchBend)
     host.add(0xE0, 0x00, 0x40, 9);
     host.add(0xE0, 0x7F, 0x7F, 10);
     host.add(0xE0, 0x00, 0x00, 11);
+    host.add(0xE0, 0xFF, 0xFF, 12);  // stray high bits: still inside -1..+1
     CVstMidiEventList list;
     list.addFromVSTEvent(host.get(true));
-    ASSERT_EQ(list.getNumberOfEvents(), 7);
+    ASSERT_EQ(list.getNumberOfEvents(), 8);
     const auto* on = list.getEventAtIndex(0);
     EXPECT_EQ(on->getType(), 0x90);
     EXPECT_EQ(on->getData2(), 0);
@@ -69,7 +70,8 @@ TEST(MidiList, ConvertsNotesControllersAndPitchBend)
     EXPECT_DOUBLE_EQ(list.getEventAtIndex(4)->getValue(), 0.0);
     EXPECT_DOUBLE_EQ(list.getEventAtIndex(5)->getValue(), 0.9998779296875);
     EXPECT_DOUBLE_EQ(list.getEventAtIndex(6)->getValue(), -1.0);
-    EXPECT_EQ(list.getEventAtIndex(7), nullptr);
+    EXPECT_DOUBLE_EQ(list.getEventAtIndex(7)->getValue(), 0.9998779296875);
+    EXPECT_EQ(list.getEventAtIndex(8), nullptr);
     EXPECT_EQ(list.getEventAtIndex(-1), nullptr);
 }
 
