@@ -7,13 +7,14 @@
 
 #include "CBenchSession.hpp"
 #include "CDemoSignal.hpp"
+#include "math/CScopedDenormalFlush.hpp"
 
 #include <benchmark/benchmark.h>
 
 #include <time.h>
 #if defined(__SSE2__)
-#include <xmmintrin.h>
 #endif
+#include <optional>
 #include <vector>
 
 using TenviraBench::CBenchSession;
@@ -87,6 +88,20 @@ void BM_BaselineGain(benchmark::State& state)
     });
 }
 
+// Processes the demo material block after block, one block per iteration.
+void runMaterial(benchmark::State& state, CBenchSession& session)
+{
+    CMaterial material;
+    for (auto _ : state) {
+        session.setMainInput(material.left(), material.right());
+        session.process();
+        material.next();
+        benchmark::DoNotOptimize(session.outputs()[0]);
+        benchmark::ClobberMemory();
+    }
+    state.counters["frame"] = perFrame(BLOCK);
+}
+
 // Program 0 leaves everything neutral: no compression, limiter off, EQ centred.
 // Further arguments select factory programs 1 to 5.
 void BM_Program(benchmark::State& state)
@@ -98,15 +113,7 @@ void BM_Program(benchmark::State& state)
     }
     session.setProgram(static_cast<int>(state.range(0)));
     session.restart();
-    CMaterial material;
-    for (auto _ : state) {
-        session.setMainInput(material.left(), material.right());
-        session.process();
-        material.next();
-        benchmark::DoNotOptimize(session.outputs()[0]);
-        benchmark::ClobberMemory();
-    }
-    state.counters["frame"] = perFrame(BLOCK);
+    runMaterial(state, session);
 }
 
 // Program 5 "Bass" with the key equaliser in the detector path.
@@ -134,41 +141,8 @@ void BM_KeyEqMusic(benchmark::State& state)
         return;
     }
     prepareKeyEq(session);
-    CMaterial material;
-    for (auto _ : state) {
-        session.setMainInput(material.left(), material.right());
-        session.process();
-        material.next();
-        benchmark::DoNotOptimize(session.outputs()[0]);
-        benchmark::ClobberMemory();
-    }
-    state.counters["frame"] = perFrame(BLOCK);
+    runMaterial(state, session);
 }
-
-// Flush-to-zero and denormals-are-zero for this thread while it lives, where
-// the processor has them.
-class CFlushDenormals {
-public:
-    explicit CFlushDenormals(bool enable)
-    {
-#if defined(__SSE2__)
-        m_saved = _mm_getcsr();
-        if (enable)
-            _mm_setcsr(m_saved | 0x8040u);
-#else
-        (void)enable;
-#endif
-    }
-    ~CFlushDenormals()
-    {
-#if defined(__SSE2__)
-        _mm_setcsr(m_saved);
-#endif
-    }
-
-private:
-    unsigned m_saved = 0;
-};
 
 // A loud half second, then five seconds of silence, with the key equaliser in
 // the detector path. Only the silence is timed (thread CPU time, so other load
@@ -178,7 +152,10 @@ private:
 // slow-down they account for.
 void BM_SilenceAfterLoudPassage(benchmark::State& state)
 {
-    const CFlushDenormals flush(state.range(0) != 0);
+    // flush:1 imitates a host that already runs its audio thread with denormals flushed.
+    std::optional<Corvane::MathTools::CScopedDenormalFlush> hostFlush;
+    if (state.range(0) != 0)
+        hostFlush.emplace();
     CBenchSession session;
     if (!session.error().empty()) {
         state.SkipWithError(session.error().c_str());
