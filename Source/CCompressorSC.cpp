@@ -5,13 +5,12 @@
 
 #include <cmath>
 
-namespace
-{
+namespace {
 const char* const FILE_NAME = "Source/CCompressorSC";
 // The mean-square averager always runs at these settings.
 const double RMS_RATE = 44100.0;
 const double RMS_MS = 5.0;
-} // namespace
+}  // namespace
 
 CCompressorSC::CCompressorSC() : mEnvelope(DSP_DETECTOR_FLOOR), mRmsAverager(RMS_MS, RMS_RATE)
 {
@@ -91,7 +90,7 @@ void CCompressorSC::process(double& audioL, double& audioR, double keyL, double 
     const double aR = std::fabs(keyR);
     double peak = ((aL - aR) + std::fabs(aL - aR)) * 0.5 + aR;
     if (!std::isfinite(peak))
-        peak = 0.0; // a NaN or infinite key reads as silence
+        peak = 0.0;  // a NaN or infinite key reads as silence
     const double over = lin2dB(peak + DSP_DETECTOR_FLOOR) - mThreshold.load();
     applyGain(over, audioL, audioR);
 }
@@ -101,7 +100,7 @@ void CCompressorSC::processRMS(double& audioL, double& audioR, double keyL, doub
     // Both channels are summed, not averaged.
     double m = keyL * keyL + keyR * keyR + DSP_DETECTOR_FLOOR;
     if (!std::isfinite(m))
-        m = DSP_DETECTOR_FLOOR; // a NaN, infinite or overflowing key reads as silence
+        m = DSP_DETECTOR_FLOOR;  // a NaN, infinite or overflowing key reads as silence
     mMeanSquare = (mMeanSquare - m) * mRmsAverager.coefficient.load() + m;
     const double level = std::fabs(std::sqrt(mMeanSquare)) + DSP_DETECTOR_FLOOR;
     const double over = lin2dB(level) - mThreshold.load();

@@ -8,8 +8,7 @@
 // square), expressed in dB above the threshold, smoothed with attack and
 // release, turned into a gain through the ratio (slope), bent by the knee and
 // applied to both audio channels alike.
-class CCompressorSC final
-{
+class CCompressorSC final {
 public:
     CCompressorSC();
 

@@ -16,8 +16,7 @@ struct SPin {
 
 const SPin kInputPins[CCorGain::CCORGAIN_NUMBER_OF_INPUTS] = {
     {"Left input", "L in"}, {"Right input", "R in"}, {"Sidechain", "xL in"}, {"Sidechain", "xR in"}};
-const SPin kOutputPins[CCorGain::CCORGAIN_NUMBER_OF_OUTPUTS] = {{"Left output", "L out"},
-                                                                 {"Right output", "R out"}};
+const SPin kOutputPins[CCorGain::CCORGAIN_NUMBER_OF_OUTPUTS] = {{"Left output", "L out"}, {"Right output", "R out"}};
 
 const char* const kCapabilities[] = {"plugAsChannelInsert", "plugAsSend", "2in2out", "receiveVstMidiEvent"};
 

@@ -26,19 +26,28 @@ const char* const kProgramNames[CCorGain::CCORGAIN_NUMBER_OF_PROGRAMS] = {
 
 // Host values of the factory programs 0 to 5; programs 6 to 9 repeat program 0.
 const float kFactoryValues[6][CCorGain::CCORGAIN_NUMBER_OF_PARAMETERS] = {
-    {0.5f, 1.0f, 0.0f, 0.25f, 0.5f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.4f, 0.0f, 0.0f, 0.5f, 0.0f, 0.5f, 0.99f, 1.0f},
-    {0.5f, 1.0f, 0.6f, 0.3f, 0.65f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.4f, 0.25f, 0.0f, 0.5f, 1.0f, 0.5f, 0.99f, 1.0f},
-    {0.5f, 1.0f, 0.72f, 0.0f, 0.65f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.4f, 0.2f, 0.4f, 0.5f, 1.0f, 0.5f, 0.98f, 0.99f},
-    {0.5f, 1.0f, 0.72f, 0.0f, 0.65f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.4f, 0.2f, 1.0f, 0.5f, 1.0f, 0.5f, 0.98f, 0.99f},
-    {0.5f, 0.82f, 0.6f, 0.65f, 0.6f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 1.0f, 0.4f, 0.2f, 0.4f, 0.5f, 1.0f, 0.5f, 0.99f, 1.0f},
-    {0.5f, 0.65f, 0.75f, 0.0f, 0.95f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 1.0f, 0.4f, 0.5f, 0.0f, 0.5f, 1.0f, 0.5f, 0.98f, 0.99f},
+    {0.5f, 1.0f, 0.0f, 0.25f, 0.5f, 1.0f, 0.5f, 0.5f, 0.5f,  0.0f,
+     0.0f, 0.0f, 0.4f, 0.0f,  0.0f, 0.5f, 0.0f, 0.5f, 0.99f, 1.0f},
+    {0.5f, 1.0f, 0.6f, 0.3f,  0.65f, 1.0f, 0.5f, 0.5f, 0.5f,  0.0f,
+     0.0f, 0.0f, 0.4f, 0.25f, 0.0f,  0.5f, 1.0f, 0.5f, 0.99f, 1.0f},
+    {0.5f, 1.0f, 0.72f, 0.0f, 0.65f, 1.0f, 0.5f, 0.5f, 0.5f,  0.0f,
+     0.0f, 0.0f, 0.4f,  0.2f, 0.4f,  0.5f, 1.0f, 0.5f, 0.98f, 0.99f},
+    {0.5f, 1.0f, 0.72f, 0.0f, 0.65f, 1.0f, 0.5f, 0.5f, 0.5f,  0.0f,
+     0.0f, 0.0f, 0.4f,  0.2f, 1.0f,  0.5f, 1.0f, 0.5f, 0.98f, 0.99f},
+    {0.5f, 0.82f, 0.6f, 0.65f, 0.6f, 1.0f, 0.5f, 0.5f, 0.5f,  0.0f,
+     0.0f, 1.0f,  0.4f, 0.2f,  0.4f, 0.5f, 1.0f, 0.5f, 0.99f, 1.0f},
+    {0.5f, 0.65f, 0.75f, 0.0f, 0.95f, 1.0f, 0.5f, 0.5f, 0.5f,  0.0f,
+     0.0f, 1.0f,  0.4f,  0.5f, 0.0f,  0.5f, 1.0f, 0.5f, 0.98f, 0.99f},
 };
 
 // The order in which a program's values are applied while the bank is filled.
-const int kFillOrder[CCorGain::CCORGAIN_NUMBER_OF_PARAMETERS] = {19, 18, 17, 16, 6,  7,  8,  9,  10, 11,
-                                                                 12, 13, 14, 15, 1,  2,  3,  4,  5,  0};
+const int kFillOrder[CCorGain::CCORGAIN_NUMBER_OF_PARAMETERS] = {19, 18, 17, 16, 6, 7, 8, 9, 10, 11,
+                                                                 12, 13, 14, 15, 1, 2, 3, 4, 5,  0};
 
-const float* factoryValues(int program) { return kFactoryValues[program < 6 ? program : 0]; }
+const float* factoryValues(int program)
+{
+    return kFactoryValues[program < 6 ? program : 0];
+}
 
 void copyToHost(char* text, const char* value)
 {
@@ -84,9 +93,15 @@ void CCorGain::fillProgramBank()
     }
 }
 
-bool CCorGain::isParameterIndex(VstInt32 index) { return index >= 0 && index < CCORGAIN_NUMBER_OF_PARAMETERS; }
+bool CCorGain::isParameterIndex(VstInt32 index)
+{
+    return index >= 0 && index < CCORGAIN_NUMBER_OF_PARAMETERS;
+}
 
-bool CCorGain::isProgramIndex(VstInt32 index) { return index >= 0 && index < CCORGAIN_NUMBER_OF_PROGRAMS; }
+bool CCorGain::isProgramIndex(VstInt32 index)
+{
+    return index >= 0 && index < CCORGAIN_NUMBER_OF_PROGRAMS;
+}
 
 const CVstParam* CCorGain::getParameterObject(VstInt32 index) const
 {
@@ -227,7 +242,10 @@ void CCorGain::setProgram(VstInt32 program)
     }
 }
 
-VstInt32 CCorGain::getProgram() { return m_currentProgram.load(std::memory_order_relaxed); }
+VstInt32 CCorGain::getProgram()
+{
+    return m_currentProgram.load(std::memory_order_relaxed);
+}
 
 void CCorGain::setProgramName(char* name)
 {

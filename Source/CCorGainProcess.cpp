@@ -38,8 +38,9 @@ CCorGain::SBlockSettings CCorGain::readBlockSettings() const
     settings.externalKey = m_sideChainMode.load(std::memory_order_relaxed) == 1;
     settings.valve = m_parameters[CCORGAIN_VALVE]->GetIntData();
     // At the centre position the equalisers stay out of the key path.
-    settings.equaliseKey = !(m_parameters[CCORGAIN_EQ_LOW]->Get() == 0.5f && m_parameters[CCORGAIN_EQ_MID]->Get() == 0.5f &&
-                             m_parameters[CCORGAIN_EQ_HIGH]->Get() == 0.5f);
+    settings.equaliseKey =
+        !(m_parameters[CCORGAIN_EQ_LOW]->Get() == 0.5f && m_parameters[CCORGAIN_EQ_MID]->Get() == 0.5f &&
+          m_parameters[CCORGAIN_EQ_HIGH]->Get() == 0.5f);
     settings.midGain = m_midGain.load(std::memory_order_relaxed);
     settings.sideGain = m_sideGain.load(std::memory_order_relaxed);
     // At 0 dB the compressor is skipped and its detector rests.

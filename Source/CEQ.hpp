@@ -7,8 +7,7 @@
 // delayed by three samples minus the high cascade output, mid = the rest.
 // With unity gains the output is the input delayed by exactly three samples.
 // A freshly constructed equaliser has zero gains and outputs silence.
-class CEQ
-{
+class CEQ {
 public:
     CEQ() = default;
 

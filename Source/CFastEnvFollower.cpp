@@ -4,12 +4,11 @@
 
 #include <cmath>
 
-namespace
-{
+namespace {
 const char* const FILE_NAME = "Source/CFastEnvFollower";
 const double FALLBACK_RATE = 44100.0;
 const double FALLBACK_MS = 1.0;
-} // namespace
+}  // namespace
 
 CEnvelopeDetector::CEnvelopeDetector(double ms, double rate) : sampleRate(rate), timeConstant(ms)
 {
@@ -57,7 +56,7 @@ CAttRelEnvelopeDetector::CAttRelEnvelopeDetector() : mAttack(1.0, 44100.0), mRel
 
 void CAttRelEnvelopeDetector::setSampleRate(double sampleRate)
 {
-    mAttack.setSampleRate(sampleRate); // records and rejects a rate not above zero
+    mAttack.setSampleRate(sampleRate);  // records and rejects a rate not above zero
     if (!(sampleRate > 0.0))
         return;
     mRelease.sampleRate.store(sampleRate);

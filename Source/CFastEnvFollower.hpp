@@ -9,8 +9,7 @@
 // invalid times and rates; CAttRelEnvelopeDetector pairs an attack and a
 // release detector.
 
-class CEnvelopeDetector
-{
+class CEnvelopeDetector {
 public:
     CEnvelopeDetector() = default;
     CEnvelopeDetector(double ms, double rate);
@@ -18,13 +17,12 @@ public:
     // coefficient = exp(-1000 / (timeConstant * sampleRate)); validates nothing.
     void setCoef();
 
-    TRelaxed<double> sampleRate{0.0};   // Hz
-    TRelaxed<double> timeConstant{0.0}; // ms
+    TRelaxed<double> sampleRate{0.0};    // Hz
+    TRelaxed<double> timeConstant{0.0};  // ms
     TRelaxed<double> coefficient{0.0};
 };
 
-class CFastEnvelopeDetector
-{
+class CFastEnvelopeDetector {
 public:
     // A rate or time that is not above zero is rejected; the detector then
     // keeps 44100 Hz and 1 ms for that field.
@@ -44,8 +42,7 @@ private:
     CEnvelopeDetector mDetector;
 };
 
-class CAttRelEnvelopeDetector
-{
+class CAttRelEnvelopeDetector {
 public:
     // Both detectors at 44100 Hz and 1 ms.
     CAttRelEnvelopeDetector();

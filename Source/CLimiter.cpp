@@ -7,10 +7,9 @@
 #include <cmath>
 #include <cstdio>
 
-namespace
-{
+namespace {
 const char* const FILE_NAME = "Source/CLimiter";
-} // namespace
+}  // namespace
 
 CLimiter::CLimiter() : mAttack(1.0, 44100.0), mRelease(1.0, 44100.0)
 {
@@ -18,11 +17,13 @@ CLimiter::CLimiter() : mAttack(1.0, 44100.0), mRelease(1.0, 44100.0)
     setAttack(1.0);
     mRelease.setTimeConstant(100.0);
     setThresh(0.0);
-    reset(); // allocates both rings
+    reset();  // allocates both rings
 }
 
 CLimiter::CLimiter(const CLimiter& other)
-    : mAttack(other.mAttack), mRelease(other.mRelease), mLeftRing(std::make_unique<double[]>(BUFFER_SIZE)),
+    : mAttack(other.mAttack),
+      mRelease(other.mRelease),
+      mLeftRing(std::make_unique<double[]>(BUFFER_SIZE)),
       mRightRing(std::make_unique<double[]>(BUFFER_SIZE))
 {
     *this = other;
@@ -120,8 +121,7 @@ void CLimiter::reset()
 
 void CLimiter::zeroBuffers()
 {
-    if (mLeftRing && mRightRing)
-    {
+    if (mLeftRing && mRightRing) {
         std::fill(mLeftRing.get(), mLeftRing.get() + BUFFER_SIZE, 0.0);
         std::fill(mRightRing.get(), mRightRing.get() + BUFFER_SIZE, 0.0);
     }
@@ -139,8 +139,7 @@ void CLimiter::process(double& left, double& right)
     const double peak = ((aL - aR) + std::fabs(aL - aR)) * 0.5 + aR;
     const double thresholdLinear = mThresholdLinear.load();
     const double x = thresholdLinear > peak ? thresholdLinear : peak;
-    if (mHoldCounter >= mLookAhead || x > mHeldPeak)
-    {
+    if (mHoldCounter >= mLookAhead || x > mHeldPeak) {
         mHoldCounter = 0;
         mHeldPeak = x;
     }

@@ -10,8 +10,7 @@
 // one ring per channel while the detector sees the undelayed input, holds its
 // peak for the look-ahead, smooths it and scales the delayed signal by
 // threshold / envelope. processBlank gives the same delay without gain.
-class CLimiter final
-{
+class CLimiter final {
 public:
     static constexpr std::int32_t BUFFER_SIZE = 1024;
 

@@ -5,8 +5,7 @@
 // Soft knee for the compressor gain: blends the straight line (k = 1) with the
 // rational curve x (x^2 + 27) / (9 x^2 + 27) (k = 0), which follows tanh(x)
 // closely for |x| <= 3 and reaches 1 at x = 3.
-class CParabolicShaper
-{
+class CParabolicShaper {
 public:
     CParabolicShaper() = default;
 

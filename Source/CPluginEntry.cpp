@@ -38,7 +38,10 @@ void startCore()
 
 bool CPluginEntry::CPLUGINENTRY_START_FAILED = false;
 
-void CPluginEntry::startLibrary() { startLibrary(&startCore); }
+void CPluginEntry::startLibrary()
+{
+    startLibrary(&startCore);
+}
 
 void CPluginEntry::startLibrary(StartFunction start)
 {
@@ -60,7 +63,10 @@ void CPluginEntry::stopLibrary()
     }
 }
 
-bool CPluginEntry::startFailed() { return CPLUGINENTRY_START_FAILED; }
+bool CPluginEntry::startFailed()
+{
+    return CPLUGINENTRY_START_FAILED;
+}
 
 AEffect* CPluginEntry::createEffect(audioMasterCallback audioMaster, EffectFactory factory)
 {

@@ -14,7 +14,10 @@ CVstParam::CVstParam(const char* name, const char* label, float value) : m_value
     strncpy_safe(m_label, label, CVSTPARAM_TEXT_SIZE);
 }
 
-CVstParam::~CVstParam() { CVN_DESTRUCT_CLASS; }
+CVstParam::~CVstParam()
+{
+    CVN_DESTRUCT_CLASS;
+}
 
 void CVstParam::Set(float value)
 {
@@ -22,17 +25,35 @@ void CVstParam::Set(float value)
     m_data.store(value, std::memory_order_relaxed);
 }
 
-float CVstParam::Get() const { return m_value.load(std::memory_order_relaxed); }
+float CVstParam::Get() const
+{
+    return m_value.load(std::memory_order_relaxed);
+}
 
-void CVstParam::GetName(char* text) const { copyOut(text, m_name); }
+void CVstParam::GetName(char* text) const
+{
+    copyOut(text, m_name);
+}
 
-void CVstParam::GetLabel(char* text) const { copyOut(text, m_label); }
+void CVstParam::GetLabel(char* text) const
+{
+    copyOut(text, m_label);
+}
 
-void CVstParam::GetValue(char* text) const { formatByMagnitude(text, static_cast<double>(GetData())); }
+void CVstParam::GetValue(char* text) const
+{
+    formatByMagnitude(text, static_cast<double>(GetData()));
+}
 
-float CVstParam::GetData() const { return m_data.load(std::memory_order_relaxed); }
+float CVstParam::GetData() const
+{
+    return m_data.load(std::memory_order_relaxed);
+}
 
-int CVstParam::GetIntData() const { return nearestInt(static_cast<double>(Get())); }
+int CVstParam::GetIntData() const
+{
+    return nearestInt(static_cast<double>(Get()));
+}
 
 int CVstParam::truncatedInt(double x)
 {
@@ -48,9 +69,15 @@ int CVstParam::truncatedInt(double x)
     return static_cast<int>(x);
 }
 
-int CVstParam::nearestInt(double x) { return truncatedInt(std::floor(x + 0.5)); }
+int CVstParam::nearestInt(double x)
+{
+    return truncatedInt(std::floor(x + 0.5));
+}
 
-void CVstParam::copyOut(char* text, const char* rendered) { strncpy_safe(text, rendered, CVSTPARAM_TEXT_SIZE); }
+void CVstParam::copyOut(char* text, const char* rendered)
+{
+    strncpy_safe(text, rendered, CVSTPARAM_TEXT_SIZE);
+}
 
 void CVstParam::formatByMagnitude(char* text, double data)
 {

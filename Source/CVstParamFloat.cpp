@@ -8,7 +8,10 @@ CVN_IMPLEMENT_CLASS(CVstParamFloat, "CVstParam")
 
 CVstParamFloat::CVstParamFloat(const char* name, const char* label, float minimum, float maximum, float defaultValue,
                                bool showSign)
-    : CVstParam(name, label, 0.0f), m_showSign(showSign), m_minimum(minimum), m_maximum(maximum)
+    : CVstParam(name, label, 0.0f),
+      m_showSign(showSign),
+      m_minimum(minimum),
+      m_maximum(maximum)
 {
     CVN_CONSTRUCT_CLASS;
     // A default outside the range gives a normalised value outside 0..1 until the next Set.
@@ -17,7 +20,10 @@ CVstParamFloat::CVstParamFloat(const char* name, const char* label, float minimu
     m_data.store(value * (maximum - minimum) + minimum, std::memory_order_relaxed);
 }
 
-CVstParamFloat::~CVstParamFloat() { CVN_DESTRUCT_CLASS; }
+CVstParamFloat::~CVstParamFloat()
+{
+    CVN_DESTRUCT_CLASS;
+}
 
 void CVstParamFloat::Set(float value)
 {
@@ -49,7 +55,10 @@ void CVstParamFloat::GetValue(char* text) const
     copyOut(text, rendered);
 }
 
-int CVstParamFloat::GetIntData() const { return nearestInt(static_cast<double>(GetData())); }
+int CVstParamFloat::GetIntData() const
+{
+    return nearestInt(static_cast<double>(GetData()));
+}
 
 void CVstParamFloat::SetRange(float minimum, float maximum)
 {

@@ -6,13 +6,18 @@ CVN_IMPLEMENT_CLASS(CVstParamFloatExp, "CVstParam")
 
 CVstParamFloatExp::CVstParamFloatExp(const char* name, const char* label, float minimum, float maximum,
                                      float defaultValue)
-    : CVstParam(name, label, 0.0f), m_minimum(minimum), m_maximum(maximum)
+    : CVstParam(name, label, 0.0f),
+      m_minimum(minimum),
+      m_maximum(maximum)
 {
     CVN_CONSTRUCT_CLASS;
     Set((std::log(defaultValue) - std::log(minimum)) / (std::log(maximum) - std::log(minimum)));
 }
 
-CVstParamFloatExp::~CVstParamFloatExp() { CVN_DESTRUCT_CLASS; }
+CVstParamFloatExp::~CVstParamFloatExp()
+{
+    CVN_DESTRUCT_CLASS;
+}
 
 void CVstParamFloatExp::Set(float value)
 {
@@ -28,7 +33,10 @@ void CVstParamFloatExp::Set(float value)
     m_data.store(data, std::memory_order_relaxed);
 }
 
-int CVstParamFloatExp::GetIntData() const { return nearestInt(static_cast<double>(GetData())); }
+int CVstParamFloatExp::GetIntData() const
+{
+    return nearestInt(static_cast<double>(GetData()));
+}
 
 void CVstParamFloatExp::SetRange(float minimum, float maximum)
 {

@@ -6,13 +6,20 @@ CVN_IMPLEMENT_CLASS(CVstParamInt, "CVstParam")
 
 CVstParamInt::CVstParamInt(const char* name, const char* label, int minimum, int maximum, int defaultValue,
                            bool showSign)
-    : CVstParam(name, label, 0.0f), m_showSign(showSign), m_minimum(minimum), m_maximum(maximum), m_intValue(minimum)
+    : CVstParam(name, label, 0.0f),
+      m_showSign(showSign),
+      m_minimum(minimum),
+      m_maximum(maximum),
+      m_intValue(minimum)
 {
     CVN_CONSTRUCT_CLASS;
     Set(static_cast<float>(defaultValue - minimum) / static_cast<float>(maximum - minimum));
 }
 
-CVstParamInt::~CVstParamInt() { CVN_DESTRUCT_CLASS; }
+CVstParamInt::~CVstParamInt()
+{
+    CVN_DESTRUCT_CLASS;
+}
 
 void CVstParamInt::Set(float value)
 {
@@ -38,7 +45,10 @@ void CVstParamInt::GetValue(char* text) const
     copyOut(text, rendered);
 }
 
-int CVstParamInt::GetIntData() const { return m_intValue.load(std::memory_order_relaxed); }
+int CVstParamInt::GetIntData() const
+{
+    return m_intValue.load(std::memory_order_relaxed);
+}
 
 void CVstParamInt::SetRange(int minimum, int maximum)
 {

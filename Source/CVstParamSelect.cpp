@@ -9,15 +9,18 @@ int stopCount(int numberOfStops)
         return 1;
     }
     return numberOfStops > CVstParamSelect::CVSTPARAMSELECT_MAX_STOPS ? CVstParamSelect::CVSTPARAMSELECT_MAX_STOPS
-                                                                     : numberOfStops;
+                                                                      : numberOfStops;
 }
 }  // namespace
 
 CVN_IMPLEMENT_CLASS(CVstParamSelect, "CVstParam")
 
-CVstParamSelect::CVstParamSelect(const char* name, const char* label, int numberOfStops,
-                                 const char* const* stopNames, int initialStop)
-    : CVstParam(name, label, 0.0f), m_numberOfStops(stopCount(numberOfStops)), m_stopNames(), m_selected(0),
+CVstParamSelect::CVstParamSelect(const char* name, const char* label, int numberOfStops, const char* const* stopNames,
+                                 int initialStop)
+    : CVstParam(name, label, 0.0f),
+      m_numberOfStops(stopCount(numberOfStops)),
+      m_stopNames(),
+      m_selected(0),
       m_associates()
 {
     CVN_CONSTRUCT_CLASS;
@@ -29,7 +32,10 @@ CVstParamSelect::CVstParamSelect(const char* name, const char* label, int number
     m_selected.store(selected >= m_numberOfStops ? m_numberOfStops - 1 : selected, std::memory_order_relaxed);
 }
 
-CVstParamSelect::~CVstParamSelect() { CVN_DESTRUCT_CLASS; }
+CVstParamSelect::~CVstParamSelect()
+{
+    CVN_DESTRUCT_CLASS;
+}
 
 void CVstParamSelect::Set(float value)
 {
@@ -44,11 +50,20 @@ void CVstParamSelect::Set(float value)
     m_selected.store(selected, std::memory_order_relaxed);
 }
 
-void CVstParamSelect::GetValue(char* text) const { copyOut(text, m_stopNames[GetIntData()]); }
+void CVstParamSelect::GetValue(char* text) const
+{
+    copyOut(text, m_stopNames[GetIntData()]);
+}
 
-float CVstParamSelect::GetData() const { return static_cast<float>(GetIntData()); }
+float CVstParamSelect::GetData() const
+{
+    return static_cast<float>(GetIntData());
+}
 
-int CVstParamSelect::GetIntData() const { return m_selected.load(std::memory_order_relaxed); }
+int CVstParamSelect::GetIntData() const
+{
+    return m_selected.load(std::memory_order_relaxed);
+}
 
 void CVstParamSelect::SetStops(int numberOfStops, const char* const* stopNames)
 {
@@ -79,4 +94,7 @@ void CVstParamSelect::SetAssociates(int count, const int* values)
     }
 }
 
-int CVstParamSelect::GetAssociatedData() const { return m_associates[GetIntData()]; }
+int CVstParamSelect::GetAssociatedData() const
+{
+    return m_associates[GetIntData()];
+}

@@ -2,18 +2,16 @@
 
 #include <atomic>
 
-namespace
-{
+namespace {
 std::atomic<const char*> gLastFile{nullptr};
 std::atomic<const char*> gLastCondition{nullptr};
 std::atomic<int> gLastLine{0};
 std::atomic<std::uint64_t> gFailures{0};
-} // namespace
+}  // namespace
 
 bool dspRequire(bool ok, const char* file, int line, const char* condition) noexcept
 {
-    if (!ok)
-    {
+    if (!ok) {
         gLastFile.store(file, std::memory_order_relaxed);
         gLastLine.store(line, std::memory_order_relaxed);
         gLastCondition.store(condition, std::memory_order_relaxed);

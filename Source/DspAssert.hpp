@@ -6,11 +6,10 @@
 // violated condition does not abort: the caller rejects the value (keeping
 // its previous state) and the failure is recorded here, lock-free, so that it
 // is visible to diagnostics and tests without printing on the audio thread.
-struct SDspCondition
-{
-    const char* file;      // e.g. "Source/CLimiter"
+struct SDspCondition {
+    const char* file;  // e.g. "Source/CLimiter"
     int line;
-    const char* condition; // e.g. "samp < BUFFER_SIZE"
+    const char* condition;  // e.g. "samp < BUFFER_SIZE"
 };
 
 // Answers ok; when ok is false, records the condition as the last failure.

@@ -6,8 +6,7 @@
 // Loads and stores are relaxed atomics (plain moves on x86-64), and unlike
 // std::atomic the holder can be copied, so the DSP blocks stay value types.
 template <typename T>
-class TRelaxed
-{
+class TRelaxed {
 public:
     TRelaxed(T value = T()) noexcept : mValue(value) {}
     TRelaxed(const TRelaxed& other) noexcept : mValue(other.load()) {}

@@ -32,9 +32,15 @@ SLibraryLifetime libraryLifetime;
 
 }  // namespace
 
-void InitialiseLibrary() { Corvane::CorGain::CPluginEntry::startLibrary(); }
+void InitialiseLibrary()
+{
+    Corvane::CorGain::CPluginEntry::startLibrary();
+}
 
-void UninitialiseLibrary() { Corvane::CorGain::CPluginEntry::stopLibrary(); }
+void UninitialiseLibrary()
+{
+    Corvane::CorGain::CPluginEntry::stopLibrary();
+}
 
 AEffect* VSTPluginMain(audioMasterCallback audioMaster)
 {
@@ -43,6 +49,5 @@ AEffect* VSTPluginMain(audioMasterCallback audioMaster)
 
 char* ConstructPluginVersion()
 {
-    return Corvane::CorGain::CPluginEntry::constructVersion(versionString, sizeof(versionString), __DATE__,
-                                                            __TIME__);
+    return Corvane::CorGain::CPluginEntry::constructVersion(versionString, sizeof(versionString), __DATE__, __TIME__);
 }

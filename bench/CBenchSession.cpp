@@ -93,4 +93,4 @@ void CBenchSession::process()
     m_instance->process(m_inputPointers.data(), m_outputPointers.data(), BLOCK);
 }
 
-} // namespace TenviraBench
+}  // namespace TenviraBench

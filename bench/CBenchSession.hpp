@@ -7,7 +7,7 @@
 namespace DevHost {
 class CDevHost;
 class CPluginInstance;
-}
+}  // namespace DevHost
 
 namespace TenviraBench {
 
@@ -54,4 +54,4 @@ private:
     std::vector<float*> m_outputPointers;
 };
 
-} // namespace TenviraBench
+}  // namespace TenviraBench

@@ -26,7 +26,9 @@ constexpr int BLOCK = CBenchSession::BLOCK;
 // Drum and bass material, handed out block by block in place, round and round.
 class CMaterial {
 public:
-    CMaterial() : m_left(Tenvira::Render::CDemoSignal(44100).left()), m_right(Tenvira::Render::CDemoSignal(44100).right())
+    CMaterial()
+        : m_left(Tenvira::Render::CDemoSignal(44100).left()),
+          m_right(Tenvira::Render::CDemoSignal(44100).right())
     {
         const std::size_t whole = m_left.size() - m_left.size() % BLOCK;
         m_left.resize(whole);
@@ -182,7 +184,7 @@ void BM_SilenceAfterLoudPassage(benchmark::State& state)
     state.counters["frame"] = perFrame(static_cast<double>(SILENT_BLOCKS) * BLOCK);
 }
 
-} // namespace
+}  // namespace
 
 BENCHMARK(BM_BaselineCopy);
 BENCHMARK(BM_BaselineGain);

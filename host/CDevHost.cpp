@@ -42,9 +42,15 @@ CDevHost::~CDevHost()
     }
 }
 
-bool CDevHost::loadModule(const std::string& path, std::string* error) { return module_.load(path, error); }
+bool CDevHost::loadModule(const std::string& path, std::string* error)
+{
+    return module_.load(path, error);
+}
 
-void CDevHost::unloadModule() { module_.unload(); }
+void CDevHost::unloadModule()
+{
+    module_.unload();
+}
 
 std::unique_ptr<CPluginInstance> CDevHost::createInstance()
 {
@@ -81,7 +87,10 @@ std::vector<SHostCall> CDevHost::callsWithOpcode(VstInt32 opcode) const
     return found;
 }
 
-size_t CDevHost::countOf(VstInt32 opcode) const { return callsWithOpcode(opcode).size(); }
+size_t CDevHost::countOf(VstInt32 opcode) const
+{
+    return callsWithOpcode(opcode).size();
+}
 
 void CDevHost::clearCalls()
 {

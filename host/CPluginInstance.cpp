@@ -9,7 +9,7 @@ namespace DevHost {
 namespace {
 // Hosts hand the plug-in generous text buffers; 256 covers every opcode.
 constexpr size_t kTextBuffer = 256;
-}
+}  // namespace
 
 CPluginInstance::CPluginInstance(CDevHost& host, AEffect* effect) : host_(host), effect_(effect) {}
 
@@ -31,15 +31,30 @@ VstIntPtr CPluginInstance::dispatch(VstInt32 opcode, VstInt32 index, VstIntPtr v
     return effect_->dispatcher(effect_, opcode, index, value, ptr, opt);
 }
 
-void CPluginInstance::open() { dispatch(effOpen); }
+void CPluginInstance::open()
+{
+    dispatch(effOpen);
+}
 
-void CPluginInstance::setSampleRate(float rate) { dispatch(effSetSampleRate, 0, 0, nullptr, rate); }
+void CPluginInstance::setSampleRate(float rate)
+{
+    dispatch(effSetSampleRate, 0, 0, nullptr, rate);
+}
 
-void CPluginInstance::setBlockSize(VstInt32 size) { dispatch(effSetBlockSize, 0, size); }
+void CPluginInstance::setBlockSize(VstInt32 size)
+{
+    dispatch(effSetBlockSize, 0, size);
+}
 
-void CPluginInstance::resume() { dispatch(effMainsChanged, 0, 1); }
+void CPluginInstance::resume()
+{
+    dispatch(effMainsChanged, 0, 1);
+}
 
-void CPluginInstance::suspend() { dispatch(effMainsChanged, 0, 0); }
+void CPluginInstance::suspend()
+{
+    dispatch(effMainsChanged, 0, 0);
+}
 
 VstIntPtr CPluginInstance::close()
 {
@@ -62,24 +77,45 @@ std::string CPluginInstance::textOf(VstInt32 opcode, VstInt32 index)
     return text;
 }
 
-std::string CPluginInstance::effectName() { return textOf(effGetEffectName, 0); }
+std::string CPluginInstance::effectName()
+{
+    return textOf(effGetEffectName, 0);
+}
 
-std::string CPluginInstance::vendorString() { return textOf(effGetVendorString, 0); }
+std::string CPluginInstance::vendorString()
+{
+    return textOf(effGetVendorString, 0);
+}
 
-std::string CPluginInstance::productString() { return textOf(effGetProductString, 0); }
+std::string CPluginInstance::productString()
+{
+    return textOf(effGetProductString, 0);
+}
 
-VstInt32 CPluginInstance::vendorVersion() { return static_cast<VstInt32>(dispatch(effGetVendorVersion)); }
+VstInt32 CPluginInstance::vendorVersion()
+{
+    return static_cast<VstInt32>(dispatch(effGetVendorVersion));
+}
 
-VstInt32 CPluginInstance::vstVersion() { return static_cast<VstInt32>(dispatch(effGetVstVersion)); }
+VstInt32 CPluginInstance::vstVersion()
+{
+    return static_cast<VstInt32>(dispatch(effGetVstVersion));
+}
 
 VstInt32 CPluginInstance::canDo(const char* text)
 {
     return static_cast<VstInt32>(dispatch(effCanDo, 0, 0, const_cast<char*>(text)));
 }
 
-VstInt32 CPluginInstance::latency() const { return effect_ ? effect_->initialDelay : 0; }
+VstInt32 CPluginInstance::latency() const
+{
+    return effect_ ? effect_->initialDelay : 0;
+}
 
-VstInt32 CPluginInstance::numParams() const { return effect_ ? effect_->numParams : 0; }
+VstInt32 CPluginInstance::numParams() const
+{
+    return effect_ ? effect_->numParams : 0;
+}
 
 float CPluginInstance::getParameter(VstInt32 index)
 {
@@ -93,19 +129,40 @@ void CPluginInstance::setParameter(VstInt32 index, float value)
     }
 }
 
-std::string CPluginInstance::parameterName(VstInt32 index) { return textOf(effGetParamName, index); }
+std::string CPluginInstance::parameterName(VstInt32 index)
+{
+    return textOf(effGetParamName, index);
+}
 
-std::string CPluginInstance::parameterLabel(VstInt32 index) { return textOf(effGetParamLabel, index); }
+std::string CPluginInstance::parameterLabel(VstInt32 index)
+{
+    return textOf(effGetParamLabel, index);
+}
 
-std::string CPluginInstance::parameterDisplay(VstInt32 index) { return textOf(effGetParamDisplay, index); }
+std::string CPluginInstance::parameterDisplay(VstInt32 index)
+{
+    return textOf(effGetParamDisplay, index);
+}
 
-VstInt32 CPluginInstance::numPrograms() const { return effect_ ? effect_->numPrograms : 0; }
+VstInt32 CPluginInstance::numPrograms() const
+{
+    return effect_ ? effect_->numPrograms : 0;
+}
 
-VstInt32 CPluginInstance::program() { return static_cast<VstInt32>(dispatch(effGetProgram)); }
+VstInt32 CPluginInstance::program()
+{
+    return static_cast<VstInt32>(dispatch(effGetProgram));
+}
 
-void CPluginInstance::setProgram(VstIntPtr index) { dispatch(effSetProgram, 0, index); }
+void CPluginInstance::setProgram(VstIntPtr index)
+{
+    dispatch(effSetProgram, 0, index);
+}
 
-std::string CPluginInstance::programName() { return textOf(effGetProgramName, 0); }
+std::string CPluginInstance::programName()
+{
+    return textOf(effGetProgramName, 0);
+}
 
 void CPluginInstance::setProgramName(const std::string& name)
 {
@@ -187,7 +244,10 @@ void CPluginInstance::process(const std::vector<std::vector<float>>& inputs, std
     process(inPointers.data(), outPointers.data(), static_cast<VstInt32>(frames));
 }
 
-bool CPluginInstance::hasEditor() const { return effect_ && (effect_->flags & effFlagsHasEditor) != 0; }
+bool CPluginInstance::hasEditor() const
+{
+    return effect_ && (effect_->flags & effFlagsHasEditor) != 0;
+}
 
 bool CPluginInstance::editorRect(ERect& rect)
 {
@@ -199,10 +259,19 @@ bool CPluginInstance::editorRect(ERect& rect)
     return true;
 }
 
-bool CPluginInstance::openEditor(void* parentWindow) { return dispatch(effEditOpen, 0, 0, parentWindow) != 0; }
+bool CPluginInstance::openEditor(void* parentWindow)
+{
+    return dispatch(effEditOpen, 0, 0, parentWindow) != 0;
+}
 
-void CPluginInstance::idleEditor() { dispatch(effEditIdle); }
+void CPluginInstance::idleEditor()
+{
+    dispatch(effEditIdle);
+}
 
-void CPluginInstance::closeEditor() { dispatch(effEditClose); }
+void CPluginInstance::closeEditor()
+{
+    dispatch(effEditClose);
+}
 
 }  // namespace DevHost

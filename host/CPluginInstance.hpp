@@ -20,8 +20,7 @@ public:
     bool isAlive() const { return effect_ != nullptr; }
 
     // Raw dispatcher call; 0 once the effect is closed.
-    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
-                       float opt = 0.0f);
+    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr, float opt = 0.0f);
 
     // The usual session order: open, sample rate, block size, resume ... suspend, close.
     void open();

@@ -4,7 +4,10 @@
 
 namespace DevHost {
 
-CPluginModule::~CPluginModule() { unload(); }
+CPluginModule::~CPluginModule()
+{
+    unload();
+}
 
 bool CPluginModule::load(const std::string& path, std::string* error)
 {
@@ -31,7 +34,10 @@ void CPluginModule::unload()
     path_.clear();
 }
 
-void* CPluginModule::symbol(const char* name) const { return handle_ ? dlsym(handle_, name) : nullptr; }
+void* CPluginModule::symbol(const char* name) const
+{
+    return handle_ ? dlsym(handle_, name) : nullptr;
+}
 
 VstEntryProc CPluginModule::entryPoint() const
 {

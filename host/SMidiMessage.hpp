@@ -23,8 +23,8 @@ struct SMidiMessage {
     }
     static SMidiMessage pitchBend(int channel, int lsb, int msb, int delta = 0)
     {
-        return {static_cast<uint8_t>(0xE0 | (channel & 0x0F)), static_cast<uint8_t>(lsb),
-                static_cast<uint8_t>(msb), delta};
+        return {static_cast<uint8_t>(0xE0 | (channel & 0x0F)), static_cast<uint8_t>(lsb), static_cast<uint8_t>(msb),
+                delta};
     }
 };
 

@@ -134,7 +134,10 @@ void AudioEffect::resume() {}
 
 void AudioEffect::setParameter(VstInt32, float) {}
 
-float AudioEffect::getParameter(VstInt32) { return 0.0f; }
+float AudioEffect::getParameter(VstInt32)
+{
+    return 0.0f;
+}
 
 void AudioEffect::setParameterAutomated(VstInt32 index, float value)
 {
@@ -144,7 +147,10 @@ void AudioEffect::setParameterAutomated(VstInt32 index, float value)
 
 void AudioEffect::processDoubleReplacing(double**, double**, VstInt32) {}
 
-void AudioEffect::setProgram(VstInt32 program) { curProgram = program; }
+void AudioEffect::setProgram(VstInt32 program)
+{
+    curProgram = program;
+}
 
 void AudioEffect::setProgramName(char*) {}
 
@@ -155,7 +161,10 @@ void AudioEffect::getProgramName(char* name)
     }
 }
 
-VstInt32 AudioEffect::getProgram() { return curProgram; }
+VstInt32 AudioEffect::getProgram()
+{
+    return curProgram;
+}
 
 void AudioEffect::getParameterLabel(VstInt32, char* label)
 {
@@ -178,17 +187,35 @@ void AudioEffect::getParameterName(VstInt32, char* text)
     }
 }
 
-VstInt32 AudioEffect::getChunk(void**, bool) { return 0; }
+VstInt32 AudioEffect::getChunk(void**, bool)
+{
+    return 0;
+}
 
-VstInt32 AudioEffect::setChunk(void*, VstInt32, bool) { return 0; }
+VstInt32 AudioEffect::setChunk(void*, VstInt32, bool)
+{
+    return 0;
+}
 
-void AudioEffect::setUniqueID(VstInt32 iD) { cEffect.uniqueID = iD; }
+void AudioEffect::setUniqueID(VstInt32 iD)
+{
+    cEffect.uniqueID = iD;
+}
 
-void AudioEffect::setNumInputs(VstInt32 inputs) { cEffect.numInputs = inputs; }
+void AudioEffect::setNumInputs(VstInt32 inputs)
+{
+    cEffect.numInputs = inputs;
+}
 
-void AudioEffect::setNumOutputs(VstInt32 outputs) { cEffect.numOutputs = outputs; }
+void AudioEffect::setNumOutputs(VstInt32 outputs)
+{
+    cEffect.numOutputs = outputs;
+}
 
-void AudioEffect::setInitialDelay(VstInt32 delay) { cEffect.initialDelay = delay; }
+void AudioEffect::setInitialDelay(VstInt32 delay)
+{
+    cEffect.initialDelay = delay;
+}
 
 void AudioEffect::canProcessReplacing(bool state)
 {
@@ -230,17 +257,35 @@ void AudioEffect::setEditor(AEffEditor* newEditor)
     }
 }
 
-AEffEditor* AudioEffect::getEditor() { return editor; }
+AEffEditor* AudioEffect::getEditor()
+{
+    return editor;
+}
 
-void AudioEffect::setSampleRate(float rate) { sampleRate = rate; }
+void AudioEffect::setSampleRate(float rate)
+{
+    sampleRate = rate;
+}
 
-void AudioEffect::setBlockSize(VstInt32 size) { blockSize = size; }
+void AudioEffect::setBlockSize(VstInt32 size)
+{
+    blockSize = size;
+}
 
-float AudioEffect::getSampleRate() { return sampleRate; }
+float AudioEffect::getSampleRate()
+{
+    return sampleRate;
+}
 
-VstInt32 AudioEffect::getBlockSize() { return blockSize; }
+VstInt32 AudioEffect::getBlockSize()
+{
+    return blockSize;
+}
 
-AEffect* AudioEffect::getAeffect() { return &cEffect; }
+AEffect* AudioEffect::getAeffect()
+{
+    return &cEffect;
+}
 
 VstInt32 AudioEffect::getMasterVersion()
 {
@@ -248,17 +293,32 @@ VstInt32 AudioEffect::getMasterVersion()
     return version == 0 ? 1 : static_cast<VstInt32>(version);
 }
 
-VstInt32 AudioEffect::getCurrentUniqueId() { return static_cast<VstInt32>(callHost(audioMasterCurrentId)); }
+VstInt32 AudioEffect::getCurrentUniqueId()
+{
+    return static_cast<VstInt32>(callHost(audioMasterCurrentId));
+}
 
-void AudioEffect::masterIdle() { callHost(audioMasterIdle); }
+void AudioEffect::masterIdle()
+{
+    callHost(audioMasterIdle);
+}
 
 void AudioEffect::__processDeprecated(float**, float**, VstInt32) {}
 
-float AudioEffect::__getVuDeprecated() { return 0.0f; }
+float AudioEffect::__getVuDeprecated()
+{
+    return 0.0f;
+}
 
-void AudioEffect::__setRealtimeQualitiesDeprecated(VstInt32 qualities) { cEffect.realQualities = qualities; }
+void AudioEffect::__setRealtimeQualitiesDeprecated(VstInt32 qualities)
+{
+    cEffect.realQualities = qualities;
+}
 
-void AudioEffect::__setOfflineQualitiesDeprecated(VstInt32 qualities) { cEffect.offQualities = qualities; }
+void AudioEffect::__setOfflineQualitiesDeprecated(VstInt32 qualities)
+{
+    cEffect.offQualities = qualities;
+}
 
 bool AudioEffect::__isInputConnectedDeprecated(VstInt32 input)
 {
@@ -275,7 +335,10 @@ VstIntPtr AudioEffect::callHost(VstInt32 opcode, VstInt32 index, VstIntPtr value
     return audioMaster ? audioMaster(&cEffect, opcode, index, value, ptr, opt) : 0;
 }
 
-static AudioEffect* effectOf(AEffect* e) { return e ? static_cast<AudioEffect*>(e->object) : nullptr; }
+static AudioEffect* effectOf(AEffect* e)
+{
+    return e ? static_cast<AudioEffect*>(e->object) : nullptr;
+}
 
 VstIntPtr AudioEffect::dispatchEffectClass(AEffect* e, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
                                            float opt)

@@ -6,8 +6,7 @@
 
 AudioEffectX::AudioEffectX(audioMasterCallback callback, VstInt32 programs, VstInt32 params)
     : AudioEffect(callback, programs, params)
-{
-}
+{}
 
 AudioEffectX::~AudioEffectX() = default;
 
@@ -128,29 +127,65 @@ void AudioEffectX::resume()
     }
 }
 
-VstInt32 AudioEffectX::processEvents(VstEvents*) { return 0; }
+VstInt32 AudioEffectX::processEvents(VstEvents*)
+{
+    return 0;
+}
 
-bool AudioEffectX::canParameterBeAutomated(VstInt32) { return true; }
+bool AudioEffectX::canParameterBeAutomated(VstInt32)
+{
+    return true;
+}
 
-bool AudioEffectX::string2parameter(VstInt32, char*) { return false; }
+bool AudioEffectX::string2parameter(VstInt32, char*)
+{
+    return false;
+}
 
-bool AudioEffectX::getParameterProperties(VstInt32, VstParameterProperties*) { return false; }
+bool AudioEffectX::getParameterProperties(VstInt32, VstParameterProperties*)
+{
+    return false;
+}
 
-bool AudioEffectX::getProgramNameIndexed(VstInt32, VstInt32, char*) { return false; }
+bool AudioEffectX::getProgramNameIndexed(VstInt32, VstInt32, char*)
+{
+    return false;
+}
 
-bool AudioEffectX::beginSetProgram() { return false; }
+bool AudioEffectX::beginSetProgram()
+{
+    return false;
+}
 
-bool AudioEffectX::endSetProgram() { return false; }
+bool AudioEffectX::endSetProgram()
+{
+    return false;
+}
 
-VstInt32 AudioEffectX::beginLoadBank(VstPatchChunkInfo*) { return 0; }
+VstInt32 AudioEffectX::beginLoadBank(VstPatchChunkInfo*)
+{
+    return 0;
+}
 
-VstInt32 AudioEffectX::beginLoadProgram(VstPatchChunkInfo*) { return 0; }
+VstInt32 AudioEffectX::beginLoadProgram(VstPatchChunkInfo*)
+{
+    return 0;
+}
 
-bool AudioEffectX::getInputProperties(VstInt32, VstPinProperties*) { return false; }
+bool AudioEffectX::getInputProperties(VstInt32, VstPinProperties*)
+{
+    return false;
+}
 
-bool AudioEffectX::getOutputProperties(VstInt32, VstPinProperties*) { return false; }
+bool AudioEffectX::getOutputProperties(VstInt32, VstPinProperties*)
+{
+    return false;
+}
 
-bool AudioEffectX::setSpeakerArrangement(VstSpeakerArrangement*, VstSpeakerArrangement*) { return false; }
+bool AudioEffectX::setSpeakerArrangement(VstSpeakerArrangement*, VstSpeakerArrangement*)
+{
+    return false;
+}
 
 bool AudioEffectX::getSpeakerArrangement(VstSpeakerArrangement** pluginInput, VstSpeakerArrangement** pluginOutput)
 {
@@ -163,62 +198,140 @@ bool AudioEffectX::getSpeakerArrangement(VstSpeakerArrangement** pluginInput, Vs
     return false;
 }
 
-bool AudioEffectX::setBypass(bool) { return false; }
+bool AudioEffectX::setBypass(bool)
+{
+    return false;
+}
 
-bool AudioEffectX::setProcessPrecision(VstInt32) { return false; }
+bool AudioEffectX::setProcessPrecision(VstInt32)
+{
+    return false;
+}
 
-VstInt32 AudioEffectX::getNumMidiInputChannels() { return 0; }
+VstInt32 AudioEffectX::getNumMidiInputChannels()
+{
+    return 0;
+}
 
-VstInt32 AudioEffectX::getNumMidiOutputChannels() { return 0; }
+VstInt32 AudioEffectX::getNumMidiOutputChannels()
+{
+    return 0;
+}
 
-bool AudioEffectX::setPanLaw(VstInt32, float) { return false; }
+bool AudioEffectX::setPanLaw(VstInt32, float)
+{
+    return false;
+}
 
-bool AudioEffectX::offlineNotify(VstAudioFile*, VstInt32, bool) { return false; }
+bool AudioEffectX::offlineNotify(VstAudioFile*, VstInt32, bool)
+{
+    return false;
+}
 
-bool AudioEffectX::offlinePrepare(VstOfflineTask*, VstInt32) { return false; }
+bool AudioEffectX::offlinePrepare(VstOfflineTask*, VstInt32)
+{
+    return false;
+}
 
-bool AudioEffectX::offlineRun(VstOfflineTask*, VstInt32) { return false; }
+bool AudioEffectX::offlineRun(VstOfflineTask*, VstInt32)
+{
+    return false;
+}
 
-bool AudioEffectX::processVariableIo(VstVariableIo*) { return false; }
+bool AudioEffectX::processVariableIo(VstVariableIo*)
+{
+    return false;
+}
 
-VstInt32 AudioEffectX::getGetTailSize() { return 0; }
+VstInt32 AudioEffectX::getGetTailSize()
+{
+    return 0;
+}
 
-bool AudioEffectX::getEffectName(char*) { return false; }
+bool AudioEffectX::getEffectName(char*)
+{
+    return false;
+}
 
-bool AudioEffectX::getVendorString(char*) { return false; }
+bool AudioEffectX::getVendorString(char*)
+{
+    return false;
+}
 
-bool AudioEffectX::getProductString(char*) { return false; }
+bool AudioEffectX::getProductString(char*)
+{
+    return false;
+}
 
-VstInt32 AudioEffectX::getVendorVersion() { return 0; }
+VstInt32 AudioEffectX::getVendorVersion()
+{
+    return 0;
+}
 
-VstIntPtr AudioEffectX::vendorSpecific(VstInt32, VstIntPtr, void*, float) { return 0; }
+VstIntPtr AudioEffectX::vendorSpecific(VstInt32, VstIntPtr, void*, float)
+{
+    return 0;
+}
 
-VstInt32 AudioEffectX::canDo(char*) { return 0; }
+VstInt32 AudioEffectX::canDo(char*)
+{
+    return 0;
+}
 
-VstInt32 AudioEffectX::getVstVersion() { return kVstVersion; }
+VstInt32 AudioEffectX::getVstVersion()
+{
+    return kVstVersion;
+}
 
 VstPlugCategory AudioEffectX::getPlugCategory()
 {
     return (cEffect.flags & effFlagsIsSynth) ? kPlugCategSynth : kPlugCategUnknown;
 }
 
-VstInt32 AudioEffectX::getMidiProgramName(VstInt32, MidiProgramName*) { return 0; }
+VstInt32 AudioEffectX::getMidiProgramName(VstInt32, MidiProgramName*)
+{
+    return 0;
+}
 
-VstInt32 AudioEffectX::getCurrentMidiProgram(VstInt32, MidiProgramName*) { return -1; }
+VstInt32 AudioEffectX::getCurrentMidiProgram(VstInt32, MidiProgramName*)
+{
+    return -1;
+}
 
-VstInt32 AudioEffectX::getMidiProgramCategory(VstInt32, MidiProgramCategory*) { return 0; }
+VstInt32 AudioEffectX::getMidiProgramCategory(VstInt32, MidiProgramCategory*)
+{
+    return 0;
+}
 
-bool AudioEffectX::hasMidiProgramsChanged(VstInt32) { return false; }
+bool AudioEffectX::hasMidiProgramsChanged(VstInt32)
+{
+    return false;
+}
 
-bool AudioEffectX::getMidiKeyName(VstInt32, MidiKeyName*) { return false; }
+bool AudioEffectX::getMidiKeyName(VstInt32, MidiKeyName*)
+{
+    return false;
+}
 
-VstInt32 AudioEffectX::getNextShellPlugin(char*) { return 0; }
+VstInt32 AudioEffectX::getNextShellPlugin(char*)
+{
+    return 0;
+}
 
-VstInt32 AudioEffectX::startProcess() { return 0; }
+VstInt32 AudioEffectX::startProcess()
+{
+    return 0;
+}
 
-VstInt32 AudioEffectX::stopProcess() { return 0; }
+VstInt32 AudioEffectX::stopProcess()
+{
+    return 0;
+}
 
-VstInt32 AudioEffectX::setTotalSampleToProcess(VstInt32 value) { return value; }
+VstInt32 AudioEffectX::setTotalSampleToProcess(VstInt32 value)
+{
+    return value;
+}
 
 VstTimeInfo* AudioEffectX::getTimeInfo(VstInt32 filter)
 {
@@ -230,18 +343,30 @@ VstInt32 AudioEffectX::getCurrentProcessLevel()
     return static_cast<VstInt32>(callHost(audioMasterGetCurrentProcessLevel));
 }
 
-VstInt32 AudioEffectX::getAutomationState() { return static_cast<VstInt32>(callHost(audioMasterGetAutomationState)); }
+VstInt32 AudioEffectX::getAutomationState()
+{
+    return static_cast<VstInt32>(callHost(audioMasterGetAutomationState));
+}
 
 bool AudioEffectX::sendVstEventsToHost(VstEvents* events)
 {
     return callHost(audioMasterProcessEvents, 0, 0, events) == 1;
 }
 
-VstInt32 AudioEffectX::getInputLatency() { return static_cast<VstInt32>(callHost(audioMasterGetInputLatency)); }
+VstInt32 AudioEffectX::getInputLatency()
+{
+    return static_cast<VstInt32>(callHost(audioMasterGetInputLatency));
+}
 
-VstInt32 AudioEffectX::getOutputLatency() { return static_cast<VstInt32>(callHost(audioMasterGetOutputLatency)); }
+VstInt32 AudioEffectX::getOutputLatency()
+{
+    return static_cast<VstInt32>(callHost(audioMasterGetOutputLatency));
+}
 
-bool AudioEffectX::ioChanged() { return callHost(audioMasterIOChanged) != 0; }
+bool AudioEffectX::ioChanged()
+{
+    return callHost(audioMasterIOChanged) != 0;
+}
 
 bool AudioEffectX::sizeWindow(VstInt32 width, VstInt32 height)
 {
@@ -266,11 +391,20 @@ VstInt32 AudioEffectX::updateBlockSize()
     return blockSize;
 }
 
-bool AudioEffectX::updateDisplay() { return callHost(audioMasterUpdateDisplay) != 0; }
+bool AudioEffectX::updateDisplay()
+{
+    return callHost(audioMasterUpdateDisplay) != 0;
+}
 
-bool AudioEffectX::beginEdit(VstInt32 index) { return callHost(audioMasterBeginEdit, index) != 0; }
+bool AudioEffectX::beginEdit(VstInt32 index)
+{
+    return callHost(audioMasterBeginEdit, index) != 0;
+}
 
-bool AudioEffectX::endEdit(VstInt32 index) { return callHost(audioMasterEndEdit, index) != 0; }
+bool AudioEffectX::endEdit(VstInt32 index)
+{
+    return callHost(audioMasterEndEdit, index) != 0;
+}
 
 bool AudioEffectX::getHostVendorString(char* text)
 {
@@ -298,9 +432,15 @@ VstIntPtr AudioEffectX::hostVendorSpecific(VstInt32 lArg1, VstIntPtr lArg2, void
     return callHost(audioMasterVendorSpecific, lArg1, lArg2, ptrArg, floatArg);
 }
 
-VstInt32 AudioEffectX::canHostDo(char* text) { return callHost(audioMasterCanDo, 0, 0, text) != 0 ? 1 : 0; }
+VstInt32 AudioEffectX::canHostDo(char* text)
+{
+    return callHost(audioMasterCanDo, 0, 0, text) != 0 ? 1 : 0;
+}
 
-VstInt32 AudioEffectX::getHostLanguage() { return static_cast<VstInt32>(callHost(audioMasterGetLanguage)); }
+VstInt32 AudioEffectX::getHostLanguage()
+{
+    return static_cast<VstInt32>(callHost(audioMasterGetLanguage));
+}
 
 bool AudioEffectX::getHostDirectory(char** directory)
 {
@@ -311,9 +451,15 @@ bool AudioEffectX::getHostDirectory(char** directory)
     return folder != nullptr;
 }
 
-void AudioEffectX::__wantEventsDeprecated(VstInt32 filter) { callHost(audioMasterWantMidi, 0, filter); }
+void AudioEffectX::__wantEventsDeprecated(VstInt32 filter)
+{
+    callHost(audioMasterWantMidi, 0, filter);
+}
 
-bool AudioEffectX::__setSpeakerArrangementDeprecated() { return false; }
+bool AudioEffectX::__setSpeakerArrangementDeprecated()
+{
+    return false;
+}
 
 bool AudioEffectX::__getErrorTextDeprecated(char* text)
 {

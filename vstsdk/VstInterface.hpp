@@ -25,13 +25,12 @@ constexpr VstInt32 kVstVersion = 2400;
 struct AEffect;
 
 extern "C" {
-typedef VstIntPtr (*audioMasterCallback)(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value,
-                                         void* ptr, float opt);
-typedef VstIntPtr (*AEffectDispatcherProc)(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value,
-                                           void* ptr, float opt);
+typedef VstIntPtr (*audioMasterCallback)(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
+                                         float opt);
+typedef VstIntPtr (*AEffectDispatcherProc)(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
+                                           float opt);
 typedef void (*AEffectProcessProc)(AEffect* effect, float** inputs, float** outputs, VstInt32 sampleFrames);
-typedef void (*AEffectProcessDoubleProc)(AEffect* effect, double** inputs, double** outputs,
-                                         VstInt32 sampleFrames);
+typedef void (*AEffectProcessDoubleProc)(AEffect* effect, double** inputs, double** outputs, VstInt32 sampleFrames);
 typedef void (*AEffectSetParameterProc)(AEffect* effect, VstInt32 index, float parameter);
 typedef float (*AEffectGetParameterProc)(AEffect* effect, VstInt32 index);
 }
@@ -286,7 +285,9 @@ struct VstEvents {
     VstEvent* events[2];  // variable length: numEvents pointers
 };
 
-enum VstMidiEventFlags : VstInt32 { kVstMidiEventIsRealtime = 1 << 0 };
+enum VstMidiEventFlags : VstInt32 {
+    kVstMidiEventIsRealtime = 1 << 0
+};
 
 struct VstMidiEvent {
     VstInt32 type;
@@ -452,7 +453,10 @@ struct VstAudioFile;
 struct VstOfflineTask;
 struct VstFileSelect;
 
-enum VstProcessPrecision : VstInt32 { kVstProcessPrecision32 = 0, kVstProcessPrecision64 };
+enum VstProcessPrecision : VstInt32 {
+    kVstProcessPrecision32 = 0,
+    kVstProcessPrecision64
+};
 
 enum VstHostLanguage : VstInt32 {
     kVstLangEnglish = 1,

@@ -4,9 +4,9 @@
 #include "basics/CSystemString.hpp"
 #include "io/CTextStream.hpp"
 
+#include <cxxabi.h>
 #include <cstdlib>
 #include <cstring>
-#include <cxxabi.h>
 #include <string>
 
 namespace Corvane { namespace Basics {
@@ -19,18 +19,15 @@ namespace {
 // most size - 1 characters are copied, so the text is always terminated.
 void boundedCopy(char* buffer, long size, const char* source)
 {
-    if (buffer == nullptr || size <= 0)
-    {
+    if (buffer == nullptr || size <= 0) {
         return;
     }
     std::memset(buffer, 0, static_cast<std::size_t>(size));
-    if (source == nullptr)
-    {
+    if (source == nullptr) {
         return;
     }
     std::size_t length = std::strlen(source);
-    if (length > static_cast<std::size_t>(size - 1))
-    {
+    if (length > static_cast<std::size_t>(size - 1)) {
         length = static_cast<std::size_t>(size - 1);
     }
     std::memcpy(buffer, source, length);
@@ -44,18 +41,14 @@ bool isIdentifierCharacter(char c)
 // The unqualified label of a demangled type name.
 std::string typeLabel(const std::string& demangled)
 {
-    if (demangled.find('<') != std::string::npos)
-    {
+    if (demangled.find('<') != std::string::npos) {
         // A template type: drop every namespace qualifier, inside the
         // arguments too, so Corvane::Collections::TTreeNode<Corvane::Basics::CString>
         // reads TTreeNode<CString>.
         std::string label;
-        for (std::size_t i = 0; i < demangled.size(); ++i)
-        {
-            if (demangled[i] == ':' && i + 1 < demangled.size() && demangled[i + 1] == ':')
-            {
-                while (!label.empty() && isIdentifierCharacter(label.back()))
-                {
+        for (std::size_t i = 0; i < demangled.size(); ++i) {
+            if (demangled[i] == ':' && i + 1 < demangled.size() && demangled[i + 1] == ':') {
+                while (!label.empty() && isIdentifierCharacter(label.back())) {
                     label.pop_back();
                 }
                 ++i;
@@ -66,16 +59,21 @@ std::string typeLabel(const std::string& demangled)
         return label;
     }
     std::size_t cut = demangled.rfind(':');
-    if (cut == std::string::npos)
-    {
+    if (cut == std::string::npos) {
         cut = demangled.rfind(' ');
     }
     return cut == std::string::npos ? demangled : demangled.substr(cut + 1);
 }
 
-} // namespace
+}  // namespace
 
-CClass::CClass() : m_className{}, m_parentName{}, m_instanceCount(0), m_totalCount(0), m_type(nullptr), m_parentType(nullptr)
+CClass::CClass()
+    : m_className{},
+      m_parentName{},
+      m_instanceCount(0),
+      m_totalCount(0),
+      m_type(nullptr),
+      m_parentType(nullptr)
 {
     initialise("UndefinedClass", "UndefinedParent");
     getManager();
@@ -84,7 +82,12 @@ CClass::CClass() : m_className{}, m_parentName{}, m_instanceCount(0), m_totalCou
 CClass::CClass(const char* name) : CClass(name, static_cast<const char*>(nullptr)) {}
 
 CClass::CClass(const char* name, const char* parent)
-    : m_className{}, m_parentName{}, m_instanceCount(0), m_totalCount(0), m_type(nullptr), m_parentType(nullptr)
+    : m_className{},
+      m_parentName{},
+      m_instanceCount(0),
+      m_totalCount(0),
+      m_type(nullptr),
+      m_parentType(nullptr)
 {
     initialise(name, parent);
     registerRecord();
@@ -93,14 +96,24 @@ CClass::CClass(const char* name, const char* parent)
 CClass::CClass(const char* name, const std::type_info& type) : CClass(name, type, nullptr) {}
 
 CClass::CClass(const char* name, const std::type_info& type, const char* parent)
-    : m_className{}, m_parentName{}, m_instanceCount(0), m_totalCount(0), m_type(&type), m_parentType(nullptr)
+    : m_className{},
+      m_parentName{},
+      m_instanceCount(0),
+      m_totalCount(0),
+      m_type(&type),
+      m_parentType(nullptr)
 {
     initialise(name, parent);
     registerRecord();
 }
 
 CClass::CClass(const char* name, const std::type_info& type, const char* parent, const std::type_info& parentType)
-    : m_className{}, m_parentName{}, m_instanceCount(0), m_totalCount(0), m_type(&type), m_parentType(&parentType)
+    : m_className{},
+      m_parentName{},
+      m_instanceCount(0),
+      m_totalCount(0),
+      m_type(&type),
+      m_parentType(&parentType)
 {
     initialise(name, parent);
     registerRecord();
@@ -108,8 +121,7 @@ CClass::CClass(const char* name, const std::type_info& type, const char* parent,
 
 CClass::~CClass()
 {
-    if (CCLASSCLASS_MANAGER != nullptr)
-    {
+    if (CCLASSCLASS_MANAGER != nullptr) {
         CCLASSCLASS_MANAGER->unregisterClass(this);
     }
 }
@@ -122,8 +134,7 @@ void CClass::initialise(const char* name, const char* parent)
 
 CClass& CClass::operator=(const CClass& other)
 {
-    if (this != &other)
-    {
+    if (this != &other) {
         boundedCopy(m_className, CCLASS_NAME_SIZE, other.m_className);
     }
     return *this;
@@ -135,17 +146,18 @@ void CClass::operator++(int)
     ++m_totalCount;
 }
 
-void CClass::operator--(int) { --m_instanceCount; }
+void CClass::operator--(int)
+{
+    --m_instanceCount;
+}
 
 void CClass::resolveTemplateNames()
 {
     char buffer[CCLASS_NAME_SIZE];
-    if (m_type != nullptr)
-    {
+    if (m_type != nullptr) {
         computeTemplateName(m_className, *m_type, buffer, CCLASS_NAME_SIZE);
         boundedCopy(m_className, CCLASS_NAME_SIZE, buffer);
-        if (m_parentType != nullptr)
-        {
+        if (m_parentType != nullptr) {
             computeTemplateName(m_parentName, *m_parentType, buffer, CCLASS_NAME_SIZE);
             boundedCopy(m_parentName, CCLASS_NAME_SIZE, buffer);
         }
@@ -162,8 +174,7 @@ void CClass::registerRecord()
 
 CClassManager& CClass::getManager()
 {
-    if (CCLASSCLASS_MANAGER == nullptr)
-    {
+    if (CCLASSCLASS_MANAGER == nullptr) {
         CCLASSCLASS_MANAGER = new CClassManager();
     }
     return *CCLASSCLASS_MANAGER;
@@ -171,29 +182,34 @@ CClassManager& CClass::getManager()
 
 void CClass::setClassInformation(const char* name)
 {
-    if (name != nullptr)
-    {
+    if (name != nullptr) {
         boundedCopy(m_className, CCLASS_NAME_SIZE, name);
     }
 }
 
-bool CClass::isTypeOf(const char* name) const { return name != nullptr && std::strcmp(m_className, name) == 0; }
+bool CClass::isTypeOf(const char* name) const
+{
+    return name != nullptr && std::strcmp(m_className, name) == 0;
+}
 
-bool CClass::isTypeOf(const CClass& other) const { return isTypeOf(other.m_className); }
+bool CClass::isTypeOf(const CClass& other) const
+{
+    return isTypeOf(other.m_className);
+}
 
-bool CClass::operator==(const CClass& other) const { return isTypeOf(other); }
+bool CClass::operator==(const CClass& other) const
+{
+    return isTypeOf(other);
+}
 
 bool CClass::isSubClassOf(const CClass& other) const
 {
-    if (CCLASSCLASS_MANAGER != nullptr)
-    {
+    if (CCLASSCLASS_MANAGER != nullptr) {
         const CClass* ancestor = CCLASSCLASS_MANAGER->getClassWithName(m_parentName);
         // Bounded by the number of records, so a cycle of parent names cannot loop forever.
         long steps = CCLASSCLASS_MANAGER->getNumberOfClasses();
-        while (ancestor != nullptr && steps-- >= 0)
-        {
-            if (ancestor->isTypeOf(other))
-            {
+        while (ancestor != nullptr && steps-- >= 0) {
+            if (ancestor->isTypeOf(other)) {
                 return true;
             }
             ancestor = CCLASSCLASS_MANAGER->getClassWithName(ancestor->m_parentName);
@@ -204,16 +220,13 @@ bool CClass::isSubClassOf(const CClass& other) const
 
 int CClass::compareClasses(const CClass** a, const CClass** b)
 {
-    if (*a == *b)
-    {
+    if (*a == *b) {
         return 0;
     }
-    if (*a == nullptr)
-    {
+    if (*a == nullptr) {
         return 1;
     }
-    if (*b == nullptr)
-    {
+    if (*b == nullptr) {
         return -1;
     }
     return std::strcmp((*a)->m_className, (*b)->m_className);
@@ -221,14 +234,12 @@ int CClass::compareClasses(const CClass** a, const CClass** b)
 
 bool CClass::computeTemplateName(const char* name, const std::type_info& type, char* buffer, long size)
 {
-    if (name == nullptr)
-    {
+    if (name == nullptr) {
         boundedCopy(buffer, size, "");
         return true;
     }
     const char* const lessThan = std::strchr(name, '<');
-    if (lessThan == nullptr)
-    {
+    if (lessThan == nullptr) {
         boundedCopy(buffer, size, name);
         return true;
     }
@@ -249,12 +260,10 @@ bool CClass::computeTemplateName(const char* name, const std::type_info& type, c
 void CClass::deleteClassManager(const char* path)
 {
     CClassManager* manager = CCLASSCLASS_MANAGER;
-    if (manager == nullptr)
-    {
+    if (manager == nullptr) {
         return;
     }
-    if (path != nullptr)
-    {
+    if (path != nullptr) {
         IO::CTextStream stream(CSystemString(path), IO::CTextStream::e_write);
         manager->sortClasses();
         manager->logClassInformation(&stream);
@@ -264,4 +273,4 @@ void CClass::deleteClassManager(const char* path)
     delete manager;
 }
 
-}} // namespace Corvane::Basics
+}}  // namespace Corvane::Basics

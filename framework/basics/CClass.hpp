@@ -25,8 +25,7 @@ class CClassManager;
  * initialisation runs; their registration happens at load time through a
  * CClassRegistrar. Records built at run time register at once.
  */
-class CClass
-{
+class CClass {
 public:
     /** Size of the name arrays, terminator included. */
     static constexpr long CCLASS_NAME_SIZE = 128;
@@ -35,7 +34,9 @@ public:
     static CClassManager* CCLASSCLASS_MANAGER;
 
     /** Tag selecting the load-time constructors used by the class macros. */
-    enum EStaticRecord { CCLASS_STATIC_RECORD };
+    enum EStaticRecord {
+        CCLASS_STATIC_RECORD
+    };
 
     /** "UndefinedClass" / "UndefinedParent"; creates the manager if needed but does not register. */
     CClass();
@@ -47,7 +48,12 @@ public:
 
     /** Load-time record of a plain class; registered later by registerRecord(). */
     constexpr CClass(EStaticRecord, const char* name, const char* parent)
-        : m_className{}, m_parentName{}, m_instanceCount(0), m_totalCount(0), m_type(nullptr), m_parentType(nullptr)
+        : m_className{},
+          m_parentName{},
+          m_instanceCount(0),
+          m_totalCount(0),
+          m_type(nullptr),
+          m_parentType(nullptr)
     {
         constantCopy(m_className, name != nullptr ? name : "UndefinedClass");
         constantCopy(m_parentName, parent != nullptr ? parent : "UndefinedParent");
@@ -60,7 +66,12 @@ public:
      */
     constexpr CClass(EStaticRecord, const char* name, const std::type_info& type, const char* parent,
                      const std::type_info* parentType)
-        : m_className{}, m_parentName{}, m_instanceCount(0), m_totalCount(0), m_type(&type), m_parentType(parentType)
+        : m_className{},
+          m_parentName{},
+          m_instanceCount(0),
+          m_totalCount(0),
+          m_type(&type),
+          m_parentType(parentType)
     {
         constantCopy(m_className, name != nullptr ? name : "UndefinedClass");
         constantCopy(m_parentName, parent != nullptr ? parent : "UndefinedParent");
@@ -119,8 +130,7 @@ private:
     static constexpr void constantCopy(char (&target)[N], const char* source)
     {
         long i = 0;
-        for (; i < N - 1 && source[i] != '\0'; ++i)
-        {
+        for (; i < N - 1 && source[i] != '\0'; ++i) {
             target[i] = source[i];
         }
         target[i] = '\0';
@@ -138,4 +148,4 @@ private:
     const std::type_info* m_parentType;
 };
 
-}} // namespace Corvane::Basics
+}}  // namespace Corvane::Basics

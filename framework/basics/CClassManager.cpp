@@ -24,7 +24,7 @@ int compareClassSlots(const void* a, const void* b)
                                   static_cast<const CClass**>(const_cast<void*>(b)));
 }
 
-} // namespace
+}  // namespace
 
 CClassManager::CClassManager() : m_nuller(), m_classes(&m_nuller) {}
 
@@ -32,8 +32,7 @@ CClassManager::~CClassManager() = default;
 
 void CClassManager::registerClass(CClass* record)
 {
-    if (record == nullptr || isClassRegistered(*record))
-    {
+    if (record == nullptr || isClassRegistered(*record)) {
         return;
     }
     m_classes.addElement(record);
@@ -42,23 +41,19 @@ void CClassManager::registerClass(CClass* record)
 void CClassManager::unregisterClass(const CClass* record)
 {
     const long index = m_classes.getIndexOfPointer(record);
-    if (index >= 0)
-    {
+    if (index >= 0) {
         m_classes.deletePointerAtIndex(index);
     }
 }
 
 CClass* CClassManager::getClassWithName(const char* name) const
 {
-    if (name == nullptr)
-    {
+    if (name == nullptr) {
         return nullptr;
     }
-    for (long i = 0; i < m_classes.getArraySize(); ++i)
-    {
+    for (long i = 0; i < m_classes.getArraySize(); ++i) {
         CClass* record = m_classes.getElementAtIndex(i);
-        if (record != nullptr && record->isTypeOf(name))
-        {
+        if (record != nullptr && record->isTypeOf(name)) {
             return record;
         }
     }
@@ -73,8 +68,7 @@ bool CClassManager::isClassRegistered(const CClass& record) const
 void CClassManager::sortClasses()
 {
     CClass** slots = m_classes.getArray();
-    if (slots != nullptr)
-    {
+    if (slots != nullptr) {
         std::qsort(slots, static_cast<std::size_t>(m_classes.getArraySize()), sizeof(CClass*), compareClassSlots);
     }
 }
@@ -91,15 +85,13 @@ std::string CClassManager::getClassInformation() const
     long instances = 0;
     long totals = 0;
     char line[256];
-    for (long i = 0; i < m_classes.getArraySize(); ++i)
-    {
+    for (long i = 0; i < m_classes.getArraySize(); ++i) {
         const CClass* record = m_classes.getElementAtIndex(i);
-        if (record == nullptr || record->getInstanceCount() == 0)
-        {
+        if (record == nullptr || record->getInstanceCount() == 0) {
             continue;
         }
-        std::snprintf(line, sizeof(line), "| %63s |%10li|%10li|\n", record->getClassName(),
-                      record->getInstanceCount(), record->getTotalCount());
+        std::snprintf(line, sizeof(line), "| %63s |%10li|%10li|\n", record->getClassName(), record->getInstanceCount(),
+                      record->getTotalCount());
         report += line;
         instances += record->getInstanceCount();
         totals += record->getTotalCount();
@@ -116,11 +108,10 @@ std::string CClassManager::getClassInformation() const
 
 void CClassManager::logClassInformation(IO::CTextStream* stream) const
 {
-    if (stream == nullptr || !stream->validForOutput())
-    {
+    if (stream == nullptr || !stream->validForOutput()) {
         return;
     }
     *stream << getClassInformation().c_str();
 }
 
-}} // namespace Corvane::Basics
+}}  // namespace Corvane::Basics

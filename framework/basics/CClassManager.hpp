@@ -8,7 +8,7 @@
 
 namespace Corvane { namespace IO {
 class CTextStream;
-}} // namespace Corvane::IO
+}}  // namespace Corvane::IO
 
 namespace Corvane { namespace Basics {
 
@@ -17,8 +17,7 @@ namespace Corvane { namespace Basics {
  * CClass::CCLASSCLASS_MANAGER. It only borrows the records (they are static
  * objects): its collection lets go of them through a nuller.
  */
-class CClassManager
-{
+class CClassManager {
 public:
     CClassManager();
     virtual ~CClassManager();
@@ -54,4 +53,4 @@ private:
     Collections::TPointerCollection<CClass> m_classes;
 };
 
-}} // namespace Corvane::Basics
+}}  // namespace Corvane::Basics

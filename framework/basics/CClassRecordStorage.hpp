@@ -11,13 +11,11 @@ namespace Corvane { namespace Basics {
  * torn down at unload; their destructors still count into the record, which
  * therefore has to stay valid until the process or module is gone.
  */
-class CClassRecordStorage
-{
+class CClassRecordStorage {
 public:
     template <class... Arguments>
     constexpr explicit CClassRecordStorage(const Arguments&... arguments) : record(arguments...)
-    {
-    }
+    {}
 
     // Deliberately leaves the record alone (see above).
     ~CClassRecordStorage() {}
@@ -25,10 +23,9 @@ public:
     CClassRecordStorage(const CClassRecordStorage&) = delete;
     CClassRecordStorage& operator=(const CClassRecordStorage&) = delete;
 
-    union
-    {
+    union {
         CClass record;
     };
 };
 
-}} // namespace Corvane::Basics
+}}  // namespace Corvane::Basics

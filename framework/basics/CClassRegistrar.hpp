@@ -9,10 +9,9 @@ namespace Corvane { namespace Basics {
  * The class macros define one registrar next to each record; its only work
  * happens in the constructor.
  */
-class CClassRegistrar
-{
+class CClassRegistrar {
 public:
     explicit CClassRegistrar(CClass& record) { record.registerRecord(); }
 };
 
-}} // namespace Corvane::Basics
+}}  // namespace Corvane::Basics

@@ -19,8 +19,7 @@ namespace Corvane { namespace Basics {
  *
  * Copying an object never copies its count: a copy starts unreferenced.
  */
-class CCountedObject : public ICountedObject
-{
+class CCountedObject : public ICountedObject {
 public:
     CCountedObject();
     CCountedObject(const CCountedObject& other);
@@ -40,4 +39,4 @@ private:
     std::int32_t m_referenceCount;
 };
 
-}} // namespace Corvane::Basics
+}}  // namespace Corvane::Basics

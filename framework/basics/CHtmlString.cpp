@@ -6,13 +6,25 @@ namespace Corvane { namespace Basics {
 
 CVN_IMPLEMENT_CLASS(CHtmlString, "CSystemString")
 
-CHtmlString::CHtmlString(const char* text) : CSystemString(text) { CVN_CONSTRUCT_CLASS; }
+CHtmlString::CHtmlString(const char* text) : CSystemString(text)
+{
+    CVN_CONSTRUCT_CLASS;
+}
 
-CHtmlString::CHtmlString(const CSystemString& text) : CSystemString(text) { CVN_CONSTRUCT_CLASS; }
+CHtmlString::CHtmlString(const CSystemString& text) : CSystemString(text)
+{
+    CVN_CONSTRUCT_CLASS;
+}
 
-CHtmlString::CHtmlString(const CHtmlString& other) : CSystemString(other) { CVN_CONSTRUCT_CLASS; }
+CHtmlString::CHtmlString(const CHtmlString& other) : CSystemString(other)
+{
+    CVN_CONSTRUCT_CLASS;
+}
 
-CHtmlString::~CHtmlString() { CVN_DESTRUCT_CLASS; }
+CHtmlString::~CHtmlString()
+{
+    CVN_DESTRUCT_CLASS;
+}
 
 CHtmlString& CHtmlString::operator=(const CHtmlString& other)
 {
@@ -22,10 +34,9 @@ CHtmlString& CHtmlString::operator=(const CHtmlString& other)
 
 void CHtmlString::getObjectDescription(char* buffer, long size) const
 {
-    if (buffer != nullptr && size > 0)
-    {
+    if (buffer != nullptr && size > 0) {
         std::snprintf(buffer, static_cast<std::size_t>(size), "[CHtmlString \"%s\"]", getString());
     }
 }
 
-}} // namespace Corvane::Basics
+}}  // namespace Corvane::Basics

@@ -5,8 +5,7 @@
 namespace Corvane { namespace Basics {
 
 /** A location text (a web address or a local page) for the framework's menu links. */
-class CHtmlString : public CSystemString
-{
+class CHtmlString : public CSystemString {
 public:
     CHtmlString(const char* text);
     CHtmlString(const CSystemString& text);
@@ -21,4 +20,4 @@ public:
     CVN_DECLARE_CLASS
 };
 
-}} // namespace Corvane::Basics
+}}  // namespace Corvane::Basics

@@ -11,7 +11,7 @@ namespace {
 // Room for the length byte and the terminator.
 const long MINIMUM_SIZE = 2;
 const std::size_t LONGEST_TEXT = 255;
-} // namespace
+}  // namespace
 
 CPascalString::CPascalString(const char* text, long size) : m_buffer(nullptr), m_size(0)
 {
@@ -30,17 +30,14 @@ void CPascalString::setString(const char* text, long size)
     const long bufferSize = size < MINIMUM_SIZE ? MINIMUM_SIZE : size;
     unsigned char* fresh = new unsigned char[static_cast<std::size_t>(bufferSize)]();
     std::size_t length = text != nullptr ? std::strlen(text) : 0;
-    if (length > static_cast<std::size_t>(bufferSize - MINIMUM_SIZE))
-    {
+    if (length > static_cast<std::size_t>(bufferSize - MINIMUM_SIZE)) {
         length = static_cast<std::size_t>(bufferSize - MINIMUM_SIZE);
     }
-    if (length > LONGEST_TEXT)
-    {
+    if (length > LONGEST_TEXT) {
         length = LONGEST_TEXT;
     }
     fresh[0] = static_cast<unsigned char>(length);
-    if (length > 0)
-    {
+    if (length > 0) {
         std::memcpy(fresh + 1, text, length);
     }
     delete[] m_buffer;
@@ -50,11 +47,10 @@ void CPascalString::setString(const char* text, long size)
 
 void CPascalString::getObjectDescription(char* buffer, long size) const
 {
-    if (buffer != nullptr && size > 0)
-    {
+    if (buffer != nullptr && size > 0) {
         std::snprintf(buffer, static_cast<std::size_t>(size), "[CPascalString \"%s\" of %ld characters]", getText(),
                       getLength());
     }
 }
 
-}} // namespace Corvane::Basics
+}}  // namespace Corvane::Basics

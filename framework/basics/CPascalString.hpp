@@ -9,8 +9,7 @@ namespace Corvane { namespace Basics {
  * holds the length, the characters follow, then a terminating zero. The text
  * is cut to what the buffer holds (size - 2 characters, at most 255).
  */
-class CPascalString : public CCountedObject
-{
+class CPascalString : public CCountedObject {
 public:
     /** Buffer size used by CString::getStringAsPascalString. */
     static constexpr long CPASCALSTRING_DEFAULT_SIZE = 256;
@@ -41,4 +40,4 @@ private:
     long m_size;
 };
 
-}} // namespace Corvane::Basics
+}}  // namespace Corvane::Basics

@@ -3,13 +3,13 @@
 #include "basics/CPascalString.hpp"
 #include "exceptions/CException.hpp"
 
+#include <strings.h>
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <strings.h>
 
 namespace Corvane { namespace Basics {
 
@@ -18,8 +18,7 @@ CVN_IMPLEMENT_CLASS(CString, "CCountedObject")
 namespace {
 
 // The two texts an operation's guard raises with.
-struct SFailureTexts
-{
+struct SFailureTexts {
     const char* function;
     const char* caught;
     const char* unknown;
@@ -80,25 +79,20 @@ const SFailureTexts LOWER_CASE = {"toLowerCase", "Caught exception during lower 
 template <class Body>
 auto guarded(const SFailureTexts& texts, Body&& body) -> decltype(body())
 {
-    try
-    {
+    try {
         return body();
-    }
-    catch (const Exceptions::CException& inner)
-    {
+    } catch (const Exceptions::CException& inner) {
         std::string reason = texts.caught;
         reason += inner.getErrorReason().getString();
         reason += "\n\n";
         reason += inner.getFunctionName().getString();
         throw Exceptions::CException(CString(reason.c_str()), CString(texts.function), true);
-    }
-    catch (...)
-    {
+    } catch (...) {
         throw Exceptions::CException(CString(texts.unknown), CString(texts.function), true);
     }
 }
 
-} // namespace
+}  // namespace
 
 // Each constructor counts the instance only once its text is stored, so a
 // construction that fails leaves the class record as it was.
@@ -141,8 +135,7 @@ void CString::storeText(const char* text, std::size_t length)
 void CString::getObjectDescription(char* buffer, long size) const
 {
     guarded(DESCRIBING, [&] {
-        if (buffer != nullptr && size > 0)
-        {
+        if (buffer != nullptr && size > 0) {
             std::snprintf(buffer, static_cast<std::size_t>(size), "[CString \"%s\" of %ld characters]", m_text,
                           static_cast<long>(m_numberOfCharacters));
         }
@@ -151,8 +144,7 @@ void CString::getObjectDescription(char* buffer, long size) const
 
 CString& CString::operator=(const CString& other)
 {
-    if (this != &other)
-    {
+    if (this != &other) {
         guarded(ASSIGNMENT, [&] { setString(other); });
     }
     return *this;
@@ -161,8 +153,7 @@ CString& CString::operator=(const CString& other)
 CString& CString::operator=(CString& other)
 {
     guarded(ASSIGNMENT, [&] {
-        if (*this != other)
-        {
+        if (*this != other) {
             setString(other);
         }
     });
@@ -187,7 +178,10 @@ CString& CString::operator=(long value)
     return *this;
 }
 
-CString& CString::operator=(int value) { return *this = static_cast<long>(value); }
+CString& CString::operator=(int value)
+{
+    return *this = static_cast<long>(value);
+}
 
 CString& CString::operator=(bool value)
 {
@@ -227,13 +221,15 @@ bool CString::operator!=(const CString& other) const
     return guarded(INEQUALITY, [&] { return !(*this == other); });
 }
 
-bool CString::operator!() const { return m_numberOfCharacters == 0; }
+bool CString::operator!() const
+{
+    return m_numberOfCharacters == 0;
+}
 
 char CString::operator[](long index) const
 {
     return guarded(INDEXING, [&] {
-        if (index < 0 || index >= m_numberOfCharacters)
-        {
+        if (index < 0 || index >= m_numberOfCharacters) {
             return ' ';
         }
         return characterAt(static_cast<int>(index));
@@ -247,19 +243,20 @@ CPascalString* CString::getStringAsPascalString() const
 
 void CString::setString(const char* text)
 {
-    if (text == nullptr)
-    {
+    if (text == nullptr) {
         return;
     }
     guarded(STORING, [&] { storeText(text, std::strlen(text)); });
 }
 
-void CString::setString(const CString& other) { setString(other.getString()); }
+void CString::setString(const CString& other)
+{
+    setString(other.getString());
+}
 
 void CString::setStringWithFormat(const char* format, ...)
 {
-    if (format == nullptr)
-    {
+    if (format == nullptr) {
         return;
     }
     char buffer[CSTRING_MAX_FORMATTED_LENGTH + 2] = {};
@@ -278,8 +275,7 @@ void CString::appendString(char character)
 
 void CString::appendString(const char* text)
 {
-    if (text == nullptr)
-    {
+    if (text == nullptr) {
         return;
     }
     guarded(APPEND, [&] {
@@ -296,26 +292,26 @@ void CString::appendString(const char* text)
     });
 }
 
-void CString::appendString(const CString& other) { appendString(other.getString()); }
+void CString::appendString(const CString& other)
+{
+    appendString(other.getString());
+}
 
 void CString::getString(char* buffer, long size) const
 {
-    if (buffer == nullptr || size <= 0)
-    {
+    if (buffer == nullptr || size <= 0) {
         return;
     }
     guarded(GETTING, [&] {
         std::memset(buffer, 0, static_cast<std::size_t>(size));
-        const std::size_t count =
-            size >= m_numberOfCharacters ? getLength() : static_cast<std::size_t>(size - 1);
+        const std::size_t count = size >= m_numberOfCharacters ? getLength() : static_cast<std::size_t>(size - 1);
         std::memcpy(buffer, m_text, count);
     });
 }
 
 void CString::getString(char* buffer) const
 {
-    if (buffer != nullptr)
-    {
+    if (buffer != nullptr) {
         std::memcpy(buffer, m_text, static_cast<std::size_t>(m_numberOfCharacters));
     }
 }
@@ -323,29 +319,32 @@ void CString::getString(char* buffer) const
 CString CString::getSubString(long start, long end) const
 {
     return guarded(SUB_STRING, [&] {
-        if (start < 0 || end < start || end > m_numberOfCharacters)
-        {
+        if (start < 0 || end < start || end > m_numberOfCharacters) {
             return CString(CSTRING_NULL_STRING);
         }
         const long length = static_cast<long>(getLength());
         const long stop = end + 1 < length ? end + 1 : length;
         CString result(CSTRING_NULL_STRING);
-        if (start < stop)
-        {
+        if (start < stop) {
             result.storeText(m_text + start, static_cast<std::size_t>(stop - start));
         }
         return result;
     });
 }
 
-const char* CString::getString() const { return m_text; }
+const char* CString::getString() const
+{
+    return m_text;
+}
 
-long CString::getNumberOfCharacters() const { return m_numberOfCharacters; }
+long CString::getNumberOfCharacters() const
+{
+    return m_numberOfCharacters;
+}
 
 char CString::characterAt(int index) const
 {
-    if (index < 0 || index >= m_numberOfCharacters)
-    {
+    if (index < 0 || index >= m_numberOfCharacters) {
         return ' ';
     }
     return m_text[index];
@@ -354,8 +353,7 @@ char CString::characterAt(int index) const
 void CString::toUpperCase()
 {
     guarded(UPPER_CASE, [&] {
-        for (std::int32_t i = 0; i < m_numberOfCharacters; ++i)
-        {
+        for (std::int32_t i = 0; i < m_numberOfCharacters; ++i) {
             m_text[i] = toUpperCase(m_text[i]);
         }
     });
@@ -364,8 +362,7 @@ void CString::toUpperCase()
 void CString::toLowerCase()
 {
     guarded(LOWER_CASE, [&] {
-        for (std::int32_t i = 0; i < m_numberOfCharacters; ++i)
-        {
+        for (std::int32_t i = 0; i < m_numberOfCharacters; ++i) {
             m_text[i] = toLowerCase(m_text[i]);
         }
     });
@@ -384,12 +381,10 @@ void CString::removeLeadingWhiteSpace()
     guarded(TRIMMING_LEADING, [&] {
         const std::size_t length = getLength();
         std::size_t first = 0;
-        while (first < length && isWhiteSpace(m_text[first]))
-        {
+        while (first < length && isWhiteSpace(m_text[first])) {
             ++first;
         }
-        if (first > 0)
-        {
+        if (first > 0) {
             setString(std::string(m_text + first, length - first).c_str());
         }
     });
@@ -399,13 +394,11 @@ void CString::removeTrailingWhiteSpace()
 {
     guarded(TRIMMING_TRAILING, [&] {
         std::size_t end = getLength();
-        while (end > 0 && isWhiteSpace(m_text[end - 1]))
-        {
+        while (end > 0 && isWhiteSpace(m_text[end - 1])) {
             --end;
         }
         // A text of white space only is kept as it is.
-        if (end > 0 && end < getLength())
-        {
+        if (end > 0 && end < getLength()) {
             setString(std::string(m_text, end).c_str());
         }
     });
@@ -414,8 +407,7 @@ void CString::removeTrailingWhiteSpace()
 void CString::removeLastCharacter()
 {
     guarded(REMOVING_LAST, [&] {
-        if (m_numberOfCharacters > 1)
-        {
+        if (m_numberOfCharacters > 1) {
             setString(std::string(m_text, getLength() - 1).c_str());
         }
     });
@@ -424,15 +416,12 @@ void CString::removeLastCharacter()
 void CString::replaceCharWithChar(char from, char to)
 {
     const std::size_t length = getLength();
-    for (std::size_t i = 0; i < length; ++i)
-    {
-        if (m_text[i] == from)
-        {
+    for (std::size_t i = 0; i < length; ++i) {
+        if (m_text[i] == from) {
             m_text[i] = to;
         }
     }
-    if (to == '\0' && from != '\0')
-    {
+    if (to == '\0' && from != '\0') {
         // A zero cuts the text: keep the character count in step with it.
         storeText(m_text, std::strlen(m_text));
     }
@@ -444,20 +433,15 @@ void CString::replaceCharWithString(char from, const CString& to)
         const std::size_t length = getLength();
         std::string result;
         bool replaced = false;
-        for (std::size_t i = 0; i < length; ++i)
-        {
-            if (m_text[i] == from)
-            {
+        for (std::size_t i = 0; i < length; ++i) {
+            if (m_text[i] == from) {
                 result += to.getString();
                 replaced = true;
-            }
-            else
-            {
+            } else {
                 result += m_text[i];
             }
         }
-        if (replaced)
-        {
+        if (replaced) {
             setString(result.c_str());
         }
     });
@@ -469,13 +453,11 @@ void CString::replaceStringWithChar(char to, const CString& from)
         const long fromLength = static_cast<long>(from.getLength());
         // Nothing to find, or a one-character text replaced by itself: done
         // (replacing would find the same text again for ever).
-        if (fromLength == 0 || (fromLength == 1 && from.m_text[0] == to))
-        {
+        if (fromLength == 0 || (fromLength == 1 && from.m_text[0] == to)) {
             return;
         }
         long position = findSubString(from);
-        while (position >= 0)
-        {
+        while (position >= 0) {
             std::string result(m_text, static_cast<std::size_t>(position));
             result += to;
             result += m_text + position + fromLength;
@@ -507,10 +489,8 @@ bool CString::equalsIgnoringCase(const CString& other) const
 
 long CString::findForward(char character) const
 {
-    for (std::int32_t i = 0; i < m_numberOfCharacters; ++i)
-    {
-        if (m_text[i] == character)
-        {
+    for (std::int32_t i = 0; i < m_numberOfCharacters; ++i) {
+        if (m_text[i] == character) {
             return i;
         }
     }
@@ -519,10 +499,8 @@ long CString::findForward(char character) const
 
 long CString::findBackwards(char character) const
 {
-    for (std::int32_t i = m_numberOfCharacters - 1; i >= 0; --i)
-    {
-        if (m_text[i] == character)
-        {
+    for (std::int32_t i = m_numberOfCharacters - 1; i >= 0; --i) {
+        if (m_text[i] == character) {
             return i;
         }
     }
@@ -533,28 +511,49 @@ long CString::findSubString(const CString& text) const
 {
     return guarded(FINDING, [&]() -> long {
         const long textLength = static_cast<long>(text.getLength());
-        if (textLength == 0)
-        {
+        if (textLength == 0) {
             return -1;
         }
         const long position = findForward(text.m_text[0]);
-        if (position < 0 || position + textLength > static_cast<long>(getLength()))
-        {
+        if (position < 0 || position + textLength > static_cast<long>(getLength())) {
             return -1;
         }
-        return std::strncmp(m_text + position, text.m_text, static_cast<std::size_t>(textLength)) == 0 ? position
-                                                                                                         : -1;
+        return std::strncmp(m_text + position, text.m_text, static_cast<std::size_t>(textLength)) == 0 ? position : -1;
     });
 }
 
-double CString::toDouble(const char* text) { return text != nullptr ? std::atof(text) : 0.0; }
-double CString::toDouble(const CString& text) { return toDouble(text.getString()); }
-float CString::toFloat(const char* text) { return static_cast<float>(toDouble(text)); }
-float CString::toFloat(const CString& text) { return toFloat(text.getString()); }
-long CString::toLong(const char* text) { return text != nullptr ? std::atol(text) : 0L; }
-long CString::toLong(const CString& text) { return toLong(text.getString()); }
-int CString::toInt(const char* text) { return text != nullptr ? std::atoi(text) : 0; }
-int CString::toInt(const CString& text) { return toInt(text.getString()); }
+double CString::toDouble(const char* text)
+{
+    return text != nullptr ? std::atof(text) : 0.0;
+}
+double CString::toDouble(const CString& text)
+{
+    return toDouble(text.getString());
+}
+float CString::toFloat(const char* text)
+{
+    return static_cast<float>(toDouble(text));
+}
+float CString::toFloat(const CString& text)
+{
+    return toFloat(text.getString());
+}
+long CString::toLong(const char* text)
+{
+    return text != nullptr ? std::atol(text) : 0L;
+}
+long CString::toLong(const CString& text)
+{
+    return toLong(text.getString());
+}
+int CString::toInt(const char* text)
+{
+    return text != nullptr ? std::atoi(text) : 0;
+}
+int CString::toInt(const CString& text)
+{
+    return toInt(text.getString());
+}
 
 char* CString::toString(long value)
 {
@@ -563,7 +562,10 @@ char* CString::toString(long value)
     return text;
 }
 
-char* CString::toString(int value) { return toString(static_cast<long>(value)); }
+char* CString::toString(int value)
+{
+    return toString(static_cast<long>(value));
+}
 
 char* CString::toString(float value)
 {
@@ -586,7 +588,10 @@ CString CString::valueToString(int value)
     return text;
 }
 
-CString CString::valueToString(float value) { return valueToString(static_cast<double>(value)); }
+CString CString::valueToString(float value)
+{
+    return valueToString(static_cast<double>(value));
+}
 
 CString CString::valueToString(double value)
 {
@@ -605,6 +610,9 @@ char CString::toLowerCase(char character)
     return static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
 }
 
-bool CString::isWhiteSpace(char character) { return character == ' ' || (character >= 9 && character <= 13); }
+bool CString::isWhiteSpace(char character)
+{
+    return character == ' ' || (character >= 9 && character <= 13);
+}
 
-}} // namespace Corvane::Basics
+}}  // namespace Corvane::Basics

@@ -23,8 +23,7 @@ class CPascalString;
  * inside an operation surface as a Corvane::Exceptions::CException whose
  * reason names the failed activity and whose function name is the operation.
  */
-class CString : public CCountedObject
-{
+class CString : public CCountedObject {
 public:
     /** The text a string built from a null pointer holds: one blank. */
     static constexpr const char* CSTRING_EMPTY_STRING = " ";
@@ -165,10 +164,13 @@ public:
 private:
     /** Stores a copy of length characters of text; text may point into this string. */
     void storeText(const char* text, std::size_t length);
-    std::size_t getLength() const { return static_cast<std::size_t>(m_numberOfCharacters - 1); }
+    std::size_t getLength() const
+    {
+        return static_cast<std::size_t>(m_numberOfCharacters - 1);
+    }
 
     char* m_text;
     std::int32_t m_numberOfCharacters;
 };
 
-}} // namespace Corvane::Basics
+}}  // namespace Corvane::Basics

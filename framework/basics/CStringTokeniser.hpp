@@ -21,8 +21,7 @@ namespace Corvane { namespace Basics {
  * while (tokeniser.getNextToken(token)) { ... }
  * @endcode
  */
-class CStringTokeniser : public CCountedObject
-{
+class CStringTokeniser : public CCountedObject {
 public:
     static constexpr long CSTRINGTOKENISER_BUFFER_SIZE = 2048;
     static constexpr long CSTRINGTOKENISER_MAX_LENGTH = CSTRINGTOKENISER_BUFFER_SIZE - 1;
@@ -63,4 +62,4 @@ private:
     char m_delimiter;
 };
 
-}} // namespace Corvane::Basics
+}}  // namespace Corvane::Basics

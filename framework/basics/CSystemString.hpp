@@ -14,8 +14,7 @@ namespace Corvane { namespace Basics {
  * path.removeLastPathComponent();        // "/usr/lib/vst"
  * @endcode
  */
-class CSystemString : public CString
-{
+class CSystemString : public CString {
 public:
     static constexpr const char* CSYSTEM_STRING_SYSTEM_SEPERATOR = "/";
     static constexpr char CSYSTEM_STRING_SEPERATOR_CHARACTER = '/';
@@ -71,4 +70,4 @@ public:
     CVN_DECLARE_CLASS
 };
 
-}} // namespace Corvane::Basics
+}}  // namespace Corvane::Basics

@@ -9,8 +9,7 @@ class CClass;
  * object and dereference() when they let go; the object destroys itself when
  * its count falls to 0 or below.
  */
-class ICountedObject
-{
+class ICountedObject {
 public:
     virtual ~ICountedObject() = default;
 
@@ -25,4 +24,4 @@ public:
     virtual const CClass& getObjectClass() const = 0;
 };
 
-}} // namespace Corvane::Basics
+}}  // namespace Corvane::Basics

@@ -23,14 +23,14 @@ namespace Corvane { namespace Collections {
  * @endcode
  */
 template <class T>
-class TAutomaticPointer : public Basics::CCountedObject
-{
+class TAutomaticPointer : public Basics::CCountedObject {
 public:
     /** The counted deleter every automatic pointer of this type uses by default. */
     static TCountedObjectDeleter<T> TAUTOMATICPOINTER_DEFAULT_DELETER;
 
     explicit TAutomaticPointer(TPointerDeleter<T>* deleter = &TAUTOMATICPOINTER_DEFAULT_DELETER)
-        : m_pointer(nullptr), m_deleter(deleter)
+        : m_pointer(nullptr),
+          m_deleter(deleter)
     {
         CVN_CONSTRUCT_CLASS;
     }
@@ -57,17 +57,14 @@ public:
      */
     TAutomaticPointer& operator=(T* pointer)
     {
-        if (pointer != nullptr && pointer == m_pointer)
-        {
+        if (pointer != nullptr && pointer == m_pointer) {
             return *this;
         }
-        if (m_pointer != nullptr)
-        {
+        if (m_pointer != nullptr) {
             letGo();
         }
         m_pointer = pointer;
-        if (m_deleter != nullptr && m_pointer != nullptr)
-        {
+        if (m_deleter != nullptr && m_pointer != nullptr) {
             m_deleter->pointerAdded(m_pointer);
         }
         return *this;
@@ -87,10 +84,9 @@ public:
 
     void getObjectDescription(char* buffer, long size) const override
     {
-        if (buffer != nullptr && size > 0)
-        {
-            std::snprintf(buffer, static_cast<std::size_t>(size), "[%s holding %p]",
-                          getObjectClass().getClassName(), static_cast<const void*>(m_pointer));
+        if (buffer != nullptr && size > 0) {
+            std::snprintf(buffer, static_cast<std::size_t>(size), "[%s holding %p]", getObjectClass().getClassName(),
+                          static_cast<const void*>(m_pointer));
         }
     }
 
@@ -103,12 +99,9 @@ private:
         // this holder sees it empty.
         T* old = m_pointer;
         m_pointer = nullptr;
-        if (m_deleter != nullptr)
-        {
+        if (m_deleter != nullptr) {
             m_deleter->deletePointer(old);
-        }
-        else
-        {
+        } else {
             delete old;
         }
     }
@@ -122,4 +115,4 @@ TCountedObjectDeleter<T> TAutomaticPointer<T>::TAUTOMATICPOINTER_DEFAULT_DELETER
 
 CVN_IMPLEMENT_TEMPLATE_CLASS(TAutomaticPointer, "TAutomaticPointer<TypeName>", "CCountedObject")
 
-}} // namespace Corvane::Collections
+}}  // namespace Corvane::Collections

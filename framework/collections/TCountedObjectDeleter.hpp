@@ -6,8 +6,7 @@ namespace Corvane { namespace Collections {
 
 /** Shared objects: taking a pointer references it, letting go dereferences it. */
 template <class T>
-class TCountedObjectDeleter : public TPointerDeleter<T>
-{
+class TCountedObjectDeleter : public TPointerDeleter<T> {
 public:
     TCountedObjectDeleter() { CVN_CONSTRUCT_CLASS; }
     TCountedObjectDeleter(const TCountedObjectDeleter& other) : TPointerDeleter<T>(other) { CVN_CONSTRUCT_CLASS; }
@@ -15,16 +14,14 @@ public:
 
     void pointerAdded(T* pointer) const override
     {
-        if (pointer != nullptr)
-        {
+        if (pointer != nullptr) {
             pointer->referenced();
         }
     }
 
     void deletePointer(T* pointer) const override
     {
-        if (pointer != nullptr)
-        {
+        if (pointer != nullptr) {
             pointer->dereference();
         }
     }
@@ -35,4 +32,4 @@ public:
 CVN_IMPLEMENT_TEMPLATE_CLASS_WITH_TEMPLATE_PARENT(TCountedObjectDeleter, "TCountedObjectDeleter<TypeName>",
                                                   "TPointerDeleter<TypeName>")
 
-}} // namespace Corvane::Collections
+}}  // namespace Corvane::Collections

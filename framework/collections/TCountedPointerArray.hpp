@@ -10,8 +10,7 @@ namespace Corvane { namespace Collections {
  * references it, and removing, clearing or destroying the array dereferences it.
  */
 template <class T>
-class TCountedPointerArray : public TPointerCollection<T>
-{
+class TCountedPointerArray : public TPointerCollection<T> {
 public:
     static TCountedObjectDeleter<T> TCOUNTEDPOINTER_ARRAY_DEFAULT_DELETER;
 
@@ -27,4 +26,4 @@ TCountedObjectDeleter<T> TCountedPointerArray<T>::TCOUNTEDPOINTER_ARRAY_DEFAULT_
 CVN_IMPLEMENT_TEMPLATE_CLASS_WITH_TEMPLATE_PARENT(TCountedPointerArray, "TCountedPointerArray<TypeName>",
                                                   "TPointerCollection<TypeName>")
 
-}} // namespace Corvane::Collections
+}}  // namespace Corvane::Collections

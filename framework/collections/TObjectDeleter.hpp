@@ -6,8 +6,7 @@ namespace Corvane { namespace Collections {
 
 /** Exclusively owned objects: letting go destroys the object. */
 template <class T>
-class TObjectDeleter : public TPointerDeleter<T>
-{
+class TObjectDeleter : public TPointerDeleter<T> {
 public:
     TObjectDeleter() { CVN_CONSTRUCT_CLASS; }
     TObjectDeleter(const TObjectDeleter& other) : TPointerDeleter<T>(other) { CVN_CONSTRUCT_CLASS; }
@@ -23,4 +22,4 @@ public:
 CVN_IMPLEMENT_TEMPLATE_CLASS_WITH_TEMPLATE_PARENT(TObjectDeleter, "TObjectDeleter<TypeName>",
                                                   "TPointerDeleter<TypeName>")
 
-}} // namespace Corvane::Collections
+}}  // namespace Corvane::Collections

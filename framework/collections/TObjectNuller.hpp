@@ -6,8 +6,7 @@ namespace Corvane { namespace Collections {
 
 /** Borrowed pointers: the holder only forgets them. */
 template <class T>
-class TObjectNuller : public TPointerDeleter<T>
-{
+class TObjectNuller : public TPointerDeleter<T> {
 public:
     TObjectNuller() { CVN_CONSTRUCT_CLASS; }
     TObjectNuller(const TObjectNuller& other) : TPointerDeleter<T>(other) { CVN_CONSTRUCT_CLASS; }
@@ -19,7 +18,6 @@ public:
     CVN_DECLARE_CLASS
 };
 
-CVN_IMPLEMENT_TEMPLATE_CLASS_WITH_TEMPLATE_PARENT(TObjectNuller, "TObjectNuller<TypeName>",
-                                                  "TPointerDeleter<TypeName>")
+CVN_IMPLEMENT_TEMPLATE_CLASS_WITH_TEMPLATE_PARENT(TObjectNuller, "TObjectNuller<TypeName>", "TPointerDeleter<TypeName>")
 
-}} // namespace Corvane::Collections
+}}  // namespace Corvane::Collections

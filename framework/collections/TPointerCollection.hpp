@@ -21,8 +21,7 @@ namespace Corvane { namespace Collections {
  * Without a deleter the collection never notifies anyone about its pointers.
  */
 template <class T>
-class TPointerCollection : public Basics::CCountedObject
-{
+class TPointerCollection : public Basics::CCountedObject {
 public:
     /** Destroys the elements it lets go of. */
     static TObjectDeleter<T> TPOINTER_COLLECTION_DEFAULT_DELETER;
@@ -32,7 +31,10 @@ public:
     static constexpr std::int32_t TPOINTER_COLLECTION_GROWTH = 32;
 
     explicit TPointerCollection(TPointerDeleter<T>* deleter = &TPOINTER_COLLECTION_DEFAULT_DELETER)
-        : m_array(nullptr), m_deleter(deleter), m_arraySize(0), m_growth(TPOINTER_COLLECTION_GROWTH),
+        : m_array(nullptr),
+          m_deleter(deleter),
+          m_arraySize(0),
+          m_growth(TPOINTER_COLLECTION_GROWTH),
           m_insertIndex(0)
     {
         CVN_CONSTRUCT_CLASS;
@@ -54,18 +56,15 @@ public:
     /** Stores pointer after the last filled slot, growing the array when full. */
     void addElement(T* pointer)
     {
-        if (m_array == nullptr)
-        {
+        if (m_array == nullptr) {
             m_array = new T*[static_cast<std::size_t>(m_growth)]();
             m_arraySize = m_growth;
         }
-        if (m_insertIndex >= m_arraySize)
-        {
+        if (m_insertIndex >= m_arraySize) {
             expand();
         }
         m_array[m_insertIndex++] = pointer;
-        if (m_deleter != nullptr)
-        {
+        if (m_deleter != nullptr) {
             m_deleter->pointerAdded(pointer);
         }
     }
@@ -75,8 +74,7 @@ public:
     {
         const std::int32_t newSize = m_arraySize + m_growth;
         T** larger = new T*[static_cast<std::size_t>(newSize)]();
-        for (std::int32_t i = 0; i < m_arraySize; ++i)
-        {
+        for (std::int32_t i = 0; i < m_arraySize; ++i) {
             larger[i] = m_array[i];
         }
         delete[] m_array;
@@ -87,8 +85,7 @@ public:
     /** The slot's content; null for bad indices and empty slots. */
     T* getElementAtIndex(long index) const
     {
-        if (m_array == nullptr || index < 0 || index >= m_arraySize)
-        {
+        if (m_array == nullptr || index < 0 || index >= m_arraySize) {
             return nullptr;
         }
         return m_array[index];
@@ -97,14 +94,12 @@ public:
     /** Lets go of the slot's element through the deleter and nulls the slot; bad indices are ignored. */
     void deletePointerAtIndex(long index)
     {
-        if (m_array == nullptr || index < 0 || index >= m_arraySize)
-        {
+        if (m_array == nullptr || index < 0 || index >= m_arraySize) {
             return;
         }
         T* old = m_array[index];
         m_array[index] = nullptr;
-        if (m_deleter != nullptr && old != nullptr)
-        {
+        if (m_deleter != nullptr && old != nullptr) {
             m_deleter->deletePointer(old);
         }
     }
@@ -112,14 +107,11 @@ public:
     /** The first slot holding pointer, or -1. */
     long getIndexOfPointer(const T* pointer) const
     {
-        if (m_array == nullptr)
-        {
+        if (m_array == nullptr) {
             return -1;
         }
-        for (std::int32_t i = 0; i < m_arraySize; ++i)
-        {
-            if (m_array[i] == pointer)
-            {
+        for (std::int32_t i = 0; i < m_arraySize; ++i) {
+            if (m_array[i] == pointer) {
                 return i;
             }
         }
@@ -147,14 +139,11 @@ public:
         m_array = nullptr;
         m_arraySize = 0;
         m_insertIndex = 0;
-        if (array == nullptr)
-        {
+        if (array == nullptr) {
             return;
         }
-        for (std::int32_t i = 0; i < size; ++i)
-        {
-            if (array[i] != nullptr && m_deleter != nullptr)
-            {
+        for (std::int32_t i = 0; i < size; ++i) {
+            if (array[i] != nullptr && m_deleter != nullptr) {
                 m_deleter->deletePointer(array[i]);
             }
         }
@@ -168,26 +157,20 @@ public:
      */
     void reorder(bool shrink)
     {
-        if (m_array == nullptr)
-        {
+        if (m_array == nullptr) {
             return;
         }
         std::int32_t count = 0;
-        for (std::int32_t i = 0; i < m_arraySize; ++i)
-        {
-            if (m_array[i] != nullptr)
-            {
+        for (std::int32_t i = 0; i < m_arraySize; ++i) {
+            if (m_array[i] != nullptr) {
                 m_array[count++] = m_array[i];
             }
         }
-        if (shrink)
-        {
-            if (count == m_arraySize)
-            {
+        if (shrink) {
+            if (count == m_arraySize) {
                 return;
             }
-            if (count == 0)
-            {
+            if (count == 0) {
                 delete[] m_array;
                 m_array = nullptr;
                 m_arraySize = 0;
@@ -195,18 +178,14 @@ public:
                 return;
             }
             T** exact = new T*[static_cast<std::size_t>(count)];
-            for (std::int32_t i = 0; i < count; ++i)
-            {
+            for (std::int32_t i = 0; i < count; ++i) {
                 exact[i] = m_array[i];
             }
             delete[] m_array;
             m_array = exact;
             m_arraySize = count;
-        }
-        else
-        {
-            for (std::int32_t i = count; i < m_arraySize; ++i)
-            {
+        } else {
+            for (std::int32_t i = count; i < m_arraySize; ++i) {
                 m_array[i] = nullptr;
             }
         }
@@ -215,8 +194,7 @@ public:
 
     void getObjectDescription(char* buffer, long size) const override
     {
-        if (buffer != nullptr && size > 0)
-        {
+        if (buffer != nullptr && size > 0) {
             std::snprintf(buffer, static_cast<std::size_t>(size), "[%s with %ld slots, %ld filled]",
                           getObjectClass().getClassName(), static_cast<long>(m_arraySize),
                           static_cast<long>(m_insertIndex));
@@ -241,4 +219,4 @@ TObjectNuller<T> TPointerCollection<T>::TPOINTER_COLLECTION_DEFAULT_NULLER;
 
 CVN_IMPLEMENT_TEMPLATE_CLASS(TPointerCollection, "TPointerCollection<TypeName>", "CCountedObject")
 
-}} // namespace Corvane::Collections
+}}  // namespace Corvane::Collections

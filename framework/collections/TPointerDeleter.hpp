@@ -12,8 +12,7 @@ namespace Corvane { namespace Collections {
  * borrowed pointers. Holders never own their deleter.
  */
 template <class T>
-class TPointerDeleter : public Basics::CCountedObject
-{
+class TPointerDeleter : public Basics::CCountedObject {
 public:
     TPointerDeleter() { CVN_CONSTRUCT_CLASS; }
     TPointerDeleter(const TPointerDeleter& other) : Basics::CCountedObject(other) { CVN_CONSTRUCT_CLASS; }
@@ -24,8 +23,7 @@ public:
 
     void getObjectDescription(char* buffer, long size) const override
     {
-        if (buffer != nullptr && size > 0)
-        {
+        if (buffer != nullptr && size > 0) {
             std::snprintf(buffer, static_cast<std::size_t>(size), "[%s]", getObjectClass().getClassName());
         }
     }
@@ -35,4 +33,4 @@ public:
 
 CVN_IMPLEMENT_TEMPLATE_CLASS(TPointerDeleter, "TPointerDeleter<TypeName>", "CCountedObject")
 
-}} // namespace Corvane::Collections
+}}  // namespace Corvane::Collections

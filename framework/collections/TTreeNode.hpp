@@ -20,8 +20,7 @@ namespace Corvane { namespace Collections {
  * every node nobody else holds.
  */
 template <class T>
-class TTreeNode : public Basics::CCountedObject
-{
+class TTreeNode : public Basics::CCountedObject {
 public:
     /** The deleter of child links. */
     static TCountedObjectDeleter<TTreeNode<T>> TTREENODE_DEFAULT_DELETER;
@@ -38,11 +37,9 @@ public:
 
     ~TTreeNode() override
     {
-        for (long i = 0; i < m_children.getArraySize(); ++i)
-        {
+        for (long i = 0; i < m_children.getArraySize(); ++i) {
             TTreeNode<T>* child = m_children.getElementAtIndex(i);
-            if (child != nullptr)
-            {
+            if (child != nullptr) {
                 child->m_parent = nullptr;
             }
         }
@@ -55,16 +52,13 @@ public:
      */
     bool addChild(TTreeNode<T>* child)
     {
-        if (child == nullptr || child->getParent() != nullptr)
-        {
+        if (child == nullptr || child->getParent() != nullptr) {
             return false;
         }
         // A node cannot hold one of its own ancestors (or itself): the counted
         // references would form a ring that nothing ever releases.
-        for (const TTreeNode<T>* ancestor = this; ancestor != nullptr; ancestor = ancestor->getParent())
-        {
-            if (ancestor == child)
-            {
+        for (const TTreeNode<T>* ancestor = this; ancestor != nullptr; ancestor = ancestor->getParent()) {
+            if (ancestor == child) {
                 return false;
             }
         }
@@ -77,8 +71,7 @@ public:
     bool removeChild(TTreeNode<T>* child)
     {
         const long index = child != nullptr ? m_children.getIndexOfPointer(child) : -1;
-        if (index < 0)
-        {
+        if (index < 0) {
             return false;
         }
         child->m_parent = nullptr;
@@ -100,8 +93,7 @@ public:
 
     void getObjectDescription(char* buffer, long size) const override
     {
-        if (buffer != nullptr && size > 0)
-        {
+        if (buffer != nullptr && size > 0) {
             std::snprintf(buffer, static_cast<std::size_t>(size), "[%s with %ld children]",
                           getObjectClass().getClassName(), getNumberOfChildren());
         }
@@ -125,4 +117,4 @@ TObjectNuller<TTreeNode<T>> TTreeNode<T>::PARENT_NULLER;
 
 CVN_IMPLEMENT_TEMPLATE_CLASS(TTreeNode, "TTreeNode<TypeName>", "CCountedObject")
 
-}} // namespace Corvane::Collections
+}}  // namespace Corvane::Collections

@@ -15,8 +15,7 @@ namespace Corvane { namespace Exceptions {
  * throw CException("Control root is null", "CControl::setControlRoot(IControlRoot *)", true);
  * @endcode
  */
-class CException : public Basics::CCountedObject
-{
+class CException : public Basics::CCountedObject {
 public:
     CException(const Basics::CString& reason, const Basics::CString& functionName, bool serious);
     CException(const CException& other);
@@ -37,4 +36,4 @@ private:
     bool m_serious;
 };
 
-}} // namespace Corvane::Exceptions
+}}  // namespace Corvane::Exceptions

@@ -3,7 +3,9 @@
 #include "basics/CString.hpp"
 #include "basics/CSystemString.hpp"
 
-namespace Corvane { namespace GUI { namespace Windowing { class IWindow; } } }
+namespace Corvane { namespace GUI { namespace Windowing {
+class IWindow;
+}}}  // namespace Corvane::GUI::Windowing
 
 namespace Corvane { namespace Host {
 
@@ -15,8 +17,7 @@ namespace Corvane { namespace Host {
  * fails. The records are set once while the framework starts, on the loading
  * thread, and only read afterwards.
  */
-class CApplication
-{
+class CApplication {
 public:
     static void setApplicationName(const Basics::CString& name);
     static void setApplicationDeveloper(const Basics::CString& developer);
@@ -64,4 +65,4 @@ public:
     CApplication() = delete;
 };
 
-}} // namespace Corvane::Host
+}}  // namespace Corvane::Host

@@ -7,11 +7,17 @@ namespace Corvane { namespace Host {
 namespace {
 std::atomic<long> g_screenWidth{0};
 std::atomic<long> g_screenHeight{0};
-} // namespace
+}  // namespace
 
-long CDisplayInformation::getMonitorScreenWidth() { return g_screenWidth.load(std::memory_order_relaxed); }
+long CDisplayInformation::getMonitorScreenWidth()
+{
+    return g_screenWidth.load(std::memory_order_relaxed);
+}
 
-long CDisplayInformation::getMonitorScreenHeight() { return g_screenHeight.load(std::memory_order_relaxed); }
+long CDisplayInformation::getMonitorScreenHeight()
+{
+    return g_screenHeight.load(std::memory_order_relaxed);
+}
 
 void CDisplayInformation::setMonitorScreenSize(long width, long height)
 {
@@ -19,6 +25,9 @@ void CDisplayInformation::setMonitorScreenSize(long width, long height)
     g_screenHeight.store(height > 0 ? height : 0, std::memory_order_relaxed);
 }
 
-void CDisplayInformation::clearMonitorScreenSize() { setMonitorScreenSize(0, 0); }
+void CDisplayInformation::clearMonitorScreenSize()
+{
+    setMonitorScreenSize(0, 0);
+}
 
-}} // namespace Corvane::Host
+}}  // namespace Corvane::Host

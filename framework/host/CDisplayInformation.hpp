@@ -7,8 +7,7 @@ namespace Corvane { namespace Host {
  * display connection, reports the size when it connects and clears it when it
  * disconnects; without a display the size is 0 x 0.
  */
-class CDisplayInformation
-{
+class CDisplayInformation {
 public:
     static long getMonitorScreenWidth();
     static long getMonitorScreenHeight();
@@ -21,4 +20,4 @@ public:
     CDisplayInformation() = delete;
 };
 
-}} // namespace Corvane::Host
+}}  // namespace Corvane::Host

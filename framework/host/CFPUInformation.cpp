@@ -14,7 +14,7 @@ std::atomic<bool> g_sse{false};
 std::atomic<bool> g_sse2{false};
 std::atomic<bool> g_sse3{false};
 std::atomic<bool> g_hyperThreading{false};
-} // namespace
+}  // namespace
 
 void CFPUInformation::initialiseCPUInformation()
 {
@@ -34,10 +34,25 @@ void CFPUInformation::initialiseCPUInformation()
 #endif
 }
 
-bool CFPUInformation::hasMMX() { return g_mmx.load(std::memory_order_relaxed); }
-bool CFPUInformation::hasSSE() { return g_sse.load(std::memory_order_relaxed); }
-bool CFPUInformation::hasSSE2() { return g_sse2.load(std::memory_order_relaxed); }
-bool CFPUInformation::hasSSE3() { return g_sse3.load(std::memory_order_relaxed); }
-bool CFPUInformation::hasHT() { return g_hyperThreading.load(std::memory_order_relaxed); }
+bool CFPUInformation::hasMMX()
+{
+    return g_mmx.load(std::memory_order_relaxed);
+}
+bool CFPUInformation::hasSSE()
+{
+    return g_sse.load(std::memory_order_relaxed);
+}
+bool CFPUInformation::hasSSE2()
+{
+    return g_sse2.load(std::memory_order_relaxed);
+}
+bool CFPUInformation::hasSSE3()
+{
+    return g_sse3.load(std::memory_order_relaxed);
+}
+bool CFPUInformation::hasHT()
+{
+    return g_hyperThreading.load(std::memory_order_relaxed);
+}
 
-}} // namespace Corvane::Host
+}}  // namespace Corvane::Host

@@ -7,8 +7,7 @@ namespace Corvane { namespace Host {
  * read false until initialiseCPUInformation() has asked the processor; on
  * processors other than x86 they stay false.
  */
-class CFPUInformation
-{
+class CFPUInformation {
 public:
     static void initialiseCPUInformation();
 
@@ -22,4 +21,4 @@ public:
     CFPUInformation() = delete;
 };
 
-}} // namespace Corvane::Host
+}}  // namespace Corvane::Host

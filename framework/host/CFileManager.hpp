@@ -5,8 +5,7 @@
 namespace Corvane { namespace Host {
 
 /** File-system queries. */
-class CFileManager
-{
+class CFileManager {
 public:
     /** True when the file can be opened for reading. */
     static bool doesFileExist(const Basics::CSystemString& path);
@@ -14,4 +13,4 @@ public:
     CFileManager() = delete;
 };
 
-}} // namespace Corvane::Host
+}}  // namespace Corvane::Host

@@ -8,11 +8,9 @@ namespace Corvane { namespace Host {
  * Finds the file of the loaded module (shared library or executable) that this
  * code is linked into. Platform code: dladdr and realpath.
  */
-class CModuleLocation
-{
+class CModuleLocation {
 public:
-    enum EResult
-    {
+    enum EResult {
         e_found = 0,
         e_moduleNotFound = 1,
         e_fileNotFound = 2
@@ -24,4 +22,4 @@ public:
     CModuleLocation() = delete;
 };
 
-}} // namespace Corvane::Host
+}}  // namespace Corvane::Host

@@ -18,11 +18,8 @@ namespace {
 
 void readOperatingSystem(SSystemInformation& info)
 {
-    struct utsname names
-    {
-    };
-    if (uname(&names) != 0)
-    {
+    struct utsname names {};
+    if (uname(&names) != 0) {
         return;
     }
     info.operatingSystemName.setString(names.sysname);
@@ -34,8 +31,7 @@ void readOperatingSystem(SSystemInformation& info)
 void readComputerName(SSystemInformation& info)
 {
     char name[256] = {};
-    if (gethostname(name, sizeof(name) - 1) == 0 && name[0] != '\0')
-    {
+    if (gethostname(name, sizeof(name) - 1) == 0 && name[0] != '\0') {
         info.computerName.setString(name);
     }
 }
@@ -43,18 +39,14 @@ void readComputerName(SSystemInformation& info)
 void readUserName(SSystemInformation& info)
 {
     long bufferSize = sysconf(_SC_GETPW_R_SIZE_MAX);
-    if (bufferSize <= 0)
-    {
+    if (bufferSize <= 0) {
         bufferSize = 16384;
     }
     std::vector<char> buffer(static_cast<size_t>(bufferSize));
-    struct passwd entry
-    {
-    };
+    struct passwd entry {};
     struct passwd* found = nullptr;
     if (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr &&
-        found->pw_name != nullptr && found->pw_name[0] != '\0')
-    {
+        found->pw_name != nullptr && found->pw_name[0] != '\0') {
         info.userName.setString(found->pw_name);
     }
 }
@@ -62,30 +54,26 @@ void readUserName(SSystemInformation& info)
 void readProcessor(SSystemInformation& info)
 {
     std::ifstream listing("/proc/cpuinfo");
-    if (listing)
-    {
+    if (listing) {
         std::ostringstream text;
         text << listing.rdbuf();
         info.processorSpeed = CSystemInformation::parseProcessorSpeed(text.str().c_str());
     }
-    if (info.processorSpeed == 0)
-    {
+    if (info.processorSpeed == 0) {
         // Processors that list no clock in /proc/cpuinfo still report their top frequency (in kHz).
         std::ifstream frequency("/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq");
         long kiloHertz = 0;
-        if (frequency >> kiloHertz && kiloHertz > 0)
-        {
+        if (frequency >> kiloHertz && kiloHertz > 0) {
             info.processorSpeed = (kiloHertz + 500) / 1000;
         }
     }
     const long processors = sysconf(_SC_NPROCESSORS_ONLN);
-    if (processors > 0)
-    {
+    if (processors > 0) {
         info.numberOfProcessors = processors;
     }
 }
 
-} // namespace
+}  // namespace
 
 void CSystemInformation::getSystemInfo(SSystemInformation& info)
 {
@@ -100,18 +88,15 @@ bool CSystemInformation::parseVersionNumbers(const char* release, long& major, l
     major = 0;
     minor = 0;
     revision = 0;
-    if (release == nullptr || *release < '0' || *release > '9')
-    {
+    if (release == nullptr || *release < '0' || *release > '9') {
         return false;
     }
     long* const parts[3] = {&major, &minor, &revision};
     const char* cursor = release;
-    for (long* part : parts)
-    {
+    for (long* part : parts) {
         char* end = nullptr;
         *part = std::strtol(cursor, &end, 10);
-        if (*end != '.' || end[1] < '0' || end[1] > '9')
-        {
+        if (*end != '.' || end[1] < '0' || end[1] > '9') {
             break;
         }
         cursor = end + 1;
@@ -121,30 +106,25 @@ bool CSystemInformation::parseVersionNumbers(const char* release, long& major, l
 
 long CSystemInformation::parseProcessorSpeed(const char* cpuInformation)
 {
-    if (cpuInformation == nullptr)
-    {
+    if (cpuInformation == nullptr) {
         return 0;
     }
     std::istringstream lines(cpuInformation);
     std::string line;
-    while (std::getline(lines, line))
-    {
-        if (line.compare(0, 7, "cpu MHz") != 0)
-        {
+    while (std::getline(lines, line)) {
+        if (line.compare(0, 7, "cpu MHz") != 0) {
             continue;
         }
         const std::string::size_type colon = line.find(':');
-        if (colon == std::string::npos)
-        {
+        if (colon == std::string::npos) {
             continue;
         }
         const double megaHertz = std::atof(line.c_str() + colon + 1);
-        if (megaHertz > 0.0 && megaHertz < 1.0e7)
-        {
+        if (megaHertz > 0.0 && megaHertz < 1.0e7) {
             return std::lround(megaHertz);
         }
     }
     return 0;
 }
 
-}} // namespace Corvane::Host
+}}  // namespace Corvane::Host

@@ -9,8 +9,7 @@ namespace Corvane { namespace Host {
  * version, computer and user name, processor architecture, speed and count.
  * Facts that cannot be read keep the record's defaults (" " or 0).
  */
-class CSystemInformation
-{
+class CSystemInformation {
 public:
     static void getSystemInfo(SSystemInformation& info);
 
@@ -26,4 +25,4 @@ public:
     CSystemInformation() = delete;
 };
 
-}} // namespace Corvane::Host
+}}  // namespace Corvane::Host

@@ -12,8 +12,7 @@ namespace Corvane { namespace Host {
  * are seconds since 1 January 1970 00:00:00 UTC; fractions of a second are
  * dropped, so milliseconds always read 0.
  */
-class CTime : public Basics::CCountedObject
-{
+class CTime : public Basics::CCountedObject {
 public:
     /** "Sunday" ... "Saturday", indexed by the day of the week. */
     static const char* const CTIME_DAY_OF_THE_WEEK[7];
@@ -64,4 +63,4 @@ private:
     uint16_t m_milliseconds;
 };
 
-}} // namespace Corvane::Host
+}}  // namespace Corvane::Host

@@ -26,4 +26,4 @@ void CvnCore::stop(const char* classReportPath)
     Basics::CClass::deleteClassManager(classReportPath);
 }
 
-} // namespace Corvane
+}  // namespace Corvane

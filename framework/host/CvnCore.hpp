@@ -5,8 +5,7 @@ namespace Corvane {
 /**
  * Starting and stopping the framework's core, once per module load and unload.
  */
-class CvnCore
-{
+class CvnCore {
 public:
     /**
      * Records the application identity (the identifier serves as module handle
@@ -26,4 +25,4 @@ public:
     CvnCore() = delete;
 };
 
-} // namespace Corvane
+}  // namespace Corvane

@@ -5,8 +5,7 @@
 namespace Corvane { namespace Host {
 
 /** A snapshot of the machine's facts, filled by CSystemInformation::getSystemInfo. */
-struct SSystemInformation
-{
+struct SSystemInformation {
     Basics::CString computerName{" "};
     Basics::CString userName{" "};
     Basics::CString operatingSystemName{" "};
@@ -19,4 +18,4 @@ struct SSystemInformation
     long numberOfProcessors = 0;
 };
 
-}} // namespace Corvane::Host
+}}  // namespace Corvane::Host

@@ -5,13 +5,28 @@ namespace Corvane { namespace IO {
 CVN_IMPLEMENT_CLASS(CFileStream, "CCountedObject")
 
 namespace {
-uint8_t swapValue(uint8_t value) { return value; }
-uint16_t swapValue(uint16_t value) { return CFileStream::swap16(value); }
-uint32_t swapValue(uint32_t value) { return CFileStream::swap32(value); }
-uint64_t swapValue(uint64_t value) { return CFileStream::swap64(value); }
-} // namespace
+uint8_t swapValue(uint8_t value)
+{
+    return value;
+}
+uint16_t swapValue(uint16_t value)
+{
+    return CFileStream::swap16(value);
+}
+uint32_t swapValue(uint32_t value)
+{
+    return CFileStream::swap32(value);
+}
+uint64_t swapValue(uint64_t value)
+{
+    return CFileStream::swap64(value);
+}
+}  // namespace
 
-CFileStream::CFileStream() : m_file(nullptr), m_mode(e_read), m_swapBytes(false) { CVN_CONSTRUCT_CLASS; }
+CFileStream::CFileStream() : m_file(nullptr), m_mode(e_read), m_swapBytes(false)
+{
+    CVN_CONSTRUCT_CLASS;
+}
 
 CFileStream::~CFileStream()
 {
@@ -24,12 +39,9 @@ bool CFileStream::openStream(const Basics::CSystemString& path, EFileStreamMode 
     closeStream();
     m_mode = mode;
     m_swapBytes = swapBytes;
-    if (mode == e_read)
-    {
+    if (mode == e_read) {
         m_file = std::fopen(path.getString(), "rb");
-    }
-    else if (mode == e_write)
-    {
+    } else if (mode == e_write) {
         m_file = std::fopen(path.getString(), "wb");
     }
     return m_file != nullptr;
@@ -37,8 +49,7 @@ bool CFileStream::openStream(const Basics::CSystemString& path, EFileStreamMode 
 
 void CFileStream::closeStream()
 {
-    if (m_file != nullptr)
-    {
+    if (m_file != nullptr) {
         std::fclose(m_file);
         m_file = nullptr;
     }
@@ -46,8 +57,7 @@ void CFileStream::closeStream()
 
 long CFileStream::readBlock(void* block, long size)
 {
-    if (!validForInput() || block == nullptr || size <= 0)
-    {
+    if (!validForInput() || block == nullptr || size <= 0) {
         return 0;
     }
     return static_cast<long>(std::fread(block, 1, static_cast<size_t>(size), m_file));
@@ -55,8 +65,7 @@ long CFileStream::readBlock(void* block, long size)
 
 long CFileStream::writeBlock(const void* block, long size)
 {
-    if (!validForOutput() || block == nullptr || size <= 0)
-    {
+    if (!validForOutput() || block == nullptr || size <= 0) {
         return 0;
     }
     return static_cast<long>(std::fwrite(block, 1, static_cast<size_t>(size), m_file));
@@ -66,8 +75,7 @@ template <typename T>
 bool CFileStream::readValue(T& value)
 {
     T raw = 0;
-    if (readBlock(&raw, sizeof(T)) != static_cast<long>(sizeof(T)))
-    {
+    if (readBlock(&raw, sizeof(T)) != static_cast<long>(sizeof(T))) {
         return false;
     }
     value = m_swapBytes ? swapValue(raw) : raw;
@@ -81,29 +89,61 @@ bool CFileStream::writeValue(T value)
     return writeBlock(&raw, sizeof(T)) == static_cast<long>(sizeof(T));
 }
 
-bool CFileStream::readUInt8(uint8_t& value) { return readValue(value); }
-bool CFileStream::readUInt16(uint16_t& value) { return readValue(value); }
-bool CFileStream::readUInt32(uint32_t& value) { return readValue(value); }
-bool CFileStream::readUInt64(uint64_t& value) { return readValue(value); }
-bool CFileStream::writeUInt8(uint8_t value) { return writeValue(value); }
-bool CFileStream::writeUInt16(uint16_t value) { return writeValue(value); }
-bool CFileStream::writeUInt32(uint32_t value) { return writeValue(value); }
-bool CFileStream::writeUInt64(uint64_t value) { return writeValue(value); }
+bool CFileStream::readUInt8(uint8_t& value)
+{
+    return readValue(value);
+}
+bool CFileStream::readUInt16(uint16_t& value)
+{
+    return readValue(value);
+}
+bool CFileStream::readUInt32(uint32_t& value)
+{
+    return readValue(value);
+}
+bool CFileStream::readUInt64(uint64_t& value)
+{
+    return readValue(value);
+}
+bool CFileStream::writeUInt8(uint8_t value)
+{
+    return writeValue(value);
+}
+bool CFileStream::writeUInt16(uint16_t value)
+{
+    return writeValue(value);
+}
+bool CFileStream::writeUInt32(uint32_t value)
+{
+    return writeValue(value);
+}
+bool CFileStream::writeUInt64(uint64_t value)
+{
+    return writeValue(value);
+}
 
 bool CFileStream::seek(long position)
 {
-    if (m_file == nullptr || position < 0)
-    {
+    if (m_file == nullptr || position < 0) {
         return false;
     }
     return std::fseek(m_file, position, SEEK_SET) == 0;
 }
 
-long CFileStream::getPosition() const { return m_file != nullptr ? std::ftell(m_file) : -1; }
+long CFileStream::getPosition() const
+{
+    return m_file != nullptr ? std::ftell(m_file) : -1;
+}
 
-bool CFileStream::hasReachedEOF() const { return m_file == nullptr || std::feof(m_file) != 0; }
+bool CFileStream::hasReachedEOF() const
+{
+    return m_file == nullptr || std::feof(m_file) != 0;
+}
 
-uint16_t CFileStream::swap16(uint16_t value) { return static_cast<uint16_t>((value >> 8) | (value << 8)); }
+uint16_t CFileStream::swap16(uint16_t value)
+{
+    return static_cast<uint16_t>((value >> 8) | (value << 8));
+}
 
 uint32_t CFileStream::swap32(uint32_t value)
 {
@@ -119,11 +159,10 @@ uint64_t CFileStream::swap64(uint64_t value)
 
 void CFileStream::getObjectDescription(char* buffer, long size) const
 {
-    if (buffer != nullptr && size > 0)
-    {
+    if (buffer != nullptr && size > 0) {
         std::snprintf(buffer, static_cast<size_t>(size), "[CFileStream %s%s]", m_file != nullptr ? "open" : "closed",
                       m_swapBytes ? ", swapping" : "");
     }
 }
 
-}} // namespace Corvane::IO
+}}  // namespace Corvane::IO

@@ -15,11 +15,9 @@ namespace Corvane { namespace IO {
  * the other byte order reads back correctly. Every operation on a stream that
  * is not open in the matching mode does nothing and reports failure.
  */
-class CFileStream : public Basics::CCountedObject
-{
+class CFileStream : public Basics::CCountedObject {
 public:
-    enum EFileStreamMode
-    {
+    enum EFileStreamMode {
         e_read = 0,
         e_write = 1
     };
@@ -79,4 +77,4 @@ private:
     bool m_swapBytes;
 };
 
-}} // namespace Corvane::IO
+}}  // namespace Corvane::IO

@@ -37,14 +37,11 @@ bool CTextStream::openStream(const Basics::CSystemString& path, EStreamMode mode
     m_mode = mode;
     m_fileName = path;
     m_lineBuffer[0] = '\0';
-    if (mode == e_write)
-    {
+    if (mode == e_write) {
         m_output.clear();
         m_output.open(path.getString(), std::ios::out | std::ios::trunc);
         m_open = m_output.is_open();
-    }
-    else if (mode == e_read)
-    {
+    } else if (mode == e_read) {
         m_input.clear();
         m_input.open(path.getString(), std::ios::in);
         m_open = m_input.is_open();
@@ -54,26 +51,29 @@ bool CTextStream::openStream(const Basics::CSystemString& path, EStreamMode mode
 
 void CTextStream::closeStream()
 {
-    if (m_output.is_open())
-    {
+    if (m_output.is_open()) {
         m_output.flush();
         m_output.close();
     }
-    if (m_input.is_open())
-    {
+    if (m_input.is_open()) {
         m_input.close();
     }
     m_open = false;
 }
 
-bool CTextStream::validForOutput() const { return m_open && m_mode == e_write; }
+bool CTextStream::validForOutput() const
+{
+    return m_open && m_mode == e_write;
+}
 
-bool CTextStream::validForInput() const { return m_open && m_mode == e_read; }
+bool CTextStream::validForInput() const
+{
+    return m_open && m_mode == e_read;
+}
 
 CTextStream& CTextStream::operator<<(const char* text)
 {
-    if (validForOutput() && text != nullptr)
-    {
+    if (validForOutput() && text != nullptr) {
         m_output << text;
         m_output.flush();
     }
@@ -82,8 +82,7 @@ CTextStream& CTextStream::operator<<(const char* text)
 
 CTextStream& CTextStream::operator<<(const Basics::CString& text)
 {
-    if (validForOutput())
-    {
+    if (validForOutput()) {
         m_output << text.getString();
     }
     return *this;
@@ -91,8 +90,7 @@ CTextStream& CTextStream::operator<<(const Basics::CString& text)
 
 CTextStream& CTextStream::operator<<(const Basics::CSystemString& text)
 {
-    if (validForOutput())
-    {
+    if (validForOutput()) {
         m_output << text.getString();
     }
     return *this;
@@ -100,8 +98,7 @@ CTextStream& CTextStream::operator<<(const Basics::CSystemString& text)
 
 CTextStream& CTextStream::operator<<(const Basics::CCountedObject& object)
 {
-    if (validForOutput())
-    {
+    if (validForOutput()) {
         char description[CTEXTSTREAM_DESCRIPTION_SIZE] = {};
         object.getObjectDescription(description, CTEXTSTREAM_DESCRIPTION_SIZE);
         description[CTEXTSTREAM_DESCRIPTION_SIZE - 1] = '\0';
@@ -113,25 +110,35 @@ CTextStream& CTextStream::operator<<(const Basics::CCountedObject& object)
 template <typename T>
 CTextStream& CTextStream::writeNumber(T value)
 {
-    if (validForOutput())
-    {
+    if (validForOutput()) {
         m_output << value;
     }
     return *this;
 }
 
-CTextStream& CTextStream::operator<<(long value) { return writeNumber(value); }
+CTextStream& CTextStream::operator<<(long value)
+{
+    return writeNumber(value);
+}
 
-CTextStream& CTextStream::operator<<(int value) { return writeNumber(value); }
+CTextStream& CTextStream::operator<<(int value)
+{
+    return writeNumber(value);
+}
 
-CTextStream& CTextStream::operator<<(bool value) { return writeNumber(value ? "true" : "false"); }
+CTextStream& CTextStream::operator<<(bool value)
+{
+    return writeNumber(value ? "true" : "false");
+}
 
-CTextStream& CTextStream::operator<<(float value) { return *this << static_cast<double>(value); }
+CTextStream& CTextStream::operator<<(float value)
+{
+    return *this << static_cast<double>(value);
+}
 
 CTextStream& CTextStream::operator<<(double value)
 {
-    if (validForOutput())
-    {
+    if (validForOutput()) {
         const std::ios::fmtflags flags = m_output.flags();
         const std::streamsize precision = m_output.precision();
         m_output.setf(std::ios::fixed, std::ios::floatfield);
@@ -146,21 +153,18 @@ CTextStream& CTextStream::operator<<(double value)
 
 void CTextStream::flushToDisk()
 {
-    if (validForOutput())
-    {
+    if (validForOutput()) {
         m_output.flush();
     }
 }
 
 bool CTextStream::readLine()
 {
-    if (!validForInput())
-    {
+    if (!validForInput()) {
         return false;
     }
     m_lineBuffer[0] = '\0';
-    if (m_input.peek() == std::ifstream::traits_type::eof())
-    {
+    if (m_input.peek() == std::ifstream::traits_type::eof()) {
         // Nothing left to read: the targets keep their values.
         m_input.clear(m_input.rdstate() | std::ios::eofbit);
         return false;
@@ -168,20 +172,16 @@ bool CTextStream::readLine()
     // Reads straight into the line buffer, so however long a line in the file
     // is, no more than the buffer is ever held.
     m_input.getline(m_lineBuffer, CTEXTSTREAM_LINE_BUFFER_SIZE);
-    if (m_input.fail() && !m_input.bad() && !m_input.eof())
-    {
+    if (m_input.fail() && !m_input.bad() && !m_input.eof()) {
         // The line was longer than the buffer: keep its start, skip the rest.
         m_input.clear();
         m_input.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-    }
-    else if (m_input.eof())
-    {
+    } else if (m_input.eof()) {
         // A last line without a line end: the next read finds nothing.
         m_input.clear(std::ios::eofbit);
     }
     const std::size_t length = std::strlen(m_lineBuffer);
-    if (length > 0 && m_lineBuffer[length - 1] == '\r')
-    {
+    if (length > 0 && m_lineBuffer[length - 1] == '\r') {
         m_lineBuffer[length - 1] = '\0';
     }
     return true;
@@ -189,8 +189,7 @@ bool CTextStream::readLine()
 
 CTextStream& CTextStream::operator>>(char* text)
 {
-    if (readLine() && text != nullptr)
-    {
+    if (readLine() && text != nullptr) {
         std::memcpy(text, m_lineBuffer, std::strlen(m_lineBuffer) + 1);
     }
     return *this;
@@ -198,8 +197,7 @@ CTextStream& CTextStream::operator>>(char* text)
 
 CTextStream& CTextStream::operator>>(Basics::CString& text)
 {
-    if (readLine())
-    {
+    if (readLine()) {
         text.setString(m_lineBuffer);
     }
     return *this;
@@ -207,8 +205,7 @@ CTextStream& CTextStream::operator>>(Basics::CString& text)
 
 CTextStream& CTextStream::operator>>(Basics::CSystemString& text)
 {
-    if (readLine())
-    {
+    if (readLine()) {
         text.setString(m_lineBuffer);
     }
     return *this;
@@ -216,8 +213,7 @@ CTextStream& CTextStream::operator>>(Basics::CSystemString& text)
 
 CTextStream& CTextStream::operator>>(long& value)
 {
-    if (readLine())
-    {
+    if (readLine()) {
         value = std::atol(m_lineBuffer);
     }
     return *this;
@@ -225,8 +221,7 @@ CTextStream& CTextStream::operator>>(long& value)
 
 CTextStream& CTextStream::operator>>(int& value)
 {
-    if (readLine())
-    {
+    if (readLine()) {
         value = std::atoi(m_lineBuffer);
     }
     return *this;
@@ -234,8 +229,7 @@ CTextStream& CTextStream::operator>>(int& value)
 
 CTextStream& CTextStream::operator>>(double& value)
 {
-    if (readLine())
-    {
+    if (readLine()) {
         value = std::atof(m_lineBuffer);
     }
     return *this;
@@ -243,8 +237,7 @@ CTextStream& CTextStream::operator>>(double& value)
 
 CTextStream& CTextStream::operator>>(float& value)
 {
-    if (readLine())
-    {
+    if (readLine()) {
         value = static_cast<float>(std::atof(m_lineBuffer));
     }
     return *this;
@@ -252,8 +245,7 @@ CTextStream& CTextStream::operator>>(float& value)
 
 CTextStream& CTextStream::operator>>(bool& value)
 {
-    if (readLine())
-    {
+    if (readLine()) {
         value = std::strcmp(m_lineBuffer, "true") == 0;
     }
     return *this;
@@ -261,12 +253,10 @@ CTextStream& CTextStream::operator>>(bool& value)
 
 bool CTextStream::hasReachedEOF()
 {
-    if (!m_open)
-    {
+    if (!m_open) {
         return true;
     }
-    if (m_mode == e_write)
-    {
+    if (m_mode == e_write) {
         return false;
     }
     return m_input.peek() == std::ifstream::traits_type::eof();
@@ -274,11 +264,10 @@ bool CTextStream::hasReachedEOF()
 
 void CTextStream::getObjectDescription(char* buffer, long size) const
 {
-    if (buffer != nullptr && size > 0)
-    {
+    if (buffer != nullptr && size > 0) {
         std::snprintf(buffer, static_cast<size_t>(size), "[CTextStream %s, %s, %s]", m_fileName.getString(),
                       m_mode == e_write ? "write" : "read", m_open ? "open" : "closed");
     }
 }
 
-}} // namespace Corvane::IO
+}}  // namespace Corvane::IO

@@ -19,11 +19,9 @@ namespace Corvane { namespace IO {
  * feed and without a carriage return before it; lines longer than
  * CTEXTSTREAM_MAX_LINE_LENGTH characters are cut.
  */
-class CTextStream : public Basics::CCountedObject
-{
+class CTextStream : public Basics::CCountedObject {
 public:
-    enum EStreamMode
-    {
+    enum EStreamMode {
         e_read = 0,
         e_write = 1
     };
@@ -100,4 +98,4 @@ private:
     char m_lineBuffer[CTEXTSTREAM_LINE_BUFFER_SIZE];
 };
 
-}} // namespace Corvane::IO
+}}  // namespace Corvane::IO

@@ -5,8 +5,7 @@
 namespace Corvane { namespace MathTools {
 
 /** A size in pixels. */
-class CDimension : public Basics::CCountedObject
-{
+class CDimension : public Basics::CCountedObject {
 public:
     CDimension(long width = 0, long height = 0);
     CDimension(const CDimension& other);
@@ -32,4 +31,4 @@ private:
     long m_height;
 };
 
-}} // namespace Corvane::MathTools
+}}  // namespace Corvane::MathTools

@@ -6,8 +6,7 @@
 namespace Corvane { namespace MathTools {
 
 /** Maps a normalised 0 ... 1 value into a range [minimum, maximum]. */
-class CParameter : public Basics::CCountedObject
-{
+class CParameter : public Basics::CCountedObject {
 public:
     CParameter();
     /** The range is taken only when maximum >= minimum; otherwise it stays 0 ... 0. */
@@ -48,4 +47,4 @@ private:
     double m_range;
 };
 
-}} // namespace Corvane::MathTools
+}}  // namespace Corvane::MathTools

@@ -6,14 +6,20 @@ namespace Corvane { namespace MathTools {
 
 CVN_IMPLEMENT_CLASS(CPoint, "CCountedObject")
 
-CPoint::CPoint(long x, long y) : m_x(x), m_y(y) { CVN_CONSTRUCT_CLASS; }
+CPoint::CPoint(long x, long y) : m_x(x), m_y(y)
+{
+    CVN_CONSTRUCT_CLASS;
+}
 
 CPoint::CPoint(const CPoint& other) : Basics::CCountedObject(), m_x(other.m_x), m_y(other.m_y)
 {
     CVN_CONSTRUCT_CLASS;
 }
 
-CPoint::~CPoint() { CVN_DESTRUCT_CLASS; }
+CPoint::~CPoint()
+{
+    CVN_DESTRUCT_CLASS;
+}
 
 CPoint& CPoint::operator=(const CPoint& other)
 {
@@ -22,7 +28,10 @@ CPoint& CPoint::operator=(const CPoint& other)
     return *this;
 }
 
-bool CPoint::operator==(const CPoint& other) const { return m_x == other.m_x && m_y == other.m_y; }
+bool CPoint::operator==(const CPoint& other) const
+{
+    return m_x == other.m_x && m_y == other.m_y;
+}
 
 CPoint& CPoint::operator+=(const CPoint& other)
 {
@@ -37,7 +46,10 @@ CPoint& CPoint::operator-=(const CPoint& other)
     return *this;
 }
 
-void CPoint::offset(const CPoint& delta) { offset(delta.m_x, delta.m_y); }
+void CPoint::offset(const CPoint& delta)
+{
+    offset(delta.m_x, delta.m_y);
+}
 
 void CPoint::offset(long dx, long dy)
 {
@@ -45,14 +57,16 @@ void CPoint::offset(long dx, long dy)
     m_y += dy;
 }
 
-bool CPoint::isStraightLine(const CPoint& a, const CPoint& b) { return a.m_x == b.m_x || a.m_y == b.m_y; }
+bool CPoint::isStraightLine(const CPoint& a, const CPoint& b)
+{
+    return a.m_x == b.m_x || a.m_y == b.m_y;
+}
 
 void CPoint::getObjectDescription(char* buffer, long size) const
 {
-    if (buffer != nullptr && size > 0)
-    {
+    if (buffer != nullptr && size > 0) {
         std::snprintf(buffer, static_cast<size_t>(size), "[%li,%li]", m_x, m_y);
     }
 }
 
-}} // namespace Corvane::MathTools
+}}  // namespace Corvane::MathTools

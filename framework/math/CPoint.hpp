@@ -5,8 +5,7 @@
 namespace Corvane { namespace MathTools {
 
 /** A pixel position; x grows to the right, y downwards. */
-class CPoint : public Basics::CCountedObject
-{
+class CPoint : public Basics::CCountedObject {
 public:
     CPoint(long x = 0, long y = 0);
     CPoint(const CPoint& other);
@@ -43,4 +42,4 @@ private:
     long m_y;
 };
 
-}} // namespace Corvane::MathTools
+}}  // namespace Corvane::MathTools

@@ -8,8 +8,7 @@
 namespace Corvane { namespace MathTools {
 
 /** An ordered list of vertices, each an owned counted CPoint. */
-class CPolygon : public Basics::CCountedObject
-{
+class CPolygon : public Basics::CCountedObject {
 public:
     CPolygon();
     explicit CPolygon(long numberOfPoints);
@@ -48,4 +47,4 @@ private:
     Collections::TPointerCollection<CPoint> m_points;
 };
 
-}} // namespace Corvane::MathTools
+}}  // namespace Corvane::MathTools

@@ -11,7 +11,12 @@ namespace Corvane { namespace MathTools {
 CVN_IMPLEMENT_CLASS(CRect, "CCountedObject")
 
 CRect::CRect(long left, long top, long width, long height)
-    : m_width(width), m_height(height), m_left(left), m_right(0), m_top(top), m_bottom(0)
+    : m_width(width),
+      m_height(height),
+      m_left(left),
+      m_right(0),
+      m_top(top),
+      m_bottom(0)
 {
     CVN_CONSTRUCT_CLASS;
     updateEdges();
@@ -19,12 +24,14 @@ CRect::CRect(long left, long top, long width, long height)
 
 CRect::CRect(const CPoint& origin, const CDimension& size)
     : CRect(origin.getXPosition(), origin.getYPosition(), size.getWidth(), size.getHeight())
-{
-}
+{}
 
 CRect::CRect(const CRect& other) : CRect(other.m_left, other.m_top, other.m_width, other.m_height) {}
 
-CRect::~CRect() { CVN_DESTRUCT_CLASS; }
+CRect::~CRect()
+{
+    CVN_DESTRUCT_CLASS;
+}
 
 CRect& CRect::operator=(const CRect& other)
 {
@@ -95,9 +102,15 @@ void CRect::setDimensions(const CDimension& size)
     updateEdges();
 }
 
-CPoint CRect::getOrigin() const { return CPoint(m_left, m_top); }
+CPoint CRect::getOrigin() const
+{
+    return CPoint(m_left, m_top);
+}
 
-CDimension CRect::getDimension() const { return CDimension(m_width, m_height); }
+CDimension CRect::getDimension() const
+{
+    return CDimension(m_width, m_height);
+}
 
 void CRect::offset(const CPoint& delta)
 {
@@ -124,9 +137,15 @@ void CRect::scale(double f)
     updateEdges();
 }
 
-long CRect::getCentralXPosition() const { return m_left + m_width / 2; }
+long CRect::getCentralXPosition() const
+{
+    return m_left + m_width / 2;
+}
 
-long CRect::getCentralYPosition() const { return m_top + m_height / 2; }
+long CRect::getCentralYPosition() const
+{
+    return m_top + m_height / 2;
+}
 
 bool CRect::pointIsInside(long x, long y) const
 {
@@ -160,8 +179,7 @@ CRect* CRect::getIntersectionArea(const CRect& a, const CRect& b)
 {
     CRect* result = new CRect();
     getIntersectionArea(a, b, *result);
-    if (result->m_width < 0 || result->m_height < 0)
-    {
+    if (result->m_width < 0 || result->m_height < 0) {
         result->setRect(0, 0, 0, 0);
     }
     return result;
@@ -177,16 +195,13 @@ Basics::CString CRect::convertToString(const CRect& rect)
 CRect CRect::convertFromString(const Basics::CString& text)
 {
     Basics::CStringTokeniser tokeniser(text, ',');
-    if (tokeniser.getNumberOfTokens() != 4)
-    {
+    if (tokeniser.getNumberOfTokens() != 4) {
         return CRect();
     }
     long values[4] = {0, 0, 0, 0};
     Basics::CString token;
-    for (long& value : values)
-    {
-        if (!tokeniser.getNextToken(token))
-        {
+    for (long& value : values) {
+        if (!tokeniser.getNextToken(token)) {
             return CRect();
         }
         value = std::atol(token.getString());
@@ -196,10 +211,9 @@ CRect CRect::convertFromString(const Basics::CString& text)
 
 void CRect::getObjectDescription(char* buffer, long size) const
 {
-    if (buffer != nullptr && size > 0)
-    {
+    if (buffer != nullptr && size > 0) {
         std::snprintf(buffer, static_cast<size_t>(size), "[%li,%li,%li,%li]", m_left, m_top, m_width, m_height);
     }
 }
 
-}} // namespace Corvane::MathTools
+}}  // namespace Corvane::MathTools

@@ -13,8 +13,7 @@ namespace Corvane { namespace MathTools {
  * Sizes are never normalised: a negative width or height is stored as it is,
  * which is how a failed intersection shows itself.
  */
-class CRect : public Basics::CCountedObject
-{
+class CRect : public Basics::CCountedObject {
 public:
     CRect(long left = 0, long top = 0, long width = 0, long height = 0);
     CRect(const CPoint& origin, const CDimension& size);
@@ -94,4 +93,4 @@ private:
     long m_bottom;
 };
 
-}} // namespace Corvane::MathTools
+}}  // namespace Corvane::MathTools

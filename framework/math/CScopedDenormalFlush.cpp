@@ -13,7 +13,7 @@ namespace Corvane { namespace MathTools {
 namespace {
 // Flush-to-zero (bit 15) and denormals-are-zero (bit 6).
 constexpr unsigned int FLUSH_MODES = 0x8040u;
-}
+}  // namespace
 
 CScopedDenormalFlush::CScopedDenormalFlush() noexcept : m_savedMode(0)
 {

@@ -13,8 +13,7 @@ namespace Corvane { namespace MathTools {
  * processing call, so the host's own setting is left as it found it.
  * On processors without these modes the guard does nothing.
  */
-class CScopedDenormalFlush
-{
+class CScopedDenormalFlush {
 public:
     CScopedDenormalFlush() noexcept;
     ~CScopedDenormalFlush();

@@ -12,22 +12,29 @@ CMidiEvent::CMidiEvent() : m_type(0), m_data1(0), m_data2(0), m_channel(0), m_de
 }
 
 CMidiEvent::CMidiEvent(const CMidiEvent& other)
-    : Basics::CCountedObject(other), m_type(other.m_type), m_data1(other.m_data1), m_data2(other.m_data2),
-      m_channel(other.m_channel), m_deltaFrames(other.m_deltaFrames), m_value(other.m_value)
+    : Basics::CCountedObject(other),
+      m_type(other.m_type),
+      m_data1(other.m_data1),
+      m_data2(other.m_data2),
+      m_channel(other.m_channel),
+      m_deltaFrames(other.m_deltaFrames),
+      m_value(other.m_value)
 {
     CVN_CONSTRUCT_CLASS;
 }
 
 CMidiEvent& CMidiEvent::operator=(const CMidiEvent& other)
 {
-    if (this != &other)
-    {
+    if (this != &other) {
         setEvent(other.m_type, other.m_data1, other.m_data2, other.m_channel, other.m_deltaFrames, other.m_value);
     }
     return *this;
 }
 
-CMidiEvent::~CMidiEvent() { CVN_DESTRUCT_CLASS; }
+CMidiEvent::~CMidiEvent()
+{
+    CVN_DESTRUCT_CLASS;
+}
 
 void CMidiEvent::setEvent(int type, int data1, int data2, int channel, int deltaFrames, double value)
 {
@@ -41,12 +48,11 @@ void CMidiEvent::setEvent(int type, int data1, int data2, int channel, int delta
 
 void CMidiEvent::getObjectDescription(char* buffer, long size) const
 {
-    if (buffer != nullptr && size > 0)
-    {
+    if (buffer != nullptr && size > 0) {
         std::snprintf(buffer, static_cast<std::size_t>(size),
                       "[CMidiEvent type = %d data1 = %d data2 = %d channel = %d delta = %d value = %f]", m_type,
                       m_data1, m_data2, m_channel, m_deltaFrames, m_value);
     }
 }
 
-}} // namespace Corvane::Midi
+}}  // namespace Corvane::Midi

@@ -9,8 +9,7 @@ namespace Corvane { namespace Midi {
  * channel, the sample offset in the block and, for pitch bend, the position
  * in -1..1.
  */
-class CMidiEvent : public Basics::CCountedObject
-{
+class CMidiEvent : public Basics::CCountedObject {
 public:
     static constexpr int CMIDIEVENT_NOTE_OFF = 0x80;
     static constexpr int CMIDIEVENT_NOTE_ON = 0x90;
@@ -45,4 +44,4 @@ private:
     double m_value;
 };
 
-}} // namespace Corvane::Midi
+}}  // namespace Corvane::Midi

@@ -4,9 +4,15 @@ namespace Corvane { namespace Midi {
 
 CVN_IMPLEMENT_CLASS(CMidiEventList, "CCountedObject")
 
-CMidiEventList::CMidiEventList() : m_channel(0), m_numberOfEvents(0), m_readPosition(0) { CVN_CONSTRUCT_CLASS; }
+CMidiEventList::CMidiEventList() : m_channel(0), m_numberOfEvents(0), m_readPosition(0)
+{
+    CVN_CONSTRUCT_CLASS;
+}
 
-CMidiEventList::~CMidiEventList() { CVN_DESTRUCT_CLASS; }
+CMidiEventList::~CMidiEventList()
+{
+    CVN_DESTRUCT_CLASS;
+}
 
 CMidiEvent* CMidiEventList::getEventAtIndex(int index)
 {
@@ -20,8 +26,7 @@ const CMidiEvent* CMidiEventList::getEventAtIndex(int index) const
 
 bool CMidiEventList::addEvent(int type, int data1, int data2, int channel, int deltaFrames, double value)
 {
-    if (isFull())
-    {
+    if (isFull()) {
         return false;
     }
     m_events[m_numberOfEvents].setEvent(type, data1, data2, channel, deltaFrames, value);
@@ -31,8 +36,7 @@ bool CMidiEventList::addEvent(int type, int data1, int data2, int channel, int d
 
 CMidiEvent* CMidiEventList::getNextEvent()
 {
-    if (m_readPosition >= m_numberOfEvents)
-    {
+    if (m_readPosition >= m_numberOfEvents) {
         return nullptr;
     }
     return &m_events[m_readPosition++];
@@ -44,4 +48,4 @@ void CMidiEventList::clearEvents()
     m_readPosition = 0;
 }
 
-}} // namespace Corvane::Midi
+}}  // namespace Corvane::Midi

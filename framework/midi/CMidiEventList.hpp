@@ -10,8 +10,7 @@ namespace Corvane { namespace Midi {
  * inside the list, so filling and emptying it never allocates; events beyond
  * CMIDIEVENTLIST_MAX_EVENTS are dropped.
  */
-class CMidiEventList : public Basics::CCountedObject
-{
+class CMidiEventList : public Basics::CCountedObject {
 public:
     static constexpr int CMIDIEVENTLIST_MAX_EVENTS = 128;
 
@@ -49,4 +48,4 @@ private:
     int m_readPosition;
 };
 
-}} // namespace Corvane::Midi
+}}  // namespace Corvane::Midi

@@ -17,13 +17,15 @@ bool CTrace::openTraceFile(const Basics::CSystemString& path)
     return CTRACE_STREAM().openStream(path, IO::CTextStream::e_write);
 }
 
-void CTrace::closeTraceFile() { CTRACE_STREAM().closeStream(); }
+void CTrace::closeTraceFile()
+{
+    CTRACE_STREAM().closeStream();
+}
 
 void CTrace::trace(const char* format, ...)
 {
     IO::CTextStream& stream = CTRACE_STREAM();
-    if (format == nullptr || !stream.validForOutput())
-    {
+    if (format == nullptr || !stream.validForOutput()) {
         return;
     }
     char message[CTRACE_BUFFER_SIZE] = {};
@@ -38,8 +40,7 @@ void CTrace::trace(const char* format, ...)
 void CTrace::trace(const Basics::CCountedObject& object, const Basics::CString& text)
 {
     IO::CTextStream& stream = CTRACE_STREAM();
-    if (!stream.validForOutput())
-    {
+    if (!stream.validForOutput()) {
         return;
     }
     char description[CTRACE_DESCRIPTION_SIZE] = {};
@@ -49,4 +50,4 @@ void CTrace::trace(const Basics::CCountedObject& object, const Basics::CString& 
     stream.flushToDisk();
 }
 
-}} // namespace Corvane::Testing
+}}  // namespace Corvane::Testing

@@ -13,8 +13,7 @@ namespace Corvane { namespace Testing {
  * survives a crash. The stream is shared without locking: trace from one
  * thread at a time.
  */
-class CTrace
-{
+class CTrace {
 public:
     /** Size of the work buffer a formatted message is printed into; longer messages are cut. */
     static const long CTRACE_BUFFER_SIZE = 300;
@@ -41,4 +40,4 @@ public:
     CTrace() = delete;
 };
 
-}} // namespace Corvane::Testing
+}}  // namespace Corvane::Testing

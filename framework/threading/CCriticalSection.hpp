@@ -11,8 +11,7 @@ namespace Corvane { namespace Threading {
  * The region lives as long as the object. The lock operations are const so
  * that a const owner can still guard its state.
  */
-class CCriticalSection : public Basics::CCountedObject
-{
+class CCriticalSection : public Basics::CCountedObject {
 public:
     CCriticalSection();
     ~CCriticalSection() override;
@@ -35,4 +34,4 @@ private:
     mutable std::timed_mutex m_region;
 };
 
-}} // namespace Corvane::Threading
+}}  // namespace Corvane::Threading

@@ -9,10 +9,22 @@
 namespace Corvane { namespace Vst {
 
 const char* const CHostCanDo::CHOSTCANDO_CAPABILITY_STRINGS[CHOSTCANDO_NUMBER_OF_CAPABILITIES] = {
-    "sendVstEvents",      "sendVstMidiEvent",        "sendVstTimeInfo", "receiveVstEvents",
-    "receiveVstMidiEvent", "receiveVstTimeInfo",     "reportConnectionChanges", "acceptIOChanges",
-    "sizeWindow",         "asyncProcessing",         "offline",         "supplyIdle",
-    "supportShell",       "editFile",                "closeFileSelector", "startStopProcess"};
+    "sendVstEvents",
+    "sendVstMidiEvent",
+    "sendVstTimeInfo",
+    "receiveVstEvents",
+    "receiveVstMidiEvent",
+    "receiveVstTimeInfo",
+    "reportConnectionChanges",
+    "acceptIOChanges",
+    "sizeWindow",
+    "asyncProcessing",
+    "offline",
+    "supplyIdle",
+    "supportShell",
+    "editFile",
+    "closeFileSelector",
+    "startStopProcess"};
 
 CHostCanDo::CHostCanDo() : m_canDo(), m_hostProduct(" "), m_hostVendor(" "), m_hostVendorVersion(0) {}
 
@@ -20,8 +32,7 @@ CHostCanDo::~CHostCanDo() = default;
 
 void CHostCanDo::initialise()
 {
-    for (bool& flag : m_canDo)
-    {
+    for (bool& flag : m_canDo) {
         flag = false;
     }
     m_hostProduct = " ";
@@ -31,13 +42,11 @@ void CHostCanDo::initialise()
 
 void CHostCanDo::setFromAudioEffectX(AudioEffectX* effect)
 {
-    if (effect == nullptr)
-    {
+    if (effect == nullptr) {
         throw Exceptions::CException("Effect is NULL", "CHostCanDo::setFromAudioEffectX(AudioEffectX *)", true);
     }
     initialise();
-    for (int i = 0; i < CHOSTCANDO_NUMBER_OF_CAPABILITIES; ++i)
-    {
+    for (int i = 0; i < CHOSTCANDO_NUMBER_OF_CAPABILITIES; ++i) {
         char capability[64];
         std::strncpy(capability, CHOSTCANDO_CAPABILITY_STRINGS[i], sizeof(capability) - 1);
         capability[sizeof(capability) - 1] = '\0';
@@ -61,4 +70,4 @@ bool CHostCanDo::canDo(ECapability capability) const
     return capability >= 0 && capability < CHOSTCANDO_NUMBER_OF_CAPABILITIES && m_canDo[capability];
 }
 
-}} // namespace Corvane::Vst
+}}  // namespace Corvane::Vst

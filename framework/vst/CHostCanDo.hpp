@@ -11,11 +11,9 @@ namespace Corvane { namespace Vst {
  * sixteen capability questions, its product and vendor strings and its
  * version. Printed by the crash report.
  */
-class CHostCanDo
-{
+class CHostCanDo {
 public:
-    enum ECapability
-    {
+    enum ECapability {
         CHOSTCANDO_SEND_VST_EVENTS = 0,
         CHOSTCANDO_SEND_VST_MIDI_EVENT,
         CHOSTCANDO_SEND_VST_TIME_INFO,
@@ -62,4 +60,4 @@ private:
     long m_hostVendorVersion;
 };
 
-}} // namespace Corvane::Vst
+}}  // namespace Corvane::Vst

@@ -10,8 +10,7 @@ namespace {
 
 bool copyIdentity(char* text, const Basics::CString& value)
 {
-    if (text == nullptr)
-    {
+    if (text == nullptr) {
         return false;
     }
     vst_strncpy(text, value.getString(), CVstEffect::CVSTEFFECT_MAX_TEXT_LENGTH);
@@ -23,14 +22,19 @@ void writePlaceholder(char* text, const char* placeholder)
     vst_strncpy(text, placeholder, CVstEffect::CVSTEFFECT_MAX_TEXT_LENGTH);
 }
 
-} // namespace
+}  // namespace
 
 CVN_IMPLEMENT_CLASS(CVstEffect, "CCountedObject")
 
 CVstEffect::CVstEffect(audioMasterCallback audioMaster, long numberOfParameters, long numberOfPrograms)
     : AudioEffectX(audioMaster, static_cast<VstInt32>(numberOfPrograms), static_cast<VstInt32>(numberOfParameters)),
-      m_hostCanDo(), m_tempo(this), m_sampleRate(0.0), m_blockSize(1024), m_blockSizeChanged(false),
-      m_sampleRateChanged(false), m_midiEvents()
+      m_hostCanDo(),
+      m_tempo(this),
+      m_sampleRate(0.0),
+      m_blockSize(1024),
+      m_blockSizeChanged(false),
+      m_sampleRateChanged(false),
+      m_midiEvents()
 {
     CVN_CONSTRUCT_CLASS;
     m_hostCanDo.initialise();
@@ -42,9 +46,15 @@ CVstEffect::CVstEffect(audioMasterCallback audioMaster, long numberOfParameters,
     setMidiChannel(0);
 }
 
-CVstEffect::~CVstEffect() { CVN_DESTRUCT_CLASS; }
+CVstEffect::~CVstEffect()
+{
+    CVN_DESTRUCT_CLASS;
+}
 
-bool CVstEffect::getEffectName(char* name) { return copyIdentity(name, Host::CApplication::getApplicationName()); }
+bool CVstEffect::getEffectName(char* name)
+{
+    return copyIdentity(name, Host::CApplication::getApplicationName());
+}
 
 bool CVstEffect::getVendorString(char* text)
 {
@@ -59,8 +69,7 @@ bool CVstEffect::getProductString(char* text)
 void CVstEffect::setSampleRate(float rate)
 {
     sampleRate = rate;
-    if (static_cast<double>(rate) != m_sampleRate)
-    {
+    if (static_cast<double>(rate) != m_sampleRate) {
         m_sampleRateChanged = true;
         m_sampleRate = rate;
     }
@@ -69,14 +78,16 @@ void CVstEffect::setSampleRate(float rate)
 void CVstEffect::setBlockSize(VstInt32 size)
 {
     blockSize = size;
-    if (size != m_blockSize)
-    {
+    if (size != m_blockSize) {
         m_blockSizeChanged = true;
         m_blockSize = size;
     }
 }
 
-void CVstEffect::resume() { AudioEffectX::resume(); }
+void CVstEffect::resume()
+{
+    AudioEffectX::resume();
+}
 
 VstInt32 CVstEffect::processEvents(VstEvents* events)
 {
@@ -84,19 +95,40 @@ VstInt32 CVstEffect::processEvents(VstEvents* events)
     return 1;
 }
 
-void CVstEffect::processReplacing(float**, float**, VstInt32) { m_midiEvents.clearEvents(); }
+void CVstEffect::processReplacing(float**, float**, VstInt32)
+{
+    m_midiEvents.clearEvents();
+}
 
-void CVstEffect::processDoubleReplacing(double**, double**, VstInt32) { m_midiEvents.clearEvents(); }
+void CVstEffect::processDoubleReplacing(double**, double**, VstInt32)
+{
+    m_midiEvents.clearEvents();
+}
 
-void CVstEffect::process(float**, float**, VstInt32) { m_midiEvents.clearEvents(); }
+void CVstEffect::process(float**, float**, VstInt32)
+{
+    m_midiEvents.clearEvents();
+}
 
-void CVstEffect::getParameterName(VstInt32, char* text) { writePlaceholder(text, "No param"); }
+void CVstEffect::getParameterName(VstInt32, char* text)
+{
+    writePlaceholder(text, "No param");
+}
 
-void CVstEffect::getParameterLabel(VstInt32, char* text) { writePlaceholder(text, "No param"); }
+void CVstEffect::getParameterLabel(VstInt32, char* text)
+{
+    writePlaceholder(text, "No param");
+}
 
-void CVstEffect::getParameterDisplay(VstInt32, char* text) { writePlaceholder(text, "No param"); }
+void CVstEffect::getParameterDisplay(VstInt32, char* text)
+{
+    writePlaceholder(text, "No param");
+}
 
-void CVstEffect::getProgramName(char* name) { writePlaceholder(name, "Default"); }
+void CVstEffect::getProgramName(char* name)
+{
+    writePlaceholder(name, "Default");
+}
 
 bool CVstEffect::getProgramNameIndexed(VstInt32, VstInt32, char* text)
 {
@@ -104,18 +136,36 @@ bool CVstEffect::getProgramNameIndexed(VstInt32, VstInt32, char* text)
     return true;
 }
 
-float CVstEffect::getParameter(VstInt32) { return 0.0f; }
+float CVstEffect::getParameter(VstInt32)
+{
+    return 0.0f;
+}
 
 void CVstEffect::setParameter(VstInt32, float) {}
 
-bool CVstEffect::string2parameter(VstInt32, char*) { return false; }
+bool CVstEffect::string2parameter(VstInt32, char*)
+{
+    return false;
+}
 
-bool CVstEffect::setBypass(bool) { return false; }
+bool CVstEffect::setBypass(bool)
+{
+    return false;
+}
 
-VstInt32 CVstEffect::getNumMidiInputChannels() { return 1; }
+VstInt32 CVstEffect::getNumMidiInputChannels()
+{
+    return 1;
+}
 
-void CVstEffect::setMidiChannel(long channel) { m_midiEvents.setChannel(static_cast<int>(channel)); }
+void CVstEffect::setMidiChannel(long channel)
+{
+    m_midiEvents.setChannel(static_cast<int>(channel));
+}
 
-long CVstEffect::getComponentVersion() { return 65536; }
+long CVstEffect::getComponentVersion()
+{
+    return 65536;
+}
 
-}} // namespace Corvane::Vst
+}}  // namespace Corvane::Vst

@@ -15,8 +15,7 @@ namespace Corvane { namespace Vst {
  * asks the host about its capabilities once when built and collects incoming
  * MIDI into a fixed list that is emptied after every processed block.
  */
-class CVstEffect : public AudioEffectX, public Basics::CCountedObject
-{
+class CVstEffect : public AudioEffectX, public Basics::CCountedObject {
 public:
     /** Identity texts reach the host cut to this many characters. */
     static constexpr long CVSTEFFECT_MAX_TEXT_LENGTH = 23;
@@ -75,4 +74,4 @@ protected:
     CVstMidiEventList m_midiEvents;
 };
 
-}} // namespace Corvane::Vst
+}}  // namespace Corvane::Vst

@@ -19,7 +19,10 @@ using IO::CTextStream;
 const char* const kSupportRequest =
     "Please e-mail this file to support@tolvek-orvasse-audio.com so that the fault can be fixed.";
 
-void writeSeparator(CTextStream& stream) { stream << CVstExceptionHandler::CVSTEXCEPTIONHANDLER_SEPARATOR << "\n"; }
+void writeSeparator(CTextStream& stream)
+{
+    stream << CVstExceptionHandler::CVSTEXCEPTIONHANDLER_SEPARATOR << "\n";
+}
 
 void openSection(CTextStream& stream, const char* title)
 {
@@ -80,10 +83,10 @@ void writeHostSections(CTextStream& stream, const CHostCanDo& host)
         "Async Process          : ", "Offline                : ", "Supply idle            : ",
         "Support Shell          : ", "Edit file              : ", "Close file selector    : ",
         "Start stop process     : "};
-    stream << "Can do information" << "\n";
+    stream << "Can do information"
+           << "\n";
     writeSeparator(stream);
-    for (int i = 0; i < CHostCanDo::CHOSTCANDO_NUMBER_OF_CAPABILITIES; ++i)
-    {
+    for (int i = 0; i < CHostCanDo::CHOSTCANDO_NUMBER_OF_CAPABILITIES; ++i) {
         stream << labels[i] << host.canDo(static_cast<CHostCanDo::ECapability>(i)) << "\n";
     }
     closeSection(stream);
@@ -107,15 +110,14 @@ CString userMessage(const Exceptions::CException& exception, const Basics::CSyst
     message += "\n\n";
     message += "A Log file of this error has been created and is located :\n";
     message += logPath.getString();
-    if (askForMail)
-    {
+    if (askForMail) {
         message += "\n";
         message += kSupportRequest;
     }
     return message;
 }
 
-} // namespace
+}  // namespace
 
 CVstExceptionHandler::UserAlertProc CVstExceptionHandler::CVSTEXCEPTIONHANDLER_ALERT =
     &CVstExceptionHandler::standardErrorAlert;
@@ -130,8 +132,7 @@ void CVstExceptionHandler::preVstExceptionHandler(Exceptions::CException excepti
         writeHeader(stream, "Corvane Pre Vst Exception Handler Report");
         writeSystemSections(stream, info);
         writeExceptionSection(stream, exception);
-        if (Basics::CClass::CCLASSCLASS_MANAGER != nullptr)
-        {
+        if (Basics::CClass::CCLASSCLASS_MANAGER != nullptr) {
             Basics::CClass::CCLASSCLASS_MANAGER->logClassInformation(&stream);
         }
         stream.closeStream();
@@ -150,8 +151,7 @@ void CVstExceptionHandler::handleException(Exceptions::CException exception, con
         writeSystemSections(stream, info);
         writeHostSections(stream, hostCanDo);
         writeExceptionSection(stream, exception);
-        if (Basics::CClass::CCLASSCLASS_MANAGER != nullptr)
-        {
+        if (Basics::CClass::CCLASSCLASS_MANAGER != nullptr) {
             Basics::CClass::CCLASSCLASS_MANAGER->sortClasses();
             Basics::CClass::CCLASSCLASS_MANAGER->logClassInformation(&stream);
         }
@@ -171,4 +171,4 @@ void CVstExceptionHandler::standardErrorAlert(const Basics::CString& message, co
     std::fflush(stderr);
 }
 
-}} // namespace Corvane::Vst
+}}  // namespace Corvane::Vst

@@ -17,8 +17,7 @@ class CHostCanDo;
  * without a display never blocks. The GUI library installs its blocking
  * message window with setUserAlert.
  */
-class CVstExceptionHandler
-{
+class CVstExceptionHandler {
 public:
     typedef void (*UserAlertProc)(const Basics::CString& message, const Basics::CString& title, bool isError);
 
@@ -43,4 +42,4 @@ private:
     static UserAlertProc CVSTEXCEPTIONHANDLER_ALERT;
 };
 
-}} // namespace Corvane::Vst
+}}  // namespace Corvane::Vst

@@ -4,21 +4,24 @@ namespace Corvane { namespace Vst {
 
 CVN_IMPLEMENT_CLASS(CVstMidiEventList, "CMidiEventList")
 
-CVstMidiEventList::CVstMidiEventList() { CVN_CONSTRUCT_CLASS; }
+CVstMidiEventList::CVstMidiEventList()
+{
+    CVN_CONSTRUCT_CLASS;
+}
 
-CVstMidiEventList::~CVstMidiEventList() { CVN_DESTRUCT_CLASS; }
+CVstMidiEventList::~CVstMidiEventList()
+{
+    CVN_DESTRUCT_CLASS;
+}
 
 void CVstMidiEventList::addFromVSTEvent(const VstEvents* events)
 {
-    if (events == nullptr || events->numEvents < 1 || isFull())
-    {
+    if (events == nullptr || events->numEvents < 1 || isFull()) {
         return;
     }
-    for (VstInt32 i = 0; i < events->numEvents && !isFull(); ++i)
-    {
+    for (VstInt32 i = 0; i < events->numEvents && !isFull(); ++i) {
         const VstEvent* event = events->events[i];
-        if (event == nullptr || event->type != kVstMidiType)
-        {
+        if (event == nullptr || event->type != kVstMidiType) {
             continue;
         }
         const VstMidiEvent* midi = reinterpret_cast<const VstMidiEvent*>(event);
@@ -27,31 +30,26 @@ void CVstMidiEventList::addFromVSTEvent(const VstEvents* events)
         const int byte2 = static_cast<unsigned char>(midi->midiData[2]);
         const int type = status & 0xF0;
         const int channel = status & 0x0F;
-        if (channel != getChannel())
-        {
+        if (channel != getChannel()) {
             continue;
         }
-        switch (type)
-        {
+        switch (type) {
         case Midi::CMidiEvent::CMIDIEVENT_NOTE_ON:
         case Midi::CMidiEvent::CMIDIEVENT_NOTE_OFF:
             addEvent(type, byte1 & 0x7F, byte2 & 0x7F, channel, midi->deltaFrames);
             break;
         case Midi::CMidiEvent::CMIDIEVENT_CONTROLLER:
-            if (byte1 == 123 || byte1 == 126)
-            {
+            if (byte1 == 123 || byte1 == 126) {
                 addEvent(Midi::CMidiEvent::CMIDIEVENT_ALL_NOTES_OFF, 0, 0, channel, midi->deltaFrames);
-            }
-            else
-            {
+            } else {
                 addEvent(type, byte1 & 0x7F, byte2 & 0x7F, channel, midi->deltaFrames);
             }
             break;
         case Midi::CMidiEvent::CMIDIEVENT_PITCH_BEND:
             // The position is two 7-bit data bytes; a stray high bit must not push it past +1.
-            addEvent(type, 0, 0, channel, midi->deltaFrames,
-                     static_cast<double>((byte1 & 0x7F) + 128 * (byte2 & 0x7F)) * CVSTMIDIEVENTLIST_PITCH_BEND_STEP -
-                         1.0);
+            addEvent(
+                type, 0, 0, channel, midi->deltaFrames,
+                static_cast<double>((byte1 & 0x7F) + 128 * (byte2 & 0x7F)) * CVSTMIDIEVENTLIST_PITCH_BEND_STEP - 1.0);
             break;
         default:
             break;
@@ -59,4 +57,4 @@ void CVstMidiEventList::addFromVSTEvent(const VstEvents* events)
     }
 }
 
-}} // namespace Corvane::Vst
+}}  // namespace Corvane::Vst

@@ -11,8 +11,7 @@ namespace Corvane { namespace Vst {
  * controllers (123 and 126 become "all notes off") and pitch bend on the
  * list's channel; everything else is skipped.
  */
-class CVstMidiEventList : public Midi::CMidiEventList
-{
+class CVstMidiEventList : public Midi::CMidiEventList {
 public:
     /** Pitch-bend position per step of the 14-bit value (1 / 8192). */
     static constexpr double CVSTMIDIEVENTLIST_PITCH_BEND_STEP = 0.0001220703125;
@@ -26,4 +25,4 @@ public:
     CVN_DECLARE_CLASS
 };
 
-}} // namespace Corvane::Vst
+}}  // namespace Corvane::Vst

@@ -8,8 +8,7 @@ namespace Corvane { namespace Vst {
  * Reads the host's transport (tempo, time signature, position) on request.
  * Starts out invalid with a 4/4 signature and zero tempo and position.
  */
-class CVstTempo
-{
+class CVstTempo {
 public:
     /** Throws CException when effect is null. */
     explicit CVstTempo(AudioEffectX* effect);
@@ -46,4 +45,4 @@ private:
     bool m_playing;
 };
 
-}} // namespace Corvane::Vst
+}}  // namespace Corvane::Vst

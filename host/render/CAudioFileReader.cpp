@@ -4,11 +4,9 @@
 
 #include <algorithm>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
-CAudioFileReader::CAudioFileReader(const std::string& path, const std::string& role)
-    : m_path(path), m_role(role)
+CAudioFileReader::CAudioFileReader(const std::string& path, const std::string& role) : m_path(path), m_role(role)
 {
     m_file = sf_open(path.c_str(), SFM_READ, &m_info);
     if (m_file == nullptr)
@@ -68,5 +66,4 @@ int CAudioFileReader::read(float* left, float* right, int frames)
     return got;
 }
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

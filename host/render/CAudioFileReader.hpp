@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 /**
  * Reads a mono or stereo sound file through libsndfile, block by block, as two
@@ -42,5 +41,4 @@ private:
     std::vector<float> m_interleaved;
 };
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

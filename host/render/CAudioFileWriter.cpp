@@ -1,11 +1,9 @@
 #include "CAudioFileWriter.hpp"
 
-#include "CRenderError.hpp"
 #include "CFileSystem.hpp"
+#include "CRenderError.hpp"
 
-
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 CAudioFileWriter::CAudioFileWriter(const std::string& path, int format, int sampleRate) : m_path(path)
 {
@@ -72,5 +70,4 @@ void CAudioFileWriter::commit()
     m_committed = true;
 }
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

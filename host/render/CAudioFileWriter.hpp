@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 /**
  * Writes a stereo sound file so that a result only ever appears whole: the
@@ -39,5 +38,4 @@ private:
     bool m_committed = false;
 };
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

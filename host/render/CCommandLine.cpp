@@ -6,8 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 namespace {
 
@@ -17,8 +16,8 @@ bool startsWith(const std::string& text, const std::string& prefix)
 }
 
 // Options that take a value accept both "--name VALUE" and "--name=VALUE".
-const char* const VALUE_OPTIONS[] = {"--sidechain", "--program", "--set", "--block",
-                                     "--plot", "--plugin", "--demo-dir"};
+const char* const VALUE_OPTIONS[] = {"--sidechain", "--program", "--set",     "--block",
+                                     "--plot",      "--plugin",  "--demo-dir"};
 
 bool takesValue(const std::string& name)
 {
@@ -50,13 +49,12 @@ void applyOption(SRenderOptions& options, const std::string& name, const std::st
             throw CUsageError("--set expects NAME_OR_INDEX=VALUE, got \"" + value + "\"");
         SParameterSetting setting;
         setting.key = value.substr(0, equals);
-        setting.value = CCommandLine::parseNormalised(value.substr(equals + 1),
-                                                      "value for \"" + setting.key + "\"");
+        setting.value = CCommandLine::parseNormalised(value.substr(equals + 1), "value for \"" + setting.key + "\"");
         options.settings.push_back(setting);
     }
 }
 
-} // namespace
+}  // namespace
 
 float CCommandLine::parseNormalised(const std::string& text, const std::string& what)
 {
@@ -80,8 +78,7 @@ int CCommandLine::parseBlockSize(const std::string& text)
     if (text.empty() || end == begin || *end != '\0' || errno == ERANGE)
         throw CUsageError("block size is not a whole number: \"" + text + "\"");
     if (value < 1 || value > MAX_BLOCK_SIZE)
-        throw CUsageError("block size must lie within 1.." + std::to_string(MAX_BLOCK_SIZE) +
-                          ", got " + text);
+        throw CUsageError("block size must lie within 1.." + std::to_string(MAX_BLOCK_SIZE) + ", got " + text);
     return static_cast<int>(value);
 }
 
@@ -152,43 +149,43 @@ SRenderOptions CCommandLine::parse(int argc, char** argv)
 
 std::string CCommandLine::helpText(const std::string& defaultPlugin)
 {
-    return
-        "Usage: tenvira-render [OPTIONS] INPUT OUTPUT\n"
-        "       tenvira-render [OPTIONS]            (renders the built-in demo)\n"
-        "\n"
-        "Renders an audio file through the Tenvira plug-in, the way a DAW does.\n"
-        "INPUT is any file libsndfile reads, mono or stereo; OUTPUT is stereo, at the\n"
-        "input's sample rate, in the input's format where possible (the format named\n"
-        "by OUTPUT's extension when it differs), else 24-bit WAV.\n"
-        "\n"
-        "Options:\n"
-        "  --sidechain FILE     key signal for inputs 3-4 (mono feeds both; a shorter\n"
-        "                       key is padded with silence); set SideChain=1 to use it\n"
-        "  --program P          factory program by number (0-9) or by name\n"
-        "                       (case-insensitive), e.g. --program \"soft master\"\n"
-        "  --set NAME=VALUE     set a parameter to a normalised value 0..1; NAME is the\n"
-        "                       parameter's name (case-insensitive) or its index.\n"
-        "                       Repeatable; applied after --program, in order.\n"
-        "                       \"Threshold\" names two parameters: the name alone means\n"
-        "                       the compressor threshold (index 1); use 18 for the\n"
-        "                       limiter threshold.\n"
-        "  --block N            block size in samples (default 512, 1..65536)\n"
-        "  --align              compensate the reported latency: the output lines up\n"
-        "                       with the input sample for sample and has its length\n"
-        "  --plot FILE.png      draw input/output levels and gain reduction\n"
-        "  --plugin PATH        the plug-in to load (default:\n"
-        "                       " + defaultPlugin + ")\n"
-        "  --demo-dir DIR       where the demo writes its files (default ./tenvira-demo)\n"
-        "  --no-progress        no progress bar\n"
-        "  -h, --help           this text\n"
-        "\n"
-        "Without INPUT and OUTPUT, a generated drum and bass passage is rendered with\n"
-        "program 5 \"Bass\" (compressor and limiter on) unless --program is given, and\n"
-        "input.wav, output.wav and levels.png are written to the demo folder.\n"
-        "\n"
-        "The exit status is 0 on success, 1 when rendering fails and 2 for a bad\n"
-        "command line; a failed render leaves no output file behind.\n";
+    return "Usage: tenvira-render [OPTIONS] INPUT OUTPUT\n"
+           "       tenvira-render [OPTIONS]            (renders the built-in demo)\n"
+           "\n"
+           "Renders an audio file through the Tenvira plug-in, the way a DAW does.\n"
+           "INPUT is any file libsndfile reads, mono or stereo; OUTPUT is stereo, at the\n"
+           "input's sample rate, in the input's format where possible (the format named\n"
+           "by OUTPUT's extension when it differs), else 24-bit WAV.\n"
+           "\n"
+           "Options:\n"
+           "  --sidechain FILE     key signal for inputs 3-4 (mono feeds both; a shorter\n"
+           "                       key is padded with silence); set SideChain=1 to use it\n"
+           "  --program P          factory program by number (0-9) or by name\n"
+           "                       (case-insensitive), e.g. --program \"soft master\"\n"
+           "  --set NAME=VALUE     set a parameter to a normalised value 0..1; NAME is the\n"
+           "                       parameter's name (case-insensitive) or its index.\n"
+           "                       Repeatable; applied after --program, in order.\n"
+           "                       \"Threshold\" names two parameters: the name alone means\n"
+           "                       the compressor threshold (index 1); use 18 for the\n"
+           "                       limiter threshold.\n"
+           "  --block N            block size in samples (default 512, 1..65536)\n"
+           "  --align              compensate the reported latency: the output lines up\n"
+           "                       with the input sample for sample and has its length\n"
+           "  --plot FILE.png      draw input/output levels and gain reduction\n"
+           "  --plugin PATH        the plug-in to load (default:\n"
+           "                       " +
+           defaultPlugin +
+           ")\n"
+           "  --demo-dir DIR       where the demo writes its files (default ./tenvira-demo)\n"
+           "  --no-progress        no progress bar\n"
+           "  -h, --help           this text\n"
+           "\n"
+           "Without INPUT and OUTPUT, a generated drum and bass passage is rendered with\n"
+           "program 5 \"Bass\" (compressor and limiter on) unless --program is given, and\n"
+           "input.wav, output.wav and levels.png are written to the demo folder.\n"
+           "\n"
+           "The exit status is 0 on success, 1 when rendering fails and 2 for a bad\n"
+           "command line; a failed render leaves no output file behind.\n";
 }
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

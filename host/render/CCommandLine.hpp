@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 /** Parses the renderer's command line. Malformed input raises CUsageError. */
 class CCommandLine {
@@ -24,5 +23,4 @@ public:
     static constexpr int MAX_BLOCK_SIZE = 65536;
 };
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 namespace {
 
@@ -14,7 +13,7 @@ const double TWO_PI = 6.283185307179586;
 const int BASS_PATTERN[16] = {0, 0, 12, 0, -1, 0, 3, 3, 5, 5, -1, 7, 7, 3, 0, 10};
 const double E1 = 41.2034;
 
-} // namespace
+}  // namespace
 
 CDemoSignal::CDemoSignal(int sampleRate) : m_sampleRate(std::max(sampleRate, 8000))
 {
@@ -131,5 +130,4 @@ void CDemoSignal::normalise()
     }
 }
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

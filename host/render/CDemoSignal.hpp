@@ -2,8 +2,7 @@
 
 #include <vector>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 /**
  * A short drum and bass passage made in code, for hearing and plotting the
@@ -39,5 +38,4 @@ private:
     unsigned m_noiseState = 0x2545F491u;
 };
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

@@ -5,8 +5,7 @@
 #include "CDevHost.hpp"
 #include "CPluginInstance.hpp"
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 CDevHostSession::CDevHostSession(const std::string& pluginPath) : m_host(new DevHost::CDevHost())
 {
@@ -31,10 +30,22 @@ CDevHostSession::~CDevHostSession()
     close();
 }
 
-int CDevHostSession::numInputs() const { return m_instance ? m_instance->effect()->numInputs : 0; }
-int CDevHostSession::numOutputs() const { return m_instance ? m_instance->effect()->numOutputs : 0; }
-int CDevHostSession::numParameters() const { return m_instance ? m_instance->numParams() : 0; }
-int CDevHostSession::numPrograms() const { return m_instance ? m_instance->numPrograms() : 0; }
+int CDevHostSession::numInputs() const
+{
+    return m_instance ? m_instance->effect()->numInputs : 0;
+}
+int CDevHostSession::numOutputs() const
+{
+    return m_instance ? m_instance->effect()->numOutputs : 0;
+}
+int CDevHostSession::numParameters() const
+{
+    return m_instance ? m_instance->numParams() : 0;
+}
+int CDevHostSession::numPrograms() const
+{
+    return m_instance ? m_instance->numPrograms() : 0;
+}
 
 std::string CDevHostSession::parameterName(int index)
 {
@@ -113,5 +124,4 @@ void CDevHostSession::close()
         m_host->unloadModule();
 }
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

@@ -8,10 +8,9 @@
 namespace DevHost {
 class CDevHost;
 class CPluginInstance;
-}
+}  // namespace DevHost
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 /** An effect session on a plug-in binary, loaded and driven through the development host. */
 class CDevHostSession : public IEffectSession {
@@ -45,5 +44,4 @@ private:
     std::unique_ptr<DevHost::CPluginInstance> m_instance;
 };
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

@@ -12,8 +12,7 @@
 #include <filesystem>
 #include <vector>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 std::string CFileSystem::createTemporary(const std::string& path, int& descriptor)
 {
@@ -111,5 +110,4 @@ bool CFileSystem::errorStreamIsTerminal()
     return ::isatty(STDERR_FILENO) == 1;
 }
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

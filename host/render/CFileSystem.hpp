@@ -2,8 +2,7 @@
 
 #include <string>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 /** The few POSIX file operations the renderer needs, kept in one place. */
 class CFileSystem {
@@ -33,5 +32,4 @@ public:
     static bool errorStreamIsTerminal();
 };
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

@@ -12,8 +12,7 @@
 #include <memory>
 #include <vector>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 namespace {
 
@@ -106,8 +105,8 @@ double yFor(const SArea& area, double db, double topDb, double bottomDb)
     return area.top + t * area.height;
 }
 
-void drawAxes(cairo_t* cr, const SArea& area, double topDb, double bottomDb, double stepDb,
-              double seconds, const std::string& yLabel)
+void drawAxes(cairo_t* cr, const SArea& area, double topDb, double bottomDb, double stepDb, double seconds,
+              const std::string& yLabel)
 {
     cairo_set_line_width(cr, 1.0);
     cairo_set_font_size(cr, 11.0);
@@ -145,8 +144,7 @@ void drawAxes(cairo_t* cr, const SArea& area, double topDb, double bottomDb, dou
 }
 
 // A line through the columns; columns without a value (NaN) break it.
-void drawSeries(cairo_t* cr, const SArea& area, const std::vector<double>& values, double topDb,
-                double bottomDb)
+void drawSeries(cairo_t* cr, const SArea& area, const std::vector<double>& values, double topDb, double bottomDb)
 {
     const std::size_t count = values.size();
     bool drawing = false;
@@ -226,12 +224,13 @@ struct SContextDeleter {
     void operator()(cairo_t* cr) const { cairo_destroy(cr); }
 };
 
-} // namespace
+}  // namespace
 
 CLevelPlot::CLevelPlot(const CLevelTrack& input, const CLevelTrack& alignedOutput, int sampleRate)
-    : m_input(input), m_output(alignedOutput), m_sampleRate(sampleRate)
-{
-}
+    : m_input(input),
+      m_output(alignedOutput),
+      m_sampleRate(sampleRate)
+{}
 
 void CLevelPlot::write(const std::string& path, int width, int height) const
 {
@@ -293,7 +292,8 @@ void CLevelPlot::draw(const std::string& path, int width, int height) const
     drawSeries(cr, levels, columns.outputRms, 0.0, FLOOR_DB);
     cairo_restore(cr);
     drawLegend(cr, left + 6.0, 50.0,
-               {{INPUT_COLOUR, "input (line: 10 ms RMS; band up to peak)"}, {OUTPUT_COLOUR, "output (line: 10 ms RMS; band up to peak)"}});
+               {{INPUT_COLOUR, "input (line: 10 ms RMS; band up to peak)"},
+                {OUTPUT_COLOUR, "output (line: 10 ms RMS; band up to peak)"}});
 
     drawAxes(cr, change, changeTop, changeBottom, changeStep, seconds, "gain (dB)");
     cairo_rectangle(cr, change.left, change.top, change.width, change.height);
@@ -331,5 +331,4 @@ void CLevelPlot::writePng(cairo_surface_t* surface, const std::string& path)
     }
 }
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

@@ -6,8 +6,7 @@
 
 typedef struct _cairo_surface cairo_surface_t;
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 /**
  * Draws a PNG of a render: input and output level over time (10 ms RMS as
@@ -37,5 +36,4 @@ private:
     std::string m_title;
 };
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

@@ -4,8 +4,7 @@
 #include <cmath>
 #include <limits>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 CLevelTrack::CLevelTrack(int windowFrames) : m_windowFrames(std::max(1, windowFrames)) {}
 
@@ -63,5 +62,4 @@ double CLevelTrack::largestGainReduction(const CLevelTrack& input, const CLevelT
     return largest;
 }
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

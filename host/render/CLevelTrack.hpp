@@ -3,8 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 /**
  * Level statistics of one stereo stream, fed block by block: overall peak and
@@ -38,8 +37,7 @@ public:
      * the windows both tracks have, counting only windows where the input is
      * above `floorDb`. 0 when the output is never quieter.
      */
-    static double largestGainReduction(const CLevelTrack& input, const CLevelTrack& output,
-                                       double floorDb = -60.0);
+    static double largestGainReduction(const CLevelTrack& input, const CLevelTrack& output, double floorDb = -60.0);
 
 private:
     int m_windowFrames;
@@ -54,5 +52,4 @@ private:
     std::vector<float> m_windowRms;
 };
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

@@ -5,8 +5,7 @@
 #include <cctype>
 #include <cstdlib>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 namespace {
 
@@ -21,7 +20,7 @@ std::string trimmed(const std::string& text)
     return text.substr(first, last - first);
 }
 
-} // namespace
+}  // namespace
 
 bool CNameResolver::sameName(const std::string& a, const std::string& b)
 {
@@ -30,8 +29,7 @@ bool CNameResolver::sameName(const std::string& a, const std::string& b)
     if (x.size() != y.size())
         return false;
     for (std::size_t i = 0; i < x.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(x[i])) !=
-            std::tolower(static_cast<unsigned char>(y[i])))
+        if (std::tolower(static_cast<unsigned char>(x[i])) != std::tolower(static_cast<unsigned char>(y[i])))
             return false;
     }
     return true;
@@ -89,5 +87,4 @@ int CNameResolver::resolveParameter(const std::string& text, const std::vector<s
     throw CRenderError("unknown parameter \"" + text + "\"; the plug-in has:" + choices(names));
 }
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

@@ -3,8 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 /**
  * Turns what the user typed for --program and --set into indices, against the
@@ -31,5 +30,4 @@ private:
     static std::string choices(const std::vector<std::string>& names);
 };
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

@@ -4,8 +4,7 @@
 
 #include <cctype>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 namespace {
 
@@ -21,7 +20,7 @@ std::string lowerExtension(const std::string& path)
     return extension;
 }
 
-} // namespace
+}  // namespace
 
 bool COutputFormat::isWritable(int format, int sampleRate)
 {
@@ -75,5 +74,4 @@ int COutputFormat::choose(int inputFormat, const std::string& outputPath, int sa
     return SF_FORMAT_WAV | SF_FORMAT_PCM_24;
 }
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

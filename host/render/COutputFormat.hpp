@@ -2,8 +2,7 @@
 
 #include <string>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 /** Chooses the libsndfile format of a stereo result. */
 class COutputFormat {
@@ -22,5 +21,4 @@ public:
     static bool isWritable(int format, int sampleRate);
 };
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

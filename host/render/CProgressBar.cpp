@@ -2,18 +2,18 @@
 
 #include <algorithm>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 namespace {
 constexpr int BAR_WIDTH = 40;
 }
 
 CProgressBar::CProgressBar(std::FILE* stream, std::int64_t totalFrames, double sampleRate, bool enabled)
-    : m_stream(stream), m_total(std::max<std::int64_t>(totalFrames, 1)), m_sampleRate(sampleRate),
+    : m_stream(stream),
+      m_total(std::max<std::int64_t>(totalFrames, 1)),
+      m_sampleRate(sampleRate),
       m_enabled(enabled && stream != nullptr)
-{
-}
+{}
 
 void CProgressBar::update(std::int64_t doneFrames)
 {
@@ -49,5 +49,4 @@ void CProgressBar::finish(bool complete)
     m_finished = true;
 }
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

@@ -3,8 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 /** A one-line progress bar redrawn in place with carriage returns. */
 class CProgressBar {
@@ -32,5 +31,4 @@ private:
     bool m_finished = false;
 };
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

@@ -14,8 +14,7 @@
 
 #include <utility>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 namespace {
 constexpr int DEMO_SAMPLE_RATE = 44100;
@@ -23,9 +22,11 @@ constexpr int DEMO_SAMPLE_RATE = 44100;
 
 CRenderApplication::CRenderApplication(SessionFactory factory, std::string defaultPlugin, std::FILE* out,
                                        std::FILE* err)
-    : m_factory(std::move(factory)), m_defaultPlugin(std::move(defaultPlugin)), m_out(out), m_err(err)
-{
-}
+    : m_factory(std::move(factory)),
+      m_defaultPlugin(std::move(defaultPlugin)),
+      m_out(out),
+      m_err(err)
+{}
 
 int CRenderApplication::run(int argc, char** argv)
 {
@@ -67,7 +68,9 @@ void CRenderApplication::renderFile(const SRenderOptions& given)
         options.plugin = m_defaultPlugin;
 
     // Unreadable audio is reported before the plug-in is loaded.
-    { CAudioFileReader check(options.input, "input"); }
+    {
+        CAudioFileReader check(options.input, "input");
+    }
     if (!options.sidechain.empty()) {
         CAudioFileReader check(options.sidechain, "side-chain");
     }
@@ -124,5 +127,4 @@ void CRenderApplication::renderDemo(SRenderOptions options)
                  folder.c_str());
 }
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

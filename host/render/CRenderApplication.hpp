@@ -8,8 +8,7 @@
 #include <memory>
 #include <string>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 /**
  * The renderer's top level: checks the files, loads the effect, renders a
@@ -38,5 +37,4 @@ private:
     std::FILE* m_err;
 };
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

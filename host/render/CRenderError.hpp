@@ -3,8 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 /** A failure the user can act on; the message is printed as it stands. */
 class CRenderError : public std::runtime_error {
@@ -18,5 +17,4 @@ public:
     explicit CUsageError(const std::string& message) : CRenderError(message) {}
 };
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

@@ -13,8 +13,7 @@
 #include <memory>
 #include <vector>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 std::atomic<bool> CRenderer::s_stopRequested{false};
 
@@ -57,15 +56,22 @@ void forRange(std::int64_t start, int frames, std::int64_t first, std::int64_t c
         consume(static_cast<int>(begin - start), static_cast<int>(end - begin));
 }
 
-} // namespace
+}  // namespace
 
 CRenderer::CRenderer(IEffectSession& session, const SRenderOptions& options, std::FILE* progressStream)
-    : m_session(session), m_options(options), m_progressStream(progressStream)
-{
-}
+    : m_session(session),
+      m_options(options),
+      m_progressStream(progressStream)
+{}
 
-void CRenderer::requestStop() { s_stopRequested.store(true, std::memory_order_relaxed); }
-void CRenderer::clearStop() { s_stopRequested.store(false, std::memory_order_relaxed); }
+void CRenderer::requestStop()
+{
+    s_stopRequested.store(true, std::memory_order_relaxed);
+}
+void CRenderer::clearStop()
+{
+    s_stopRequested.store(false, std::memory_order_relaxed);
+}
 
 int CRenderer::windowFramesFor(int sampleRate)
 {
@@ -77,8 +83,7 @@ void CRenderer::checkFiles() const
     if (CFileSystem::samePath(m_options.input, m_options.output))
         throw CRenderError("the output \"" + m_options.output + "\" is the input file; choose another name");
     if (!m_options.sidechain.empty() && CFileSystem::samePath(m_options.sidechain, m_options.output))
-        throw CRenderError("the output \"" + m_options.output +
-                           "\" is the side-chain file; choose another name");
+        throw CRenderError("the output \"" + m_options.output + "\" is the side-chain file; choose another name");
     if (!m_options.plot.empty() &&
         (CFileSystem::samePath(m_options.plot, m_options.input) ||
          CFileSystem::samePath(m_options.plot, m_options.output) ||
@@ -180,9 +185,8 @@ SRenderResult CRenderer::run()
 
             const float* outLeft = outputs[0];
             const float* outRight = outputs[1];
-            forRange(position, n, 0, frames, [&](int offset, int count) {
-                result.input.add(inputs[0] + offset, inputs[1] + offset, count);
-            });
+            forRange(position, n, 0, frames,
+                     [&](int offset, int count) { result.input.add(inputs[0] + offset, inputs[1] + offset, count); });
             forRange(position, n, writeFirst, frames, [&](int offset, int count) {
                 writer.write(outLeft + offset, outRight + offset, count);
                 result.output.add(outLeft + offset, outRight + offset, count);
@@ -206,5 +210,4 @@ SRenderResult CRenderer::run()
     return result;
 }
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

@@ -7,8 +7,7 @@
 #include <atomic>
 #include <cstdio>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 /**
  * Renders one file through an effect session, with the host protocol a DAW
@@ -47,5 +46,4 @@ private:
     static std::atomic<bool> s_stopRequested;
 };
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

@@ -5,8 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 namespace {
 
@@ -26,7 +25,7 @@ std::string formatPart(int command, int value)
     return info.name;
 }
 
-} // namespace
+}  // namespace
 
 std::string CSummary::decibels(double level)
 {
@@ -46,9 +45,8 @@ std::string CSummary::text(const SRenderOptions& options, const SRenderResult& r
     std::string out;
     out += "Rendered \"" + options.input + "\" -> \"" + options.output + "\"\n";
     out += "  " + formatName(result.outputFormat) + ", " + std::to_string(result.sampleRate) + " Hz, " +
-           std::to_string(result.frames) + " frames (" +
-           printed("%.2f s", static_cast<double>(result.frames) / rate) + "), block " +
-           std::to_string(options.blockSize) + "\n";
+           std::to_string(result.frames) + " frames (" + printed("%.2f s", static_cast<double>(result.frames) / rate) +
+           "), block " + std::to_string(options.blockSize) + "\n";
     if (!options.sidechain.empty())
         out += "  side-chain: \"" + options.sidechain + "\"\n";
     if (result.program >= 0)
@@ -56,8 +54,8 @@ std::string CSummary::text(const SRenderOptions& options, const SRenderResult& r
     for (const auto& parameter : result.parameters) {
         const auto index = static_cast<std::size_t>(parameter.first);
         const std::string name = index < result.parameterNames.size() ? result.parameterNames[index] : "";
-        out += "  parameter " + std::to_string(parameter.first) + " \"" + name + "\" = " +
-               printed("%.4g", parameter.second) + "\n";
+        out += "  parameter " + std::to_string(parameter.first) + " \"" + name +
+               "\" = " + printed("%.4g", parameter.second) + "\n";
     }
     out += "  latency: " + std::to_string(result.latency) + " samples (" +
            printed("%.2f ms", 1000.0 * result.latency / rate) + "), " +
@@ -77,5 +75,4 @@ std::string CSummary::text(const SRenderOptions& options, const SRenderResult& r
     return out;
 }
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

@@ -5,8 +5,7 @@
 
 #include <string>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 /** The text printed after a render: files, settings, levels, gain reduction, latency. */
 class CSummary {
@@ -19,5 +18,4 @@ public:
     static std::string formatName(int format);
 };
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

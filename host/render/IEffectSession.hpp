@@ -2,8 +2,7 @@
 
 #include <string>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 /**
  * One loaded and opened effect instance, seen the way a host sees it.
@@ -48,5 +47,4 @@ public:
     virtual void close() = 0;
 };
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

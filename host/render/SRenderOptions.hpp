@@ -3,8 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace Tenvira {
-namespace Render {
+namespace Tenvira { namespace Render {
 
 /** One `--set KEY=VALUE`: the key is resolved against the effect's names later. */
 struct SParameterSetting {
@@ -14,13 +13,13 @@ struct SParameterSetting {
 
 /** Everything the command line asks for. */
 struct SRenderOptions {
-    std::string input;      ///< empty: render the demo signal
+    std::string input;  ///< empty: render the demo signal
     std::string output;
     std::string sidechain;
     std::string plot;
     std::string plugin;
     std::string demoDir = "tenvira-demo";
-    std::string program;    ///< number or name; empty keeps the effect's own
+    std::string program;  ///< number or name; empty keeps the effect's own
     std::vector<SParameterSetting> settings;
     int blockSize = 512;
     bool align = false;
@@ -30,5 +29,4 @@ struct SRenderOptions {
     bool isDemo() const { return input.empty(); }
 };
 
-} // namespace Render
-} // namespace Tenvira
+}}  // namespace Tenvira::Render

@@ -19,7 +19,7 @@ extern "C" void onInterrupt(int)
     Tenvira::Render::CRenderer::requestStop();
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -10,7 +10,8 @@
 
 namespace {
 
-double linearChannel(int value) {
+double linearChannel(int value)
+{
     const double c = value / 255.0;
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
@@ -19,7 +20,8 @@ double linearChannel(int value) {
 // tests are done so leak checkers see only what the tests themselves leave behind.
 class CFontCacheRelease : public ::testing::Environment {
 public:
-    void TearDown() override {
+    void TearDown() override
+    {
         cairo_debug_reset_static_data();
         FcFini();
     }
@@ -28,25 +30,40 @@ public:
 [[maybe_unused]] ::testing::Environment* const FONT_CACHE_RELEASE =
     ::testing::AddGlobalTestEnvironment(new CFontCacheRelease);
 
-} // namespace
+}  // namespace
 
-std::string artworkPath(const char* fileName) { return std::string(TENVIRA_ARTWORK_DIR) + "/" + fileName; }
+std::string artworkPath(const char* fileName)
+{
+    return std::string(TENVIRA_ARTWORK_DIR) + "/" + fileName;
+}
 
 CTestImage::CTestImage(const std::string& path)
     : m_surface(cairo_image_surface_create_from_png(path.c_str())),
-      m_loaded(cairo_surface_status(m_surface) == CAIRO_STATUS_SUCCESS) {}
+      m_loaded(cairo_surface_status(m_surface) == CAIRO_STATUS_SUCCESS)
+{}
 
-CTestImage::~CTestImage() { cairo_surface_destroy(m_surface); }
+CTestImage::~CTestImage()
+{
+    cairo_surface_destroy(m_surface);
+}
 
-int CTestImage::width() const { return m_loaded ? cairo_image_surface_get_width(m_surface) : 0; }
+int CTestImage::width() const
+{
+    return m_loaded ? cairo_image_surface_get_width(m_surface) : 0;
+}
 
-int CTestImage::height() const { return m_loaded ? cairo_image_surface_get_height(m_surface) : 0; }
+int CTestImage::height() const
+{
+    return m_loaded ? cairo_image_surface_get_height(m_surface) : 0;
+}
 
-bool CTestImage::hasAlpha() const {
+bool CTestImage::hasAlpha() const
+{
     return m_loaded && cairo_image_surface_get_format(m_surface) == CAIRO_FORMAT_ARGB32;
 }
 
-CTestImage::SPixel CTestImage::pixel(int x, int y) const {
+CTestImage::SPixel CTestImage::pixel(int x, int y) const
+{
     if (!m_loaded || x < 0 || y < 0 || x >= width() || y >= height()) {
         return {0, 0, 0, 0};
     }
@@ -60,13 +77,18 @@ CTestImage::SPixel CTestImage::pixel(int x, int y) const {
     return {straight((value >> 16) & 0xFF), straight((value >> 8) & 0xFF), straight(value & 0xFF), alpha};
 }
 
-double CTestImage::luminanceOf(const SPixel& p) {
+double CTestImage::luminanceOf(const SPixel& p)
+{
     return 0.2126 * linearChannel(p.red) + 0.7152 * linearChannel(p.green) + 0.0722 * linearChannel(p.blue);
 }
 
-double CTestImage::luminance(int x, int y) const { return luminanceOf(pixel(x, y)); }
+double CTestImage::luminance(int x, int y) const
+{
+    return luminanceOf(pixel(x, y));
+}
 
-double CTestImage::sample(double x, double y) const {
+double CTestImage::sample(double x, double y) const
+{
     // Bilinear between pixel centres, so a thin line reads the same at every sub-pixel offset.
     const double fx = x - 0.5;
     const double fy = y - 0.5;
@@ -78,7 +100,8 @@ double CTestImage::sample(double x, double y) const {
            (1 - tx) * ty * luminance(x0, y0 + 1) + tx * ty * luminance(x0 + 1, y0 + 1);
 }
 
-double CTestImage::brightestDirection(double centreX, double centreY, double innerRadius, double outerRadius) const {
+double CTestImage::brightestDirection(double centreX, double centreY, double innerRadius, double outerRadius) const
+{
     double sums[360];
     double best = 0.0;
     for (int degrees = -180; degrees < 180; ++degrees) {

@@ -11,7 +11,8 @@
 using namespace Corvane::CorGain::Artwork;
 using L = CArtworkLayout;
 
-TEST(ArtworkFiles, TheSixPicturesExistWithTheSizesTheLayoutNeeds) {
+TEST(ArtworkFiles, TheSixPicturesExistWithTheSizesTheLayoutNeeds)
+{
     const std::vector<std::string> expected = {"Background.png", "knob.png",    "buttonUp.png",
                                                "buttonDown.png", "infopro.png", "splash.png"};
     EXPECT_EQ(CArtworkWriter::fileNames(), expected);
@@ -50,7 +51,8 @@ TEST(ArtworkFiles, TheSixPicturesExistWithTheSizesTheLayoutNeeds) {
     EXPECT_LE(splash.height(), 600);
 }
 
-TEST(ArtworkFiles, ControlPicturesAreTransparentAroundTheirShapeAndPanelsAreOpaque) {
+TEST(ArtworkFiles, ControlPicturesAreTransparentAroundTheirShapeAndPanelsAreOpaque)
+{
     CTestImage knob(artworkPath("knob.png"));
     CTestImage up(artworkPath("buttonUp.png"));
     CTestImage down(artworkPath("buttonDown.png"));
@@ -75,7 +77,8 @@ TEST(ArtworkFiles, ControlPicturesAreTransparentAroundTheirShapeAndPanelsAreOpaq
     EXPECT_FALSE(splash.hasAlpha());
 }
 
-TEST(KnobStrip, EveryFrameDiffersFromTheNext) {
+TEST(KnobStrip, EveryFrameDiffersFromTheNext)
+{
     CTestImage knob(artworkPath("knob.png"));
     ASSERT_TRUE(knob.isLoaded());
     const int k = knob.width();
@@ -94,7 +97,8 @@ TEST(KnobStrip, EveryFrameDiffersFromTheNext) {
     }
 }
 
-TEST(KnobStrip, PointerSweepsTheTravelFromTopFrameToLastFrame) {
+TEST(KnobStrip, PointerSweepsTheTravelFromTopFrameToLastFrame)
+{
     CTestImage knob(artworkPath("knob.png"));
     ASSERT_TRUE(knob.isLoaded());
     const double k = knob.width();
@@ -109,7 +113,8 @@ TEST(KnobStrip, PointerSweepsTheTravelFromTopFrameToLastFrame) {
     }
 }
 
-TEST(SwitchButtons, LitLampReadsAtAGlanceAgainstTheUnlitOne) {
+TEST(SwitchButtons, LitLampReadsAtAGlanceAgainstTheUnlitOne)
+{
     CTestImage up(artworkPath("buttonUp.png"));
     CTestImage down(artworkPath("buttonDown.png"));
     ASSERT_TRUE(up.isLoaded() && down.isLoaded());
@@ -129,7 +134,8 @@ TEST(SwitchButtons, LitLampReadsAtAGlanceAgainstTheUnlitOne) {
     EXPECT_LT(up.luminance(up.width() / 2, up.height() / 2), 0.05);
 }
 
-TEST(InfoButton, LightFaceStandsOutFromThePanelCornerAndCarriesBlackText) {
+TEST(InfoButton, LightFaceStandsOutFromThePanelCornerAndCarriesBlackText)
+{
     CTestImage info(artworkPath("infopro.png"));
     CTestImage background(artworkPath("Background.png"));
     ASSERT_TRUE(info.isLoaded() && background.isLoaded());

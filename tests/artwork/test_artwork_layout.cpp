@@ -22,7 +22,8 @@ struct STextBox {
 };
 
 // Where a label draws `text`: black system font 12, left-aligned one pixel in, vertically centred.
-STextBox labelTextBox(const SControlPlacement& control, const char* text) {
+STextBox labelTextBox(const SControlPlacement& control, const char* text)
+{
     cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
     cairo_t* cr = cairo_create(scratch);
     CPainter painter(cr);
@@ -38,20 +39,24 @@ STextBox labelTextBox(const SControlPlacement& control, const char* text) {
             static_cast<int>(std::ceil(top + font.ascent + font.descent))};
 }
 
-bool overlaps(const SRectangle& a, const STextBox& b) {
+bool overlaps(const SRectangle& a, const STextBox& b)
+{
     return a.left < b.right && b.left < a.right() && a.top < b.bottom && b.top < a.bottom();
 }
 
-bool overlaps(const SRectangle& a, const SRectangle& b) {
+bool overlaps(const SRectangle& a, const SRectangle& b)
+{
     return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
 
-bool inside(const SRectangle& inner, const SRectangle& outer) {
+bool inside(const SRectangle& inner, const SRectangle& outer)
+{
     return inner.left >= outer.left && inner.top >= outer.top && inner.right() <= outer.right() &&
            inner.bottom() <= outer.bottom();
 }
 
-SRectangle sectionArea(ESection section) {
+SRectangle sectionArea(ESection section)
+{
     for (std::size_t i = 0; i < L::sectionCount(); ++i) {
         if (L::sections()[i].section == section) {
             return L::sections()[i].area;
@@ -60,14 +65,16 @@ SRectangle sectionArea(ESection section) {
     return {0, 0, 0, 0};
 }
 
-bool insidePanel(const SRectangle& r) {
+bool insidePanel(const SRectangle& r)
+{
     return r.left >= 0 && r.top >= 0 && r.right() <= L::CARTWORKLAYOUT_PANEL_WIDTH &&
            r.bottom() <= L::CARTWORKLAYOUT_PANEL_HEIGHT;
 }
 
-} // namespace
+}  // namespace
 
-TEST(ArtworkLayout, ControlsAndLabelTextsFitThePanelWithoutCoveringEachOther) {
+TEST(ArtworkLayout, ControlsAndLabelTextsFitThePanelWithoutCoveringEachOther)
+{
     // The information button comes first, so a click at (0, 0) reaches it.
     EXPECT_EQ(L::controls()[0].kind, EControlKind::InfoButton);
     EXPECT_TRUE(L::controls()[0].left == 0 && L::controls()[0].top == 0);
@@ -96,7 +103,8 @@ TEST(ArtworkLayout, ControlsAndLabelTextsFitThePanelWithoutCoveringEachOther) {
     }
 }
 
-TEST(ArtworkLayout, LabelTextsStandOnLightPlatesForBlackText) {
+TEST(ArtworkLayout, LabelTextsStandOnLightPlatesForBlackText)
+{
     CTestImage background(artworkPath("Background.png"));
     ASSERT_TRUE(background.isLoaded());
     for (std::size_t i = 0; i < L::controlCount(); ++i) {
@@ -118,7 +126,8 @@ TEST(ArtworkLayout, LabelTextsStandOnLightPlatesForBlackText) {
     }
 }
 
-TEST(ArtworkLayout, EveryControlHasItsNamePrintedAboveIt) {
+TEST(ArtworkLayout, EveryControlHasItsNamePrintedAboveIt)
+{
     CTestImage background(artworkPath("Background.png"));
     ASSERT_TRUE(background.isLoaded());
     for (std::size_t i = 0; i < L::controlCount(); ++i) {
@@ -138,7 +147,8 @@ TEST(ArtworkLayout, EveryControlHasItsNamePrintedAboveIt) {
     }
 }
 
-TEST(ArtworkLayout, MeterHasADarkWellUnderItsSegmentsAndADecibelScale) {
+TEST(ArtworkLayout, MeterHasADarkWellUnderItsSegmentsAndADecibelScale)
+{
     CTestImage background(artworkPath("Background.png"));
     ASSERT_TRUE(background.isLoaded());
     const SRectangle top = L::meterSegment(L::CARTWORKLAYOUT_METER_SEGMENTS - 1);
@@ -163,7 +173,8 @@ TEST(ArtworkLayout, MeterHasADarkWellUnderItsSegmentsAndADecibelScale) {
     }
 }
 
-TEST(ArtworkLayout, ControlsAndTheirPlatesSitInsideTheirSectionsAndPlatesDoNotTouch) {
+TEST(ArtworkLayout, ControlsAndTheirPlatesSitInsideTheirSectionsAndPlatesDoNotTouch)
+{
     for (std::size_t i = 0; i < L::controlCount(); ++i) {
         const SControlPlacement& c = L::controls()[i];
         const SRectangle section = sectionArea(c.section);

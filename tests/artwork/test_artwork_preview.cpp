@@ -16,13 +16,15 @@ using L = CArtworkLayout;
 
 namespace {
 
-int runPreview(const std::string& arguments) {
+int runPreview(const std::string& arguments)
+{
     const std::string command = std::string("\"") + TENVIRA_ARTWORK_PREVIEW + "\" " + arguments + " 2>/dev/null";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::string previewAt(const char* value) {
+std::string previewAt(const char* value)
+{
     const std::string path = ::testing::TempDir() + "artwork-preview-" + value + ".png";
     std::remove(path.c_str());
     const int status = runPreview("\"" + path + "\" --value " + value + " --resources \"" + TENVIRA_ARTWORK_DIR + "\"");
@@ -30,9 +32,10 @@ std::string previewAt(const char* value) {
     return path;
 }
 
-} // namespace
+}  // namespace
 
-TEST(ArtworkPreview, KnobFramesAndLitSegmentsFollowTheControlsRules) {
+TEST(ArtworkPreview, KnobFramesAndLitSegmentsFollowTheControlsRules)
+{
     EXPECT_EQ(CPreviewComposer::knobFrame(0.0), 0);
     EXPECT_EQ(CPreviewComposer::knobFrame(0.999), 61);
     EXPECT_EQ(CPreviewComposer::knobFrame(1.0), 62);
@@ -42,7 +45,8 @@ TEST(ArtworkPreview, KnobFramesAndLitSegmentsFollowTheControlsRules) {
     EXPECT_EQ(CPreviewComposer::litSegments(-0.2), 0);
 }
 
-TEST(ArtworkPreview, EveryKnobPointsAtTheChosenValueAtItsPlace) {
+TEST(ArtworkPreview, EveryKnobPointsAtTheChosenValueAtItsPlace)
+{
     for (const char* value : {"0", "1"}) {
         CTestImage preview(previewAt(value));
         ASSERT_TRUE(preview.isLoaded()) << value;
@@ -55,14 +59,15 @@ TEST(ArtworkPreview, EveryKnobPointsAtTheChosenValueAtItsPlace) {
                 continue;
             }
             const SRectangle area = L::controlArea(c);
-            const double direction = preview.brightestDirection(area.left + area.width / 2.0,
-                                                                area.top + area.height / 2.0, 4.0, 9.5);
+            const double direction =
+                preview.brightestDirection(area.left + area.width / 2.0, area.top + area.height / 2.0, 4.0, 9.5);
             EXPECT_NEAR(direction, expected, 3.0) << "knob " << c.id << " at value " << value;
         }
     }
 }
 
-TEST(ArtworkPreview, MeterLightsHalfItsSegmentsFromTheBottomAndLabelsShowBlackText) {
+TEST(ArtworkPreview, MeterLightsHalfItsSegmentsFromTheBottomAndLabelsShowBlackText)
+{
     CTestImage preview(previewAt("0.5"));
     CTestImage background(artworkPath("Background.png"));
     ASSERT_TRUE(preview.isLoaded() && background.isLoaded());
@@ -90,7 +95,8 @@ TEST(ArtworkPreview, MeterLightsHalfItsSegmentsFromTheBottomAndLabelsShowBlackTe
     }
 }
 
-TEST(ArtworkPreview, FailsLoudlyOnMissingPicturesOrABadValue) {
+TEST(ArtworkPreview, FailsLoudlyOnMissingPicturesOrABadValue)
+{
     const std::string out = ::testing::TempDir() + "artwork-preview-fail.png";
     EXPECT_EQ(runPreview("\"" + out + "\" --resources /nonexistent-artwork-folder"), 1);
     EXPECT_EQ(runPreview("\"" + out + "\" --value 1.5"), 2);

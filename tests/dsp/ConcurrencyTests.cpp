@@ -18,8 +18,7 @@ TEST(Concurrency, SettersWhileProcessing)
     eq.initEQ(800, 5000, 44100.0);
     std::atomic<bool> done{false};
     std::thread parameters([&] {
-        for (int i = 0; i < 2000; ++i)
-        {
+        for (int i = 0; i < 2000; ++i) {
             const double t = (i % 50) / 50.0;
             comp.setThresh(-40.0 * t);
             comp.setRatio(0.05 + 0.9 * t);
@@ -32,9 +31,8 @@ TEST(Concurrency, SettersWhileProcessing)
         }
         done.store(true);
     });
-    bool finite = true; // checked after the join: a failed assertion must not skip it
-    for (int i = 0; (!done.load() || i < 20000) && i < 5000000; ++i)
-    {
+    bool finite = true;  // checked after the join: a failed assertion must not skip it
+    for (int i = 0; (!done.load() || i < 20000) && i < 5000000; ++i) {
         double l = std::sin(i * 0.05), r = -l;
         const double key = eq.processEQ(l);
         comp.processRMS(l, r, key, key);

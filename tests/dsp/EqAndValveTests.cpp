@@ -6,8 +6,7 @@
 #include <cmath>
 #include <limits>
 
-namespace
-{
+namespace {
 CEQ makeEq(double low, double mid, double high)
 {
     CEQ eq;
@@ -20,32 +19,31 @@ double signal(int i)
 {
     return 0.5 * std::sin(i * 0.01) + 0.3 * std::sin(i * 0.4) + 0.2 * std::sin(i * 2.5);
 }
-} // namespace
+}  // namespace
 
 TEST(ValveModel, SoftAndDirtyCurvePoints)
 {
     const CValveModel valve;
-    EXPECT_DOUBLE_EQ(0.75, valve.process(2.0, 1.0, 0.5)); // "Soft"
+    EXPECT_DOUBLE_EQ(0.75, valve.process(2.0, 1.0, 0.5));  // "Soft"
     EXPECT_DOUBLE_EQ(1.0, valve.process(2.0, 1.0, 1.0));
     EXPECT_EQ(0.0, valve.process(2.0, 1.0, 2.0));
-    EXPECT_DOUBLE_EQ(0.75, valve.process(4.0, 4.0, 0.25)); // "Dirty"
+    EXPECT_DOUBLE_EQ(0.75, valve.process(4.0, 4.0, 0.25));  // "Dirty"
     EXPECT_DOUBLE_EQ(1.0, valve.process(4.0, 4.0, 0.5));
     EXPECT_EQ(0.0, valve.process(4.0, 4.0, 1.0));
-    for (double x : {0.7, 3.0}) // odd, also where the curve folds back
+    for (double x : {0.7, 3.0})  // odd, also where the curve folds back
         EXPECT_EQ(-valve.process(2.0, 1.0, x), valve.process(2.0, 1.0, -x));
 }
 
 TEST(Equaliser, CoefficientsUnityDelayAndSilence)
 {
-    CEQ unity = makeEq(1, 1, 1); // corners from pi rounded to single precision
+    CEQ unity = makeEq(1, 1, 1);  // corners from pi rounded to single precision
     EXPECT_NEAR(0.113919, unity.getLowCoefficient(), 1e-6);
     EXPECT_NEAR(0.697411, unity.getHighCoefficient(), 1e-6);
     EXPECT_EQ(2.0 * std::sin(800 / 44100.0 * 3.1415927410125732), unity.getLowCoefficient());
-    CEQ fresh; // zero gains until setGain
+    CEQ fresh;  // zero gains until setGain
     fresh.initEQ(800, 5000, 44100.0);
     CEQ zero = makeEq(0, 0, 0);
-    for (int i = 0; i < 20000; ++i)
-    {
+    for (int i = 0; i < 20000; ++i) {
         ASSERT_NEAR(i >= 3 ? signal(i - 3) : 0.0, unity.processEQ(signal(i)), 1e-14) << i;
         ASSERT_EQ(0.0, fresh.processEQ(signal(i)));
         ASSERT_EQ(0.0, zero.processEQ(signal(i)));
@@ -56,9 +54,9 @@ TEST(Equaliser, NonFiniteInputDoesNotPoisonTheState)
 {
     CEQ clean = makeEq(2, 0.5, 1.5);
     CEQ hit = makeEq(2, 0.5, 1.5);
-    for (int i = 0; i < 600; ++i)
-    {
-        const double bad = i == 100 ? std::numeric_limits<double>::quiet_NaN() : std::numeric_limits<double>::infinity();
+    for (int i = 0; i < 600; ++i) {
+        const double bad =
+            i == 100 ? std::numeric_limits<double>::quiet_NaN() : std::numeric_limits<double>::infinity();
         const bool isBad = i == 100 || i == 101;
         ASSERT_EQ(clean.processEQ(isBad ? 0.0 : signal(i)), hit.processEQ(isBad ? bad : signal(i))) << i;
     }
@@ -70,8 +68,7 @@ TEST(Equaliser, DcSettlesInTheLowBandOnly)
 {
     CEQ low = makeEq(1, 0, 0), mid = makeEq(0, 1, 0), high = makeEq(0, 0, 1);
     double l = 0.0, m = 0.0, h = 0.0;
-    for (int i = 0; i < 5000; ++i)
-    {
+    for (int i = 0; i < 5000; ++i) {
         l = low.processEQ(1.0);
         m = mid.processEQ(1.0);
         h = high.processEQ(1.0);

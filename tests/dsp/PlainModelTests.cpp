@@ -10,15 +10,12 @@
 #include <cmath>
 #include <vector>
 
-namespace
-{
+namespace {
 // Four inputs (main pair, key pair) of programme-like material and two outputs.
-struct Buffers
-{
+struct Buffers {
     explicit Buffers(int n, double level = 0.8) : in(4, std::vector<float>(n)), out(2, std::vector<float>(n))
     {
-        for (int i = 0; i < n; ++i)
-        {
+        for (int i = 0; i < n; ++i) {
             const double env = level * (0.5 + 0.5 * std::sin(i * 0.0007));
             in[0][i] = static_cast<float>(env * (0.7 * std::sin(i * 0.031) + 0.3 * std::sin(i * 0.53)));
             in[1][i] = static_cast<float>(env * (0.6 * std::sin(i * 0.027 + 1.0) + 0.4 * std::sin(i * 0.9)));
@@ -52,8 +49,7 @@ std::vector<std::vector<float>> classChain(const PlainModel& m, const Buffers& b
     CCompressorSC comp;
     CLimiter limiter;
     const double rate = m.sampleRate();
-    for (CEQ& e : eq)
-    {
+    for (CEQ& e : eq) {
         e.initEQ(800, 5000, rate);
         e.setGain(dB2lin(m.parameterData(6)), dB2lin(m.parameterData(7)), dB2lin(m.parameterData(8)));
     }
@@ -75,13 +71,11 @@ std::vector<std::vector<float>> classChain(const PlainModel& m, const Buffers& b
     const float mix = m.mix();
     const double c = m.outputCeiling();
     std::vector<std::vector<float>> out(2, std::vector<float>(b.in[0].size()));
-    for (size_t i = 0; i < out[0].size(); ++i)
-    {
+    for (size_t i = 0; i < out[0].size(); ++i) {
         double a[2] = {b.in[0][i], b.in[1][i]};
         const double src[2] = {external ? b.in[2][i] : a[0], external ? b.in[3][i] : a[1]};
         double key[2] = {k == 2 ? src[1] : src[0], k == 0 ? src[0] : src[1]};
-        for (int ch = 0; ch < 2; ++ch)
-        {
+        for (int ch = 0; ch < 2; ++ch) {
             if (shape != 0)
                 a[ch] = valve.process(valveA[shape], valveB[shape], a[ch]) * valveScale[shape];
             if (eqOn)
@@ -97,8 +91,7 @@ std::vector<std::vector<float>> classChain(const PlainModel& m, const Buffers& b
             w[ch] = mix * a[ch] * (makeUp ? m.makeUpGain() : 1.0) + static_cast<double>((1.0f - mix) * b.in[ch][i]);
         const bool limit = m.parameterIntData(16) != 0;
         limit ? limiter.process(w[0], w[1]) : limiter.processBlank(w[0], w[1]);
-        for (int ch = 0; ch < 2; ++ch)
-        {
+        for (int ch = 0; ch < 2; ++ch) {
             if (limit)
                 w[ch] = std::min(std::max(makeUp ? w[ch] * m.limiterNormalisationGain() * c : w[ch], -c), c);
             out[ch][i] = static_cast<float>(m.parameterIntData(10) != 0 ? key[ch] : w[ch] * m.outputGain());
@@ -106,23 +99,22 @@ std::vector<std::vector<float>> classChain(const PlainModel& m, const Buffers& b
     }
     return out;
 }
-} // namespace
+}  // namespace
 
 TEST(PlainModel, NeutralAndDrySettingsDelayTheInputExactly)
 {
     for (auto rate : {std::make_pair(44100.0, 44), std::make_pair(96000.0, 96), std::make_pair(8000.0, 44)})
-        for (bool dry : {false, true})
-        {
-            PlainModel model = resumed(rate.first, dry ? 3 : 0); // "Default" is neutral
-            if (dry) // valve "Dirty" and compression, but Mix 0 and the limiter off
+        for (bool dry : {false, true}) {
+            PlainModel model = resumed(rate.first, dry ? 3 : 0);  // "Default" is neutral
+            if (dry)  // valve "Dirty" and compression, but Mix 0 and the limiter off
             {
                 model.setParameter(5, 0.0f);
                 model.setParameter(16, 0.0f);
-                model.setParameter(0, 0.75f); // Master +10 dB
+                model.setParameter(0, 0.75f);  // Master +10 dB
                 EXPECT_NEAR(std::pow(10.0, 0.5), model.outputGain(), 1e-9);
-                model.setParameter(0, std::nanf("")); // ignored
+                model.setParameter(0, std::nanf(""));  // ignored
                 EXPECT_NEAR(std::pow(10.0, 0.5), model.outputGain(), 1e-9);
-                model.setParameter(0, 1.7f); // held at the top of the range, +20 dB
+                model.setParameter(0, 1.7f);  // held at the top of the range, +20 dB
                 EXPECT_NEAR(10.0, model.outputGain(), 1e-9);
                 model.setParameter(0, 0.75f);
             }
@@ -132,21 +124,24 @@ TEST(PlainModel, NeutralAndDrySettingsDelayTheInputExactly)
             b.process(model);
             for (int ch = 0; ch < 2; ++ch)
                 for (int i = 0; i < 3000; ++i)
-                    ASSERT_EQ(i < rate.second ? 0.0f : static_cast<float>(b.in[ch][i - rate.second] * gain), b.out[ch][i])
+                    ASSERT_EQ(i < rate.second ? 0.0f : static_cast<float>(b.in[ch][i - rate.second] * gain),
+                              b.out[ch][i])
                         << rate.first << " Hz, dry " << dry << ", sample " << i;
         }
 }
 
 TEST(PlainModel, AgreesWithTheDspBlocksOnEveryProgram)
 {
-    struct Variant { int program, index; float value; };
-    std::vector<Variant> variants = {{4, 6, 0.8f}, {5, 8, 0.2f}, {2, 9, 1.0f}, {3, 12, 1.0f},
+    struct Variant {
+        int program, index;
+        float value;
+    };
+    std::vector<Variant> variants = {{4, 6, 0.8f},  {5, 8, 0.2f},  {2, 9, 1.0f}, {3, 12, 1.0f},
                                      {1, 15, 0.1f}, {2, 10, 1.0f}, {4, 5, 0.3f}};
     for (int p = 0; p < PlainModel::NUM_PROGRAMS; ++p)
         variants.push_back({p, -1, 0.0f});
     for (double rate : {44100.0, 96000.0})
-        for (const Variant& v : variants)
-        {
+        for (const Variant& v : variants) {
             PlainModel model = resumed(rate, v.program);
             if (v.index >= 0)
                 model.setParameter(v.index, v.value);

@@ -54,7 +54,7 @@ std::string reportHead()
            "| Class Name                                                      | Instance |   Total  |\n" + RULE;
 }
 
-} // namespace
+}  // namespace
 
 TEST(ClassRecord, TemplateInstantiationsResolveTheirNames)
 {
@@ -95,7 +95,7 @@ TEST(ClassRecord, DefaultRecordsStayUnregisteredAndNamesAreCut)
     const std::string longName(300, 'N');
     CClass record(longName.c_str(), longName.c_str());
     EXPECT_EQ(std::string(record.getParentName()), longName.substr(0, 127));
-    undefined = record; // copies the class name only
+    undefined = record;  // copies the class name only
     EXPECT_EQ(std::string(undefined.getClassName()), longName.substr(0, 127));
     EXPECT_STREQ(undefined.getParentName(), "UndefinedParent");
 }
@@ -158,7 +158,7 @@ TEST(ClassManager, SortingPutsRecordsAlphabeticallyAndEmptySlotsLast)
     CClass middle("TestMiddle");
     CClass gone("TestGone");
     CClassManager manager;
-    manager.sortClasses(); // no array yet
+    manager.sortClasses();  // no array yet
     manager.registerClass(&zeta);
     manager.registerClass(&gone);
     manager.registerClass(&alpha);
@@ -167,8 +167,7 @@ TEST(ClassManager, SortingPutsRecordsAlphabeticallyAndEmptySlotsLast)
     manager.sortClasses();
     ASSERT_EQ(manager.getNumberOfClasses(), 32);
     const CClass* expected[] = {&alpha, &middle, &zeta};
-    for (long i = 0; i < 32; ++i)
-    {
+    for (long i = 0; i < 32; ++i) {
         EXPECT_EQ(manager.getClassAtIndex(i), i < 3 ? expected[i] : nullptr) << i;
     }
 }
@@ -189,8 +188,7 @@ TEST(ClassManager, ReportListsLiveClassesAndTotals)
                               RULE;
     EXPECT_EQ(manager.getClassInformation(), empty);
 
-    for (int i = 0; i < 14; ++i)
-    {
+    for (int i = 0; i < 14; ++i) {
         knobs++;
     }
     labels++;
@@ -213,8 +211,7 @@ TEST(ClassManager, ReportListsLiveClassesAndTotals)
     }
     EXPECT_EQ(file.contents(), manager.getClassInformation());
 
-    for (int i = 0; i < 13; ++i)
-    {
+    for (int i = 0; i < 13; ++i) {
         knobs--;
     }
     meters--;

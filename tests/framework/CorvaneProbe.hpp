@@ -9,14 +9,12 @@ namespace Corvane { namespace GUI { namespace Controls {
  * It lives in a nested namespace so template record names show that the
  * qualifiers are dropped.
  */
-class CTestKnob : public Basics::CCountedObject
-{
+class CTestKnob : public Basics::CCountedObject {
 public:
     explicit CTestKnob(int* destroyed = nullptr) : m_destroyed(destroyed) { CVN_CONSTRUCT_CLASS; }
     ~CTestKnob() override
     {
-        if (m_destroyed != nullptr)
-        {
+        if (m_destroyed != nullptr) {
             ++*m_destroyed;
         }
         CVN_DESTRUCT_CLASS;
@@ -28,4 +26,4 @@ private:
     int* m_destroyed;
 };
 
-}}} // namespace Corvane::GUI::Controls
+}}}  // namespace Corvane::GUI::Controls

@@ -9,7 +9,7 @@
 
 namespace Corvane { namespace GUI { namespace Controls {
 CVN_IMPLEMENT_CLASS(CTestKnob, "CCountedObject")
-}}} // namespace Corvane::GUI::Controls
+}}}  // namespace Corvane::GUI::Controls
 
 using Corvane::Basics::CCountedObject;
 using Corvane::Collections::TAutomaticPointer;
@@ -59,7 +59,7 @@ TEST(AutomaticPointer, DefaultDeleterReferencesAndReleasesInOrder)
     int destroyed = 0;
     CTestKnob* first = new CTestKnob(&destroyed);
     CTestKnob* second = new CTestKnob(&destroyed);
-    first->referenced(); // held elsewhere too, so it survives being replaced
+    first->referenced();  // held elsewhere too, so it survives being replaced
     {
         TAutomaticPointer<CTestKnob> holder;
         holder = first;
@@ -68,13 +68,13 @@ TEST(AutomaticPointer, DefaultDeleterReferencesAndReleasesInOrder)
         EXPECT_EQ(first->getReferenceCount(), 1);
         EXPECT_EQ(holder->getReferenceCount(), 1);
 
-        holder = nullptr; // only releases
+        holder = nullptr;  // only releases
         EXPECT_EQ(destroyed, 1);
         EXPECT_EQ(holder.getPointer(), nullptr);
 
         holder = first;
         EXPECT_EQ(first->getReferenceCount(), 2);
-    } // the holder's destruction lets go
+    }  // the holder's destruction lets go
     EXPECT_EQ(first->getReferenceCount(), 1);
     first->dereference();
     EXPECT_EQ(destroyed, 2);
@@ -92,7 +92,7 @@ TEST(AutomaticPointer, AssigningTheHeldPointerKeepsItAliveAndCounted)
     EXPECT_EQ(knob->getReferenceCount(), 1);
     holder.freePointer();
     EXPECT_EQ(destroyed, 1);
-    holder.freePointer(); // empty holder: nothing happens
+    holder.freePointer();  // empty holder: nothing happens
     EXPECT_EQ(destroyed, 1);
 }
 
@@ -127,4 +127,3 @@ TEST(AutomaticPointer, DeleterPolicies)
     }
     EXPECT_EQ(destroyed, 3);
 }
-

@@ -16,14 +16,12 @@ namespace {
 using Borrowing = TPointerCollection<CTestKnob>;
 
 // A borrowing collection over objects the fixture owns.
-class PointerCollectionTest : public ::testing::Test
-{
+class PointerCollectionTest : public ::testing::Test {
 protected:
     CTestKnob* knob(int i) { return &knobs[i]; }
     void addFirst(int count)
     {
-        for (int i = 0; i < count; ++i)
-        {
+        for (int i = 0; i < count; ++i) {
             collection.addElement(knob(i));
         }
     }
@@ -32,7 +30,7 @@ protected:
     Borrowing collection{&Borrowing::TPOINTER_COLLECTION_DEFAULT_NULLER};
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(PointerCollectionTest, GrowsThirtyTwoSlotsAtATime)
 {
@@ -43,8 +41,7 @@ TEST_F(PointerCollectionTest, GrowsThirtyTwoSlotsAtATime)
     collection.addElement(knob(32));
     EXPECT_EQ(collection.getArraySize(), 64);
     EXPECT_EQ(collection.getInsertIndex(), 33);
-    for (int i = 0; i < 33; ++i)
-    {
+    for (int i = 0; i < 33; ++i) {
         ASSERT_EQ(collection.getElementAtIndex(i), knob(i)) << i;
     }
     EXPECT_EQ(collection.getElementAtIndex(33), nullptr);
@@ -66,14 +63,14 @@ TEST_F(PointerCollectionTest, RemovalLeavesANullSlotAndBadIndicesAreHarmless)
     EXPECT_EQ(collection.getElementAtIndex(32), nullptr);
     collection.deletePointerAtIndex(-1);
     collection.deletePointerAtIndex(32);
-    collection.deletePointerAtIndex(0); // already empty
+    collection.deletePointerAtIndex(0);  // already empty
     EXPECT_EQ(collection.getInsertIndex(), 4);
     EXPECT_EQ(collection.getIndexOfPointer(knob(0)), -1);
 }
 
 TEST_F(PointerCollectionTest, ReorderPacksOptionallyShrinksAndFreeingStartsOver)
 {
-    collection.reorder(true); // no array: nothing to do
+    collection.reorder(true);  // no array: nothing to do
     EXPECT_EQ(collection.getArraySize(), 0);
     addFirst(3);
     collection.deletePointerAtIndex(1);
@@ -87,7 +84,7 @@ TEST_F(PointerCollectionTest, ReorderPacksOptionallyShrinksAndFreeingStartsOver)
     collection.reorder(true);
     EXPECT_EQ(collection.getArraySize(), 2);
     EXPECT_EQ(collection.getElementAtIndex(1), knob(2));
-    collection.reorder(true); // nothing null: unchanged
+    collection.reorder(true);  // nothing null: unchanged
     EXPECT_EQ(collection.getArraySize(), 2);
 
     // A full shrunken array still grows by 32.
@@ -151,4 +148,3 @@ TEST(CountedPointerArray, HoldsOneReferencePerElementBesideOtherHolders)
     lone.deletePointerAtIndex(0);
     EXPECT_EQ(destroyed, 2);
 }
-

@@ -14,13 +14,11 @@
 namespace CorvaneTests {
 
 /** A file in the test scratch folder, named for this process and removed when the object goes. */
-class CScratchFile
-{
+class CScratchFile {
 public:
     explicit CScratchFile(const char* name)
         : m_path(::testing::TempDir() + "corvane_" + std::to_string(getpid()) + "_" + name)
-    {
-    }
+    {}
     ~CScratchFile() { std::remove(m_path.c_str()); }
     CScratchFile(const CScratchFile&) = delete;
     CScratchFile& operator=(const CScratchFile&) = delete;
@@ -42,4 +40,4 @@ private:
     std::string m_path;
 };
 
-} // namespace CorvaneTests
+}  // namespace CorvaneTests

@@ -20,7 +20,7 @@ void expectConsistent(const CString& s)
     EXPECT_EQ(s.getNumberOfCharacters(), static_cast<long>(std::strlen(s.getString())) + 1) << s.getString();
 }
 
-} // namespace
+}  // namespace
 
 TEST(String, ConstructionCountsTheTerminator)
 {
@@ -30,7 +30,7 @@ TEST(String, ConstructionCountsTheTerminator)
     EXPECT_EQ(CString().getNumberOfCharacters(), 1);
 
     CString copy(fromNull);
-    copy.setString(nullptr); // ignored
+    copy.setString(nullptr);  // ignored
     EXPECT_STREQ(copy.getString(), " ");
 }
 
@@ -39,7 +39,7 @@ TEST(String, IndexBounds)
     const CString abc("abc");
     EXPECT_EQ(abc.getSubString(0, 0), "a");
     EXPECT_EQ(abc.getSubString(1, 2), "bc");
-    EXPECT_EQ(abc.getSubString(1, 4), "bc"); // end may reach the character count
+    EXPECT_EQ(abc.getSubString(1, 4), "bc");  // end may reach the character count
     EXPECT_EQ(abc.getSubString(3, 4), "");
     EXPECT_EQ(abc.getSubString(2, 1), "");
     EXPECT_EQ(abc.getSubString(-1, 2), "");
@@ -57,21 +57,19 @@ TEST(String, IndexBounds)
 TEST(String, CopyIntoFixedBuffersNeverOverflows)
 {
     const CString text("abcdef");
-    const struct
-    {
+    const struct {
         long size;
-        std::string expected; // the whole 16-byte buffer afterwards, 'X' where untouched
+        std::string expected;  // the whole 16-byte buffer afterwards, 'X' where untouched
     } cases[] = {
         {4, std::string("abc\0XXXXXXXXXXXX", 16)},
-        {6, std::string("abcde\0XXXXXXXXXX", 16)}, // one short of the character count
-        {7, std::string("abcdef\0XXXXXXXXX", 16)}, // exactly the character count
+        {6, std::string("abcde\0XXXXXXXXXX", 16)},  // one short of the character count
+        {7, std::string("abcdef\0XXXXXXXXX", 16)},  // exactly the character count
         {12, std::string("abcdef\0\0\0\0\0\0XXXX", 16)},
         {1, std::string("\0XXXXXXXXXXXXXXX", 16)},
         {0, std::string(16, 'X')},
         {-5, std::string(16, 'X')},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         char buffer[16];
         std::memset(buffer, 'X', sizeof(buffer));
         text.getString(buffer, c.size);
@@ -120,7 +118,7 @@ TEST(String, AppendingAndStoringFromItself)
     EXPECT_EQ(s, "abcdef");
     expectConsistent(s);
 
-    s.appendString(s); // own text as the argument
+    s.appendString(s);  // own text as the argument
     EXPECT_EQ(s, "abcdefabcdef");
     s.setString(s.getString() + 6);
     EXPECT_EQ(s, "abcdef");
@@ -158,9 +156,9 @@ TEST(String, Searching)
     EXPECT_EQ(s.findBackwards('x'), 2);
     EXPECT_EQ(s.findForward('q'), -1);
 
-    EXPECT_EQ(s.findSubString(CString("ab")), -1); // only the first a is tried
+    EXPECT_EQ(s.findSubString(CString("ab")), -1);  // only the first a is tried
     EXPECT_EQ(CString("xab").findSubString(CString("ab")), 1);
-    EXPECT_EQ(CString("xa").findSubString(CString("ab")), -1); // would run past the end
+    EXPECT_EQ(CString("xa").findSubString(CString("ab")), -1);  // would run past the end
     EXPECT_EQ(CString("abc").findSubString(CString("")), -1);
 }
 
@@ -176,7 +174,7 @@ TEST(String, Replacing)
     EXPECT_EQ(s, "a-b-c");
 
     CString same("aaa");
-    same.replaceStringWithChar('a', CString("a")); // terminates, unchanged
+    same.replaceStringWithChar('a', CString("a"));  // terminates, unchanged
     EXPECT_EQ(same, "aaa");
     same.replaceStringWithChar('x', CString(""));
     EXPECT_EQ(same, "aaa");
@@ -192,16 +190,14 @@ TEST(String, Replacing)
 namespace {
 
 // A string whose storing primitive fails, as an allocation would.
-class CFailingString : public CString
-{
+class CFailingString : public CString {
 public:
     explicit CFailingString(bool frameworkFailure) : CString("ok"), m_frameworkFailure(frameworkFailure) {}
     using CString::setString;
     using CString::operator=;
     void setString(const char*) override
     {
-        if (m_frameworkFailure)
-        {
+        if (m_frameworkFailure) {
             throw CException(CString("inner reason"), CString("inner()"), false);
         }
         throw std::bad_alloc();
@@ -214,18 +210,15 @@ private:
 template <class Operation>
 CException caught(Operation&& operation)
 {
-    try
-    {
+    try {
         operation();
-    }
-    catch (const CException& failure)
-    {
+    } catch (const CException& failure) {
         return failure;
     }
     return CException(CString("nothing thrown"), CString(""), false);
 }
 
-} // namespace
+}  // namespace
 
 TEST(String, FailuresAreWrappedWithTheOperationsTexts)
 {

@@ -14,21 +14,19 @@ std::vector<std::string> allTokens(CStringTokeniser& tokeniser)
 {
     std::vector<std::string> tokens;
     CString token;
-    while (tokeniser.getNextToken(token))
-    {
+    while (tokeniser.getNextToken(token)) {
         tokens.emplace_back(token.getString());
     }
     return tokens;
 }
 
-} // namespace
+}  // namespace
 
 using Tokens = std::vector<std::string>;
 
 TEST(StringTokeniser, CountsAndHandsOutNonEmptyTokens)
 {
-    const struct
-    {
+    const struct {
         const char* text;
         char separator;
         long count;
@@ -38,12 +36,11 @@ TEST(StringTokeniser, CountsAndHandsOutNonEmptyTokens)
         {"Arial 11 bold", ' ', 3, {"Arial", "11", "bold"}},
         {"a,,b", ',', 2, {"a", "b"}},
         {",,x,y,", ',', 2, {"x", "y"}},
-        {"_a,b", ',', 1, {"_a"}}, // a leading underscore keeps the first token out of the count
+        {"_a,b", ',', 1, {"_a"}},  // a leading underscore keeps the first token out of the count
         {"", ',', 0, {}},
         {",,,", ',', 0, {}},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         CStringTokeniser tokeniser(CString(c.text), c.separator);
         EXPECT_EQ(tokeniser.getNumberOfTokens(), c.count) << c.text;
         EXPECT_EQ(allTokens(tokeniser), c.tokens) << c.text;
@@ -65,7 +62,7 @@ TEST(StringTokeniser, OneArgumentFormsCountOnRequest)
     const Tokens stale = allTokens(tokeniser);
     ASSERT_EQ(stale.size(), 2u);
     EXPECT_EQ(stale[0], "7");
-    tokeniser.setStringToTokenize(nullptr); // ignored
+    tokeniser.setStringToTokenize(nullptr);  // ignored
     // Recounting fewer tokens than were handed out ends the reading.
     EXPECT_EQ(tokeniser.getNumberOfTokens(), 1);
     EXPECT_FALSE(tokeniser.hasMoreTokens());

@@ -9,8 +9,7 @@ using Corvane::Basics::CSystemString;
 
 TEST(SystemString, AppendPathAddsOneSeparator)
 {
-    for (const char* folder : {"/Res", "/Res/"})
-    {
+    for (const char* folder : {"/Res", "/Res/"}) {
         CSystemString resources(folder);
         resources.appendPath(CString("img.png"));
         EXPECT_EQ(resources, "/Res/img.png") << folder;
@@ -39,12 +38,12 @@ TEST(SystemString, Extensions)
 {
     EXPECT_TRUE(CSystemString("x.png").hasExtension("png"));
     EXPECT_FALSE(CSystemString("x.PNG").hasExtension("png"));
-    EXPECT_FALSE(CSystemString("png").hasExtension(".png")); // longer than the text
+    EXPECT_FALSE(CSystemString("png").hasExtension(".png"));  // longer than the text
     EXPECT_FALSE(CSystemString("x.png").hasExtension(static_cast<const char*>(nullptr)));
 
     EXPECT_TRUE(CSystemString("a.txt").hasExtension());
-    EXPECT_FALSE(CSystemString(".hidden").hasExtension()); // a "." at index 0 does not count
-    EXPECT_TRUE(CSystemString("/dir.d/file").hasExtension()); // the search crosses separators
+    EXPECT_FALSE(CSystemString(".hidden").hasExtension());     // a "." at index 0 does not count
+    EXPECT_TRUE(CSystemString("/dir.d/file").hasExtension());  // the search crosses separators
 
     CSystemString file("a.txt");
     file.appendNewExtension("png", true);
@@ -81,4 +80,3 @@ TEST(SystemString, PathComponents)
     relative.removeFirstPathComponent();
     EXPECT_EQ(relative, "b");
 }
-

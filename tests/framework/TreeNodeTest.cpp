@@ -19,9 +19,9 @@ TEST(TreeNode, ReleasingTheRootFreesTheTreeAndItsData)
     Node* grandChild = new Node();
     EXPECT_TRUE(root->addChild(child));
     EXPECT_TRUE(child->addChild(grandChild));
-    EXPECT_FALSE(root->addChild(grandChild)); // already has a parent
+    EXPECT_FALSE(root->addChild(grandChild));  // already has a parent
     EXPECT_FALSE(root->addChild(root));
-    EXPECT_FALSE(grandChild->addChild(root)); // an ancestor: the tree would hold itself and never be freed
+    EXPECT_FALSE(grandChild->addChild(root));  // an ancestor: the tree would hold itself and never be freed
     EXPECT_EQ(root->getParent(), nullptr);
     EXPECT_EQ(grandChild->getNumberOfChildren(), 0);
     EXPECT_EQ(grandChild->getParent(), child);
@@ -38,4 +38,3 @@ TEST(TreeNode, ReleasingTheRootFreesTheTreeAndItsData)
     EXPECT_EQ(destroyed, 3);
     EXPECT_EQ(Node::CCLASS_THE_CLASS.getInstanceCount(), nodesBefore);
 }
-

@@ -32,7 +32,7 @@ void startTenvira()
                    nullptr);
 }
 
-} // namespace
+}  // namespace
 
 TEST(CoreStart, RecordsIdentityAndInstallPath)
 {
@@ -58,8 +58,8 @@ TEST(CoreStartDeathTest, StopReleasesTheRecordsAndWritesTheReportOnlyWhenAsked)
             const Corvane::Basics::CString alive("kept");
             CvnCore::stop(report.path());
             const std::string written = report.contents();
-            const std::string rule = "+" + std::string(65, '-') + "+" + std::string(10, '-') + "+" +
-                                     std::string(10, '-') + "+\n";
+            const std::string rule =
+                "+" + std::string(65, '-') + "+" + std::string(10, '-') + "+" + std::string(10, '-') + "+\n";
             // Rows are sorted by class name.
             const std::size_t counted = written.find(" CCountedObject |");
             const std::size_t string = written.find(" CString |");
@@ -68,7 +68,7 @@ TEST(CoreStartDeathTest, StopReleasesTheRecordsAndWritesTheReportOnlyWhenAsked)
             const bool released = std::strcmp(CApplication::getApplicationName().getString(), " ") == 0 &&
                                   std::strcmp(CApplication::getApplicationInstallPath().getString(), " ") == 0;
             const bool managerGone = Corvane::Basics::CClass::CCLASSCLASS_MANAGER == nullptr;
-            CvnCore::stop(report.path()); // nothing left to release: harmless
+            CvnCore::stop(report.path());  // nothing left to release: harmless
             std::_Exit(reportWritten && released && managerGone ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");

@@ -16,8 +16,7 @@ TEST(CoreCriticalSection, TryAnswersAtOnceAndEnterWaitsForTheHolder)
         bool entered = false;
         std::thread([&] {
             entered = section.tryToEnterCriticalSection(milliseconds);
-            if (entered)
-            {
+            if (entered) {
                 section.leaveCriticalSection();
             }
         }).join();
@@ -28,7 +27,7 @@ TEST(CoreCriticalSection, TryAnswersAtOnceAndEnterWaitsForTheHolder)
     section.enterCriticalSection();
     EXPECT_FALSE(triedElsewhere(0));
     EXPECT_FALSE(triedElsewhere(-1));
-    EXPECT_FALSE(triedElsewhere(20)); // gives up after the timeout
+    EXPECT_FALSE(triedElsewhere(20));  // gives up after the timeout
 
     std::atomic<bool> entered{false};
     std::thread waiter([&] {
@@ -37,7 +36,7 @@ TEST(CoreCriticalSection, TryAnswersAtOnceAndEnterWaitsForTheHolder)
         section.leaveCriticalSection();
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_FALSE(entered.load()); // still shut out while held here
+    EXPECT_FALSE(entered.load());  // still shut out while held here
     section.leaveCriticalSection();
     waiter.join();
     EXPECT_TRUE(entered.load());

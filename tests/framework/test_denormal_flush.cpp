@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cfloat>
 #include <xmmintrin.h>
+#include <cfloat>
 
 using Corvane::MathTools::CScopedDenormalFlush;
 
 namespace {
 // Kept out of the optimiser's reach so the product is computed at run time.
 volatile double g_smallest = DBL_MIN;
-}
+}  // namespace
 
 TEST(ScopedDenormalFlush, FlushesInsideAndRestoresTheCallersModeWhateverItWas)
 {

@@ -12,7 +12,7 @@ void raise(const char* reason)
     throw CException(CString(reason), CString("CControl::setControlRoot(IControlRoot *)"), true);
 }
 
-} // namespace
+}  // namespace
 
 TEST(Exceptions, CopiesAreIndependentValues)
 {
@@ -37,13 +37,10 @@ TEST(Exceptions, CopiesAreIndependentValues)
 TEST(Exceptions, ThrownCaughtAndEveryCopyReleased)
 {
     const long liveBefore = CException::CCLASS_THE_CLASS.getInstanceCount();
-    try
-    {
+    try {
         raise("Failed to get bundle from identifier");
         FAIL() << "no exception";
-    }
-    catch (const CException& caught)
-    {
+    } catch (const CException& caught) {
         EXPECT_STREQ(caught.getErrorReason().getString(), "Failed to get bundle from identifier");
         EXPECT_STREQ(caught.getFunctionName().getString(), "CControl::setControlRoot(IControlRoot *)");
         EXPECT_TRUE(caught.errorIsSerious());

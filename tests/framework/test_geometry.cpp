@@ -29,15 +29,14 @@ void expectRect(const CRect& r, long left, long top, long width, long height)
     EXPECT_EQ(r.getBottom(), top + height);
 }
 
-} // namespace
+}  // namespace
 
 TEST(GeometryRect, HitTestCountsBothEdgesInside)
 {
     const CRect r(10, 20, 30, 40);
     EXPECT_TRUE(r.pointIsInside(10, 20));
     EXPECT_TRUE(r.pointIsInside(CPoint(40, 60)));
-    for (const CPoint& outside : {CPoint(41, 60), CPoint(40, 61), CPoint(9, 20), CPoint(10, 19)})
-    {
+    for (const CPoint& outside : {CPoint(41, 60), CPoint(40, 61), CPoint(9, 20), CPoint(10, 19)}) {
         EXPECT_FALSE(r.pointIsInside(outside)) << outside.getXPosition() << "," << outside.getYPosition();
     }
     // A rectangle of width 0 still answers for its one column.
@@ -66,7 +65,7 @@ TEST(GeometryRect, EditsKeepDerivedEdgesInStep)
     expectRect(s, 1, 1, 2, 2);
     CRect negative(-3, -5, 7, 9);
     negative.scale(0.5);
-    expectRect(negative, -1, -2, 3, 4); // truncation toward zero, not flooring
+    expectRect(negative, -1, -2, 3, 4);  // truncation toward zero, not flooring
 
     EXPECT_EQ(CRect(0, 0, 7, 7).getCentralXPosition(), 3);
     EXPECT_EQ(CRect(10, 10, 7, 9).getCentralYPosition(), 14);
@@ -131,8 +130,8 @@ TEST(GeometryPolygon, VerticesAreOwnedAndBoundsChecked)
         CPolygon polygon(3);
         polygon.setPoint(CPoint(1, 1), 0);
         polygon.setPoint(2, 3, 2);
-        polygon.setPoint(9, 9, 3);  // ignored
-        polygon.setPoint(9, 9, -1); // ignored
+        polygon.setPoint(9, 9, 3);   // ignored
+        polygon.setPoint(9, 9, -1);  // ignored
         EXPECT_EQ(polygon.getPoint(3), nullptr);
         EXPECT_EQ(polygon.getPoint(-1), nullptr);
         ASSERT_NE(polygon.getPoint(2), nullptr);
@@ -143,7 +142,7 @@ TEST(GeometryPolygon, VerticesAreOwnedAndBoundsChecked)
         copy.offset(CPoint(10, 10));
         EXPECT_FALSE(copy == polygon);
         EXPECT_EQ(*copy.getPoint(0), CPoint(11, 11));
-        EXPECT_EQ(*polygon.getPoint(0), CPoint(1, 1)); // deep copy
+        EXPECT_EQ(*polygon.getPoint(0), CPoint(1, 1));  // deep copy
 
         copy = polygon;
         EXPECT_TRUE(copy == polygon);
@@ -167,7 +166,7 @@ TEST(GeometryParameter, RangeMappingAndConversions)
     CParameter p(-10, 30, 0.25);
     EXPECT_DOUBLE_EQ(p.getValue(), 0.0);
     EXPECT_DOUBLE_EQ(p.setAndGetValue(1.0), 30.0);
-    p.setRange(10, 0); // ignored
+    p.setRange(10, 0);  // ignored
     EXPECT_DOUBLE_EQ(p.setAndGetValue(0.5), 10.0);
     p.setRange(100, 200);
     EXPECT_DOUBLE_EQ(p.setAndGetValue(0.5), 150.0);
@@ -184,6 +183,6 @@ TEST(GeometryParameter, RangeMappingAndConversions)
     EXPECT_EQ(CParameter::doubleToLong(0, 50, -HUGE_VAL), std::numeric_limits<long>::min());
     EXPECT_DOUBLE_EQ(CParameter::longToDouble(0, 10, 10), 0.99999);
     EXPECT_DOUBLE_EQ(CParameter::longToDouble(10, 20, 10), 0.0);
-    EXPECT_DOUBLE_EQ(CParameter::longToDouble(4, 4, 4), 0.0); // empty range: no division by zero
+    EXPECT_DOUBLE_EQ(CParameter::longToDouble(4, 4, 4), 0.0);  // empty range: no division by zero
     EXPECT_DOUBLE_EQ(CParameter::doubleToDouble(-1.0, 1.0, 0.75), 0.5);
 }

@@ -44,12 +44,11 @@ double localNoon(int year, int month, int day)
     return static_cast<double>(std::mktime(&fields));
 }
 
-} // namespace
+}  // namespace
 
 TEST(HostInstallPath, DerivedFromTheModuleFile)
 {
-    const struct
-    {
+    const struct {
         const char* module;
         const char* installPath;
     } cases[] = {
@@ -64,8 +63,7 @@ TEST(HostInstallPath, DerivedFromTheModuleFile)
         {"/Tenvira.so", "/"},
         {"Tenvira.so", "Tenvira.so"},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         EXPECT_EQ(installPathFor(c.module), c.installPath) << c.module;
     }
 }
@@ -91,12 +89,11 @@ TEST(HostTime, CalendarFieldsAndTexts)
     EXPECT_STREQ(thursday.getDayYearString(true).getString(), "Thursday 5 March 2009");
     EXPECT_STREQ(thursday.getTimeOnly().getString(), "12:00:00:00");
 
-    const CTime sunday(localNoon(2026, 12, 6) + 3723.9); // 13:02:03.9
+    const CTime sunday(localNoon(2026, 12, 6) + 3723.9);  // 13:02:03.9
     EXPECT_STREQ(sunday.getDayYearString(true).getString(), "Sunday 6 December 2026");
-    EXPECT_STREQ(sunday.getTimeOnly().getString(), "13:02:03:00"); // seconds truncated
+    EXPECT_STREQ(sunday.getTimeOnly().getString(), "13:02:03:00");  // seconds truncated
 
-    for (int day = 0; day < 7; ++day)
-    {
+    for (int day = 0; day < 7; ++day) {
         // 1 to 7 March 2009 run from Sunday to Saturday.
         EXPECT_EQ(CTime(localNoon(2009, 3, 1 + day)).getDayOfWeek(), day);
     }
@@ -111,9 +108,7 @@ TEST(HostSystemInformation, FactsComeFromThisMachine)
 {
     SSystemInformation info;
     CSystemInformation::getSystemInfo(info);
-    struct utsname names
-    {
-    };
+    struct utsname names {};
     ASSERT_EQ(uname(&names), 0);
     EXPECT_STREQ(info.operatingSystemName.getString(), names.sysname);
     EXPECT_STREQ(info.processorName.getString(), names.machine);

@@ -19,20 +19,18 @@ using CorvaneTests::CScratchFile;
 namespace {
 
 /** A counted object whose description is far longer than the stream's bound. */
-class CVerboseObject : public CCountedObject
-{
+class CVerboseObject : public CCountedObject {
 public:
     void getObjectDescription(char* buffer, long size) const override
     {
-        if (size > 0)
-        {
+        if (size > 0) {
             std::memset(buffer, 'd', static_cast<std::size_t>(size - 1));
             buffer[size - 1] = '\0';
         }
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST(StreamsText, WritesValuesInTheirTextFormsOverAnyEarlierContents)
 {
@@ -46,17 +44,17 @@ TEST(StreamsText, WritesValuesInTheirTextFormsOverAnyEarlierContents)
         out << 42L << " " << -7 << " " << true << " " << false << "\n";
         out << 1.5 << "\n" << 0.25f << "\n";
         out << static_cast<const char*>(nullptr);
-        out << CVerboseObject() << "\n"; // description bounded by the stream
+        out << CVerboseObject() << "\n";  // description bounded by the stream
     }
     EXPECT_EQ(file.contents(), "text string /a/b\n42 -7 true false\n1.50000000000000000000\n0.25000000000000000000\n" +
-                                      std::string(255, 'd') + "\n");
+                                   std::string(255, 'd') + "\n");
 }
 
 TEST(StreamsText, ReadsLinesWithoutLineEndsCutsOverlongOnesAndConverts)
 {
     const CScratchFile file("lines.txt");
     file.write("first line\r\nsecond\n123\n-4\n2.5\n0.75\ntrue\nTRUE\n" + std::string(5000, 'x') +
-                       "\nlast without end");
+               "\nlast without end");
     CTextStream in(file.systemPath(), CTextStream::e_read);
     ASSERT_TRUE(in.validForInput());
     EXPECT_FALSE(in.validForOutput());
@@ -89,7 +87,7 @@ TEST(StreamsText, ReadsLinesWithoutLineEndsCutsOverlongOnesAndConverts)
     EXPECT_EQ(overlong[1024], '#');
     EXPECT_STREQ(last, "last without end");
     EXPECT_TRUE(in.hasReachedEOF());
-    in >> first >> number; // nothing left: both keep their values
+    in >> first >> number;  // nothing left: both keep their values
     EXPECT_STREQ(first.getString(), "first line");
     EXPECT_EQ(number, 123);
 }
@@ -97,8 +95,7 @@ TEST(StreamsText, ReadsLinesWithoutLineEndsCutsOverlongOnesAndConverts)
 TEST(StreamsText, LinesAroundTheBufferLengthKeepTheirNeighbours)
 {
     // Each row: the line as written and what reading it gives; the line after it must still read.
-    const struct
-    {
+    const struct {
         std::string written;
         std::string read;
     } cases[] = {
@@ -109,8 +106,7 @@ TEST(StreamsText, LinesAroundTheBufferLengthKeepTheirNeighbours)
         {"\n", ""},
     };
     const CScratchFile file("boundaries.txt");
-    for (const auto& row : cases)
-    {
+    for (const auto& row : cases) {
         file.write(row.written + "next\n");
         CTextStream in(file.systemPath(), CTextStream::e_read);
         CString line;
@@ -152,8 +148,7 @@ TEST(StreamsText, StreamsInTheWrongStateDoNothing)
 TEST(StreamsFile, TypedValuesRoundTripInBothByteOrders)
 {
     const CScratchFile file("binary.bin");
-    for (const bool swap : {false, true})
-    {
+    for (const bool swap : {false, true}) {
         CFileStream out;
         ASSERT_TRUE(out.openStream(file.systemPath(), CFileStream::e_write, swap));
         EXPECT_TRUE(out.writeUInt8(0xAB) && out.writeUInt16(0x1234) && out.writeUInt32(0x89ABCDEFu) &&
@@ -176,7 +171,7 @@ TEST(StreamsFile, TypedValuesRoundTripInBothByteOrders)
         EXPECT_EQ(b, 0x1234);
         EXPECT_EQ(c, 0x89ABCDEFu);
         EXPECT_EQ(d, 0x0102030405060708ull);
-        EXPECT_FALSE(in.readUInt16(b)); // nothing left
+        EXPECT_FALSE(in.readUInt16(b));  // nothing left
         EXPECT_TRUE(in.hasReachedEOF());
         EXPECT_TRUE(in.seek(1));
         EXPECT_TRUE(in.readUInt16(b));

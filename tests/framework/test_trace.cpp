@@ -15,13 +15,12 @@ using CorvaneTests::CScratchFile;
 
 namespace {
 
-class TraceTest : public ::testing::Test
-{
+class TraceTest : public ::testing::Test {
 protected:
     void TearDown() override { CTrace::closeTraceFile(); }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(TraceTest, EachTraceIsOneLineOnDiskAtOnce)
 {

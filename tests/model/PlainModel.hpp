@@ -22,8 +22,7 @@
 #include <string>
 #include <vector>
 
-class PlainModel
-{
+class PlainModel {
 public:
     static constexpr int NUM_PARAMS = 20;
     static constexpr int NUM_PROGRAMS = 10;
@@ -131,15 +130,13 @@ public:
 private:
     // ---- parameter objects ----------------------------------------------
 
-    enum class Kind
-    {
+    enum class Kind {
         Linear,
         Log,
         Select
     };
 
-    struct Param
-    {
+    struct Param {
         Kind kind = Kind::Linear;
         float min = 0.0f;
         float max = 1.0f;
@@ -179,8 +176,7 @@ private:
         void set(float v)
         {
             value = v;
-            switch (kind)
-            {
+            switch (kind) {
             case Kind::Linear:
                 data = min + v * (max - min);
                 break;
@@ -203,8 +199,7 @@ private:
         }
     };
 
-    struct Program
-    {
+    struct Program {
         float values[NUM_PARAMS] = {};
         std::string name = "(empty)";
     };
@@ -220,8 +215,7 @@ private:
 
     // ---- key equaliser ----------------------------------------------------
 
-    struct Equaliser
-    {
+    struct Equaliser {
         double cL = 0, cH = 0;
         double s[4] = {0, 0, 0, 0};
         double t[4] = {0, 0, 0, 0};
@@ -255,8 +249,7 @@ private:
 
     // ---- compressor ---------------------------------------------------------
 
-    struct Compressor
-    {
+    struct Compressor {
         double threshold = 0.0;
         double ratio = 1.0;
         double envelope = FLOOR;
@@ -318,8 +311,7 @@ private:
 
     // ---- limiter and delay --------------------------------------------------
 
-    struct Limiter
-    {
+    struct Limiter {
         double attackMs = 1.0, attackRate = 44100.0, attackCoef = coefficient(1.0, 44100.0);
         double releaseMs = 1.0, releaseRate = 44100.0, releaseCoef = coefficient(1.0, 44100.0);
         double threshold = 0.0, thresholdLinear = 1.0;
@@ -378,15 +370,13 @@ private:
             left = finiteOrSilence(left);
             right = finiteOrSilence(right);
             double g = 1.0;
-            if (limit)
-            {
+            if (limit) {
                 hold = hold + 1;
                 const double aL = std::fabs(left);
                 const double aR = std::fabs(right);
                 const double peak = ((aL - aR) + std::fabs(aL - aR)) * 0.5 + aR;
                 const double x = thresholdLinear > peak ? thresholdLinear : peak;
-                if (hold >= lookAhead || x > held)
-                {
+                if (hold >= lookAhead || x > held) {
                     hold = 0;
                     held = x;
                 }
@@ -438,8 +428,7 @@ private:
         mComp = Compressor();
         mComp.setSampleRate(mSampleRate);
         mComp.reset();
-        for (Equaliser& eq : mEq)
-        {
+        for (Equaliser& eq : mEq) {
             eq = Equaliser();
             eq.init(800, 5000, mSampleRate);
             eq.gLow = eq.gMid = eq.gHigh = 1.0;
@@ -459,27 +448,26 @@ private:
 
     void fillBank()
     {
-        static const char* const NAMES[NUM_PROGRAMS] = {"Default", "Soft master", "Warm master", "Dirty",   "Guitar",
-                                                        "Bass",    "------------", "Tolvek",     "Orvasse", "Audio"};
+        static const char* const NAMES[NUM_PROGRAMS] = {"Default", "Soft master",  "Warm master", "Dirty",   "Guitar",
+                                                        "Bass",    "------------", "Tolvek",      "Orvasse", "Audio"};
         // Programs 0 to 5; 6 to 9 repeat program 0.
         static const float TABLE[6][NUM_PARAMS] = {
-            {0.5f, 1.0f, 0.0f, 0.25f, 0.5f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.4f, 0.0f, 0.0f, 0.5f, 0.0f,
-             0.5f, 0.99f, 1.0f},
-            {0.5f, 1.0f, 0.6f, 0.3f, 0.65f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.4f, 0.25f, 0.0f, 0.5f, 1.0f,
-             0.5f, 0.99f, 1.0f},
-            {0.5f, 1.0f, 0.72f, 0.0f, 0.65f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.4f, 0.2f, 0.4f, 0.5f, 1.0f,
-             0.5f, 0.98f, 0.99f},
-            {0.5f, 1.0f, 0.72f, 0.0f, 0.65f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.4f, 0.2f, 1.0f, 0.5f, 1.0f,
-             0.5f, 0.98f, 0.99f},
-            {0.5f, 0.82f, 0.6f, 0.65f, 0.6f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 1.0f, 0.4f, 0.2f, 0.4f, 0.5f, 1.0f,
-             0.5f, 0.99f, 1.0f},
-            {0.5f, 0.65f, 0.75f, 0.0f, 0.95f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 1.0f, 0.4f, 0.5f, 0.0f, 0.5f, 1.0f,
-             0.5f, 0.98f, 0.99f},
+            {0.5f, 1.0f, 0.0f, 0.25f, 0.5f, 1.0f, 0.5f, 0.5f, 0.5f,  0.0f,
+             0.0f, 0.0f, 0.4f, 0.0f,  0.0f, 0.5f, 0.0f, 0.5f, 0.99f, 1.0f},
+            {0.5f, 1.0f, 0.6f, 0.3f,  0.65f, 1.0f, 0.5f, 0.5f, 0.5f,  0.0f,
+             0.0f, 0.0f, 0.4f, 0.25f, 0.0f,  0.5f, 1.0f, 0.5f, 0.99f, 1.0f},
+            {0.5f, 1.0f, 0.72f, 0.0f, 0.65f, 1.0f, 0.5f, 0.5f, 0.5f,  0.0f,
+             0.0f, 0.0f, 0.4f,  0.2f, 0.4f,  0.5f, 1.0f, 0.5f, 0.98f, 0.99f},
+            {0.5f, 1.0f, 0.72f, 0.0f, 0.65f, 1.0f, 0.5f, 0.5f, 0.5f,  0.0f,
+             0.0f, 0.0f, 0.4f,  0.2f, 1.0f,  0.5f, 1.0f, 0.5f, 0.98f, 0.99f},
+            {0.5f, 0.82f, 0.6f, 0.65f, 0.6f, 1.0f, 0.5f, 0.5f, 0.5f,  0.0f,
+             0.0f, 1.0f,  0.4f, 0.2f,  0.4f, 0.5f, 1.0f, 0.5f, 0.99f, 1.0f},
+            {0.5f, 0.65f, 0.75f, 0.0f, 0.95f, 1.0f, 0.5f, 0.5f, 0.5f,  0.0f,
+             0.0f, 1.0f,  0.4f,  0.5f, 0.0f,  0.5f, 1.0f, 0.5f, 0.98f, 0.99f},
         };
         static const int ORDER[NUM_PARAMS] = {19, 18, 17, 16, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 1, 2, 3, 4, 5, 0};
 
-        for (int p = NUM_PROGRAMS - 1; p >= 0; --p)
-        {
+        for (int p = NUM_PROGRAMS - 1; p >= 0; --p) {
             const float* values = TABLE[p < 6 ? p : 0];
             setProgram(p);
             for (int index : ORDER)
@@ -493,8 +481,7 @@ private:
     void applyParameter(int index, float value)
     {
         Param& p = mParams[index];
-        switch (index)
-        {
+        switch (index) {
         case 0:
             p.set(value);
             mOutputGain = toLinear(p.getData());
@@ -521,8 +508,7 @@ private:
         case 6:
         case 7:
         case 8:
-            for (Equaliser& eq : mEq)
-            {
+            for (Equaliser& eq : mEq) {
                 eq.gLow = toLinear(mParams[6].getData());
                 eq.gMid = toLinear(mParams[7].getData());
                 eq.gHigh = toLinear(mParams[8].getData());
@@ -553,7 +539,7 @@ private:
             mOutputCeiling = toLinear(p.getData()) - 0.000001;
             mLimiterNormGain = toLinear(std::fabs(mParams[18].getData()));
             break;
-        default: // 10, 12, 14, 16 are read by the chain on every sample
+        default:  // 10, 12, 14, 16 are read by the chain on every sample
             break;
         }
     }
@@ -575,31 +561,24 @@ private:
 
         const int keyInput = mParams[12].intData();
         double keyL, keyR;
-        if (mSideChainMode != 1)
-        {
+        if (mSideChainMode != 1) {
             keyL = keyInput == 2 ? audioR : audioL;
             keyR = keyInput == 0 ? audioL : audioR;
-        }
-        else
-        {
+        } else {
             keyL = keyInput == 2 ? in[3][i] : in[2][i];
             keyR = keyInput == 0 ? in[2][i] : in[3][i];
         }
 
         const int valve = mParams[14].intData();
-        if (valve == 1)
-        {
+        if (valve == 1) {
             audioL = valveCurve(2.0, 1.0, audioL) * 0.699999988079071;
             audioR = valveCurve(2.0, 1.0, audioR) * 0.699999988079071;
-        }
-        else if (valve == 2)
-        {
+        } else if (valve == 2) {
             audioL = valveCurve(4.0, 4.0, audioL) * 0.4000000059604645;
             audioR = valveCurve(4.0, 4.0, audioR) * 0.4000000059604645;
         }
 
-        if (!(mParams[6].value == 0.5f && mParams[7].value == 0.5f && mParams[8].value == 0.5f))
-        {
+        if (!(mParams[6].value == 0.5f && mParams[7].value == 0.5f && mParams[8].value == 0.5f)) {
             keyL = mEq[0].run(keyL);
             keyR = mEq[1].run(keyR);
         }
@@ -621,30 +600,23 @@ private:
         workL = workL + static_cast<double>((1.0f - m) * in[0][i]);
         workR = workR + static_cast<double>((1.0f - m) * in[1][i]);
 
-        if (mParams[16].intData() != 0)
-        {
+        if (mParams[16].intData() != 0) {
             mLimiter.run(workL, workR, true);
-            if (makeUp)
-            {
+            if (makeUp) {
                 workL = (workL * mLimiterNormGain) * mOutputCeiling;
                 workR = (workR * mLimiterNormGain) * mOutputCeiling;
             }
             const double c = mOutputCeiling;
             workL = (std::fabs(workL + c) - std::fabs(workL - c)) * 0.5;
             workR = (std::fabs(workR + c) - std::fabs(workR - c)) * 0.5;
-        }
-        else
-        {
+        } else {
             mLimiter.run(workL, workR, false);
         }
 
-        if (mParams[10].intData() == 0)
-        {
+        if (mParams[10].intData() == 0) {
             out[0][i] = static_cast<float>(workL * mOutputGain);
             out[1][i] = static_cast<float>(workR * mOutputGain);
-        }
-        else
-        {
+        } else {
             out[0][i] = static_cast<float>(keyL);
             out[1][i] = static_cast<float>(keyR);
         }

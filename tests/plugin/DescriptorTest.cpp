@@ -68,8 +68,8 @@ TEST_F(PluginFixture, PinTables)
 {
     auto instance = host.createInstance();
     ASSERT_NE(instance, nullptr);
-    const char* const pins[6][2] = {{"Left input", "L in"},   {"Right input", "R in"},  {"Sidechain", "xL in"},
-                                    {"Sidechain", "xR in"},   {"Left output", "L out"}, {"Right output", "R out"}};
+    const char* const pins[6][2] = {{"Left input", "L in"}, {"Right input", "R in"},  {"Sidechain", "xL in"},
+                                    {"Sidechain", "xR in"}, {"Left output", "L out"}, {"Right output", "R out"}};
     for (int i = 0; i < 6; ++i) {
         VstPinProperties pin{};
         pin.arrangementType = 7;

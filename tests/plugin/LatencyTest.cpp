@@ -2,10 +2,10 @@
 // rate; sample rates beyond the look-ahead ring and bad samples are survived.
 #include "PluginFixture.hpp"
 
+#include <xmmintrin.h>
 #include <cmath>
 #include <limits>
 #include <vector>
-#include <xmmintrin.h>
 
 namespace {
 
@@ -34,7 +34,7 @@ TEST_F(PluginFixture, ImpulseDelayEqualsTheReportedLatencyAtEveryRate)
     const struct {
         float rate;
         int lookAhead;
-    } cases[] = {{22050.0f, 22}, {44100.0f, 44}, {48000.0f, 48}, {88200.0f, 88},
+    } cases[] = {{22050.0f, 22}, {44100.0f, 44},   {48000.0f, 48}, {88200.0f, 88},
                  {96000.0f, 96}, {192000.0f, 192}, {8000.0f, 44}};
     for (const auto& c : cases) {
         auto plugin = createPrepared(c.rate);
@@ -128,10 +128,10 @@ TEST_F(PluginFixture, LeftKeyIgnoresTheRightChannel)
     auto b = createPrepared();
     ASSERT_TRUE(a && b);
     for (auto* plugin : {a.get(), b.get()}) {
-        plugin->setProgram(5);            // compressor at -17.5 dB, no valve
-        plugin->setParameter(16, 0.0f);   // limiter off: its detector is linked too
-        plugin->setParameter(11, 0.0f);   // no make-up gain, so the reduction shows
-        plugin->setParameter(12, 0.0f);   // "Key Input" "Left"
+        plugin->setProgram(5);           // compressor at -17.5 dB, no valve
+        plugin->setParameter(16, 0.0f);  // limiter off: its detector is linked too
+        plugin->setParameter(11, 0.0f);  // no make-up gain, so the reduction shows
+        plugin->setParameter(12, 0.0f);  // "Key Input" "Left"
     }
     a->process(first, outFirst);
     b->process(second, outSecond);

@@ -65,7 +65,8 @@ const std::vector<SVariant>& variants()
         {"as stored", {}},
         {"external key, equalised, right", {{9, 1.0f}, {6, 0.8f}, {7, 0.3f}, {8, 0.6f}, {12, 1.0f}, {15, 0.3f}}},
         {"make-up, part dry, loud master", {{11, 1.0f}, {5, 0.6f}, {0, 0.7f}, {13, 0.9f}, {16, 1.0f}}},
-        {"compressing hard, left key, limiter low", {{1, 0.4f}, {2, 0.9f}, {12, 0.0f}, {18, 0.7f}, {19, 0.8f}, {17, 0.1f}}},
+        {"compressing hard, left key, limiter low",
+         {{1, 0.4f}, {2, 0.9f}, {12, 0.0f}, {18, 0.7f}, {19, 0.8f}, {17, 0.1f}}},
         {"monitoring the equalised key", {{10, 1.0f}, {6, 0.2f}, {15, 0.9f}}},
     };
     return all;

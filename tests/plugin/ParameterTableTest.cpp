@@ -5,40 +5,46 @@
 
 namespace {
 
-const char* const kNames[20] = {"Master",     "Threshold", "Ratio",     "Attack",          "Release",
-                                "Mix",        "EQ Low",    "EQ Mid",    "EQ High",         "SideChain",
-                                "Monitor",    "MakeUpGain", "Key Input", "Soft-Knee",      "Valve Modelling",
-                                "Mid/Side",   "LimitOnOff", "LimitRel", "Threshold",       "LimitCeil"};
+const char* const kNames[20] = {"Master",   "Threshold",  "Ratio",     "Attack",    "Release",
+                                "Mix",      "EQ Low",     "EQ Mid",    "EQ High",   "SideChain",
+                                "Monitor",  "MakeUpGain", "Key Input", "Soft-Knee", "Valve Modelling",
+                                "Mid/Side", "LimitOnOff", "LimitRel",  "Threshold", "LimitCeil"};
 const char* const kLabels[20] = {"dB", "dB", " :1", "ms", "ms", "mix", "dB", "dB", "dB", "",
                                  "",   "",   "",    "%",  "",   " ",   "",   "ms", "dB", "dB"};
 
-const char* const kProgramNames[10] = {"Default", "Soft master", "Warm master", "Dirty",   "Guitar",
-                                       "Bass",    "------------", "Tolvek",     "Orvasse", "Audio"};
+const char* const kProgramNames[10] = {"Default", "Soft master",  "Warm master", "Dirty",   "Guitar",
+                                       "Bass",    "------------", "Tolvek",      "Orvasse", "Audio"};
 
 // Host values of programs 0 to 5 (6 to 9 repeat program 0).
 const float kValues[6][20] = {
-    {0.5f, 1.0f, 0.0f, 0.25f, 0.5f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.4f, 0.0f, 0.0f, 0.5f, 0.0f, 0.5f, 0.99f, 1.0f},
-    {0.5f, 1.0f, 0.6f, 0.3f, 0.65f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.4f, 0.25f, 0.0f, 0.5f, 1.0f, 0.5f, 0.99f, 1.0f},
-    {0.5f, 1.0f, 0.72f, 0.0f, 0.65f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.4f, 0.2f, 0.4f, 0.5f, 1.0f, 0.5f, 0.98f, 0.99f},
-    {0.5f, 1.0f, 0.72f, 0.0f, 0.65f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.4f, 0.2f, 1.0f, 0.5f, 1.0f, 0.5f, 0.98f, 0.99f},
-    {0.5f, 0.82f, 0.6f, 0.65f, 0.6f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 1.0f, 0.4f, 0.2f, 0.4f, 0.5f, 1.0f, 0.5f, 0.99f, 1.0f},
-    {0.5f, 0.65f, 0.75f, 0.0f, 0.95f, 1.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 1.0f, 0.4f, 0.5f, 0.0f, 0.5f, 1.0f, 0.5f, 0.98f, 0.99f},
+    {0.5f, 1.0f, 0.0f, 0.25f, 0.5f, 1.0f, 0.5f, 0.5f, 0.5f,  0.0f,
+     0.0f, 0.0f, 0.4f, 0.0f,  0.0f, 0.5f, 0.0f, 0.5f, 0.99f, 1.0f},
+    {0.5f, 1.0f, 0.6f, 0.3f,  0.65f, 1.0f, 0.5f, 0.5f, 0.5f,  0.0f,
+     0.0f, 0.0f, 0.4f, 0.25f, 0.0f,  0.5f, 1.0f, 0.5f, 0.99f, 1.0f},
+    {0.5f, 1.0f, 0.72f, 0.0f, 0.65f, 1.0f, 0.5f, 0.5f, 0.5f,  0.0f,
+     0.0f, 0.0f, 0.4f,  0.2f, 0.4f,  0.5f, 1.0f, 0.5f, 0.98f, 0.99f},
+    {0.5f, 1.0f, 0.72f, 0.0f, 0.65f, 1.0f, 0.5f, 0.5f, 0.5f,  0.0f,
+     0.0f, 0.0f, 0.4f,  0.2f, 1.0f,  0.5f, 1.0f, 0.5f, 0.98f, 0.99f},
+    {0.5f, 0.82f, 0.6f, 0.65f, 0.6f, 1.0f, 0.5f, 0.5f, 0.5f,  0.0f,
+     0.0f, 1.0f,  0.4f, 0.2f,  0.4f, 0.5f, 1.0f, 0.5f, 0.99f, 1.0f},
+    {0.5f, 0.65f, 0.75f, 0.0f, 0.95f, 1.0f, 0.5f, 0.5f, 0.5f,  0.0f,
+     0.0f, 1.0f,  0.4f,  0.5f, 0.0f,  0.5f, 1.0f, 0.5f, 0.98f, 0.99f},
 };
 
 // What the host shows for programs 0 to 5, in the parameters' own units.
 const char* const kDisplays[6][20] = {
-    {"0.000", "0.000", "1.00", "5.623", "31.62", "1.000", "0.000", "0.000", "0.000", "Internal", "Output", "Off",
-     "Stereo", "0.000", "Bypass", "0.000", "Off", "31.62", "-0.500", "0.000"},
-    {"0.000", "0.000", "2.32", "7.943", "89.13", "1.000", "0.000", "0.000", "0.000", "Internal", "Output", "Off",
-     "Stereo", "25.00", "Bypass", "0.000", "On", "31.62", "-0.500", "0.000"},
-    {"0.000", "0.000", "3.16", "1.000", "89.13", "1.000", "0.000", "0.000", "0.000", "Internal", "Output", "Off",
-     "Stereo", "20.00", "Soft", "0.000", "On", "31.62", "-1.000", "-0.500"},
-    {"0.000", "0.000", "3.16", "1.000", "89.13", "1.000", "0.000", "0.000", "0.000", "Internal", "Output", "Off",
-     "Stereo", "20.00", "Dirty", "0.000", "On", "31.62", "-1.000", "-0.500"},
-    {"0.000", "-9.000", "2.32", "89.13", "63.10", "1.000", "0.000", "0.000", "0.000", "Internal", "Output", "On",
-     "Stereo", "20.00", "Soft", "0.000", "On", "31.62", "-0.500", "0.000"},
-    {"0.000", "-17.50", "3.47", "1.000", "707.9", "1.000", "0.000", "0.000", "0.000", "Internal", "Output", "On",
-     "Stereo", "50.00", "Bypass", "0.000", "On", "31.62", "-1.000", "-0.500"},
+    {"0.000",  "0.000", "1.00",   "5.623", "31.62",  "1.000", "0.000", "0.000", "0.000",  "Internal",
+     "Output", "Off",   "Stereo", "0.000", "Bypass", "0.000", "Off",   "31.62", "-0.500", "0.000"},
+    {"0.000",  "0.000", "2.32",   "7.943", "89.13",  "1.000", "0.000", "0.000", "0.000",  "Internal",
+     "Output", "Off",   "Stereo", "25.00", "Bypass", "0.000", "On",    "31.62", "-0.500", "0.000"},
+    {"0.000",  "0.000", "3.16",   "1.000", "89.13", "1.000", "0.000", "0.000", "0.000",  "Internal",
+     "Output", "Off",   "Stereo", "20.00", "Soft",  "0.000", "On",    "31.62", "-1.000", "-0.500"},
+    {"0.000",  "0.000", "3.16",   "1.000", "89.13", "1.000", "0.000", "0.000", "0.000",  "Internal",
+     "Output", "Off",   "Stereo", "20.00", "Dirty", "0.000", "On",    "31.62", "-1.000", "-0.500"},
+    {"0.000",  "-9.000", "2.32",   "89.13", "63.10", "1.000", "0.000", "0.000", "0.000",  "Internal",
+     "Output", "On",     "Stereo", "20.00", "Soft",  "0.000", "On",    "31.62", "-0.500", "0.000"},
+    {"0.000",  "-17.50", "3.47",   "1.000", "707.9",  "1.000", "0.000", "0.000", "0.000",  "Internal",
+     "Output", "On",     "Stereo", "50.00", "Bypass", "0.000", "On",    "31.62", "-1.000", "-0.500"},
 };
 
 }  // namespace

@@ -6,7 +6,10 @@ void PluginFixture::SetUp()
     ASSERT_TRUE(host.loadModule(TENVIRA_PLUGIN_PATH, &error)) << error;
 }
 
-void PluginFixture::TearDown() { host.unloadModule(); }
+void PluginFixture::TearDown()
+{
+    host.unloadModule();
+}
 
 std::unique_ptr<DevHost::CPluginInstance> PluginFixture::createPrepared(float sampleRate, VstInt32 blockSize)
 {

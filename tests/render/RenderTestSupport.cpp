@@ -84,7 +84,10 @@ std::vector<std::string> CScratchFolder::entries() const
     return names;
 }
 
-bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
+bool fileExists(const std::string& path)
+{
+    return std::filesystem::exists(path);
+}
 
 std::string readText(const std::string& path)
 {
@@ -143,4 +146,4 @@ SRun runRenderer(const std::vector<std::string>& arguments,
     return run;
 }
 
-} // namespace RenderTest
+}  // namespace RenderTest

@@ -47,4 +47,4 @@ SRun runRenderer(const std::vector<std::string>& arguments,
 bool fileExists(const std::string& path);
 std::string readText(const std::string& path);
 
-} // namespace RenderTest
+}  // namespace RenderTest

@@ -18,12 +18,12 @@ constexpr int RING = 4096;
 constexpr int PARAMETERS = 20;
 constexpr int PROGRAMS = 10;
 
-const char* const PARAMETER_NAMES[PARAMETERS] = {
-    "Master", "Threshold", "Ratio", "Attack", "Release", "Mix", "EQ Low", "EQ Mid", "EQ High", "SideChain",
-    "Monitor", "MakeUpGain", "Key Input", "Soft-Knee", "Valve Modelling", "Mid/Side", "LimitOnOff",
-    "LimitRel", "Threshold", "LimitCeil"};
-const char* const PROGRAM_NAMES[PROGRAMS] = {"Default", "Soft master", "Warm master", "Dirty", "Guitar",
-                                             "Bass", "------------", "Tolvek", "Orvasse", "Audio"};
+const char* const PARAMETER_NAMES[PARAMETERS] = {"Master",   "Threshold",  "Ratio",     "Attack",    "Release",
+                                                 "Mix",      "EQ Low",     "EQ Mid",    "EQ High",   "SideChain",
+                                                 "Monitor",  "MakeUpGain", "Key Input", "Soft-Knee", "Valve Modelling",
+                                                 "Mid/Side", "LimitOnOff", "LimitRel",  "Threshold", "LimitCeil"};
+const char* const PROGRAM_NAMES[PROGRAMS] = {"Default", "Soft master",  "Warm master", "Dirty",   "Guitar",
+                                             "Bass",    "------------", "Tolvek",      "Orvasse", "Audio"};
 
 struct SFake {
     AEffect effect;
@@ -33,7 +33,10 @@ struct SFake {
     std::FILE* log = nullptr;
 };
 
-SFake* fakeOf(AEffect* effect) { return static_cast<SFake*>(effect->object); }
+SFake* fakeOf(AEffect* effect)
+{
+    return static_cast<SFake*>(effect->object);
+}
 
 template <typename... TValues>
 void note(SFake* fake, const char* format, TValues... values)
@@ -125,7 +128,7 @@ void processReplacing(AEffect* effect, float** inputs, float** outputs, VstInt32
     }
 }
 
-} // namespace
+}  // namespace
 
 extern "C" __attribute__((visibility("default"))) AEffect* VSTPluginMain(audioMasterCallback)
 {

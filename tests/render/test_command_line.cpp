@@ -15,9 +15,12 @@ using Tenvira::Render::SRenderOptions;
 
 namespace {
 
-SRenderOptions parse(const std::vector<std::string>& arguments) { return CCommandLine::parse(arguments); }
+SRenderOptions parse(const std::vector<std::string>& arguments)
+{
+    return CCommandLine::parse(arguments);
+}
 
-} // namespace
+}  // namespace
 
 TEST(CommandLine, ReadsFilesBetweenOptionsInBothSpellings)
 {
@@ -54,8 +57,8 @@ TEST(CommandLine, RejectsMalformedLines)
         EXPECT_THROW(parse({"--block", block, "a", "b"}), CUsageError) << block;
     EXPECT_EQ(parse({"--block", "65536", "a", "b"}).blockSize, 65536);
     const std::vector<std::vector<std::string>> malformed = {
-        {"--frobnicate", "a", "b"}, {"-x", "a", "b"},   {"a", "b", "--program"},     {"only-input.wav"},
-        {"a", "b", "c"},            {"--sidechain", "k.wav"}, {"--plot", "p.png"}, {"--align=yes", "a", "b"}};
+        {"--frobnicate", "a", "b"}, {"-x", "a", "b"},    {"a", "b", "--program"},  {"only-input.wav"}, {"a", "b", "c"},
+        {"--sidechain", "k.wav"},   {"--plot", "p.png"}, {"--align=yes", "a", "b"}};
     for (const auto& line : malformed)
         EXPECT_THROW(parse(line), CUsageError) << line[0];
     EXPECT_TRUE(parse({"--help", "whatever"}).help);

@@ -12,11 +12,11 @@
 #include <vector>
 
 using RenderTest::CScratchFolder;
+using RenderTest::makeSignal;
+using RenderTest::runRenderer;
 using RenderTest::SRun;
 using RenderTest::SSound;
-using RenderTest::makeSignal;
 using RenderTest::writeSound;
-using RenderTest::runRenderer;
 
 namespace {
 
@@ -26,11 +26,17 @@ constexpr long FAKE_LATENCY = 37;
 constexpr int WAV16 = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
 constexpr int WAVF = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
 
-std::string describe(const SRun& run) { return "status " + std::to_string(run.status) + "\n" + run.err; }
+std::string describe(const SRun& run)
+{
+    return "status " + std::to_string(run.status) + "\n" + run.err;
+}
 
-bool isPng(const std::string& path) { return RenderTest::readText(path).compare(1, 3, "PNG") == 0; }
+bool isPng(const std::string& path)
+{
+    return RenderTest::readText(path).compare(1, 3, "PNG") == 0;
+}
 
-} // namespace
+}  // namespace
 
 TEST(RenderCli, BadRequestsFailWithoutLeavingAnOutput)
 {
@@ -134,10 +140,10 @@ TEST(RenderCli, HostOrderProgramsParametersAndSideChainReachThePlugin)
     writeSound(folder.path("in.wav"), makeSignal(44100, 2, 1000, WAVF));
     const SSound key = writeSound(folder.path("key.wav"), makeSignal(44100, 1, 600, WAVF));
     const std::string log = folder.path("calls.log");
-    const SRun run = runRenderer({"--plugin", FAKE, "--program", "GUITAR", "--set", "threshold=0.25", "--set",
-                                  "18=0.75", "--set", "Monitor=1", "--block", "400", "--sidechain",
-                                  folder.path("key.wav"), folder.path("in.wav"), folder.path("out.wav")},
-                                 {{"TENVIRA_FAKE_PLUGIN_LOG", log}});
+    const SRun run = runRenderer(
+        {"--plugin", FAKE, "--program", "GUITAR", "--set", "threshold=0.25", "--set", "18=0.75", "--set", "Monitor=1",
+         "--block", "400", "--sidechain", folder.path("key.wav"), folder.path("in.wav"), folder.path("out.wav")},
+        {{"TENVIRA_FAKE_PLUGIN_LOG", log}});
     ASSERT_EQ(run.status, 0) << describe(run);
 
     // Monitoring the key: the padded mono key on both outputs, undelayed.
@@ -148,9 +154,10 @@ TEST(RenderCli, HostOrderProgramsParametersAndSideChainReachThePlugin)
         ASSERT_EQ(output.at(i, 0), wanted) << i;
         ASSERT_EQ(output.at(i, 1), wanted) << i;
     }
-    const std::string expected = "open 0\nrate 44100\nblock 400\nprogram 4\nset 1 0.250000\nset 18 0.750000\n"
-                                 "set 10 1.000000\nresume 0\nprocess 400\nprocess 400\nprocess 237\nsuspend 0\n"
-                                 "close 0\n";
+    const std::string expected =
+        "open 0\nrate 44100\nblock 400\nprogram 4\nset 1 0.250000\nset 18 0.750000\n"
+        "set 10 1.000000\nresume 0\nprocess 400\nprocess 400\nprocess 237\nsuspend 0\n"
+        "close 0\n";
     EXPECT_EQ(RenderTest::readText(log), expected);
     EXPECT_NE(run.out.find("program 4 \"Guitar\""), std::string::npos) << run.out;
 }
@@ -172,12 +179,12 @@ TEST(RenderCli, DemoWritesInputOutputAndPlot)
     EXPECT_EQ(output.samples, input.samples);
 
     // --plot on a file render; the picture needs its audio, so both are written.
-    const SRun plotted = runRenderer({"--plugin", FAKE, "--plot", folder.path("p.png"), demo + "/input.wav",
-                                      folder.path("o.wav")});
+    const SRun plotted =
+        runRenderer({"--plugin", FAKE, "--plot", folder.path("p.png"), demo + "/input.wav", folder.path("o.wav")});
     ASSERT_EQ(plotted.status, 0) << describe(plotted);
     EXPECT_TRUE(isPng(folder.path("p.png")));
-    const SRun badPlot = runRenderer({"--plugin", FAKE, "--plot", folder.path("none/p.png"), demo + "/input.wav",
-                                      folder.path("o2.wav")});
+    const SRun badPlot = runRenderer(
+        {"--plugin", FAKE, "--plot", folder.path("none/p.png"), demo + "/input.wav", folder.path("o2.wav")});
     EXPECT_EQ(badPlot.status, 1);
     EXPECT_FALSE(RenderTest::fileExists(folder.path("o2.wav")));
 }

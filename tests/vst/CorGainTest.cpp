@@ -14,7 +14,10 @@ VstIntPtr host(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float)
     return opcode == audioMasterVersion ? 2400 : 0;
 }
 
-double dB(double value) { return std::pow(10.0, value / 20.0); }
+double dB(double value)
+{
+    return std::pow(10.0, value / 20.0);
+}
 
 }  // namespace
 
@@ -53,7 +56,8 @@ TEST(CorGain, DerivedGains)
 
     const struct {
         float value, mid, side;
-    } weights[] = {{0.5f, 1.0f, 1.0f}, {0.25f, 1.0f, 0.5f}, {0.75f, 0.5f, 1.0f}, {0.0f, 1.0f, 0.0f}, {1.0f, 0.0f, 1.0f}};
+    } weights[] = {
+        {0.5f, 1.0f, 1.0f}, {0.25f, 1.0f, 0.5f}, {0.75f, 0.5f, 1.0f}, {0.0f, 1.0f, 0.0f}, {1.0f, 0.0f, 1.0f}};
     for (const auto& c : weights) {
         effect.setParameter(CCorGain::CCORGAIN_MID_SIDE, c.value);
         EXPECT_FLOAT_EQ(effect.getMidGain(), c.mid) << c.value;

@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <cstdlib>
 #include <regex>
-#include <unistd.h>
 
 using Corvane::Basics::CString;
 using Corvane::Basics::CSystemString;
@@ -63,7 +63,10 @@ protected:
     std::string path;
 };
 
-bool matches(const std::string& line, const char* pattern) { return std::regex_match(line, std::regex(pattern)); }
+bool matches(const std::string& line, const char* pattern)
+{
+    return std::regex_match(line, std::regex(pattern));
+}
 
 }  // namespace
 
@@ -96,9 +99,11 @@ TEST_F(CrashReport, PreHandlerLayout)
     EXPECT_EQ(lastAlert.count, 1);
     EXPECT_EQ(lastAlert.title, "Exception occurred");
     EXPECT_TRUE(lastAlert.isError);
-    const std::string expectedStart = "An Exception has occurred!\nException information :\nCControl::setControlRoot()\n"
-                                      "Control root is null\n\nA Log file of this error has been created and is "
-                                      "located :\n" + path + "\n";
+    const std::string expectedStart =
+        "An Exception has occurred!\nException information :\nCControl::setControlRoot()\n"
+        "Control root is null\n\nA Log file of this error has been created and is "
+        "located :\n" +
+        path + "\n";
     EXPECT_EQ(lastAlert.message.substr(0, expectedStart.size()), expectedStart);
     EXPECT_NE(lastAlert.message.find("e-mail"), std::string::npos);
 }
@@ -112,8 +117,13 @@ TEST_F(CrashReport, HostHandlerAddsTheHostSections)
     EXPECT_EQ(lines[1], "Corvane Vst Exception Handler Report");
     const long vst = find(lines, "VST information");
     ASSERT_GT(vst, 0);
-    const char* const expected[] = {"Host name      :  ", "Host version   : 0", "Host developer :  ", kRule.c_str(),
-                                    "Can do information", kRule.c_str(), "Send Vst Events        : false"};
+    const char* const expected[] = {"Host name      :  ",
+                                    "Host version   : 0",
+                                    "Host developer :  ",
+                                    kRule.c_str(),
+                                    "Can do information",
+                                    kRule.c_str(),
+                                    "Send Vst Events        : false"};
     for (size_t i = 0; i < 7; ++i) {
         EXPECT_EQ(lines.at(static_cast<size_t>(vst) + 2 + i), expected[i]) << i;
     }

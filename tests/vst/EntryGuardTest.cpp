@@ -34,16 +34,33 @@ public:
     void processReplacing(float**, float**, VstInt32) override {}
 };
 
-AudioEffect* buildsFine(audioMasterCallback master) { ++factoryCalls; return new CTinyEffect(master); }
-AudioEffect* answersNull(audioMasterCallback) { ++factoryCalls; return nullptr; }
-AudioEffect* throwsForeign(audioMasterCallback) { throw std::runtime_error("disk on fire"); }
-AudioEffect* throwsInteger(audioMasterCallback) { throw 42; }
+AudioEffect* buildsFine(audioMasterCallback master)
+{
+    ++factoryCalls;
+    return new CTinyEffect(master);
+}
+AudioEffect* answersNull(audioMasterCallback)
+{
+    ++factoryCalls;
+    return nullptr;
+}
+AudioEffect* throwsForeign(audioMasterCallback)
+{
+    throw std::runtime_error("disk on fire");
+}
+AudioEffect* throwsInteger(audioMasterCallback)
+{
+    throw 42;
+}
 AudioEffect* throwsFramework(audioMasterCallback)
 {
     throw CException("Failed to get bundle URL from bundle", "CApplication::setApplicationInstallPath()", true);
 }
 
-void countAlert(const Corvane::Basics::CString&, const Corvane::Basics::CString&, bool) { ++alerts; }
+void countAlert(const Corvane::Basics::CString&, const Corvane::Basics::CString&, bool)
+{
+    ++alerts;
+}
 
 class EntryGuard : public ::testing::Test {
 protected:
@@ -114,7 +131,8 @@ TEST(PluginVersion, TextIsCutToTheBuffer)
 
 TEST_F(EntryGuard, FailedFrameworkStartRefusesEffectsWithoutThrowingOrReporting)
 {
-    CPluginEntry::startLibrary([] { throw CException("Failed to get bundle from identifier", "CvnCore::start", true); });
+    CPluginEntry::startLibrary(
+        [] { throw CException("Failed to get bundle from identifier", "CvnCore::start", true); });
     EXPECT_TRUE(CPluginEntry::startFailed());
     EXPECT_EQ(CPluginEntry::createEffect(host, buildsFine), nullptr);
     EXPECT_EQ(factoryCalls, 0);

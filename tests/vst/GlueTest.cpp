@@ -15,7 +15,10 @@ public:
 };
 
 VstIntPtr answer = 0;
-VstIntPtr answeringHost(AEffect*, VstInt32, VstInt32, VstIntPtr, void*, float) { return answer; }
+VstIntPtr answeringHost(AEffect*, VstInt32, VstInt32, VstIntPtr, void*, float)
+{
+    return answer;
+}
 
 }  // namespace
 

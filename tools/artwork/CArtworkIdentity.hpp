@@ -14,4 +14,4 @@ public:
     static constexpr const char* CARTWORKIDENTITY_FONT = "Liberation Sans";
 };
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

@@ -44,17 +44,30 @@ constexpr SSectionPlacement SECTIONS[] = {
     {S::Level, "LEVEL", {385, 40, 74, 319}},
 };
 
-} // namespace
+}  // namespace
 
-const SControlPlacement* CArtworkLayout::controls() { return CONTROLS; }
+const SControlPlacement* CArtworkLayout::controls()
+{
+    return CONTROLS;
+}
 
-std::size_t CArtworkLayout::controlCount() { return sizeof(CONTROLS) / sizeof(CONTROLS[0]); }
+std::size_t CArtworkLayout::controlCount()
+{
+    return sizeof(CONTROLS) / sizeof(CONTROLS[0]);
+}
 
-const SSectionPlacement* CArtworkLayout::sections() { return SECTIONS; }
+const SSectionPlacement* CArtworkLayout::sections()
+{
+    return SECTIONS;
+}
 
-std::size_t CArtworkLayout::sectionCount() { return sizeof(SECTIONS) / sizeof(SECTIONS[0]); }
+std::size_t CArtworkLayout::sectionCount()
+{
+    return sizeof(SECTIONS) / sizeof(SECTIONS[0]);
+}
 
-SRectangle CArtworkLayout::controlArea(const SControlPlacement& control) {
+SRectangle CArtworkLayout::controlArea(const SControlPlacement& control)
+{
     switch (control.kind) {
     case EControlKind::Knob:
         return {control.left, control.top, CARTWORKLAYOUT_KNOB_SIZE, CARTWORKLAYOUT_KNOB_SIZE};
@@ -69,14 +82,16 @@ SRectangle CArtworkLayout::controlArea(const SControlPlacement& control) {
     return CARTWORKLAYOUT_METER;
 }
 
-SRectangle CArtworkLayout::labelArea(const SControlPlacement& control) {
+SRectangle CArtworkLayout::labelArea(const SControlPlacement& control)
+{
     if (!control.hasLabel) {
         return {0, 0, 0, 0};
     }
     return {control.labelLeft, control.labelTop, CARTWORKLAYOUT_LABEL_WIDTH, CARTWORKLAYOUT_LABEL_HEIGHT};
 }
 
-SRectangle CArtworkLayout::plateArea(const SControlPlacement& control) {
+SRectangle CArtworkLayout::plateArea(const SControlPlacement& control)
+{
     if (!control.hasLabel) {
         return {0, 0, 0, 0};
     }
@@ -85,7 +100,8 @@ SRectangle CArtworkLayout::plateArea(const SControlPlacement& control) {
     return {control.labelLeft - 3, control.labelTop + 2, control.plateWidth, CARTWORKLAYOUT_LABEL_HEIGHT - 2};
 }
 
-SRectangle CArtworkLayout::meterSegment(int index) {
+SRectangle CArtworkLayout::meterSegment(int index)
+{
     const SRectangle& meter = CARTWORKLAYOUT_METER;
     const int step = CARTWORKLAYOUT_METER_SEGMENT_HEIGHT + CARTWORKLAYOUT_METER_GAP;
     const int bottomTop = meter.height - CARTWORKLAYOUT_METER_SEGMENT_HEIGHT - 2;
@@ -93,10 +109,11 @@ SRectangle CArtworkLayout::meterSegment(int index) {
             CARTWORKLAYOUT_METER_SEGMENT_HEIGHT};
 }
 
-double CArtworkLayout::meterLevelRow(double level) {
+double CArtworkLayout::meterLevelRow(double level)
+{
     const int step = CARTWORKLAYOUT_METER_SEGMENT_HEIGHT + CARTWORKLAYOUT_METER_GAP;
     const double bottom = meterSegment(0).bottom() + CARTWORKLAYOUT_METER_GAP;
     return bottom - level * CARTWORKLAYOUT_METER_SEGMENTS * step;
 }
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

@@ -5,10 +5,23 @@
 namespace Corvane::CorGain::Artwork {
 
 // Which kind of editor control stands at a place of the panel.
-enum class EControlKind { Knob, LatchingButton, PopupButton, InfoButton, Meter };
+enum class EControlKind {
+    Knob,
+    LatchingButton,
+    PopupButton,
+    InfoButton,
+    Meter
+};
 
 // The titled groups of the panel.
-enum class ESection { Header, Compressor, KeyEqualiser, Limiter, RoutingOutput, Level };
+enum class ESection {
+    Header,
+    Compressor,
+    KeyEqualiser,
+    Limiter,
+    RoutingOutput,
+    Level
+};
 
 struct SRectangle {
     int left;
@@ -23,8 +36,8 @@ struct SRectangle {
 // One control of the editor: where it stands, its caption on the panel and its value label.
 struct SControlPlacement {
     EControlKind kind;
-    int id;                  // the parameter index the control drives (22 info, -1 meter)
-    const char* caption;     // printed on the panel above the control
+    int id;               // the parameter index the control drives (22 info, -1 meter)
+    const char* caption;  // printed on the panel above the control
     int left;
     int top;
     bool hasLabel;
@@ -47,12 +60,12 @@ public:
     static constexpr int CARTWORKLAYOUT_PANEL_WIDTH = 463;
     static constexpr int CARTWORKLAYOUT_PANEL_HEIGHT = 465;
 
-    static constexpr int CARTWORKLAYOUT_KNOB_SIZE = 34;     // K: one frame is K x K
+    static constexpr int CARTWORKLAYOUT_KNOB_SIZE = 34;  // K: one frame is K x K
     static constexpr int CARTWORKLAYOUT_KNOB_FRAMES = 63;
     static constexpr double CARTWORKLAYOUT_KNOB_TRAVEL_DEGREES = 270.0;
     static constexpr int CARTWORKLAYOUT_BUTTON_WIDTH = 44;  // B
     static constexpr int CARTWORKLAYOUT_BUTTON_HEIGHT = 24;
-    static constexpr int CARTWORKLAYOUT_INFO_WIDTH = 40;    // I
+    static constexpr int CARTWORKLAYOUT_INFO_WIDTH = 40;  // I
     static constexpr int CARTWORKLAYOUT_INFO_HEIGHT = 20;
     static constexpr int CARTWORKLAYOUT_SPLASH_WIDTH = 420;
     static constexpr int CARTWORKLAYOUT_SPLASH_HEIGHT = 236;
@@ -85,4 +98,4 @@ public:
     static double meterLevelRow(double level);
 };
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

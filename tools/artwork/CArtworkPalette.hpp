@@ -27,4 +27,4 @@ public:
     static constexpr SColour CARTWORKPALETTE_WHITE{255, 255, 255};
 };
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

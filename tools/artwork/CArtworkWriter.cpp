@@ -17,8 +17,14 @@ struct SPicture {
     cairo_surface_t* (*render)();
 };
 
-cairo_surface_t* renderButtonUp() { return CButtonArtwork::createButton(false); }
-cairo_surface_t* renderButtonDown() { return CButtonArtwork::createButton(true); }
+cairo_surface_t* renderButtonUp()
+{
+    return CButtonArtwork::createButton(false);
+}
+cairo_surface_t* renderButtonDown()
+{
+    return CButtonArtwork::createButton(true);
+}
 
 constexpr SPicture PICTURES[] = {
     {"Background.png", &CBackgroundArtwork::createBackground},
@@ -29,9 +35,10 @@ constexpr SPicture PICTURES[] = {
     {"splash.png", &CSplashArtwork::createSplash},
 };
 
-} // namespace
+}  // namespace
 
-std::vector<std::string> CArtworkWriter::fileNames() {
+std::vector<std::string> CArtworkWriter::fileNames()
+{
     std::vector<std::string> names;
     for (const SPicture& picture : PICTURES) {
         names.emplace_back(picture.fileName);
@@ -39,7 +46,8 @@ std::vector<std::string> CArtworkWriter::fileNames() {
     return names;
 }
 
-bool CArtworkWriter::writeAll(const std::string& folder, std::string& error) {
+bool CArtworkWriter::writeAll(const std::string& folder, std::string& error)
+{
     for (const SPicture& picture : PICTURES) {
         const std::string path = folder + "/" + picture.fileName;
         cairo_surface_t* surface = picture.render();
@@ -56,4 +64,4 @@ bool CArtworkWriter::writeAll(const std::string& folder, std::string& error) {
     return true;
 }
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

@@ -15,4 +15,4 @@ public:
     static bool writeAll(const std::string& folder, std::string& error);
 };
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

@@ -24,7 +24,8 @@ constexpr double TITLE_SPACING = 1.6;
 // A small deterministic generator for the brushed texture, so every build gives the same picture.
 class CTextureNoise {
 public:
-    double next() {
+    double next()
+    {
         m_state = m_state * 6364136223846793005ULL + 1442695040888963407ULL;
         return static_cast<double>(m_state >> 40) / static_cast<double>(1ULL << 24) - 0.5;
     }
@@ -33,13 +34,20 @@ private:
     std::uint64_t m_state = 0x7e57a11ULL;
 };
 
-int clampChannel(double value) { return static_cast<int>(std::clamp(std::lround(value), 0L, 255L)); }
+int clampChannel(double value)
+{
+    return static_cast<int>(std::clamp(std::lround(value), 0L, 255L));
+}
 
-double radians(double degrees) { return degrees * M_PI / 180.0; }
+double radians(double degrees)
+{
+    return degrees * M_PI / 180.0;
+}
 
-} // namespace
+}  // namespace
 
-cairo_surface_t* CBackgroundArtwork::createBackground() {
+cairo_surface_t* CBackgroundArtwork::createBackground()
+{
     cairo_surface_t* surface =
         cairo_image_surface_create(CAIRO_FORMAT_RGB24, L::CARTWORKLAYOUT_PANEL_WIDTH, L::CARTWORKLAYOUT_PANEL_HEIGHT);
     cairo_t* cr = cairo_create(surface);
@@ -62,7 +70,8 @@ cairo_surface_t* CBackgroundArtwork::createBackground() {
     return surface;
 }
 
-void CBackgroundArtwork::drawPanel(cairo_surface_t* surface, CPainter& painter) {
+void CBackgroundArtwork::drawPanel(cairo_surface_t* surface, CPainter& painter)
+{
     const double width = L::CARTWORKLAYOUT_PANEL_WIDTH;
     const double height = L::CARTWORKLAYOUT_PANEL_HEIGHT;
     painter.fillRoundedGradient(0.0, 0.0, width, height, 0.0, P::CARTWORKPALETTE_PANEL_TOP,
@@ -84,14 +93,15 @@ void CBackgroundArtwork::drawPanel(cairo_surface_t* surface, CPainter& painter) 
             const int red = clampChannel(((pixel >> 16) & 0xFF) + shift);
             const int green = clampChannel(((pixel >> 8) & 0xFF) + shift);
             const int blue = clampChannel((pixel & 0xFF) + shift);
-            row[x] = 0xFF000000U | (static_cast<std::uint32_t>(red) << 16) |
-                     (static_cast<std::uint32_t>(green) << 8) | static_cast<std::uint32_t>(blue);
+            row[x] = 0xFF000000U | (static_cast<std::uint32_t>(red) << 16) | (static_cast<std::uint32_t>(green) << 8) |
+                     static_cast<std::uint32_t>(blue);
         }
     }
     cairo_surface_mark_dirty(surface);
 }
 
-void CBackgroundArtwork::drawHeader(CPainter& painter) {
+void CBackgroundArtwork::drawHeader(CPainter& painter)
+{
     const double width = L::CARTWORKLAYOUT_PANEL_WIDTH;
     painter.fillRoundedGradient(0.0, 0.0, width, 38.0, 0.0, P::CARTWORKPALETTE_HEADER_TOP,
                                 P::CARTWORKPALETTE_HEADER_BOTTOM);
@@ -100,8 +110,7 @@ void CBackgroundArtwork::drawHeader(CPainter& painter) {
     painter.setFont(Id::CARTWORKIDENTITY_FONT, 23.0, true);
     const double nameLeft = 52.0;
     const double nameWidth = painter.textWidth(Id::CARTWORKIDENTITY_PRODUCT);
-    painter.drawText(Id::CARTWORKIDENTITY_PRODUCT, nameLeft, 27.0, CPainter::EAlign::Left,
-                     P::CARTWORKPALETTE_CAPTION);
+    painter.drawText(Id::CARTWORKIDENTITY_PRODUCT, nameLeft, 27.0, CPainter::EAlign::Left, P::CARTWORKPALETTE_CAPTION);
     painter.setFont(Id::CARTWORKIDENTITY_FONT, 8.0, true);
     painter.drawText(Id::CARTWORKIDENTITY_KIND, nameLeft + nameWidth + 10.0, 26.0, CPainter::EAlign::Left,
                      P::CARTWORKPALETTE_ACCENT, 1.5);
@@ -111,7 +120,8 @@ void CBackgroundArtwork::drawHeader(CPainter& painter) {
                      P::CARTWORKPALETTE_MUTED);
 }
 
-void CBackgroundArtwork::drawSection(CPainter& painter, const SSectionPlacement& section) {
+void CBackgroundArtwork::drawSection(CPainter& painter, const SSectionPlacement& section)
+{
     if (section.section == ESection::Header) {
         return;
     }
@@ -134,7 +144,8 @@ void CBackgroundArtwork::drawSection(CPainter& painter, const SSectionPlacement&
     }
 }
 
-void CBackgroundArtwork::drawControlSeat(CPainter& painter, const SControlPlacement& control) {
+void CBackgroundArtwork::drawControlSeat(CPainter& painter, const SControlPlacement& control)
+{
     const SRectangle area = L::controlArea(control);
     if (control.kind == EControlKind::Knob) {
         const double cx = area.left + area.width / 2.0;
@@ -172,7 +183,8 @@ void CBackgroundArtwork::drawControlSeat(CPainter& painter, const SControlPlacem
     }
 }
 
-void CBackgroundArtwork::drawCaption(CPainter& painter, const SControlPlacement& control) {
+void CBackgroundArtwork::drawCaption(CPainter& painter, const SControlPlacement& control)
+{
     if (control.caption[0] == '\0') {
         return;
     }
@@ -183,7 +195,8 @@ void CBackgroundArtwork::drawCaption(CPainter& painter, const SControlPlacement&
                      P::CARTWORKPALETTE_CAPTION, CAPTION_SPACING);
 }
 
-void CBackgroundArtwork::drawPlate(CPainter& painter, const SControlPlacement& control) {
+void CBackgroundArtwork::drawPlate(CPainter& painter, const SControlPlacement& control)
+{
     if (!control.hasLabel) {
         return;
     }
@@ -193,11 +206,12 @@ void CBackgroundArtwork::drawPlate(CPainter& painter, const SControlPlacement& c
                                  P::CARTWORKPALETTE_PLATE_EDGE.withAlpha(200));
     painter.fillRoundedGradient(plate.left, plate.top, plate.width, plate.height, 3.0, P::CARTWORKPALETTE_PLATE_TOP,
                                 P::CARTWORKPALETTE_PLATE_BOTTOM);
-    painter.drawLine(plate.left + 2.0, plate.top + 0.5, plate.right() - 2.0, plate.top + 0.5,
-                     SColour{0, 0, 0, 40}, 1.0);
+    painter.drawLine(plate.left + 2.0, plate.top + 0.5, plate.right() - 2.0, plate.top + 0.5, SColour{0, 0, 0, 40},
+                     1.0);
 }
 
-void CBackgroundArtwork::drawMeterWell(CPainter& painter) {
+void CBackgroundArtwork::drawMeterWell(CPainter& painter)
+{
     const SRectangle& meter = L::CARTWORKLAYOUT_METER;
     painter.fillRoundedRectangle(meter.left - 3.0, meter.top - 3.0, meter.width + 6.0, meter.height + 6.0, 5.0,
                                  SColour{0, 0, 0, 160});
@@ -230,4 +244,4 @@ void CBackgroundArtwork::drawMeterWell(CPainter& painter) {
     }
 }
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

@@ -24,4 +24,4 @@ private:
     static void drawMeterWell(CPainter& painter);
 };
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

@@ -6,11 +6,12 @@
 
 namespace Corvane::CorGain::Artwork {
 
-cairo_surface_t* CButtonArtwork::createButton(bool lit) {
+cairo_surface_t* CButtonArtwork::createButton(bool lit)
+{
     const double width = CArtworkLayout::CARTWORKLAYOUT_BUTTON_WIDTH;
     const double height = CArtworkLayout::CARTWORKLAYOUT_BUTTON_HEIGHT;
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width),
-                                                          static_cast<int>(height));
+    cairo_surface_t* surface =
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width), static_cast<int>(height));
     cairo_t* cr = cairo_create(surface);
     CPainter painter(cr);
 
@@ -19,7 +20,8 @@ cairo_surface_t* CButtonArtwork::createButton(bool lit) {
     if (lit) {
         painter.fillRoundedGradient(1.0, 1.0, width - 2.0, height - 2.0, 3.5, SColour{50, 55, 60}, SColour{62, 67, 73});
     } else {
-        painter.fillRoundedGradient(1.0, 1.0, width - 2.0, height - 2.0, 3.5, SColour{96, 102, 109}, SColour{48, 52, 57});
+        painter.fillRoundedGradient(1.0, 1.0, width - 2.0, height - 2.0, 3.5, SColour{96, 102, 109},
+                                    SColour{48, 52, 57});
         painter.drawLine(4.0, 1.5, width - 4.0, 1.5, SColour{255, 255, 255, 60}, 1.0);
     }
 
@@ -51,4 +53,4 @@ cairo_surface_t* CButtonArtwork::createButton(bool lit) {
     return surface;
 }
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

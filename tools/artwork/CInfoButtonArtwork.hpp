@@ -12,4 +12,4 @@ public:
     static cairo_surface_t* createButton();
 };
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

@@ -16,19 +16,27 @@ constexpr double FACE_RADIUS = 9.8;
 constexpr double POINTER_INNER = 3.2;
 constexpr double POINTER_OUTER = 10.6;
 
-double radians(double degrees) { return degrees * M_PI / 180.0; }
+double radians(double degrees)
+{
+    return degrees * M_PI / 180.0;
+}
 
 // Cairo measures angles from three o'clock, clockwise on screen.
-double cairoAngle(double clockDegrees) { return radians(clockDegrees - 90.0); }
+double cairoAngle(double clockDegrees)
+{
+    return radians(clockDegrees - 90.0);
+}
 
-cairo_pattern_t* diagonalGradient(double cx, double cy, double r, const SColour& light, const SColour& dark) {
+cairo_pattern_t* diagonalGradient(double cx, double cy, double r, const SColour& light, const SColour& dark)
+{
     cairo_pattern_t* gradient = cairo_pattern_create_linear(cx - r, cy - r, cx + r, cy + r);
     cairo_pattern_add_color_stop_rgb(gradient, 0.0, light.red / 255.0, light.green / 255.0, light.blue / 255.0);
     cairo_pattern_add_color_stop_rgb(gradient, 1.0, dark.red / 255.0, dark.green / 255.0, dark.blue / 255.0);
     return gradient;
 }
 
-void fillDisc(cairo_t* cr, double cx, double cy, double r, cairo_pattern_t* pattern) {
+void fillDisc(cairo_t* cr, double cx, double cy, double r, cairo_pattern_t* pattern)
+{
     cairo_new_sub_path(cr);
     cairo_arc(cr, cx, cy, r, 0.0, 2.0 * M_PI);
     cairo_set_source(cr, pattern);
@@ -36,9 +44,10 @@ void fillDisc(cairo_t* cr, double cx, double cy, double r, cairo_pattern_t* patt
     cairo_pattern_destroy(pattern);
 }
 
-} // namespace
+}  // namespace
 
-void CKnobArtwork::drawKnob(CPainter& painter, double left, double top, double value) {
+void CKnobArtwork::drawKnob(CPainter& painter, double left, double top, double value)
+{
     cairo_t* cr = painter.context();
     const double half = CArtworkLayout::CARTWORKLAYOUT_KNOB_SIZE / 2.0;
     const double cx = left + half;
@@ -63,8 +72,10 @@ void CKnobArtwork::drawKnob(CPainter& painter, double left, double top, double v
 
     // Cap: shadow, bevelled skirt, then the face.
     painter.fillCircle(cx, cy + 1.2, SKIRT_RADIUS + 0.6, SColour{0, 0, 0, 120});
-    fillDisc(cr, cx, cy, SKIRT_RADIUS, diagonalGradient(cx, cy, SKIRT_RADIUS, SColour{176, 182, 188}, SColour{40, 44, 48}));
-    fillDisc(cr, cx, cy, FACE_RADIUS, diagonalGradient(cx, cy, FACE_RADIUS, SColour{78, 83, 89}, SColour{118, 124, 130}));
+    fillDisc(cr, cx, cy, SKIRT_RADIUS,
+             diagonalGradient(cx, cy, SKIRT_RADIUS, SColour{176, 182, 188}, SColour{40, 44, 48}));
+    fillDisc(cr, cx, cy, FACE_RADIUS,
+             diagonalGradient(cx, cy, FACE_RADIUS, SColour{78, 83, 89}, SColour{118, 124, 130}));
     cairo_new_sub_path(cr);
     cairo_arc(cr, cx, cy, FACE_RADIUS, 0.0, 2.0 * M_PI);
     painter.setColour(SColour{22, 24, 27, 200});
@@ -76,14 +87,15 @@ void CKnobArtwork::drawKnob(CPainter& painter, double left, double top, double v
     const double dx = std::sin(a);
     const double dy = -std::cos(a);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    painter.drawLine(cx + dx * POINTER_INNER, cy + dy * POINTER_INNER, cx + dx * POINTER_OUTER,
-                     cy + dy * POINTER_OUTER, SColour{0, 0, 0, 90}, 3.4);
-    painter.drawLine(cx + dx * POINTER_INNER, cy + dy * POINTER_INNER, cx + dx * POINTER_OUTER,
-                     cy + dy * POINTER_OUTER, SColour{250, 252, 252}, 2.0);
+    painter.drawLine(cx + dx * POINTER_INNER, cy + dy * POINTER_INNER, cx + dx * POINTER_OUTER, cy + dy * POINTER_OUTER,
+                     SColour{0, 0, 0, 90}, 3.4);
+    painter.drawLine(cx + dx * POINTER_INNER, cy + dy * POINTER_INNER, cx + dx * POINTER_OUTER, cy + dy * POINTER_OUTER,
+                     SColour{250, 252, 252}, 2.0);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
 }
 
-cairo_surface_t* CKnobArtwork::createStrip() {
+cairo_surface_t* CKnobArtwork::createStrip()
+{
     const int size = CArtworkLayout::CARTWORKLAYOUT_KNOB_SIZE;
     const int frames = CArtworkLayout::CARTWORKLAYOUT_KNOB_FRAMES;
     cairo_surface_t* strip = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size * frames);
@@ -101,4 +113,4 @@ cairo_surface_t* CKnobArtwork::createStrip() {
     return strip;
 }
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

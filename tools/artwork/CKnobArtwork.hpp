@@ -15,4 +15,4 @@ public:
     static cairo_surface_t* createStrip();
 };
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

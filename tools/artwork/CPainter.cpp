@@ -7,18 +7,23 @@ namespace Corvane::CorGain::Artwork {
 
 namespace {
 
-double channel(int value) { return value / 255.0; }
+double channel(int value)
+{
+    return value / 255.0;
+}
 
-} // namespace
+}  // namespace
 
 CPainter::CPainter(cairo_t* context) : m_context(context) {}
 
-void CPainter::setColour(const SColour& colour) {
+void CPainter::setColour(const SColour& colour)
+{
     cairo_set_source_rgba(m_context, channel(colour.red), channel(colour.green), channel(colour.blue),
                           channel(colour.alpha));
 }
 
-void CPainter::roundedRectanglePath(double left, double top, double width, double height, double radius) {
+void CPainter::roundedRectanglePath(double left, double top, double width, double height, double radius)
+{
     const double r = std::fmin(radius, std::fmin(width, height) / 2.0);
     const double right = left + width;
     const double bottom = top + height;
@@ -31,14 +36,16 @@ void CPainter::roundedRectanglePath(double left, double top, double width, doubl
 }
 
 void CPainter::fillRoundedRectangle(double left, double top, double width, double height, double radius,
-                                    const SColour& colour) {
+                                    const SColour& colour)
+{
     roundedRectanglePath(left, top, width, height, radius);
     setColour(colour);
     cairo_fill(m_context);
 }
 
 void CPainter::fillRoundedGradient(double left, double top, double width, double height, double radius,
-                                   const SColour& topColour, const SColour& bottomColour) {
+                                   const SColour& topColour, const SColour& bottomColour)
+{
     cairo_pattern_t* gradient = cairo_pattern_create_linear(0.0, top, 0.0, top + height);
     cairo_pattern_add_color_stop_rgba(gradient, 0.0, channel(topColour.red), channel(topColour.green),
                                       channel(topColour.blue), channel(topColour.alpha));
@@ -51,26 +58,28 @@ void CPainter::fillRoundedGradient(double left, double top, double width, double
 }
 
 void CPainter::strokeRoundedRectangle(double left, double top, double width, double height, double radius,
-                                      const SColour& colour, double lineWidth) {
+                                      const SColour& colour, double lineWidth)
+{
     roundedRectanglePath(left, top, width, height, radius);
     setColour(colour);
     cairo_set_line_width(m_context, lineWidth);
     cairo_stroke(m_context);
 }
 
-void CPainter::fillCircle(double centreX, double centreY, double radius, const SColour& colour) {
+void CPainter::fillCircle(double centreX, double centreY, double radius, const SColour& colour)
+{
     cairo_new_sub_path(m_context);
     cairo_arc(m_context, centreX, centreY, radius, 0.0, 2.0 * M_PI);
     setColour(colour);
     cairo_fill(m_context);
 }
 
-void CPainter::fillGlow(double centreX, double centreY, double radius, const SColour& colour) {
+void CPainter::fillGlow(double centreX, double centreY, double radius, const SColour& colour)
+{
     cairo_pattern_t* glow = cairo_pattern_create_radial(centreX, centreY, 0.0, centreX, centreY, radius);
     cairo_pattern_add_color_stop_rgba(glow, 0.0, channel(colour.red), channel(colour.green), channel(colour.blue),
                                       channel(colour.alpha));
-    cairo_pattern_add_color_stop_rgba(glow, 1.0, channel(colour.red), channel(colour.green), channel(colour.blue),
-                                      0.0);
+    cairo_pattern_add_color_stop_rgba(glow, 1.0, channel(colour.red), channel(colour.green), channel(colour.blue), 0.0);
     cairo_new_sub_path(m_context);
     cairo_arc(m_context, centreX, centreY, radius, 0.0, 2.0 * M_PI);
     cairo_set_source(m_context, glow);
@@ -78,7 +87,8 @@ void CPainter::fillGlow(double centreX, double centreY, double radius, const SCo
     cairo_pattern_destroy(glow);
 }
 
-void CPainter::drawLine(double x1, double y1, double x2, double y2, const SColour& colour, double lineWidth) {
+void CPainter::drawLine(double x1, double y1, double x2, double y2, const SColour& colour, double lineWidth)
+{
     cairo_move_to(m_context, x1, y1);
     cairo_line_to(m_context, x2, y2);
     setColour(colour);
@@ -86,7 +96,8 @@ void CPainter::drawLine(double x1, double y1, double x2, double y2, const SColou
     cairo_stroke(m_context);
 }
 
-void CPainter::setFont(const char* family, double size, bool bold) {
+void CPainter::setFont(const char* family, double size, bool bold)
+{
     cairo_select_font_face(m_context, family, CAIRO_FONT_SLANT_NORMAL,
                            bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(m_context, size);
@@ -98,7 +109,8 @@ void CPainter::setFont(const char* family, double size, bool bold) {
     cairo_font_options_destroy(options);
 }
 
-double CPainter::textWidth(const char* text, double spacing) {
+double CPainter::textWidth(const char* text, double spacing)
+{
     if (spacing == 0.0) {
         cairo_text_extents_t extents;
         cairo_text_extents(m_context, text, &extents);
@@ -116,7 +128,8 @@ double CPainter::textWidth(const char* text, double spacing) {
 }
 
 void CPainter::drawText(const char* text, double x, double baseline, EAlign align, const SColour& colour,
-                        double spacing) {
+                        double spacing)
+{
     double left = x;
     if (align != EAlign::Left) {
         const double width = textWidth(text, spacing);
@@ -139,7 +152,8 @@ void CPainter::drawText(const char* text, double x, double baseline, EAlign alig
 }
 
 void CPainter::drawTextInBox(const char* text, double left, double top, double width, double height, EAlign align,
-                             const SColour& colour) {
+                             const SColour& colour)
+{
     cairo_font_extents_t font;
     cairo_font_extents(m_context, &font);
     const double baseline = top + (height - (font.ascent + font.descent)) / 2.0 + font.ascent;
@@ -147,4 +161,4 @@ void CPainter::drawTextInBox(const char* text, double left, double top, double w
     drawText(text, x, baseline, align == EAlign::Centre ? EAlign::Centre : EAlign::Left, colour);
 }
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

@@ -9,7 +9,11 @@ namespace Corvane::CorGain::Artwork {
 // Drawing helpers over a Cairo context: rounded boxes, gradients and text.
 class CPainter {
 public:
-    enum class EAlign { Left, Centre, Right };
+    enum class EAlign {
+        Left,
+        Centre,
+        Right
+    };
 
     explicit CPainter(cairo_t* context);
 
@@ -43,4 +47,4 @@ private:
     cairo_t* m_context;
 };
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

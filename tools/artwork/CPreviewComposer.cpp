@@ -14,19 +14,26 @@ namespace {
 
 using L = CArtworkLayout;
 
-void paintImage(cairo_t* cr, cairo_surface_t* image, double left, double top) {
+void paintImage(cairo_t* cr, cairo_surface_t* image, double left, double top)
+{
     cairo_set_source_surface(cr, image, left, top);
     cairo_paint(cr);
 }
 
-} // namespace
+}  // namespace
 
 CPreviewComposer::CPreviewComposer(std::string resourceFolder, double value)
-    : m_folder(std::move(resourceFolder)), m_value(std::clamp(value, 0.0, 1.0)) {}
+    : m_folder(std::move(resourceFolder)),
+      m_value(std::clamp(value, 0.0, 1.0))
+{}
 
-CPreviewComposer::~CPreviewComposer() { releaseImages(); }
+CPreviewComposer::~CPreviewComposer()
+{
+    releaseImages();
+}
 
-int CPreviewComposer::knobFrame(double value) {
+int CPreviewComposer::knobFrame(double value)
+{
     const int frames = L::CARTWORKLAYOUT_KNOB_FRAMES;
     int frame = static_cast<int>(value * (frames - 1));
     if (frame < 0) {
@@ -38,17 +45,20 @@ int CPreviewComposer::knobFrame(double value) {
     return frame;
 }
 
-int CPreviewComposer::litSegments(double level) {
+int CPreviewComposer::litSegments(double level)
+{
     const double clamped = std::clamp(level, 0.0, 1.0);
     return static_cast<int>(std::ceil(L::CARTWORKLAYOUT_METER_SEGMENTS * clamped));
 }
 
-bool CPreviewComposer::isLit(const SControlPlacement& control) {
+bool CPreviewComposer::isLit(const SControlPlacement& control)
+{
     // Make-up gain and the limiter lit, the others up: both button states side by side.
     return control.kind == EControlKind::LatchingButton && (control.id == 11 || control.id == 16);
 }
 
-bool CPreviewComposer::load(const char* fileName, cairo_surface_t*& image, std::string& error) {
+bool CPreviewComposer::load(const char* fileName, cairo_surface_t*& image, std::string& error)
+{
     const std::string path = m_folder + "/" + fileName;
     image = cairo_image_surface_create_from_png(path.c_str());
     const cairo_status_t status = cairo_surface_status(image);
@@ -59,7 +69,8 @@ bool CPreviewComposer::load(const char* fileName, cairo_surface_t*& image, std::
     return true;
 }
 
-void CPreviewComposer::releaseImages() {
+void CPreviewComposer::releaseImages()
+{
     for (cairo_surface_t** image : {&m_background, &m_knob, &m_buttonUp, &m_buttonDown, &m_info}) {
         if (*image != nullptr) {
             cairo_surface_destroy(*image);
@@ -68,7 +79,8 @@ void CPreviewComposer::releaseImages() {
     }
 }
 
-bool CPreviewComposer::compose(const std::string& outputPath, std::string& error) {
+bool CPreviewComposer::compose(const std::string& outputPath, std::string& error)
+{
     releaseImages();
     if (!load("Background.png", m_background, error) || !load("knob.png", m_knob, error) ||
         !load("buttonUp.png", m_buttonUp, error) || !load("buttonDown.png", m_buttonDown, error) ||
@@ -99,7 +111,8 @@ bool CPreviewComposer::compose(const std::string& outputPath, std::string& error
     return true;
 }
 
-void CPreviewComposer::drawControl(cairo_t* cr, const SControlPlacement& control) {
+void CPreviewComposer::drawControl(cairo_t* cr, const SControlPlacement& control)
+{
     const SRectangle area = L::controlArea(control);
     switch (control.kind) {
     case EControlKind::Knob: {
@@ -130,7 +143,8 @@ void CPreviewComposer::drawControl(cairo_t* cr, const SControlPlacement& control
     }
 }
 
-void CPreviewComposer::drawLabel(cairo_t* cr, const SControlPlacement& control) {
+void CPreviewComposer::drawLabel(cairo_t* cr, const SControlPlacement& control)
+{
     if (!control.hasLabel) {
         return;
     }
@@ -147,7 +161,8 @@ void CPreviewComposer::drawLabel(cairo_t* cr, const SControlPlacement& control) 
     cairo_restore(cr);
 }
 
-void CPreviewComposer::drawMeter(cairo_t* cr) {
+void CPreviewComposer::drawMeter(cairo_t* cr)
+{
     CPainter painter(cr);
     painter.setColour(CArtworkPalette::CARTWORKPALETTE_ACCENT);
     const int lit = litSegments(m_value);
@@ -158,4 +173,4 @@ void CPreviewComposer::drawMeter(cairo_t* cr) {
     cairo_fill(cr);
 }
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

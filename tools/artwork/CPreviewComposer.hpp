@@ -44,4 +44,4 @@ private:
     cairo_surface_t* m_info = nullptr;
 };
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

@@ -8,26 +8,33 @@ namespace Corvane::CorGain::Artwork {
 
 namespace {
 
-double linear(double value, double minimum, double maximum) { return minimum + (maximum - minimum) * value; }
+double linear(double value, double minimum, double maximum)
+{
+    return minimum + (maximum - minimum) * value;
+}
 
-double logarithmic(double value, double minimum, double maximum) {
+double logarithmic(double value, double minimum, double maximum)
+{
     return minimum * std::pow(maximum / minimum, value);
 }
 
-std::string number(const char* format, double data, const char* suffix) {
+std::string number(const char* format, double data, const char* suffix)
+{
     char text[64];
     std::snprintf(text, sizeof text, format, data);
     return std::string(text) + suffix;
 }
 
-const char* stop(double value, const char* first, const char* second, const char* third) {
+const char* stop(double value, const char* first, const char* second, const char* third)
+{
     const int index = std::clamp(static_cast<int>(value * 3.0), 0, 2);
     return index == 0 ? first : (index == 1 ? second : third);
 }
 
-} // namespace
+}  // namespace
 
-std::string CPreviewValueText::text(int parameter, double value, bool on) {
+std::string CPreviewValueText::text(int parameter, double value, bool on)
+{
     value = std::clamp(value, 0.0, 1.0);
     switch (parameter) {
     case 0:
@@ -73,4 +80,4 @@ std::string CPreviewValueText::text(int parameter, double value, bool on) {
     }
 }
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

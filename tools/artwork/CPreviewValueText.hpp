@@ -12,4 +12,4 @@ public:
     static std::string text(int parameter, double value, bool on);
 };
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

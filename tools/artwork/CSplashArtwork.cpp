@@ -16,7 +16,8 @@ using P = CArtworkPalette;
 using Id = CArtworkIdentity;
 
 // A compressor's transfer curve with a soft knee, drawn as the picture's emblem.
-void drawTransferCurve(CPainter& painter, double left, double top, double size) {
+void drawTransferCurve(CPainter& painter, double left, double top, double size)
+{
     cairo_t* cr = painter.context();
     painter.strokeRoundedRectangle(left, top, size, size, 4.0, SColour{255, 255, 255, 28}, 1.0);
     for (int i = 1; i < 4; ++i) {
@@ -57,13 +58,14 @@ void drawTransferCurve(CPainter& painter, double left, double top, double size) 
     cairo_stroke(cr);
 }
 
-} // namespace
+}  // namespace
 
-cairo_surface_t* CSplashArtwork::createSplash() {
+cairo_surface_t* CSplashArtwork::createSplash()
+{
     const double width = CArtworkLayout::CARTWORKLAYOUT_SPLASH_WIDTH;
     const double height = CArtworkLayout::CARTWORKLAYOUT_SPLASH_HEIGHT;
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(width),
-                                                          static_cast<int>(height));
+    cairo_surface_t* surface =
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(width), static_cast<int>(height));
     cairo_t* cr = cairo_create(surface);
     CPainter painter(cr);
 
@@ -98,4 +100,4 @@ cairo_surface_t* CSplashArtwork::createSplash() {
     return surface;
 }
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

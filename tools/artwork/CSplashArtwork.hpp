@@ -11,4 +11,4 @@ public:
     static cairo_surface_t* createSplash();
 };
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork

@@ -16,20 +16,23 @@
 
 namespace {
 
-int usage(const char* program) {
+int usage(const char* program)
+{
     std::fprintf(stderr, "usage: %s OUT.png [--value V] [--resources FOLDER]\n", program);
     return 2;
 }
 
-bool parseValue(const char* text, double& value) {
+bool parseValue(const char* text, double& value)
+{
     char* end = nullptr;
     value = std::strtod(text, &end);
     return end != text && *end == '\0' && value >= 0.0 && value <= 1.0;
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     std::string output;
     std::string folder = TENVIRA_ARTWORK_RESOURCE_DIR;
     double value = 0.5;

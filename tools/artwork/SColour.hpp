@@ -12,4 +12,4 @@ struct SColour {
     constexpr SColour withAlpha(int newAlpha) const { return SColour{red, green, blue, newAlpha}; }
 };
 
-} // namespace Corvane::CorGain::Artwork
+}  // namespace Corvane::CorGain::Artwork
