@@ -12,41 +12,41 @@ const double RMS_RATE = 44100.0;
 const double RMS_MS = 5.0;
 }  // namespace
 
-CCompressorSC::CCompressorSC() : mEnvelope(DSP_DETECTOR_FLOOR), mRmsAverager(RMS_MS, RMS_RATE)
+CCompressorSC::CCompressorSC() : m_envelope(DSP_DETECTOR_FLOOR), m_rmsAverager(RMS_MS, RMS_RATE)
 {
-    mKnee.SetBreakpoints(0.0);
+    m_knee.SetBreakpoints(0.0);
 }
 
 void CCompressorSC::setThresh(double dB)
 {
-    mThreshold.store(dB);
+    m_threshold.store(dB);
 }
 
 double CCompressorSC::getThresh() const
 {
-    return mThreshold.load();
+    return m_threshold.load();
 }
 
 void CCompressorSC::setRatio(double ratio)
 {
     if (!DSP_REQUIRE(FILE_NAME, ratio > 0.0))
         return;
-    mRatio.store(ratio);
+    m_ratio.store(ratio);
 }
 
 double CCompressorSC::getRatio() const
 {
-    return mRatio.load();
+    return m_ratio.load();
 }
 
 void CCompressorSC::setAttack(double ms)
 {
-    mSmoother.attack().setTimeConstant(ms);
+    m_smoother.attack().setTimeConstant(ms);
 }
 
 double CCompressorSC::getAttack() const
 {
-    return mSmoother.attack().getTimeConstant();
+    return m_smoother.attack().getTimeConstant();
 }
 
 void CCompressorSC::setRelease(double ms)
@@ -55,33 +55,33 @@ void CCompressorSC::setRelease(double ms)
         return;
     if (ms == 0.0)
         ms = 0.001;
-    mSmoother.release().timeConstant.store(ms);
-    mSmoother.release().setCoef();
+    m_smoother.release().timeConstant.store(ms);
+    m_smoother.release().setCoef();
 }
 
 double CCompressorSC::getRelease() const
 {
-    return mSmoother.release().timeConstant.load();
+    return m_smoother.release().timeConstant.load();
 }
 
 void CCompressorSC::setSamplerate(double sampleRate)
 {
-    mSmoother.setSampleRate(sampleRate);
+    m_smoother.setSampleRate(sampleRate);
 }
 
 void CCompressorSC::setKnee(double k)
 {
-    mKnee.SetBreakpoints(k);
+    m_knee.SetBreakpoints(k);
 }
 
 double CCompressorSC::getKnee() const
 {
-    return mKnee.GetBreakpoints();
+    return m_knee.GetBreakpoints();
 }
 
 void CCompressorSC::reset()
 {
-    mEnvelope = DSP_DETECTOR_FLOOR;
+    m_envelope = DSP_DETECTOR_FLOOR;
 }
 
 void CCompressorSC::process(double& audioL, double& audioR, double keyL, double keyR)
@@ -91,7 +91,7 @@ void CCompressorSC::process(double& audioL, double& audioR, double keyL, double 
     double peak = ((aL - aR) + std::fabs(aL - aR)) * 0.5 + aR;
     if (!std::isfinite(peak))
         peak = 0.0;  // a NaN or infinite key reads as silence
-    const double over = lin2dB(peak + DSP_DETECTOR_FLOOR) - mThreshold.load();
+    const double over = lin2dB(peak + DSP_DETECTOR_FLOOR) - m_threshold.load();
     applyGain(over, audioL, audioR);
 }
 
@@ -101,9 +101,9 @@ void CCompressorSC::processRMS(double& audioL, double& audioR, double keyL, doub
     double m = keyL * keyL + keyR * keyR + DSP_DETECTOR_FLOOR;
     if (!std::isfinite(m))
         m = DSP_DETECTOR_FLOOR;  // a NaN, infinite or overflowing key reads as silence
-    mMeanSquare = (mMeanSquare - m) * mRmsAverager.coefficient.load() + m;
-    const double level = std::fabs(std::sqrt(mMeanSquare)) + DSP_DETECTOR_FLOOR;
-    const double over = lin2dB(level) - mThreshold.load();
+    m_meanSquare = (m_meanSquare - m) * m_rmsAverager.coefficient.load() + m;
+    const double level = std::fabs(std::sqrt(m_meanSquare)) + DSP_DETECTOR_FLOOR;
+    const double over = lin2dB(level) - m_threshold.load();
     applyGain(over, audioL, audioR);
 }
 
@@ -111,9 +111,9 @@ void CCompressorSC::applyGain(double over, double& audioL, double& audioR)
 {
     // Levels at or below the threshold all give the floor.
     const double target = over >= 0.0 ? over + DSP_DETECTOR_FLOOR : DSP_DETECTOR_FLOOR;
-    mSmoother.run(target, mEnvelope);
-    const double gainDB = (mEnvelope - DSP_DETECTOR_FLOOR) * (mRatio.load() - 1.0);
-    const double gain = mKnee.process(dB2lin(gainDB));
+    m_smoother.run(target, m_envelope);
+    const double gainDB = (m_envelope - DSP_DETECTOR_FLOOR) * (m_ratio.load() - 1.0);
+    const double gain = m_knee.process(dB2lin(gainDB));
     audioL = audioL * gain;
     audioR = audioR * gain;
 }

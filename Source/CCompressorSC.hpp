@@ -35,19 +35,19 @@ public:
     void process(double& audioL, double& audioR, double keyL, double keyR);
     void processRMS(double& audioL, double& audioR, double keyL, double keyR);
 
-    double getEnvelope() const { return mEnvelope; }
-    double getMeanSquare() const { return mMeanSquare; }
-    const CEnvelopeDetector& getRmsAverager() const { return mRmsAverager; }
-    const CAttRelEnvelopeDetector& getSmoother() const { return mSmoother; }
+    double getEnvelope() const { return m_envelope; }
+    double getMeanSquare() const { return m_meanSquare; }
+    const CEnvelopeDetector& getRmsAverager() const { return m_rmsAverager; }
+    const CAttRelEnvelopeDetector& getSmoother() const { return m_smoother; }
 
 private:
     void applyGain(double over, double& audioL, double& audioR);
 
-    TRelaxed<double> mThreshold{0.0};
-    TRelaxed<double> mRatio{1.0};
-    double mEnvelope;
-    double mMeanSquare = 0.0;
-    CEnvelopeDetector mRmsAverager;
-    CAttRelEnvelopeDetector mSmoother;
-    CParabolicShaper mKnee;
+    TRelaxed<double> m_threshold{0.0};
+    TRelaxed<double> m_ratio{1.0};
+    double m_envelope;
+    double m_meanSquare = 0.0;
+    CEnvelopeDetector m_rmsAverager;
+    CAttRelEnvelopeDetector m_smoother;
+    CParabolicShaper m_knee;
 };

@@ -15,28 +15,28 @@ public:
     void setGain(double low, double mid, double high);
     double processEQ(double x);
 
-    double getLowCoefficient() const { return mLowCoef; }
-    double getHighCoefficient() const { return mHighCoef; }
-    double getLowGain() const { return mLowGain.load(); }
-    double getMidGain() const { return mMidGain.load(); }
-    double getHighGain() const { return mHighGain.load(); }
+    double getLowCoefficient() const { return m_lowCoef; }
+    double getHighCoefficient() const { return m_highCoef; }
+    double getLowGain() const { return m_lowGain.load(); }
+    double getMidGain() const { return m_midGain.load(); }
+    double getHighGain() const { return m_highGain.load(); }
 
 private:
-    double mLowCoef = 0.0;
-    double mLow1 = 0.0;
-    double mLow2 = 0.0;
-    double mLow3 = 0.0;
-    double mLow4 = 0.0;
-    double mHighCoef = 0.0;
-    double mHigh1 = 0.0;
-    double mHigh2 = 0.0;
-    double mHigh3 = 0.0;
-    double mHigh4 = 0.0;
-    double mHistory1 = 0.0;
-    double mHistory2 = 0.0;
-    double mHistory3 = 0.0;
-    TRelaxed<double> mLowGain{0.0};
-    TRelaxed<double> mMidGain{0.0};
-    TRelaxed<double> mHighGain{0.0};
-    double mStageOffset = 0.0;
+    double m_lowCoef = 0.0;
+    double m_low1 = 0.0;
+    double m_low2 = 0.0;
+    double m_low3 = 0.0;
+    double m_low4 = 0.0;
+    double m_highCoef = 0.0;
+    double m_high1 = 0.0;
+    double m_high2 = 0.0;
+    double m_high3 = 0.0;
+    double m_high4 = 0.0;
+    double m_history1 = 0.0;
+    double m_history2 = 0.0;
+    double m_history3 = 0.0;
+    TRelaxed<double> m_lowGain{0.0};
+    TRelaxed<double> m_midGain{0.0};
+    TRelaxed<double> m_highGain{0.0};
+    double m_stageOffset = 0.0;
 };

@@ -26,8 +26,8 @@ CFastEnvelopeDetector::CFastEnvelopeDetector(double ms, double sampleRate)
         sampleRate = FALLBACK_RATE;
     if (!DSP_REQUIRE(FILE_NAME, ms > 0.0))
         ms = FALLBACK_MS;
-    mDetector.sampleRate.store(sampleRate);
-    mDetector.timeConstant.store(ms);
+    m_detector.sampleRate.store(sampleRate);
+    m_detector.timeConstant.store(ms);
     setCoef();
 }
 
@@ -35,7 +35,7 @@ void CFastEnvelopeDetector::setTimeConstant(double ms)
 {
     if (!DSP_REQUIRE(FILE_NAME, ms > 0.0))
         return;
-    mDetector.timeConstant.store(ms);
+    m_detector.timeConstant.store(ms);
     setCoef();
 }
 
@@ -43,22 +43,22 @@ void CFastEnvelopeDetector::setSampleRate(double sampleRate)
 {
     if (!DSP_REQUIRE(FILE_NAME, sampleRate > 0.0))
         return;
-    mDetector.sampleRate.store(sampleRate);
+    m_detector.sampleRate.store(sampleRate);
     setCoef();
 }
 
 void CFastEnvelopeDetector::setCoef()
 {
-    mDetector.setCoef();
+    m_detector.setCoef();
 }
 
-CAttRelEnvelopeDetector::CAttRelEnvelopeDetector() : mAttack(1.0, 44100.0), mRelease(1.0, 44100.0) {}
+CAttRelEnvelopeDetector::CAttRelEnvelopeDetector() : m_attack(1.0, 44100.0), m_release(1.0, 44100.0) {}
 
 void CAttRelEnvelopeDetector::setSampleRate(double sampleRate)
 {
-    mAttack.setSampleRate(sampleRate);  // records and rejects a rate not above zero
+    m_attack.setSampleRate(sampleRate);  // records and rejects a rate not above zero
     if (!(sampleRate > 0.0))
         return;
-    mRelease.sampleRate.store(sampleRate);
-    mRelease.setCoef();
+    m_release.sampleRate.store(sampleRate);
+    m_release.setCoef();
 }

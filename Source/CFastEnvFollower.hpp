@@ -34,12 +34,12 @@ public:
     void setSampleRate(double sampleRate);
     void setCoef();
 
-    double getTimeConstant() const { return mDetector.timeConstant.load(); }
-    double getSampleRate() const { return mDetector.sampleRate.load(); }
-    double getCoef() const { return mDetector.coefficient.load(); }
+    double getTimeConstant() const { return m_detector.timeConstant.load(); }
+    double getSampleRate() const { return m_detector.sampleRate.load(); }
+    double getCoef() const { return m_detector.coefficient.load(); }
 
 private:
-    CEnvelopeDetector mDetector;
+    CEnvelopeDetector m_detector;
 };
 
 class CAttRelEnvelopeDetector {
@@ -56,17 +56,17 @@ public:
     void run(double input, double& state) const
     {
         if (input > state)
-            state = input + (state - input) * mAttack.getCoef();
+            state = input + (state - input) * m_attack.getCoef();
         else
-            state = input + (state - input) * mRelease.coefficient.load();
+            state = input + (state - input) * m_release.coefficient.load();
     }
 
-    CFastEnvelopeDetector& attack() { return mAttack; }
-    const CFastEnvelopeDetector& attack() const { return mAttack; }
-    CEnvelopeDetector& release() { return mRelease; }
-    const CEnvelopeDetector& release() const { return mRelease; }
+    CFastEnvelopeDetector& attack() { return m_attack; }
+    const CFastEnvelopeDetector& attack() const { return m_attack; }
+    CEnvelopeDetector& release() { return m_release; }
+    const CEnvelopeDetector& release() const { return m_release; }
 
 private:
-    CFastEnvelopeDetector mAttack;
-    CEnvelopeDetector mRelease;
+    CFastEnvelopeDetector m_attack;
+    CEnvelopeDetector m_release;
 };

@@ -11,20 +11,20 @@ namespace {
 const char* const FILE_NAME = "Source/CLimiter";
 }  // namespace
 
-CLimiter::CLimiter() : mAttack(1.0, 44100.0), mRelease(1.0, 44100.0)
+CLimiter::CLimiter() : m_attack(1.0, 44100.0), m_release(1.0, 44100.0)
 {
-    mIndexMask = BUFFER_SIZE - 1;
+    m_indexMask = BUFFER_SIZE - 1;
     setAttack(1.0);
-    mRelease.setTimeConstant(100.0);
+    m_release.setTimeConstant(100.0);
     setThresh(0.0);
     reset();  // allocates both rings
 }
 
 CLimiter::CLimiter(const CLimiter& other)
-    : mAttack(other.mAttack),
-      mRelease(other.mRelease),
-      mLeftRing(std::make_unique<double[]>(BUFFER_SIZE)),
-      mRightRing(std::make_unique<double[]>(BUFFER_SIZE))
+    : m_attack(other.m_attack),
+      m_release(other.m_release),
+      m_leftRing(std::make_unique<double[]>(BUFFER_SIZE)),
+      m_rightRing(std::make_unique<double[]>(BUFFER_SIZE))
 {
     *this = other;
 }
@@ -33,49 +33,49 @@ CLimiter& CLimiter::operator=(const CLimiter& other)
 {
     if (this == &other)
         return *this;
-    mAttack = other.mAttack;
-    mRelease = other.mRelease;
-    mThreshold = other.mThreshold;
-    mThresholdLinear = other.mThresholdLinear;
-    mLookAhead = other.mLookAhead;
-    mHoldCounter = other.mHoldCounter;
-    mHeldPeak = other.mHeldPeak;
-    mEnvelope = other.mEnvelope;
-    mIndexMask = other.mIndexMask;
-    mWriteIndex = other.mWriteIndex;
-    if (!mLeftRing)
-        mLeftRing = std::make_unique<double[]>(BUFFER_SIZE);
-    if (!mRightRing)
-        mRightRing = std::make_unique<double[]>(BUFFER_SIZE);
-    std::copy(other.mLeftRing.get(), other.mLeftRing.get() + BUFFER_SIZE, mLeftRing.get());
-    std::copy(other.mRightRing.get(), other.mRightRing.get() + BUFFER_SIZE, mRightRing.get());
+    m_attack = other.m_attack;
+    m_release = other.m_release;
+    m_threshold = other.m_threshold;
+    m_thresholdLinear = other.m_thresholdLinear;
+    m_lookAhead = other.m_lookAhead;
+    m_holdCounter = other.m_holdCounter;
+    m_heldPeak = other.m_heldPeak;
+    m_envelope = other.m_envelope;
+    m_indexMask = other.m_indexMask;
+    m_writeIndex = other.m_writeIndex;
+    if (!m_leftRing)
+        m_leftRing = std::make_unique<double[]>(BUFFER_SIZE);
+    if (!m_rightRing)
+        m_rightRing = std::make_unique<double[]>(BUFFER_SIZE);
+    std::copy(other.m_leftRing.get(), other.m_leftRing.get() + BUFFER_SIZE, m_leftRing.get());
+    std::copy(other.m_rightRing.get(), other.m_rightRing.get() + BUFFER_SIZE, m_rightRing.get());
     return *this;
 }
 
 void CLimiter::setThresh(double dB)
 {
-    mThreshold.store(dB);
-    mThresholdLinear.store(dB2lin(dB));
+    m_threshold.store(dB);
+    m_thresholdLinear.store(dB2lin(dB));
 }
 
 double CLimiter::getThresh() const
 {
-    return mThreshold.load();
+    return m_threshold.load();
 }
 
 std::int32_t CLimiter::getLatency() const
 {
-    return mLookAhead;
+    return m_lookAhead;
 }
 
 double CLimiter::getAttack() const
 {
-    return mAttack.getTimeConstant();
+    return m_attack.getTimeConstant();
 }
 
 double CLimiter::getRelease() const
 {
-    return mRelease.getTimeConstant();
+    return m_release.getTimeConstant();
 }
 
 void CLimiter::setAttack(double ms)
@@ -86,44 +86,44 @@ void CLimiter::setAttack(double ms)
         return;
     // Compared as a double first: the conversion to an integer is only
     // defined once the value is known to be in range.
-    const double samp = ms * 0.001 * mAttack.getSampleRate();
+    const double samp = ms * 0.001 * m_attack.getSampleRate();
     if (DSP_REQUIRE(FILE_NAME, samp < BUFFER_SIZE))
-        mLookAhead = static_cast<std::int32_t>(samp);
+        m_lookAhead = static_cast<std::int32_t>(samp);
     else
-        mLookAhead = BUFFER_SIZE - 1;
-    std::fprintf(stderr, "Peak is %d\n", static_cast<int>(mLookAhead));
-    mAttack.setTimeConstant(ms);
+        m_lookAhead = BUFFER_SIZE - 1;
+    std::fprintf(stderr, "Peak is %d\n", static_cast<int>(m_lookAhead));
+    m_attack.setTimeConstant(ms);
 }
 
 void CLimiter::setRelease(double ms)
 {
-    mRelease.setTimeConstant(ms);
+    m_release.setTimeConstant(ms);
 }
 
 void CLimiter::setSamplerate(double sampleRate)
 {
-    mAttack.setSampleRate(sampleRate);
-    mRelease.setSampleRate(sampleRate);
+    m_attack.setSampleRate(sampleRate);
+    m_release.setSampleRate(sampleRate);
     setAttack(getAttack());
-    mRelease.setTimeConstant(getRelease());
+    m_release.setTimeConstant(getRelease());
 }
 
 void CLimiter::reset()
 {
-    const double thresholdLinear = mThresholdLinear.load();
-    mHeldPeak = thresholdLinear;
-    mHoldCounter = 0;
-    mEnvelope = thresholdLinear;
-    mWriteIndex = 0;
-    mLeftRing = std::make_unique<double[]>(BUFFER_SIZE);
-    mRightRing = std::make_unique<double[]>(BUFFER_SIZE);
+    const double thresholdLinear = m_thresholdLinear.load();
+    m_heldPeak = thresholdLinear;
+    m_holdCounter = 0;
+    m_envelope = thresholdLinear;
+    m_writeIndex = 0;
+    m_leftRing = std::make_unique<double[]>(BUFFER_SIZE);
+    m_rightRing = std::make_unique<double[]>(BUFFER_SIZE);
 }
 
 void CLimiter::zeroBuffers()
 {
-    if (mLeftRing && mRightRing) {
-        std::fill(mLeftRing.get(), mLeftRing.get() + BUFFER_SIZE, 0.0);
-        std::fill(mRightRing.get(), mRightRing.get() + BUFFER_SIZE, 0.0);
+    if (m_leftRing && m_rightRing) {
+        std::fill(m_leftRing.get(), m_leftRing.get() + BUFFER_SIZE, 0.0);
+        std::fill(m_rightRing.get(), m_rightRing.get() + BUFFER_SIZE, 0.0);
     }
 }
 
@@ -133,21 +133,21 @@ void CLimiter::process(double& left, double& right)
     left = dspSilenceIfNonFinite(left);
     right = dspSilenceIfNonFinite(right);
 
-    ++mHoldCounter;
+    ++m_holdCounter;
     const double aL = std::fabs(left);
     const double aR = std::fabs(right);
     const double peak = ((aL - aR) + std::fabs(aL - aR)) * 0.5 + aR;
-    const double thresholdLinear = mThresholdLinear.load();
+    const double thresholdLinear = m_thresholdLinear.load();
     const double x = thresholdLinear > peak ? thresholdLinear : peak;
-    if (mHoldCounter >= mLookAhead || x > mHeldPeak) {
-        mHoldCounter = 0;
-        mHeldPeak = x;
+    if (m_holdCounter >= m_lookAhead || x > m_heldPeak) {
+        m_holdCounter = 0;
+        m_heldPeak = x;
     }
-    if (mHeldPeak > mEnvelope)
-        mEnvelope = mHeldPeak + (mEnvelope - mHeldPeak) * mAttack.getCoef();
+    if (m_heldPeak > m_envelope)
+        m_envelope = m_heldPeak + (m_envelope - m_heldPeak) * m_attack.getCoef();
     else
-        mEnvelope = mHeldPeak + (mEnvelope - mHeldPeak) * mRelease.getCoef();
-    delay(left, right, thresholdLinear / mEnvelope);
+        m_envelope = m_heldPeak + (m_envelope - m_heldPeak) * m_release.getCoef();
+    delay(left, right, thresholdLinear / m_envelope);
 }
 
 void CLimiter::processBlank(double& left, double& right)
@@ -159,14 +159,14 @@ void CLimiter::processBlank(double& left, double& right)
 
 void CLimiter::delay(double& left, double& right, double gain)
 {
-    const std::int32_t delayIndex = (mWriteIndex - mLookAhead) & mIndexMask;
+    const std::int32_t delayIndex = (m_writeIndex - m_lookAhead) & m_indexMask;
     if (!DSP_REQUIRE(FILE_NAME, delayIndex >= 0 && delayIndex < BUFFER_SIZE))
         return;
     const double inLeft = left;
     const double inRight = right;
-    left = mLeftRing[delayIndex] * gain;
-    right = mRightRing[delayIndex] * gain;
-    mLeftRing[mWriteIndex] = inLeft;
-    mRightRing[mWriteIndex] = inRight;
-    mWriteIndex = (mWriteIndex + 1) & mIndexMask;
+    left = m_leftRing[delayIndex] * gain;
+    right = m_rightRing[delayIndex] * gain;
+    m_leftRing[m_writeIndex] = inLeft;
+    m_rightRing[m_writeIndex] = inRight;
+    m_writeIndex = (m_writeIndex + 1) & m_indexMask;
 }

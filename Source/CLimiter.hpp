@@ -43,24 +43,24 @@ public:
     void process(double& left, double& right);
     void processBlank(double& left, double& right);
 
-    double getEnvelope() const { return mEnvelope; }
-    double getHeldPeak() const { return mHeldPeak; }
-    const double* getLeftRing() const { return mLeftRing.get(); }
-    const double* getRightRing() const { return mRightRing.get(); }
+    double getEnvelope() const { return m_envelope; }
+    double getHeldPeak() const { return m_heldPeak; }
+    const double* getLeftRing() const { return m_leftRing.get(); }
+    const double* getRightRing() const { return m_rightRing.get(); }
 
 private:
     void delay(double& left, double& right, double gain);
 
-    CFastEnvelopeDetector mAttack;
-    CFastEnvelopeDetector mRelease;
-    TRelaxed<double> mThreshold{0.0};
-    TRelaxed<double> mThresholdLinear{1.0};
-    std::int32_t mLookAhead = 0;
-    std::int32_t mHoldCounter = 0;
-    double mHeldPeak = 1.0;
-    double mEnvelope = 1.0;
-    std::int32_t mIndexMask = BUFFER_SIZE - 1;
-    std::int32_t mWriteIndex = 0;
-    std::unique_ptr<double[]> mLeftRing;
-    std::unique_ptr<double[]> mRightRing;
+    CFastEnvelopeDetector m_attack;
+    CFastEnvelopeDetector m_release;
+    TRelaxed<double> m_threshold{0.0};
+    TRelaxed<double> m_thresholdLinear{1.0};
+    std::int32_t m_lookAhead = 0;
+    std::int32_t m_holdCounter = 0;
+    double m_heldPeak = 1.0;
+    double m_envelope = 1.0;
+    std::int32_t m_indexMask = BUFFER_SIZE - 1;
+    std::int32_t m_writeIndex = 0;
+    std::unique_ptr<double[]> m_leftRing;
+    std::unique_ptr<double[]> m_rightRing;
 };

@@ -15,5 +15,5 @@ public:
     double process(double x) const;
 
 private:
-    TRelaxed<double> mBreakpoint{0.0};
+    TRelaxed<double> m_breakpoint{0.0};
 };

@@ -8,17 +8,17 @@
 template <typename T>
 class TRelaxed {
 public:
-    TRelaxed(T value = T()) noexcept : mValue(value) {}
-    TRelaxed(const TRelaxed& other) noexcept : mValue(other.load()) {}
+    TRelaxed(T value = T()) noexcept : m_value(value) {}
+    TRelaxed(const TRelaxed& other) noexcept : m_value(other.load()) {}
     TRelaxed& operator=(const TRelaxed& other) noexcept
     {
         store(other.load());
         return *this;
     }
 
-    T load() const noexcept { return mValue.load(std::memory_order_relaxed); }
-    void store(T value) noexcept { mValue.store(value, std::memory_order_relaxed); }
+    T load() const noexcept { return m_value.load(std::memory_order_relaxed); }
+    void store(T value) noexcept { m_value.store(value, std::memory_order_relaxed); }
 
 private:
-    std::atomic<T> mValue;
+    std::atomic<T> m_value;
 };

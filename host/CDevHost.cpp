@@ -32,7 +32,7 @@ void copyAnswer(void* ptr, const std::string& text, size_t capacity)
 
 }  // namespace
 
-CDevHost::CDevHost(SHostSettings settings) : settings_(std::move(settings)) {}
+CDevHost::CDevHost(SHostSettings settings) : m_settings(std::move(settings)) {}
 
 CDevHost::~CDevHost()
 {
@@ -44,17 +44,17 @@ CDevHost::~CDevHost()
 
 bool CDevHost::loadModule(const std::string& path, std::string* error)
 {
-    return module_.load(path, error);
+    return m_module.load(path, error);
 }
 
 void CDevHost::unloadModule()
 {
-    module_.unload();
+    m_module.unload();
 }
 
 std::unique_ptr<CPluginInstance> CDevHost::createInstance()
 {
-    VstEntryProc entry = module_.entryPoint();
+    VstEntryProc entry = m_module.entryPoint();
     if (!entry) {
         return nullptr;
     }
@@ -71,15 +71,15 @@ std::unique_ptr<CPluginInstance> CDevHost::createInstance()
 
 std::vector<SHostCall> CDevHost::calls() const
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return calls_;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_calls;
 }
 
 std::vector<SHostCall> CDevHost::callsWithOpcode(VstInt32 opcode) const
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(m_mutex);
     std::vector<SHostCall> found;
-    for (const SHostCall& call : calls_) {
+    for (const SHostCall& call : m_calls) {
         if (call.opcode == opcode) {
             found.push_back(call);
         }
@@ -94,8 +94,8 @@ size_t CDevHost::countOf(VstInt32 opcode) const
 
 void CDevHost::clearCalls()
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    calls_.clear();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_calls.clear();
 }
 
 void CDevHost::registerEffect(AEffect* effect)
@@ -139,13 +139,13 @@ VstIntPtr CDevHost::answer(AEffect* effect, VstInt32 opcode, VstInt32 index, Vst
         call.text = static_cast<const char*>(ptr);
     }
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        calls_.push_back(call);
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_calls.push_back(call);
     }
 
     switch (opcode) {
     case audioMasterVersion:
-        return settings_.version;
+        return m_settings.version;
     case audioMasterCurrentId:
         return effect ? effect->uniqueID : 0;
     case audioMasterAutomate:
@@ -159,27 +159,27 @@ VstIntPtr CDevHost::answer(AEffect* effect, VstInt32 opcode, VstInt32 index, Vst
     case audioMasterSizeWindow:
         return 1;
     case audioMasterGetSampleRate:
-        return static_cast<VstIntPtr>(settings_.sampleRate);
+        return static_cast<VstIntPtr>(m_settings.sampleRate);
     case audioMasterGetBlockSize:
-        return settings_.blockSize;
+        return m_settings.blockSize;
     case audioMasterGetTime:
-        timeInfo_ = VstTimeInfo{};
-        timeInfo_.sampleRate = settings_.sampleRate;
-        timeInfo_.tempo = 120.0;
-        timeInfo_.timeSigNumerator = 4;
-        timeInfo_.timeSigDenominator = 4;
-        timeInfo_.flags = kVstTempoValid | kVstTimeSigValid;
-        return reinterpret_cast<VstIntPtr>(&timeInfo_);
+        m_timeInfo = VstTimeInfo{};
+        m_timeInfo.sampleRate = m_settings.sampleRate;
+        m_timeInfo.tempo = 120.0;
+        m_timeInfo.timeSigNumerator = 4;
+        m_timeInfo.timeSigDenominator = 4;
+        m_timeInfo.flags = kVstTempoValid | kVstTimeSigValid;
+        return reinterpret_cast<VstIntPtr>(&m_timeInfo);
     case audioMasterGetVendorString:
-        copyAnswer(ptr, settings_.vendor, kVstMaxVendorStrLen);
+        copyAnswer(ptr, m_settings.vendor, kVstMaxVendorStrLen);
         return ptr ? 1 : 0;
     case audioMasterGetProductString:
-        copyAnswer(ptr, settings_.product, kVstMaxProductStrLen);
+        copyAnswer(ptr, m_settings.product, kVstMaxProductStrLen);
         return ptr ? 1 : 0;
     case audioMasterGetVendorVersion:
-        return settings_.vendorVersion;
+        return m_settings.vendorVersion;
     case audioMasterCanDo:
-        return (settings_.answersCanDo && !call.text.empty() && settings_.capabilities.count(call.text)) ? 1 : 0;
+        return (m_settings.answersCanDo && !call.text.empty() && m_settings.capabilities.count(call.text)) ? 1 : 0;
     case audioMasterGetLanguage:
         return kVstLangEnglish;
     case audioMasterGetCurrentProcessLevel:

@@ -24,12 +24,12 @@ public:
     bool loadModule(const std::string& path, std::string* error = nullptr);
     // Closes the library. All instances must have been closed first.
     void unloadModule();
-    CPluginModule& module() { return module_; }
+    CPluginModule& module() { return m_module; }
 
     // Calls VSTPluginMain; null when the module has no entry point or the plug-in returned no effect.
     std::unique_ptr<CPluginInstance> createInstance();
 
-    SHostSettings& settings() { return settings_; }
+    SHostSettings& settings() { return m_settings; }
 
     // What the plug-ins asked, in order.
     std::vector<SHostCall> calls() const;
@@ -50,11 +50,11 @@ private:
     void registerEffect(AEffect* effect);
     void forgetEffect(AEffect* effect);
 
-    SHostSettings settings_;
-    CPluginModule module_;
-    mutable std::mutex mutex_;
-    std::vector<SHostCall> calls_;
-    VstTimeInfo timeInfo_{};
+    SHostSettings m_settings;
+    CPluginModule m_module;
+    mutable std::mutex m_mutex;
+    std::vector<SHostCall> m_calls;
+    VstTimeInfo m_timeInfo{};
 };
 
 }  // namespace DevHost

@@ -11,24 +11,24 @@ namespace {
 constexpr size_t kTextBuffer = 256;
 }  // namespace
 
-CPluginInstance::CPluginInstance(CDevHost& host, AEffect* effect) : host_(host), effect_(effect) {}
+CPluginInstance::CPluginInstance(CDevHost& host, AEffect* effect) : m_host(host), m_effect(effect) {}
 
 CPluginInstance::~CPluginInstance()
 {
-    if (effect_) {
+    if (m_effect) {
         close();
     }
 }
 
 VstIntPtr CPluginInstance::dispatch(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt)
 {
-    if (!effect_) {
+    if (!m_effect) {
         return 0;
     }
     if (opcode == effClose) {
         return close();
     }
-    return effect_->dispatcher(effect_, opcode, index, value, ptr, opt);
+    return m_effect->dispatcher(m_effect, opcode, index, value, ptr, opt);
 }
 
 void CPluginInstance::open()
@@ -58,13 +58,13 @@ void CPluginInstance::suspend()
 
 VstIntPtr CPluginInstance::close()
 {
-    if (!effect_) {
+    if (!m_effect) {
         return 0;
     }
-    AEffect* effect = effect_;
-    effect_ = nullptr;
+    AEffect* effect = m_effect;
+    m_effect = nullptr;
     const VstIntPtr result = effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
-    host_.forgetEffect(effect);
+    m_host.forgetEffect(effect);
     return result;
 }
 
@@ -109,23 +109,23 @@ VstInt32 CPluginInstance::canDo(const char* text)
 
 VstInt32 CPluginInstance::latency() const
 {
-    return effect_ ? effect_->initialDelay : 0;
+    return m_effect ? m_effect->initialDelay : 0;
 }
 
 VstInt32 CPluginInstance::numParams() const
 {
-    return effect_ ? effect_->numParams : 0;
+    return m_effect ? m_effect->numParams : 0;
 }
 
 float CPluginInstance::getParameter(VstInt32 index)
 {
-    return effect_ ? effect_->getParameter(effect_, index) : 0.0f;
+    return m_effect ? m_effect->getParameter(m_effect, index) : 0.0f;
 }
 
 void CPluginInstance::setParameter(VstInt32 index, float value)
 {
-    if (effect_) {
-        effect_->setParameter(effect_, index, value);
+    if (m_effect) {
+        m_effect->setParameter(m_effect, index, value);
     }
 }
 
@@ -146,7 +146,7 @@ std::string CPluginInstance::parameterDisplay(VstInt32 index)
 
 VstInt32 CPluginInstance::numPrograms() const
 {
-    return effect_ ? effect_->numPrograms : 0;
+    return m_effect ? m_effect->numPrograms : 0;
 }
 
 VstInt32 CPluginInstance::program()
@@ -215,24 +215,24 @@ VstIntPtr CPluginInstance::sendMidi(const std::vector<SMidiMessage>& messages)
 
 void CPluginInstance::process(float* const* inputs, float* const* outputs, VstInt32 frames)
 {
-    if (effect_ && effect_->processReplacing) {
-        effect_->processReplacing(effect_, const_cast<float**>(inputs), const_cast<float**>(outputs), frames);
+    if (m_effect && m_effect->processReplacing) {
+        m_effect->processReplacing(m_effect, const_cast<float**>(inputs), const_cast<float**>(outputs), frames);
     }
 }
 
 void CPluginInstance::process(const std::vector<std::vector<float>>& inputs, std::vector<std::vector<float>>& outputs)
 {
-    if (!effect_) {
+    if (!m_effect) {
         return;
     }
     const size_t frames = inputs.empty() ? (outputs.empty() ? 0 : outputs[0].size()) : inputs[0].size();
-    std::vector<std::vector<float>> in(static_cast<size_t>(effect_->numInputs), std::vector<float>(frames, 0.0f));
+    std::vector<std::vector<float>> in(static_cast<size_t>(m_effect->numInputs), std::vector<float>(frames, 0.0f));
     for (size_t c = 0; c < in.size() && c < inputs.size(); ++c) {
         for (size_t i = 0; i < frames && i < inputs[c].size(); ++i) {
             in[c][i] = inputs[c][i];
         }
     }
-    outputs.assign(static_cast<size_t>(effect_->numOutputs), std::vector<float>(frames, 0.0f));
+    outputs.assign(static_cast<size_t>(m_effect->numOutputs), std::vector<float>(frames, 0.0f));
     std::vector<float*> inPointers;
     std::vector<float*> outPointers;
     for (auto& channel : in) {
@@ -246,7 +246,7 @@ void CPluginInstance::process(const std::vector<std::vector<float>>& inputs, std
 
 bool CPluginInstance::hasEditor() const
 {
-    return effect_ && (effect_->flags & effFlagsHasEditor) != 0;
+    return m_effect && (m_effect->flags & effFlagsHasEditor) != 0;
 }
 
 bool CPluginInstance::editorRect(ERect& rect)

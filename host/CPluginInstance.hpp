@@ -16,8 +16,8 @@ class CPluginInstance {
 public:
     ~CPluginInstance();  // closes the effect when it is still alive
 
-    AEffect* effect() const { return effect_; }
-    bool isAlive() const { return effect_ != nullptr; }
+    AEffect* effect() const { return m_effect; }
+    bool isAlive() const { return m_effect != nullptr; }
 
     // Raw dispatcher call; 0 once the effect is closed.
     VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr, float opt = 0.0f);
@@ -84,8 +84,8 @@ private:
     CPluginInstance(CDevHost& host, AEffect* effect);
     std::string textOf(VstInt32 opcode, VstInt32 index);
 
-    CDevHost& host_;
-    AEffect* effect_;
+    CDevHost& m_host;
+    AEffect* m_effect;
 };
 
 }  // namespace DevHost

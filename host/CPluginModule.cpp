@@ -13,30 +13,30 @@ bool CPluginModule::load(const std::string& path, std::string* error)
 {
     unload();
     // Lazy binding and local symbols, as Linux hosts open plug-ins.
-    handle_ = dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
-    if (!handle_) {
+    m_handle = dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
+    if (!m_handle) {
         if (error) {
             const char* message = dlerror();
             *error = message ? message : "dlopen failed";
         }
         return false;
     }
-    path_ = path;
+    m_path = path;
     return true;
 }
 
 void CPluginModule::unload()
 {
-    if (handle_) {
-        dlclose(handle_);
-        handle_ = nullptr;
+    if (m_handle) {
+        dlclose(m_handle);
+        m_handle = nullptr;
     }
-    path_.clear();
+    m_path.clear();
 }
 
 void* CPluginModule::symbol(const char* name) const
 {
-    return handle_ ? dlsym(handle_, name) : nullptr;
+    return m_handle ? dlsym(m_handle, name) : nullptr;
 }
 
 VstEntryProc CPluginModule::entryPoint() const

@@ -20,8 +20,8 @@ public:
     bool load(const std::string& path, std::string* error = nullptr);
     // Closes the library; every effect it made must be closed before.
     void unload();
-    bool isLoaded() const { return handle_ != nullptr; }
-    const std::string& path() const { return path_; }
+    bool isLoaded() const { return m_handle != nullptr; }
+    const std::string& path() const { return m_path; }
 
     // The address of an exported symbol, or null.
     void* symbol(const char* name) const;
@@ -32,8 +32,8 @@ public:
     CPluginModule& operator=(const CPluginModule&) = delete;
 
 private:
-    void* handle_ = nullptr;
-    std::string path_;
+    void* m_handle = nullptr;
+    std::string m_path;
 };
 
 }  // namespace DevHost

@@ -28,14 +28,14 @@ public:
     static constexpr int NUM_PROGRAMS = 10;
     static constexpr int RING = 1024;
 
-    explicit PlainModel(double hostSampleRate = 44100.0) : mHostRate(static_cast<float>(hostSampleRate))
+    explicit PlainModel(double hostSampleRate = 44100.0) : m_hostRate(static_cast<float>(hostSampleRate))
     {
         constructEffect();
     }
 
     // ---- host interface -------------------------------------------------
 
-    void setHostSampleRate(double rate) { mHostRate = static_cast<float>(rate); }
+    void setHostSampleRate(double rate) { m_hostRate = static_cast<float>(rate); }
 
     void setParameter(int index, float value)
     {
@@ -43,9 +43,9 @@ public:
         if (index < 0 || index >= NUM_PARAMS || std::isnan(value))
             return;
         value = std::min(1.0f, std::max(0.0f, value));
-        Param& p = mParams[index];
+        Param& p = m_params[index];
         p.set(value);
-        mPrograms[mCurrentProgram].values[index] = p.value;
+        m_programs[m_currentProgram].values[index] = p.value;
         applyParameter(index, value);
     }
 
@@ -54,21 +54,21 @@ public:
         if (index < 0 || index >= NUM_PARAMS)
             return 0.0f;
         if (index == 2)
-            return 1.0f - mParams[2].value;
-        return mParams[index].value;
+            return 1.0f - m_params[2].value;
+        return m_params[index].value;
     }
 
     void setProgram(int program)
     {
         if (program < 0 || program >= NUM_PROGRAMS)
             return;
-        mCurrentProgram = program;
+        m_currentProgram = program;
         for (int i = 0; i < NUM_PARAMS; ++i)
-            setParameter(i, mPrograms[program].values[i]);
+            setParameter(i, m_programs[program].values[i]);
     }
 
-    int getProgram() const { return mCurrentProgram; }
-    const std::string& programName(int program) const { return mPrograms[program].name; }
+    int getProgram() const { return m_currentProgram; }
+    const std::string& programName(int program) const { return m_programs[program].name; }
 
     // A MIDI control change: controllers 0-9 pick a program, 70-74 drive
     // Ratio, Threshold, Attack, Release and Master.
@@ -91,41 +91,41 @@ public:
 
     void resume()
     {
-        mSampleRate = mHostRate;
-        if (!(mSampleRate > 11025.0f) || !std::isfinite(mSampleRate))
-            mSampleRate = 44100.0f;
-        const double rate = mSampleRate;
-        for (Equaliser& eq : mEq)
+        m_sampleRate = m_hostRate;
+        if (!(m_sampleRate > 11025.0f) || !std::isfinite(m_sampleRate))
+            m_sampleRate = 44100.0f;
+        const double rate = m_sampleRate;
+        for (Equaliser& eq : m_eq)
             eq.init(800, 5000, rate);
-        mComp.setSampleRate(rate);
-        mComp.reset();
-        mLimiter.setSampleRate(rate);
-        mLimiter.reset();
+        m_comp.setSampleRate(rate);
+        m_comp.reset();
+        m_limiter.setSampleRate(rate);
+        m_limiter.reset();
     }
 
     void process(const float* const in[4], float* out[2], int n)
     {
-        mBlockPeak = 0.0f;
-        mLastLevel = 0.0f;
+        m_blockPeak = 0.0f;
+        m_lastLevel = 0.0f;
         for (int i = 0; i < n; ++i)
             processSample(in, out, i);
     }
 
-    int latency() const { return mLimiter.lookAhead; }
-    float blockPeak() const { return mBlockPeak; }
-    float sampleRate() const { return mSampleRate; }
+    int latency() const { return m_limiter.lookAhead; }
+    float blockPeak() const { return m_blockPeak; }
+    float sampleRate() const { return m_sampleRate; }
 
     // Derived values, for tests of the parameter application.
-    double outputGain() const { return mOutputGain; }
-    double makeUpGain() const { return mMakeUpGain; }
-    double limiterNormalisationGain() const { return mLimiterNormGain; }
-    double outputCeiling() const { return mOutputCeiling; }
-    float midGain() const { return mMidGain; }
-    float sideGain() const { return mSideGain; }
-    float mix() const { return mMix; }
-    float parameterValue(int index) const { return mParams[index].value; }
-    float parameterData(int index) const { return mParams[index].getData(); }
-    int parameterIntData(int index) const { return mParams[index].intData(); }
+    double outputGain() const { return m_outputGain; }
+    double makeUpGain() const { return m_makeUpGain; }
+    double limiterNormalisationGain() const { return m_limiterNormGain; }
+    double outputCeiling() const { return m_outputCeiling; }
+    float midGain() const { return m_midGain; }
+    float sideGain() const { return m_sideGain; }
+    float mix() const { return m_mix; }
+    float parameterValue(int index) const { return m_params[index].value; }
+    float parameterData(int index) const { return m_params[index].getData(); }
+    int parameterIntData(int index) const { return m_params[index].intData(); }
 
 private:
     // ---- parameter objects ----------------------------------------------
@@ -403,45 +403,45 @@ private:
 
     void constructEffect()
     {
-        mParams[0] = Param::linear(-20.0f, 20.0f, 0.0f);
-        mParams[1] = Param::linear(-50.0f, 0.0f, 0.0f);
-        mParams[2] = Param::linear(0.05f, 1.0f, 1.0f);
-        mParams[3] = Param::logScaled(1.0f, 1000.0f, 1.0f);
-        mParams[4] = Param::logScaled(1.0f, 1000.0f, 1.0f);
-        mParams[5] = Param::linear(0.0f, 1.0f, 1.0f);
-        mParams[6] = Param::linear(-20.0f, 20.0f, 0.5f);
-        mParams[7] = Param::linear(-20.0f, 20.0f, 0.5f);
-        mParams[8] = Param::linear(-20.0f, 20.0f, 0.5f);
-        mParams[9] = Param::select(2, 0);
-        mParams[10] = Param::select(2, 0);
-        mParams[11] = Param::select(2, 0);
-        mParams[12] = Param::select(3, 0);
-        mParams[13] = Param::linear(0.0f, 100.0f, 0.0f);
-        mParams[14] = Param::select(3, 0);
-        mParams[15] = Param::linear(-1.0f, 1.0f, 0.5f);
-        mParams[16] = Param::select(2, 0);
-        mParams[17] = Param::logScaled(1.0f, 1000.0f, 1.0f);
-        mParams[18] = Param::linear(-50.0f, 0.0f, 0.5f);
-        mParams[19] = Param::linear(-50.0f, 0.0f, 0.5f);
+        m_params[0] = Param::linear(-20.0f, 20.0f, 0.0f);
+        m_params[1] = Param::linear(-50.0f, 0.0f, 0.0f);
+        m_params[2] = Param::linear(0.05f, 1.0f, 1.0f);
+        m_params[3] = Param::logScaled(1.0f, 1000.0f, 1.0f);
+        m_params[4] = Param::logScaled(1.0f, 1000.0f, 1.0f);
+        m_params[5] = Param::linear(0.0f, 1.0f, 1.0f);
+        m_params[6] = Param::linear(-20.0f, 20.0f, 0.5f);
+        m_params[7] = Param::linear(-20.0f, 20.0f, 0.5f);
+        m_params[8] = Param::linear(-20.0f, 20.0f, 0.5f);
+        m_params[9] = Param::select(2, 0);
+        m_params[10] = Param::select(2, 0);
+        m_params[11] = Param::select(2, 0);
+        m_params[12] = Param::select(3, 0);
+        m_params[13] = Param::linear(0.0f, 100.0f, 0.0f);
+        m_params[14] = Param::select(3, 0);
+        m_params[15] = Param::linear(-1.0f, 1.0f, 0.5f);
+        m_params[16] = Param::select(2, 0);
+        m_params[17] = Param::logScaled(1.0f, 1000.0f, 1.0f);
+        m_params[18] = Param::linear(-50.0f, 0.0f, 0.5f);
+        m_params[19] = Param::linear(-50.0f, 0.0f, 0.5f);
 
-        mSampleRate = 44100.0f;
-        mComp = Compressor();
-        mComp.setSampleRate(mSampleRate);
-        mComp.reset();
-        for (Equaliser& eq : mEq) {
+        m_sampleRate = 44100.0f;
+        m_comp = Compressor();
+        m_comp.setSampleRate(m_sampleRate);
+        m_comp.reset();
+        for (Equaliser& eq : m_eq) {
             eq = Equaliser();
-            eq.init(800, 5000, mSampleRate);
+            eq.init(800, 5000, m_sampleRate);
             eq.gLow = eq.gMid = eq.gHigh = 1.0;
         }
-        mLimiter = Limiter();
-        mLimiter.setSampleRate(44100.0);
-        mLimiter.setThreshold(0.0);
-        mLimiter.setAttack(1.0);
-        mLimiter.setRelease(100.0);
-        mLimiter.reset();
-        mLimiterNormGain = 1.0;
-        mOutputCeiling = 1.0;
-        mMix = mParams[5].getData();
+        m_limiter = Limiter();
+        m_limiter.setSampleRate(44100.0);
+        m_limiter.setThreshold(0.0);
+        m_limiter.setAttack(1.0);
+        m_limiter.setRelease(100.0);
+        m_limiter.reset();
+        m_limiterNormGain = 1.0;
+        m_outputCeiling = 1.0;
+        m_mix = m_params[5].getData();
 
         fillBank();
     }
@@ -472,7 +472,7 @@ private:
             setProgram(p);
             for (int index : ORDER)
                 setParameter(index, values[index]);
-            mPrograms[p].name = NAMES[p];
+            m_programs[p].name = NAMES[p];
         }
     }
 
@@ -480,64 +480,64 @@ private:
 
     void applyParameter(int index, float value)
     {
-        Param& p = mParams[index];
+        Param& p = m_params[index];
         switch (index) {
         case 0:
             p.set(value);
-            mOutputGain = toLinear(p.getData());
+            m_outputGain = toLinear(p.getData());
             break;
         case 1:
-            mComp.threshold = p.getData();
+            m_comp.threshold = p.getData();
             updateMakeUp();
             break;
         case 2:
             p.set(1 - value);
-            mComp.setRatio(p.getData());
+            m_comp.setRatio(p.getData());
             updateMakeUp();
             break;
         case 3:
-            mComp.setAttack(p.getData());
+            m_comp.setAttack(p.getData());
             break;
         case 4:
-            mComp.setRelease(p.getData());
+            m_comp.setRelease(p.getData());
             break;
         case 5:
             p.set(value);
-            mMix = p.getData();
+            m_mix = p.getData();
             break;
         case 6:
         case 7:
         case 8:
-            for (Equaliser& eq : mEq) {
-                eq.gLow = toLinear(mParams[6].getData());
-                eq.gMid = toLinear(mParams[7].getData());
-                eq.gHigh = toLinear(mParams[8].getData());
+            for (Equaliser& eq : m_eq) {
+                eq.gLow = toLinear(m_params[6].getData());
+                eq.gMid = toLinear(m_params[7].getData());
+                eq.gHigh = toLinear(m_params[8].getData());
             }
             break;
         case 9:
-            mSideChainMode = p.intData();
+            m_sideChainMode = p.intData();
             break;
         case 11:
             updateMakeUp();
             break;
         case 13:
-            mComp.knee = p.value;
+            m_comp.knee = p.value;
             break;
         case 15:
-            mMidGain = 1.0f - 2.0f * std::max(value - 0.5f, 0.0f);
-            mSideGain = 1.0f - 2.0f * std::max(0.5f - value, 0.0f);
+            m_midGain = 1.0f - 2.0f * std::max(value - 0.5f, 0.0f);
+            m_sideGain = 1.0f - 2.0f * std::max(0.5f - value, 0.0f);
             break;
         case 17:
-            mLimiter.setRelease(p.getData());
+            m_limiter.setRelease(p.getData());
             break;
         case 18:
-            mLimiter.setThreshold(p.getData());
-            mLimiterNormGain = toLinear(std::fabs(p.getData()));
+            m_limiter.setThreshold(p.getData());
+            m_limiterNormGain = toLinear(std::fabs(p.getData()));
             break;
         case 19:
             p.set(value);
-            mOutputCeiling = toLinear(p.getData()) - 0.000001;
-            mLimiterNormGain = toLinear(std::fabs(mParams[18].getData()));
+            m_outputCeiling = toLinear(p.getData()) - 0.000001;
+            m_limiterNormGain = toLinear(std::fabs(m_params[18].getData()));
             break;
         default:  // 10, 12, 14, 16 are read by the chain on every sample
             break;
@@ -546,10 +546,10 @@ private:
 
     void updateMakeUp()
     {
-        const double t = mComp.threshold;
-        const double r = mComp.ratio;
+        const double t = m_comp.threshold;
+        const double r = m_comp.ratio;
         const double dB = std::fabs(t) - std::fabs(t) * r;
-        mMakeUpGain = toLinear(dB) * 0.75;
+        m_makeUpGain = toLinear(dB) * 0.75;
     }
 
     // ---- the per-sample chain -----------------------------------------------
@@ -559,9 +559,9 @@ private:
         double audioL = in[0][i];
         double audioR = in[1][i];
 
-        const int keyInput = mParams[12].intData();
+        const int keyInput = m_params[12].intData();
         double keyL, keyR;
-        if (mSideChainMode != 1) {
+        if (m_sideChainMode != 1) {
             keyL = keyInput == 2 ? audioR : audioL;
             keyR = keyInput == 0 ? audioL : audioR;
         } else {
@@ -569,7 +569,7 @@ private:
             keyR = keyInput == 0 ? in[2][i] : in[3][i];
         }
 
-        const int valve = mParams[14].intData();
+        const int valve = m_params[14].intData();
         if (valve == 1) {
             audioL = valveCurve(2.0, 1.0, audioL) * 0.699999988079071;
             audioR = valveCurve(2.0, 1.0, audioR) * 0.699999988079071;
@@ -578,44 +578,44 @@ private:
             audioR = valveCurve(4.0, 4.0, audioR) * 0.4000000059604645;
         }
 
-        if (!(mParams[6].value == 0.5f && mParams[7].value == 0.5f && mParams[8].value == 0.5f)) {
-            keyL = mEq[0].run(keyL);
-            keyR = mEq[1].run(keyR);
+        if (!(m_params[6].value == 0.5f && m_params[7].value == 0.5f && m_params[8].value == 0.5f)) {
+            keyL = m_eq[0].run(keyL);
+            keyR = m_eq[1].run(keyR);
         }
 
         double mid = keyL + keyR;
         double side = keyL - keyR;
-        mid = mid * mMidGain;
-        side = side * mSideGain;
+        mid = mid * m_midGain;
+        side = side * m_sideGain;
         keyL = (mid + side) * 0.5;
         keyR = (mid - side) * 0.5;
 
-        if (mParams[1].value != 1.0f)
-            mComp.runRMS(audioL, audioR, keyL, keyR);
+        if (m_params[1].value != 1.0f)
+            m_comp.runRMS(audioL, audioR, keyL, keyR);
 
-        const bool makeUp = mParams[11].intData() == 1;
-        const float m = mMix;
-        double workL = makeUp ? m * audioL * mMakeUpGain : m * audioL;
-        double workR = makeUp ? m * audioR * mMakeUpGain : m * audioR;
+        const bool makeUp = m_params[11].intData() == 1;
+        const float m = m_mix;
+        double workL = makeUp ? m * audioL * m_makeUpGain : m * audioL;
+        double workR = makeUp ? m * audioR * m_makeUpGain : m * audioR;
         workL = workL + static_cast<double>((1.0f - m) * in[0][i]);
         workR = workR + static_cast<double>((1.0f - m) * in[1][i]);
 
-        if (mParams[16].intData() != 0) {
-            mLimiter.run(workL, workR, true);
+        if (m_params[16].intData() != 0) {
+            m_limiter.run(workL, workR, true);
             if (makeUp) {
-                workL = (workL * mLimiterNormGain) * mOutputCeiling;
-                workR = (workR * mLimiterNormGain) * mOutputCeiling;
+                workL = (workL * m_limiterNormGain) * m_outputCeiling;
+                workR = (workR * m_limiterNormGain) * m_outputCeiling;
             }
-            const double c = mOutputCeiling;
+            const double c = m_outputCeiling;
             workL = (std::fabs(workL + c) - std::fabs(workL - c)) * 0.5;
             workR = (std::fabs(workR + c) - std::fabs(workR - c)) * 0.5;
         } else {
-            mLimiter.run(workL, workR, false);
+            m_limiter.run(workL, workR, false);
         }
 
-        if (mParams[10].intData() == 0) {
-            out[0][i] = static_cast<float>(workL * mOutputGain);
-            out[1][i] = static_cast<float>(workR * mOutputGain);
+        if (m_params[10].intData() == 0) {
+            out[0][i] = static_cast<float>(workL * m_outputGain);
+            out[1][i] = static_cast<float>(workR * m_outputGain);
         } else {
             out[0][i] = static_cast<float>(keyL);
             out[1][i] = static_cast<float>(keyR);
@@ -624,9 +624,9 @@ private:
         const float a = std::fabs(out[0][i]);
         const float b = std::fabs(out[1][i]);
         const float level = ((a - b) + std::fabs(a - b)) * 0.5f + b;
-        mLastLevel = level;
-        if (level > mBlockPeak)
-            mBlockPeak = level;
+        m_lastLevel = level;
+        if (level > m_blockPeak)
+            m_blockPeak = level;
     }
 
     static double valveCurve(double a, double b, double x)
@@ -637,24 +637,24 @@ private:
 
     // ---- state --------------------------------------------------------------
 
-    float mHostRate;
-    float mSampleRate = 44100.0f;
-    Param mParams[NUM_PARAMS];
-    Program mPrograms[NUM_PROGRAMS];
-    int mCurrentProgram = 0;
+    float m_hostRate;
+    float m_sampleRate = 44100.0f;
+    Param m_params[NUM_PARAMS];
+    Program m_programs[NUM_PROGRAMS];
+    int m_currentProgram = 0;
 
-    int mSideChainMode = 0;
-    double mOutputGain = 1.0;
-    double mMakeUpGain = 1.0;
-    double mLimiterNormGain = 0.0;
-    double mOutputCeiling = 0.0;
-    float mMidGain = 1.0f;
-    float mSideGain = 1.0f;
-    float mMix = 1.0f;
-    float mBlockPeak = 0.0f;
-    float mLastLevel = 0.0f;
+    int m_sideChainMode = 0;
+    double m_outputGain = 1.0;
+    double m_makeUpGain = 1.0;
+    double m_limiterNormGain = 0.0;
+    double m_outputCeiling = 0.0;
+    float m_midGain = 1.0f;
+    float m_sideGain = 1.0f;
+    float m_mix = 1.0f;
+    float m_blockPeak = 0.0f;
+    float m_lastLevel = 0.0f;
 
-    Equaliser mEq[2];
-    Compressor mComp;
-    Limiter mLimiter;
+    Equaliser m_eq[2];
+    Compressor m_comp;
+    Limiter m_limiter;
 };

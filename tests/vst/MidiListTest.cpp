@@ -20,23 +20,23 @@ public:
         event.midiData[0] = static_cast<char>(status);
         event.midiData[1] = static_cast<char>(data1);
         event.midiData[2] = static_cast<char>(data2);
-        events_.push_back(event);
+        m_events.push_back(event);
     }
     const VstEvents* get(bool withNullEntry = false)
     {
-        const size_t count = events_.size() + (withNullEntry ? 1 : 0);
-        storage_.assign(sizeof(VstEvents) + count * sizeof(VstEvent*), 0);
-        VstEvents* list = reinterpret_cast<VstEvents*>(storage_.data());
+        const size_t count = m_events.size() + (withNullEntry ? 1 : 0);
+        m_storage.assign(sizeof(VstEvents) + count * sizeof(VstEvent*), 0);
+        VstEvents* list = reinterpret_cast<VstEvents*>(m_storage.data());
         list->numEvents = static_cast<VstInt32>(count);
-        for (size_t i = 0; i < events_.size(); ++i) {
-            list->events[i + (withNullEntry ? 1 : 0)] = reinterpret_cast<VstEvent*>(&events_[i]);
+        for (size_t i = 0; i < m_events.size(); ++i) {
+            list->events[i + (withNullEntry ? 1 : 0)] = reinterpret_cast<VstEvent*>(&m_events[i]);
         }
         return list;
     }
 
 private:
-    std::vector<VstMidiEvent> events_;
-    std::vector<char> storage_;
+    std::vector<VstMidiEvent> m_events;
+    std::vector<char> m_storage;
 };
 
 }  // namespace
