@@ -142,13 +142,13 @@ CClass& CClass::operator=(const CClass& other)
 
 void CClass::operator++(int)
 {
-    ++m_instanceCount;
-    ++m_totalCount;
+    m_instanceCount.fetch_add(1, std::memory_order_relaxed);
+    m_totalCount.fetch_add(1, std::memory_order_relaxed);
 }
 
 void CClass::operator--(int)
 {
-    --m_instanceCount;
+    m_instanceCount.fetch_sub(1, std::memory_order_relaxed);
 }
 
 void CClass::resolveTemplateNames()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <typeinfo>
 
 namespace Corvane { namespace Basics {
@@ -98,8 +99,8 @@ public:
 
     const char* getClassName() const { return m_className; }
     const char* getParentName() const { return m_parentName; }
-    long getInstanceCount() const { return m_instanceCount; }
-    long getTotalCount() const { return m_totalCount; }
+    long getInstanceCount() const { return m_instanceCount.load(std::memory_order_relaxed); }
+    long getTotalCount() const { return m_totalCount.load(std::memory_order_relaxed); }
 
     bool isTypeOf(const char* name) const;
     bool isTypeOf(const CClass& other) const;
@@ -142,8 +143,9 @@ private:
 
     char m_className[CCLASS_NAME_SIZE];
     char m_parentName[CCLASS_NAME_SIZE];
-    int m_instanceCount;
-    int m_totalCount;
+    // Effects and GUI objects are made and released on several host threads at once.
+    std::atomic<int> m_instanceCount;
+    std::atomic<int> m_totalCount;
     const std::type_info* m_type;
     const std::type_info* m_parentType;
 };
