@@ -51,7 +51,8 @@ CCorGain::CCorGain(audioMasterCallback audioMaster)
       m_rightEQ(),
       m_valve(),
       m_compressor(),
-      m_limiter()
+      m_limiter(),
+      m_discardedOutput()
 {
     CVN_CONSTRUCT_CLASS;
     setNumInputs(CCORGAIN_NUMBER_OF_INPUTS);

@@ -27,6 +27,10 @@ public:
     static constexpr VstInt32 CCORGAIN_UNIQUE_ID = VST_FOURCC('T', 'o', 'a', '3');
     // Texts handed to the host hold at most this many characters and a terminator.
     static constexpr size_t CCORGAIN_MAX_TEXT_LENGTH = 23;
+    // Host samples larger than this in magnitude (+120 dBFS) are read as silence.
+    static constexpr float CCORGAIN_LOUDEST_PLAUSIBLE_SAMPLE = 1e6f;
+    // Frames per pass when the host leaves a channel out.
+    static constexpr VstInt32 CCORGAIN_SPARE_FRAMES = 256;
 
     // Parameter indices shared by the host, the programs, MIDI and the editor.
     enum EParameter {
@@ -115,6 +119,13 @@ private:
         double outputGain;
     };
     SBlockSettings readBlockSettings() const;
+    // The block's output levels for the meter.
+    struct SBlockLevels {
+        float peak = 0.0f;
+        float last = 0.0f;
+    };
+    void processFrames(const SBlockSettings& s, const float* const* inputs, float* const* outputs, VstInt32 frames,
+                       SBlockLevels& levels);
 
     void createParameters();
     void fillProgramBank();
@@ -146,6 +157,8 @@ private:
     CValveModel m_valve;
     std::unique_ptr<CCompressorSC> m_compressor;
     CLimiter m_limiter;
+    // Where the output of a channel the host left out goes.
+    float m_discardedOutput[CCORGAIN_SPARE_FRAMES];
 };
 
 }}  // namespace Corvane::CorGain

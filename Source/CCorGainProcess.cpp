@@ -3,9 +3,24 @@
 
 #include "math/CScopedDenormalFlush.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Corvane { namespace CorGain {
+
+namespace {
+
+const float kSilence[CCorGain::CCORGAIN_SPARE_FRAMES] = {};
+
+// A host sample beyond any level a signal can have is corrupt data: like NaN
+// and infinity it is read as silence, so that it cannot drive the detectors
+// (and mute the track for seconds) or overflow the output.
+inline float plausibleSample(float x)
+{
+    return std::fabs(x) <= CCorGain::CCORGAIN_LOUDEST_PLAUSIBLE_SAMPLE ? x : 0.0f;
+}
+
+}  // namespace
 
 void CCorGain::resume()
 {
@@ -58,96 +73,120 @@ CCorGain::SBlockSettings CCorGain::readBlockSettings() const
 
 void CCorGain::processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames)
 {
-    float blockPeak = 0.0f;
-    float lastOutputLevel = 0.0f;
+    SBlockLevels levels;
     if (inputs != nullptr && outputs != nullptr && sampleFrames > 0) {
         // Decaying filter and detector states must not fall into slow denormal arithmetic.
         const MathTools::CScopedDenormalFlush flushDenormals;
         const SBlockSettings s = readBlockSettings();
-        const float* inL = inputs[0];
-        const float* inR = inputs[1];
-        const float* keyInL = inputs[2];
-        const float* keyInR = inputs[3];
-        float* outL = outputs[0];
-        float* outR = outputs[1];
-        const float dry = 1.0f - s.mix;
-        for (VstInt32 i = 0; i < sampleFrames; ++i) {
-            double audioL = inL[i];
-            double audioR = inR[i];
-
-            // The key comes from the main input before the valve, or from the key pair.
-            const double sourceL = s.externalKey ? keyInL[i] : audioL;
-            const double sourceR = s.externalKey ? keyInR[i] : audioR;
-            double keyL = sourceL;
-            double keyR = sourceR;
-            if (s.keyInput == 0) {
-                keyR = sourceL;
-            } else if (s.keyInput == 2) {
-                keyL = sourceR;
-            }
-
-            if (s.valve == 1) {
-                audioL = m_valve.process(2.0, 1.0, audioL) * 0.699999988079071;
-                audioR = m_valve.process(2.0, 1.0, audioR) * 0.699999988079071;
-            } else if (s.valve == 2) {
-                audioL = m_valve.process(4.0, 4.0, audioL) * 0.4000000059604645;
-                audioR = m_valve.process(4.0, 4.0, audioR) * 0.4000000059604645;
-            }
-
-            if (s.equaliseKey) {
-                keyL = m_leftEQ.processEQ(keyL);
-                keyR = m_rightEQ.processEQ(keyR);
-            }
-
-            double mid = keyL + keyR;
-            double side = keyL - keyR;
-            mid *= s.midGain;
-            side *= s.sideGain;
-            keyL = (mid + side) * 0.5;
-            keyR = (mid - side) * 0.5;
-
-            if (s.compress) {
-                m_compressor->processRMS(audioL, audioR, keyL, keyR);
-            }
-
-            // The dry part is the raw input, weighted in single precision.
-            double workL = s.makeUp ? s.mix * audioL * s.makeUpGain : s.mix * audioL;
-            double workR = s.makeUp ? s.mix * audioR * s.makeUpGain : s.mix * audioR;
-            workL += static_cast<double>(dry * inL[i]);
-            workR += static_cast<double>(dry * inR[i]);
-
-            if (s.limit) {
-                m_limiter.process(workL, workR);
-                if (s.makeUp) {
-                    workL = (workL * s.limiterGain) * s.ceiling;
-                    workR = (workR * s.limiterGain) * s.ceiling;
+        const bool keyChannelsMissing = s.externalKey && (inputs[2] == nullptr || inputs[3] == nullptr);
+        if (inputs[0] != nullptr && inputs[1] != nullptr && outputs[0] != nullptr && outputs[1] != nullptr &&
+            !keyChannelsMissing) {
+            processFrames(s, inputs, outputs, sampleFrames, levels);
+        } else {
+            // A host that leaves a channel out gets silence read for a missing
+            // input and nothing written for a missing output, pass by pass.
+            for (VstInt32 done = 0; done < sampleFrames; done += CCORGAIN_SPARE_FRAMES) {
+                const VstInt32 frames = std::min(CCORGAIN_SPARE_FRAMES, sampleFrames - done);
+                const float* in[CCORGAIN_NUMBER_OF_INPUTS];
+                for (int c = 0; c < CCORGAIN_NUMBER_OF_INPUTS; ++c) {
+                    const bool read = c < 2 || s.externalKey;
+                    in[c] = read && inputs[c] != nullptr ? inputs[c] + done : kSilence;
                 }
-                workL = (std::fabs(workL + s.ceiling) - std::fabs(workL - s.ceiling)) * 0.5;
-                workR = (std::fabs(workR + s.ceiling) - std::fabs(workR - s.ceiling)) * 0.5;
-            } else {
-                m_limiter.processBlank(workL, workR);
-            }
-
-            if (!s.monitorKey) {
-                outL[i] = static_cast<float>(workL * s.outputGain);
-                outR[i] = static_cast<float>(workR * s.outputGain);
-            } else {
-                outL[i] = static_cast<float>(keyL);
-                outR[i] = static_cast<float>(keyR);
-            }
-
-            const float a = std::fabs(outL[i]);
-            const float b = std::fabs(outR[i]);
-            const float level = ((a - b) + std::fabs(a - b)) * 0.5f + b;
-            lastOutputLevel = level;
-            if (level > blockPeak) {
-                blockPeak = level;
+                float* out[CCORGAIN_NUMBER_OF_OUTPUTS];
+                for (int c = 0; c < CCORGAIN_NUMBER_OF_OUTPUTS; ++c) {
+                    out[c] = outputs[c] != nullptr ? outputs[c] + done : m_discardedOutput;
+                }
+                processFrames(s, in, out, frames, levels);
             }
         }
     }
-    m_blockPeak = blockPeak;
-    m_lastOutputLevel = lastOutputLevel;
+    m_blockPeak = levels.peak;
+    m_lastOutputLevel = levels.last;
     Vst::CVstEffect::processReplacing(inputs, outputs, sampleFrames);
+}
+
+void CCorGain::processFrames(const SBlockSettings& s, const float* const* inputs, float* const* outputs,
+                             VstInt32 frames, SBlockLevels& levels)
+{
+    const float* inL = inputs[0];
+    const float* inR = inputs[1];
+    const float* keyInL = inputs[2];
+    const float* keyInR = inputs[3];
+    float* outL = outputs[0];
+    float* outR = outputs[1];
+    const float dry = 1.0f - s.mix;
+    for (VstInt32 i = 0; i < frames; ++i) {
+        const float hostL = plausibleSample(inL[i]);
+        const float hostR = plausibleSample(inR[i]);
+        double audioL = hostL;
+        double audioR = hostR;
+
+        // The key comes from the main input before the valve, or from the key pair.
+        const double sourceL = s.externalKey ? plausibleSample(keyInL[i]) : audioL;
+        const double sourceR = s.externalKey ? plausibleSample(keyInR[i]) : audioR;
+        double keyL = sourceL;
+        double keyR = sourceR;
+        if (s.keyInput == 0) {
+            keyR = sourceL;
+        } else if (s.keyInput == 2) {
+            keyL = sourceR;
+        }
+
+        if (s.valve == 1) {
+            audioL = m_valve.process(2.0, 1.0, audioL) * 0.699999988079071;
+            audioR = m_valve.process(2.0, 1.0, audioR) * 0.699999988079071;
+        } else if (s.valve == 2) {
+            audioL = m_valve.process(4.0, 4.0, audioL) * 0.4000000059604645;
+            audioR = m_valve.process(4.0, 4.0, audioR) * 0.4000000059604645;
+        }
+
+        if (s.equaliseKey) {
+            keyL = m_leftEQ.processEQ(keyL);
+            keyR = m_rightEQ.processEQ(keyR);
+        }
+
+        double mid = keyL + keyR;
+        double side = keyL - keyR;
+        mid *= s.midGain;
+        side *= s.sideGain;
+        keyL = (mid + side) * 0.5;
+        keyR = (mid - side) * 0.5;
+
+        if (s.compress) {
+            m_compressor->processRMS(audioL, audioR, keyL, keyR);
+        }
+
+        // The dry part is the raw input, weighted in single precision.
+        double workL = s.makeUp ? s.mix * audioL * s.makeUpGain : s.mix * audioL;
+        double workR = s.makeUp ? s.mix * audioR * s.makeUpGain : s.mix * audioR;
+        workL += static_cast<double>(dry * hostL);
+        workR += static_cast<double>(dry * hostR);
+
+        if (s.limit) {
+            m_limiter.process(workL, workR);
+            if (s.makeUp) {
+                workL = (workL * s.limiterGain) * s.ceiling;
+                workR = (workR * s.limiterGain) * s.ceiling;
+            }
+            workL = (std::fabs(workL + s.ceiling) - std::fabs(workL - s.ceiling)) * 0.5;
+            workR = (std::fabs(workR + s.ceiling) - std::fabs(workR - s.ceiling)) * 0.5;
+        } else {
+            m_limiter.processBlank(workL, workR);
+        }
+
+        const float left = static_cast<float>(s.monitorKey ? keyL : workL * s.outputGain);
+        const float right = static_cast<float>(s.monitorKey ? keyR : workR * s.outputGain);
+        outL[i] = left;
+        outR[i] = right;
+
+        const float a = std::fabs(left);
+        const float b = std::fabs(right);
+        const float level = ((a - b) + std::fabs(a - b)) * 0.5f + b;
+        levels.last = level;
+        if (level > levels.peak) {
+            levels.peak = level;
+        }
+    }
 }
 
 void CCorGain::process(float** inputs, float** outputs, VstInt32 sampleFrames)

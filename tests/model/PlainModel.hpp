@@ -212,6 +212,12 @@ private:
     static double toDecibels(double x) { return std::log(x) * 8.685889638065037; }
     static double coefficient(double ms, double rate) { return std::exp(-1000.0 / (ms * rate)); }
     static double finiteOrSilence(double x) { return std::isfinite(x) ? x : 0.0; }
+    // Host samples beyond +120 dBFS (and NaN) are corrupt and read as silence.
+    static float hostSample(const float* const in[4], int channel, int i)
+    {
+        const float x = in[channel][i];
+        return std::fabs(x) <= 1e6f ? x : 0.0f;
+    }
 
     // ---- key equaliser ----------------------------------------------------
 
@@ -556,8 +562,10 @@ private:
 
     void processSample(const float* const in[4], float* out[2], int i)
     {
-        double audioL = in[0][i];
-        double audioR = in[1][i];
+        const float hostL = hostSample(in, 0, i);
+        const float hostR = hostSample(in, 1, i);
+        double audioL = hostL;
+        double audioR = hostR;
 
         const int keyInput = m_params[12].intData();
         double keyL, keyR;
@@ -565,8 +573,8 @@ private:
             keyL = keyInput == 2 ? audioR : audioL;
             keyR = keyInput == 0 ? audioL : audioR;
         } else {
-            keyL = keyInput == 2 ? in[3][i] : in[2][i];
-            keyR = keyInput == 0 ? in[2][i] : in[3][i];
+            keyL = hostSample(in, keyInput == 2 ? 3 : 2, i);
+            keyR = hostSample(in, keyInput == 0 ? 2 : 3, i);
         }
 
         const int valve = m_params[14].intData();
@@ -597,8 +605,8 @@ private:
         const float m = m_mix;
         double workL = makeUp ? m * audioL * m_makeUpGain : m * audioL;
         double workR = makeUp ? m * audioR * m_makeUpGain : m * audioR;
-        workL = workL + static_cast<double>((1.0f - m) * in[0][i]);
-        workR = workR + static_cast<double>((1.0f - m) * in[1][i]);
+        workL = workL + static_cast<double>((1.0f - m) * hostL);
+        workR = workR + static_cast<double>((1.0f - m) * hostR);
 
         if (m_params[16].intData() != 0) {
             m_limiter.run(workL, workR, true);

@@ -104,6 +104,46 @@ TEST_F(PluginFixture, ShortEmptyAndMissingBlocks)
     EXPECT_EQ(run(*instance, Channels(4, std::vector<float>(1, 1.0f))).at(0).at(0), 0.0f);  // inside the look-ahead
 }
 
+TEST_F(PluginFixture, MissingChannelsReadAsSilenceAndAreNotWritten)
+{
+    // Each channel left out in turn, over a block longer than one internal
+    // pass: the effect must behave as if given silence for a missing input
+    // and still write every output it has.
+    const int frames = 700;
+    const Channels in = {sine(0.8f, 440.0f, frames), sine(0.6f, 300.0f, frames), sine(0.9f, 80.0f, frames),
+                         sine(0.7f, 60.0f, frames)};
+    for (int missing = 0; missing < 6; ++missing) {
+        const bool input = missing < 4;
+        const size_t channel = static_cast<size_t>(input ? missing : missing - 4);
+        Channels given = in;
+        if (input) {
+            given[channel].assign(static_cast<size_t>(frames), 0.0f);  // what the reference hears instead
+        }
+        Channels expected(2, std::vector<float>(static_cast<size_t>(frames)));
+        Channels out(2, std::vector<float>(static_cast<size_t>(frames), -7.0f));
+        float* inputs[4] = {given[0].data(), given[1].data(), given[2].data(), given[3].data()};
+        float* reference[2] = {expected[0].data(), expected[1].data()};
+        float* outputs[2] = {out[0].data(), out[1].data()};
+        auto a = createPrepared();
+        auto b = createPrepared();
+        ASSERT_TRUE(a && b);
+        for (auto* plugin : {a.get(), b.get()}) {
+            plugin->setProgram(5);
+            plugin->setParameter(9, 1.0f);  // external key, so the key pair is read
+        }
+        a->process(inputs, reference, frames);
+        (input ? inputs : outputs)[channel] = nullptr;
+        b->process(inputs, outputs, frames);
+        for (size_t c = 0; c < 2; ++c) {
+            if (!input && c == channel) {
+                EXPECT_EQ(out[c], std::vector<float>(static_cast<size_t>(frames), -7.0f)) << missing;
+            } else {
+                EXPECT_EQ(out[c], expected[c]) << "missing channel " << missing << ", output " << c;
+            }
+        }
+    }
+}
+
 TEST_F(PluginFixture, AutomationWhileTheAudioThreadRuns)
 {
     auto instance = createPrepared();
