@@ -196,9 +196,12 @@ void CCorGain::process(float** inputs, float** outputs, VstInt32 sampleFrames)
 
 VstInt32 CCorGain::processEvents(VstEvents* events)
 {
+    // The list keeps the block's events until the block is processed; those
+    // already there were applied by an earlier call for the same block.
+    const int first = m_midiEvents.getNumberOfEvents();
     Vst::CVstEffect::processEvents(events);
     const int count = m_midiEvents.getNumberOfEvents();
-    for (int i = 0; i < count; ++i) {
+    for (int i = first; i < count; ++i) {
         const Midi::CMidiEvent* event = m_midiEvents.getEventAtIndex(i);
         if (event == nullptr || event->getType() != Midi::CMidiEvent::CMIDIEVENT_CONTROLLER) {
             continue;

@@ -30,26 +30,26 @@ void CVstMidiEventList::addFromVSTEvent(const VstEvents* events)
         const int byte2 = static_cast<unsigned char>(midi->midiData[2]);
         const int type = status & 0xF0;
         const int channel = status & 0x0F;
-        if (channel != getChannel()) {
+        // Data bytes carry seven bits; a set high bit means the message is
+        // broken, and masking it would turn it into another, valid message.
+        if (channel != getChannel() || ((byte1 | byte2) & 0x80) != 0) {
             continue;
         }
         switch (type) {
         case Midi::CMidiEvent::CMIDIEVENT_NOTE_ON:
         case Midi::CMidiEvent::CMIDIEVENT_NOTE_OFF:
-            addEvent(type, byte1 & 0x7F, byte2 & 0x7F, channel, midi->deltaFrames);
+            addEvent(type, byte1, byte2, channel, midi->deltaFrames);
             break;
         case Midi::CMidiEvent::CMIDIEVENT_CONTROLLER:
             if (byte1 == 123 || byte1 == 126) {
                 addEvent(Midi::CMidiEvent::CMIDIEVENT_ALL_NOTES_OFF, 0, 0, channel, midi->deltaFrames);
             } else {
-                addEvent(type, byte1 & 0x7F, byte2 & 0x7F, channel, midi->deltaFrames);
+                addEvent(type, byte1, byte2, channel, midi->deltaFrames);
             }
             break;
         case Midi::CMidiEvent::CMIDIEVENT_PITCH_BEND:
-            // The position is two 7-bit data bytes; a stray high bit must not push it past +1.
-            addEvent(
-                type, 0, 0, channel, midi->deltaFrames,
-                static_cast<double>((byte1 & 0x7F) + 128 * (byte2 & 0x7F)) * CVSTMIDIEVENTLIST_PITCH_BEND_STEP - 1.0);
+            addEvent(type, 0, 0, channel, midi->deltaFrames,
+                     static_cast<double>(byte1 + 128 * byte2) * CVSTMIDIEVENTLIST_PITCH_BEND_STEP - 1.0);
             break;
         default:
             break;

@@ -9,7 +9,8 @@ namespace Corvane { namespace Vst {
 /**
  * The MIDI list of an effect, filled from the host's events: note on and off,
  * controllers (123 and 126 become "all notes off") and pitch bend on the
- * list's channel; everything else is skipped.
+ * list's channel; everything else, and any message with a data byte above
+ * 127, is skipped.
  */
 class CVstMidiEventList : public Midi::CMidiEventList {
 public:

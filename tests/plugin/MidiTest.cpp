@@ -45,3 +45,21 @@ TEST_F(PluginFixture, ControllersSelectProgramsAndDriveFiveParameters)
     EXPECT_FLOAT_EQ(instance->getParameter(1), 64.0f / 127.0f);
     EXPECT_EQ(instance->dispatch(effProcessEvents, 0, 0, nullptr), 1);
 }
+
+TEST_F(PluginFixture, EachEventIsAppliedOnceAndBrokenMessagesAreIgnored)
+{
+    auto instance = createPrepared();
+    ASSERT_NE(instance, nullptr);
+    // Two effProcessEvents calls before one block, the host switching program between them.
+    instance->sendMidi({SMidiMessage::controller(0, 3, 0)});
+    instance->setProgram(7);
+    instance->sendMidi({SMidiMessage::controller(0, 74, 127)});
+    EXPECT_EQ(instance->program(), 7);
+    EXPECT_FLOAT_EQ(instance->getParameter(0), 1.0f);
+    processBlock(*instance);
+
+    // A data byte above 127 is not MIDI; masked, these would be controller 3 and Master at 5/127.
+    instance->sendMidi({SMidiMessage::controller(0, 0x83, 0), SMidiMessage::controller(0, 74, 0x85)});
+    EXPECT_EQ(instance->program(), 7);
+    EXPECT_FLOAT_EQ(instance->getParameter(0), 1.0f);
+}
