@@ -256,7 +256,9 @@ void CCorGain::setProgramName(char* name)
 
 void CCorGain::getProgramName(char* name)
 {
-    copyToHost(name, m_programs[m_currentProgram.load(std::memory_order_relaxed)].getName().getString());
+    if (name != nullptr) {
+        m_programs[m_currentProgram.load(std::memory_order_relaxed)].copyName(name);
+    }
 }
 
 bool CCorGain::getProgramNameIndexed(VstInt32, VstInt32 index, char* text)
@@ -264,7 +266,7 @@ bool CCorGain::getProgramNameIndexed(VstInt32, VstInt32 index, char* text)
     if (!isProgramIndex(index) || text == nullptr) {
         return false;
     }
-    copyToHost(text, m_programs[index].getName().getString());
+    m_programs[index].copyName(text);
     return true;
 }
 

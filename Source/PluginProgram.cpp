@@ -1,14 +1,6 @@
 #include "PluginProgram.hpp"
 
-#include <cstring>
-#include <string>
-
 namespace Corvane { namespace CorGain {
-
-namespace {
-// A host name is read up to this many characters, so an unterminated buffer cannot run away.
-constexpr size_t kLongestName = 1023;
-}  // namespace
 
 PluginProgram::PluginProgram() : m_name("(empty)")
 {
@@ -32,21 +24,14 @@ void PluginProgram::setValue(int index, float value)
     }
 }
 
-void PluginProgram::setName(const char* name)
-{
-    if (name == nullptr) {
-        m_name = "";
-        return;
-    }
-    m_name = std::string(name, strnlen(name, kLongestName)).c_str();
-}
-
 void PluginProgram::copyFrom(const PluginProgram& other)
 {
     for (int i = 0; i < PLUGINPROGRAM_NUMBER_OF_VALUES; ++i) {
         setValue(i, other.getValue(i));
     }
-    m_name = other.m_name;
+    char name[CProgramName::CPROGRAMNAME_MAX_LENGTH + 1];
+    other.copyName(name);
+    setName(name);
 }
 
 }}  // namespace Corvane::CorGain

@@ -1,7 +1,7 @@
 // One program of the effect: the host's twenty normalised values and a name.
 #pragma once
 
-#include "basics/CString.hpp"
+#include "CProgramName.hpp"
 
 #include <atomic>
 
@@ -19,8 +19,10 @@ public:
     // Ignored for an index outside 0..19. May run on the audio thread (MIDI).
     void setValue(int index, float value);
 
-    const Basics::CString& getName() const { return m_name; }
-    void setName(const char* name);
+    // Writes the name (at most 23 characters) and a terminator into text, which holds at least 24.
+    void copyName(char* text) const { m_name.copyTo(text); }
+    // Keeps the first 23 characters; a null name is empty.
+    void setName(const char* name) { m_name.set(name); }
 
     // Copies the values and the name of other.
     void copyFrom(const PluginProgram& other);
@@ -30,7 +32,7 @@ public:
 
 private:
     std::atomic<float> m_values[PLUGINPROGRAM_NUMBER_OF_VALUES];
-    Basics::CString m_name;
+    CProgramName m_name;
 };
 
 }}  // namespace Corvane::CorGain

@@ -1,7 +1,12 @@
 // Program switching, edits that stay with their program, names.
 #include "PluginFixture.hpp"
 
+#include <algorithm>
+#include <atomic>
+#include <iterator>
 #include <limits>
+#include <string>
+#include <thread>
 
 TEST_F(PluginFixture, EditsStayWithTheirProgram)
 {
@@ -54,4 +59,33 @@ TEST_F(PluginFixture, ProgramIndicesOutsideTheBankAreIgnored)
         EXPECT_FALSE(instance->programNameIndexed(bad, name)) << bad;
         EXPECT_EQ(name, "");
     }
+}
+
+TEST_F(PluginFixture, ProgramNamesReadWhileAnotherThreadRenames)
+{
+    // Hosts rename from their user-interface thread while other threads ask
+    // for names: every answer must be one whole name.
+    auto instance = host.createInstance();
+    ASSERT_NE(instance, nullptr);
+    instance->setProgram(3);
+    const std::string names[] = {"Dirty", "x", "A name of 23 characters"};
+    std::atomic<bool> renaming{true};
+    std::thread renamer([&]() {
+        for (int i = 0; i < 20000; ++i) {
+            instance->setProgramName(names[i % 3]);
+        }
+        renaming = false;
+    });
+    int torn = 0;
+    int reads = 0;
+    for (std::string name; renaming.load() || reads < 1000; ++reads) {
+        if (reads % 2 == 0) {
+            name = instance->programName();
+        } else {
+            instance->programNameIndexed(3, name);
+        }
+        torn += std::find(std::begin(names), std::end(names), name) == std::end(names) ? 1 : 0;
+    }
+    renamer.join();
+    EXPECT_EQ(torn, 0) << "of " << reads << " reads";
 }
