@@ -3,7 +3,10 @@
 
 #include <dlfcn.h>
 
+#include <atomic>
 #include <cstdio>
+#include <thread>
+#include <vector>
 
 TEST_F(PluginFixture, ModuleUnloadsAndLoadsAgainInOneProcess)
 {
@@ -52,4 +55,27 @@ TEST_F(PluginFixture, TwoEffectsLiveIndependently)
     // The survivor still answers after the other is deleted.
     EXPECT_EQ(second->parameterDisplay(1), "-37.50");
     EXPECT_EQ(second->close(), 1);
+}
+
+TEST_F(PluginFixture, EffectsMadeAndClosedOnTwoThreadsAtOnce)
+{
+    // Hosts build and close effects on several threads; under ThreadSanitizer
+    // this shows that the effects share nothing unguarded (class records included).
+    std::atomic<int> made{0};
+    const auto work = [&]() {
+        for (int i = 0; i < 25; ++i) {
+            auto effect = createPrepared();
+            if (effect) {
+                std::vector<std::vector<float>> in(4, std::vector<float>(64, 0.25f));
+                std::vector<std::vector<float>> out;
+                effect->setProgram(i % 10);
+                effect->process(in, out);
+                made += effect->close() == 1 ? 1 : 0;
+            }
+        }
+    };
+    std::thread other(work);
+    work();
+    other.join();
+    EXPECT_EQ(made.load(), 50);
 }
