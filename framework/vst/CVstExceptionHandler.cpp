@@ -1,7 +1,9 @@
 #include "vst/CVstExceptionHandler.hpp"
 
 #include "basics/CClassManager.hpp"
+#include "host/CApplication.hpp"
 #include "host/CFPUInformation.hpp"
+#include "host/CFileManager.hpp"
 #include "host/CSystemInformation.hpp"
 #include "host/CTime.hpp"
 #include "io/CTextStream.hpp"
@@ -100,7 +102,45 @@ void writeExceptionSection(CTextStream& stream, const Exceptions::CException& ex
     closeSection(stream);
 }
 
-CString userMessage(const Exceptions::CException& exception, const Basics::CSystemString& logPath, bool askForMail)
+// The report's file of the same name in the user's state folder, for when the
+// intended folder (a system-wide install) cannot be written. False when there
+// is no such folder.
+bool fallbackPath(const Basics::CSystemString& logPath, Basics::CSystemString& fallback)
+{
+    fallback = Host::CFileManager::getUserStateFolder();
+    if (fallback.getString()[0] == '\0') {
+        return false;
+    }
+    const CString& application = Host::CApplication::getApplicationName();
+    if (!(application == " ") && application.getString()[0] != '\0') {
+        fallback.appendPath(application);
+    }
+    if (!Host::CFileManager::createFolder(fallback)) {
+        return false;
+    }
+    fallback.appendPath(logPath.getTheFilename());
+    return true;
+}
+
+// Writes the report with writeSections to logPath or, when that file cannot be
+// created, to the fallback. Answers whether a file was written, and which.
+template <class TWriter>
+bool writeReport(const Basics::CSystemString& logPath, Basics::CSystemString& written, TWriter writeSections)
+{
+    CTextStream stream;
+    written = logPath;
+    if (!stream.openStream(written, CTextStream::e_write) &&
+        !(fallbackPath(logPath, written) && stream.openStream(written, CTextStream::e_write))) {
+        written = logPath;
+        return false;
+    }
+    writeSections(stream);
+    stream.closeStream();
+    return true;
+}
+
+CString userMessage(const Exceptions::CException& exception, const Basics::CSystemString& logPath, bool written,
+                    bool askForMail)
 {
     CString message("An Exception has occurred!\n");
     message += "Exception information :\n";
@@ -108,9 +148,11 @@ CString userMessage(const Exceptions::CException& exception, const Basics::CSyst
     message += "\n";
     message += exception.getErrorReason();
     message += "\n\n";
-    message += "A Log file of this error has been created and is located :\n";
+    // Only a file that exists is named as written, and only then is the user asked to send it.
+    message += written ? "A Log file of this error has been created and is located :\n"
+                       : "A Log file of this error could not be written to :\n";
     message += logPath.getString();
-    if (askForMail) {
+    if (askForMail && written) {
         message += "\n";
         message += kSupportRequest;
     }
@@ -127,17 +169,17 @@ void CVstExceptionHandler::preVstExceptionHandler(Exceptions::CException excepti
 {
     Host::SSystemInformation info;
     Host::CSystemInformation::getSystemInfo(info);
-    {
-        CTextStream stream(logPath, CTextStream::e_write);
+    Basics::CSystemString written;
+    const bool wasWritten = writeReport(logPath, written, [&](CTextStream& stream) {
         writeHeader(stream, "Corvane Pre Vst Exception Handler Report");
         writeSystemSections(stream, info);
         writeExceptionSection(stream, exception);
         if (Basics::CClass::CCLASSCLASS_MANAGER != nullptr) {
             Basics::CClass::CCLASSCLASS_MANAGER->logClassInformation(&stream);
         }
-        stream.closeStream();
-    }
-    CVSTEXCEPTIONHANDLER_ALERT(userMessage(exception, logPath, true), CVSTEXCEPTIONHANDLER_ALERT_TITLE, true);
+    });
+    CVSTEXCEPTIONHANDLER_ALERT(userMessage(exception, written, wasWritten, true), CVSTEXCEPTIONHANDLER_ALERT_TITLE,
+                               true);
 }
 
 void CVstExceptionHandler::handleException(Exceptions::CException exception, const CHostCanDo& hostCanDo,
@@ -145,8 +187,8 @@ void CVstExceptionHandler::handleException(Exceptions::CException exception, con
 {
     Host::SSystemInformation info;
     Host::CSystemInformation::getSystemInfo(info);
-    {
-        CTextStream stream(logPath, CTextStream::e_write);
+    Basics::CSystemString written;
+    const bool wasWritten = writeReport(logPath, written, [&](CTextStream& stream) {
         writeHeader(stream, "Corvane Vst Exception Handler Report");
         writeSystemSections(stream, info);
         writeHostSections(stream, hostCanDo);
@@ -155,9 +197,9 @@ void CVstExceptionHandler::handleException(Exceptions::CException exception, con
             Basics::CClass::CCLASSCLASS_MANAGER->sortClasses();
             Basics::CClass::CCLASSCLASS_MANAGER->logClassInformation(&stream);
         }
-        stream.closeStream();
-    }
-    CVSTEXCEPTIONHANDLER_ALERT(userMessage(exception, logPath, false), CVSTEXCEPTIONHANDLER_ALERT_TITLE, true);
+    });
+    CVSTEXCEPTIONHANDLER_ALERT(userMessage(exception, written, wasWritten, false), CVSTEXCEPTIONHANDLER_ALERT_TITLE,
+                               true);
 }
 
 void CVstExceptionHandler::setUserAlert(UserAlertProc alert)

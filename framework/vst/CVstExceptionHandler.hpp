@@ -12,6 +12,13 @@ class CHostCanDo;
  * features, the exception and the class registry) to a file, replacing any
  * earlier report, and then alerts the user with the file's location.
  *
+ * The report goes to the path given when that file can be written. A
+ * system-wide install folder cannot be written by the user: the report then
+ * goes to the file of the same name in the user's state folder
+ * ($XDG_STATE_HOME/<application name>, or ~/.local/state/<application name>),
+ * and the alert names that file. When no file can be written at all, the
+ * alert says so instead of naming a file that does not exist.
+ *
  * The alert goes through a replaceable function: by default it writes the
  * title and the message to standard error and returns at once, so a run
  * without a display never blocks. The GUI library installs its blocking

@@ -2,6 +2,7 @@
 #include "ReportFile.hpp"
 
 #include "exceptions/CException.hpp"
+#include "host/CApplication.hpp"
 #include "vst/CHostCanDo.hpp"
 #include "vst/CVstExceptionHandler.hpp"
 
@@ -10,11 +11,13 @@
 #include <unistd.h>
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <regex>
 
 using Corvane::Basics::CString;
 using Corvane::Basics::CSystemString;
 using Corvane::Exceptions::CException;
+using Corvane::Host::CApplication;
 using Corvane::Vst::CHostCanDo;
 using Corvane::Vst::CVstExceptionHandler;
 
@@ -61,6 +64,32 @@ protected:
 
     std::string folder;
     std::string path;
+};
+
+// Sets an environment variable (null unsets it) and puts the old value back at the end of the scope.
+class CScopedVariable {
+public:
+    CScopedVariable(const char* name, const char* value) : m_name(name)
+    {
+        const char* old = std::getenv(name);
+        m_hadValue = old != nullptr;
+        m_old = m_hadValue ? old : "";
+        set(value);
+    }
+    ~CScopedVariable() { set(m_hadValue ? m_old.c_str() : nullptr); }
+    void set(const char* value)
+    {
+        if (value != nullptr) {
+            setenv(m_name.c_str(), value, 1);
+        } else {
+            unsetenv(m_name.c_str());
+        }
+    }
+
+private:
+    std::string m_name;
+    std::string m_old;
+    bool m_hadValue;
 };
 
 bool matches(const std::string& line, const char* pattern)
@@ -134,10 +163,33 @@ TEST_F(CrashReport, HostHandlerAddsTheHostSections)
     EXPECT_EQ(lastAlert.message.substr(lastAlert.message.size() - path.size()), path);
 }
 
-TEST_F(CrashReport, UnwritablePathStillAlerts)
+TEST_F(CrashReport, UnwritableFolderSendsTheReportToTheUsersStateFolder)
 {
-    const std::string nowhere = folder + "/missing/folder/Tenvira.crash_log";
-    CVstExceptionHandler::preVstExceptionHandler(CException("r", "f", true), CSystemString(nowhere.c_str()));
-    EXPECT_EQ(lastAlert.count, 1);
-    EXPECT_NE(lastAlert.message.find(nowhere), std::string::npos);
+    CScopedVariable state("XDG_STATE_HOME", (folder + "/state").c_str());
+    CScopedVariable home("HOME", (folder + "/home").c_str());
+    CApplication::setApplicationName(CString("Tenvira"));
+    // A system-wide install folder the user cannot write to.
+    const std::string installed = folder + "/usr/lib/vst/Tenvira.crash_log";
+    CVstExceptionHandler::preVstExceptionHandler(CException("r", "f", true), CSystemString(installed.c_str()));
+    const std::string written = folder + "/state/Tenvira/Tenvira.crash_log";
+    EXPECT_EQ(readLines(written).at(1), "Corvane Pre Vst Exception Handler Report");
+    EXPECT_NE(lastAlert.message.find("located :\n" + written + "\n"), std::string::npos) << lastAlert.message;
+    EXPECT_EQ(lastAlert.message.find(installed), std::string::npos);
+
+    // Without an absolute XDG_STATE_HOME the state folder is ~/.local/state.
+    state.set("relative/state");
+    CVstExceptionHandler::handleException(CException("r", "f", true), CHostCanDo(), CSystemString(installed.c_str()));
+    const std::string inHome = folder + "/home/.local/state/Tenvira/Tenvira.crash_log";
+    EXPECT_EQ(readLines(inHome).at(1), "Corvane Vst Exception Handler Report");
+    EXPECT_EQ(lastAlert.message.substr(lastAlert.message.size() - inHome.size()), inHome);
+
+    // Nowhere to write at all: the alert says so, and asks for no file to be sent.
+    std::ofstream(folder + "/plain") << "a file, not a folder";
+    state.set(nullptr);
+    home.set((folder + "/plain/home").c_str());
+    CVstExceptionHandler::preVstExceptionHandler(CException("r", "f", true), CSystemString(installed.c_str()));
+    EXPECT_EQ(lastAlert.count, 3);
+    EXPECT_NE(lastAlert.message.find("could not be written to :\n" + installed), std::string::npos);
+    EXPECT_EQ(lastAlert.message.find("e-mail"), std::string::npos);
+    CApplication::uninitialise();
 }

@@ -1,0 +1,136 @@
+// The X connection of one window tree: its windows' event handlers, atoms,
+// cursors, timers and the pump that serves them all without blocking.
+#pragma once
+
+#include "basics/CCountedObject.hpp"
+#include "gui/windowing/CX11InputTranslator.hpp"
+#include "gui/windowing/IX11EventHandler.hpp"
+#include "gui/windowing/IX11TimerHandler.hpp"
+#include "gui/windowing/SX11Atoms.hpp"
+
+#include <X11/Xlib.h>
+
+#include <chrono>
+#include <unordered_map>
+#include <vector>
+
+namespace Corvane { namespace GUI { namespace Windowing {
+
+enum EX11Cursor {
+    e_arrowCursor = 0,
+    e_handCursor,
+    e_numberOfX11Cursors
+};
+
+/**
+ * One connection to an X server, opened for a window tree (a plug-in editor,
+ * or a top-level framework window) and shared by the windows that tree opens.
+ * Nothing is shared between two connections: handlers, timers and the
+ * double-click state all belong to the one display object.
+ *
+ * A counted object: whoever keeps the display references it, and so do the
+ * windows and back buffers made on it; the connection closes when the last
+ * holder lets go. The screen size is reported to CDisplayInformation while a
+ * display is open.
+ *
+ * pump() is the only place events are read: it never waits for the server.
+ */
+class CX11Display : public Basics::CCountedObject {
+public:
+    /** The most events one pump reads; the rest wait for the next pump. */
+    static constexpr long CX11DISPLAY_EVENTS_PER_PUMP = 4096;
+
+    /**
+     * Connects to the named display, or to $DISPLAY when name is null.
+     * Answers null, without trying, when no display is named, and null when
+     * the connection fails. The new display is not yet referenced.
+     */
+    static CX11Display* openDisplay(const char* name = nullptr);
+
+    ~CX11Display() override;
+    CX11Display(const CX11Display&) = delete;
+    CX11Display& operator=(const CX11Display&) = delete;
+
+    Display* getDisplay() const { return m_display; }
+    int getScreen() const { return m_screen; }
+    Window getRootWindow() const;
+    Visual* getVisual() const;
+    int getDepth() const;
+    Colormap getColormap() const;
+    long getScreenWidth() const { return m_screenWidth; }
+    long getScreenHeight() const { return m_screenHeight; }
+    const SX11Atoms& getAtoms() const { return m_atoms; }
+    CX11InputTranslator& getInputTranslator() { return m_translator; }
+    /** The pointer shape, made from the X cursor font on first use. */
+    Cursor getCursor(EX11Cursor cursor);
+
+    /** Events of window go to handler from now on; a null handler unregisters. */
+    void registerWindow(Window window, IX11EventHandler* handler);
+    /** Events of window still queued are dropped. */
+    void unregisterWindow(Window window);
+    bool isRegistered(Window window) const;
+
+    /**
+     * Starts (or restarts) owner's timer id: it fires first at the next pump
+     * and then every milliseconds, on the monotonic clock. Missed firings are
+     * not caught up.
+     */
+    void startTimer(IX11TimerHandler* owner, long id, long milliseconds);
+    void stopTimer(IX11TimerHandler* owner, long id);
+    void stopTimers(IX11TimerHandler* owner);
+    bool hasTimer(IX11TimerHandler* owner, long id) const;
+    /** Milliseconds until the next timer is due (0 when one is due), -1 without timers. */
+    long getMillisecondsToNextTimer() const;
+
+    /**
+     * Reads every pending event without waiting, hands each to the handler of
+     * its window (events of unknown windows are dropped), then fires the
+     * timers that are due. Handlers may open, close and destroy windows and
+     * start and stop timers, and may pump again (a modal loop). A timer
+     * stopped before its turn does not fire. Answers the number of events read.
+     */
+    long pump();
+
+    /**
+     * For loops that have nothing else to do (tools, modal windows, tests):
+     * waits until an event can be read or a timer is due, at most
+     * maxMilliseconds. Never used by a plug-in editor, which only pumps.
+     */
+    bool waitForEvent(long maxMilliseconds);
+
+    /** Sends the requests made so far. */
+    void flush();
+
+    CVN_DECLARE_CLASS
+
+private:
+    typedef std::chrono::steady_clock CClock;
+
+    struct STimer {
+        IX11TimerHandler* owner;
+        long id;
+        long interval;
+        CClock::time_point due;
+        unsigned long serial;
+    };
+
+    explicit CX11Display(Display* display);
+    static SX11Atoms internAtoms(Display* display);
+    void dispatch(XEvent& event);
+    void fireTimers(unsigned long startedBefore);
+    std::vector<STimer>::iterator findTimer(IX11TimerHandler* owner, long id);
+    std::vector<STimer>::const_iterator findTimer(IX11TimerHandler* owner, long id) const;
+
+    Display* m_display;
+    int m_screen;
+    long m_screenWidth;
+    long m_screenHeight;
+    SX11Atoms m_atoms;
+    CX11InputTranslator m_translator;
+    Cursor m_cursors[e_numberOfX11Cursors];
+    std::unordered_map<Window, IX11EventHandler*> m_handlers;
+    std::vector<STimer> m_timers;
+    unsigned long m_nextTimerSerial;
+};
+
+}}}  // namespace Corvane::GUI::Windowing

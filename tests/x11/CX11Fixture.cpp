@@ -1,0 +1,171 @@
+#include "CX11Fixture.hpp"
+
+#include "CChildProcess.hpp"
+
+#include <X11/Xutil.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <cstring>
+#include <stdexcept>
+
+namespace TenviraX11Tests {
+
+using Corvane::GUI::Windowing::SWindowInput;
+
+void CInputRecorder::handleX11Event(const XEvent& event)
+{
+    ++events;
+    SWindowInput input;
+    if (m_display.getInputTranslator().translate(event, input)) {
+        inputs.push_back(input);
+    }
+}
+
+long CInputRecorder::count(EWindowInputKind kind) const
+{
+    long found = 0;
+    for (const SWindowInput& input : inputs) {
+        found += input.kind == kind ? 1 : 0;
+    }
+    return found;
+}
+
+std::vector<SWindowInput> CInputRecorder::of(std::initializer_list<EWindowInputKind> kinds) const
+{
+    std::vector<SWindowInput> found;
+    for (const SWindowInput& input : inputs) {
+        for (EWindowInputKind kind : kinds) {
+            if (input.kind == kind) {
+                found.push_back(input);
+            }
+        }
+    }
+    return found;
+}
+
+CXvfbServer& CX11Fixture::server()
+{
+    static CXvfbServer theServer;
+    return theServer;
+}
+
+void CX11Fixture::SetUpTestSuite()
+{
+    std::string error;
+    if (!server().isRunning() && !server().start(SCREEN_WIDTH, SCREEN_HEIGHT, error)) {
+        std::fprintf(stderr, "Xvfb: %s\n", error.c_str());
+    }
+}
+
+void CX11Fixture::TearDownTestSuite()
+{
+    server().stop();
+}
+
+void CX11Fixture::SetUp()
+{
+    ASSERT_TRUE(server().isRunning()) << "no X server for the test";
+    m_previousHandler = XSetErrorHandler(&CX11Fixture::failOnError);
+    m_observer = XOpenDisplay(server().getDisplayName().c_str());
+    ASSERT_NE(m_observer, nullptr);
+    m_display = CX11Display::openDisplay(server().getDisplayName().c_str());
+    ASSERT_TRUE(m_display.hasPointer());
+}
+
+void CX11Fixture::TearDown()
+{
+    if (m_display.hasPointer()) {
+        XSync(m_display->getDisplay(), False);
+    }
+    m_display.freePointer();
+    for (CX11Display* other : m_others) {
+        other->dereference();
+    }
+    m_others.clear();
+    if (m_observer != nullptr) {
+        XSync(m_observer, False);
+        XCloseDisplay(m_observer);
+        m_observer = nullptr;
+    }
+    XSetErrorHandler(m_previousHandler);
+}
+
+CX11Display& CX11Fixture::openAnotherDisplay()
+{
+    CX11Display* other = CX11Display::openDisplay(server().getDisplayName().c_str());
+    if (other == nullptr) {
+        throw std::runtime_error("no second connection to the test server");
+    }
+    other->referenced();
+    m_others.push_back(other);
+    return *other;
+}
+
+int CX11Fixture::failOnError(Display* display, XErrorEvent* error)
+{
+    char text[256] = {0};
+    XGetErrorText(display, error->error_code, text, sizeof(text));
+    ADD_FAILURE() << "X error: " << text << " (request " << static_cast<int>(error->request_code) << ", resource "
+                  << error->resourceid << ")";
+    return 0;
+}
+
+Window CX11Fixture::createHostWindow(int x, int y, int width, int height)
+{
+    XSetWindowAttributes attributes;
+    std::memset(&attributes, 0, sizeof(attributes));
+    attributes.background_pixel = BlackPixel(m_observer, DefaultScreen(m_observer));
+    attributes.event_mask = StructureNotifyMask;
+    const Window window = XCreateWindow(m_observer, DefaultRootWindow(m_observer), x, y, static_cast<unsigned>(width),
+                                        static_cast<unsigned>(height), 0, CopyFromParent, InputOutput, CopyFromParent,
+                                        CWBackPixel | CWEventMask, &attributes);
+    XMapWindow(m_observer, window);
+    XEvent event;
+    XWindowEvent(m_observer, window, StructureNotifyMask, &event);
+    while (event.type != MapNotify) {
+        XWindowEvent(m_observer, window, StructureNotifyMask, &event);
+    }
+    return window;
+}
+
+void CX11Fixture::input(std::initializer_list<std::string> arguments)
+{
+    // The private server only: the test's own DISPLAY, if any, is never touched.
+    const pid_t pid = CChildProcess::start(TENVIRA_XDOTOOL, arguments, server().getDisplayName());
+    ASSERT_NE(pid, 0) << "cannot run " TENVIRA_XDOTOOL;
+    int status = 0;
+    ASSERT_TRUE(CChildProcess::finish(pid, WAIT_MILLISECONDS, status)) << "xdotool did not finish";
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "xdotool failed";
+}
+
+bool CX11Fixture::pumpUntil(CX11Display& target, const std::function<bool()>& done, long milliseconds)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    for (;;) {
+        target.pump();
+        if (done()) {
+            return true;
+        }
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now()).count();
+        if (left <= 0) {
+            return false;
+        }
+        target.waitForEvent(static_cast<long>(left));
+    }
+}
+
+unsigned long CX11Fixture::pixel(Window window, int x, int y)
+{
+    XImage* image = XGetImage(m_observer, window, x, y, 1, 1, AllPlanes, ZPixmap);
+    if (image == nullptr) {
+        ADD_FAILURE() << "no pixels of window " << window;
+        return 0;
+    }
+    const unsigned long value = XGetPixel(image, 0, 0) & 0xFFFFFF;
+    XDestroyImage(image);
+    return value;
+}
+
+}  // namespace TenviraX11Tests

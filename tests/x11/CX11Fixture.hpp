@@ -1,0 +1,93 @@
+// The fixture of tests that need a real X server: a private Xvfb, a display
+// connection under test, an observer connection standing in for a host, real
+// input through xdotool, and pixels read back from windows.
+#pragma once
+
+// Google Test comes before Xlib, whose macros (None, Bool, ...) clash with its names.
+#include <gtest/gtest.h>
+
+#include "CXvfbServer.hpp"
+
+#include "collections/TAutomaticPointer.hpp"
+#include "gui/windowing/CX11Display.hpp"
+#include "gui/windowing/SWindowInput.hpp"
+
+#include <X11/Xlib.h>
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace TenviraX11Tests {
+
+using Corvane::GUI::Windowing::CX11Display;
+using Corvane::GUI::Windowing::EWindowInputKind;
+using Corvane::GUI::Windowing::SWindowInput;
+
+/** Records what a window receives, translated by its display. */
+class CInputRecorder : public Corvane::GUI::Windowing::IX11EventHandler {
+public:
+    explicit CInputRecorder(CX11Display& display) : m_display(display) {}
+    void handleX11Event(const XEvent& event) override;
+
+    long count(EWindowInputKind kind) const;
+    /** The inputs of the given kinds, in order of arrival. */
+    std::vector<SWindowInput> of(std::initializer_list<EWindowInputKind> kinds) const;
+
+    std::vector<SWindowInput> inputs;
+    long events = 0;
+
+private:
+    CX11Display& m_display;
+};
+
+/**
+ * One Xvfb per test process (each ctest entry is a process of its own).
+ * Any X error on any connection of the test fails the test, unless the code
+ * under test traps it. A missing Xvfb or xdotool fails the test: nothing here
+ * is ever skipped.
+ */
+class CX11Fixture : public ::testing::Test {
+protected:
+    static constexpr int SCREEN_WIDTH = 1024;
+    static constexpr int SCREEN_HEIGHT = 768;
+    static constexpr long WAIT_MILLISECONDS = 20000;
+
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    static CXvfbServer& server();
+    /** The display under test, opened on the private server. */
+    CX11Display& display() { return *m_display; }
+    /** Another connection to the private server, held until the test ends. */
+    CX11Display& openAnotherDisplay();
+    /** The host's side: its own connection to the server. */
+    Display* observer() const { return m_observer; }
+
+    /** A mapped top-level window of the observer, as a host's editor frame. */
+    Window createHostWindow(int x, int y, int width, int height);
+    /** Runs xdotool with the arguments on the private server and waits for it. */
+    void input(std::initializer_list<std::string> arguments);
+    /** Pumps display until done() holds; false after the time allowed. */
+    bool pumpUntil(CX11Display& target, const std::function<bool()>& done, long milliseconds = WAIT_MILLISECONDS);
+    bool pumpUntil(const std::function<bool()>& done) { return pumpUntil(display(), done); }
+    /** The colour the server shows at x, y of window, as 0xRRGGBB. */
+    unsigned long pixel(Window window, int x, int y);
+
+    static std::string id(unsigned long window) { return std::to_string(window); }
+    /** The handler that turns X errors into test failures. */
+    static XErrorHandler testErrorHandler() { return &CX11Fixture::failOnError; }
+
+private:
+    static int failOnError(Display* display, XErrorEvent* error);
+
+    Corvane::Collections::TAutomaticPointer<CX11Display> m_display;
+    std::vector<CX11Display*> m_others;
+    Display* m_observer = nullptr;
+    XErrorHandler m_previousHandler = nullptr;
+};
+
+}  // namespace TenviraX11Tests

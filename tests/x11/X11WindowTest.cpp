@@ -1,0 +1,185 @@
+// Windows: a child of a host's window that may vanish, the error trap,
+// top-level hints for a window manager, and pop-ups with a pointer grab.
+#include "CX11Fixture.hpp"
+
+#include "gui/windowing/CX11ErrorTrap.hpp"
+#include "gui/windowing/CX11Window.hpp"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+
+#include <cstring>
+
+using namespace TenviraX11Tests;
+using namespace Corvane::GUI::Windowing;
+
+namespace {
+
+class X11Window : public CX11Fixture {
+protected:
+    /** A property of window as the host sees it: 32-bit items, or the bytes of a text. */
+    std::vector<long> property(Window window, Atom name, std::string* text = nullptr)
+    {
+        Atom type = 0;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        std::vector<long> items;
+        if (XGetWindowProperty(observer(), window, name, 0, 64, False, AnyPropertyType, &type, &format, &count, &after,
+                               &data) == Success &&
+            data != nullptr) {
+            if (format == 32) {
+                items.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + count);
+            } else if (text != nullptr) {
+                text->assign(reinterpret_cast<char*>(data), count);
+            }
+            XFree(data);
+        }
+        return items;
+    }
+    Atom atom(const char* name) { return XInternAtom(observer(), name, False); }
+};
+
+}  // namespace
+
+TEST_F(X11Window, ChildOfAHostWindowThatVanishes)
+{
+    CInputRecorder recorder(display());
+    const Window host = createHostWindow(50, 40, 300, 200);
+    CX11Window child(display(), &recorder);
+    ASSERT_TRUE(child.createChild(host, 120, 80));
+    ASSERT_TRUE(pumpUntil([&] { return recorder.count(e_inputExpose) > 0; }));
+    XWindowAttributes attributes;
+    ASSERT_TRUE(XGetWindowAttributes(observer(), child.getWindowId(), &attributes));
+    EXPECT_EQ(attributes.width, 120);
+    EXPECT_EQ(attributes.height, 80);
+    EXPECT_EQ(attributes.map_state, IsViewable);
+    int screenX = 0, screenY = 0;
+    ASSERT_TRUE(child.translateToScreen(5, 6, screenX, screenY));
+    EXPECT_EQ(screenX, 55);
+    EXPECT_EQ(screenY, 46);
+
+    // The host destroys its window, and with it the child: the child is told, and asks nothing more of it.
+    XDestroyWindow(observer(), host);
+    XSync(observer(), False);
+    ASSERT_TRUE(pumpUntil([&] { return recorder.count(e_inputDestroyed) == 1; }));
+    EXPECT_FALSE(child.isCreated());
+    EXPECT_FALSE(child.setInputFocus());
+
+    // A child of a window id that is gone: refused without an X error reaching the process.
+    CX11Window orphan(display(), &recorder);
+    EXPECT_FALSE(orphan.createChild(host, 120, 80));
+    EXPECT_FALSE(orphan.isCreated());
+    // Closing before the news of the host's destroy has been read makes no error either.
+    const Window secondHost = createHostWindow(50, 40, 300, 200);
+    CX11Window late(display(), &recorder);
+    ASSERT_TRUE(late.createChild(secondHost, 120, 80));
+    XSync(display().getDisplay(), False);
+    XDestroyWindow(observer(), secondHost);
+    XSync(observer(), False);
+    late.destroy();
+
+    // The trap records the error of its own request and puts the test's handler back exactly.
+    XWindowAttributes gone;
+    CX11ErrorTrap trap(display().getDisplay());
+    XGetWindowAttributes(display().getDisplay(), host, &gone);
+    EXPECT_FALSE(trap.release());
+    EXPECT_EQ(trap.getErrorCode(), BadWindow);
+    const XErrorHandler current = XSetErrorHandler(nullptr);
+    XSetErrorHandler(current);
+    EXPECT_EQ(current, testErrorHandler());
+    CX11ErrorTrap harmless(display().getDisplay());
+    XGetWindowAttributes(display().getDisplay(), display().getRootWindow(), &gone);
+    EXPECT_TRUE(harmless.release());
+}
+
+TEST_F(X11Window, TopLevelHintsForTheWindowManager)
+{
+    CInputRecorder recorder(display());
+    CX11Window window(display(), &recorder);
+    ASSERT_TRUE(window.createTopLevel(10, 20, 300, 200, false));
+    window.setTitle("Tenvira \xC3\xA9");
+    window.setBorderless(true);
+    window.setKeptAbove(true);
+    window.setOpacity(0.85);
+    window.setWindowType(e_splashWindowType);
+    window.centreOnScreen();
+    window.setCursor(e_handCursor);
+    window.show();
+    ASSERT_TRUE(pumpUntil([&] { return recorder.count(e_inputExpose) > 0; }));
+    const Window w = window.getWindowId();
+
+    std::string title;
+    property(w, atom("_NET_WM_NAME"), &title);
+    EXPECT_EQ(title, "Tenvira \xC3\xA9");
+    EXPECT_EQ(property(w, atom("WM_PROTOCOLS")), std::vector<long>({static_cast<long>(atom("WM_DELETE_WINDOW"))}));
+    EXPECT_EQ(property(w, atom("_MOTIF_WM_HINTS")), std::vector<long>({2, 0, 0, 0, 0}));
+    EXPECT_EQ(property(w, atom("_NET_WM_STATE")), std::vector<long>({static_cast<long>(atom("_NET_WM_STATE_ABOVE"))}));
+    const auto opacity = property(w, atom("_NET_WM_WINDOW_OPACITY"));
+    ASSERT_EQ(opacity.size(), 1u);
+    EXPECT_EQ(static_cast<uint32_t>(opacity[0]), 0xD9999999u);  // 0.85 of fully opaque
+    EXPECT_EQ(property(w, atom("_NET_WM_WINDOW_TYPE")),
+              std::vector<long>({static_cast<long>(atom("_NET_WM_WINDOW_TYPE_SPLASH"))}));
+    XSizeHints hints;
+    long supplied = 0;
+    ASSERT_TRUE(XGetWMNormalHints(observer(), w, &hints, &supplied));
+    EXPECT_EQ(hints.min_width, 300);
+    EXPECT_EQ(hints.max_height, 200);
+    XWindowAttributes attributes;
+    ASSERT_TRUE(XGetWindowAttributes(observer(), w, &attributes));
+    EXPECT_EQ(attributes.x, (SCREEN_WIDTH - 300) / 2);
+    EXPECT_EQ(attributes.y, (SCREEN_HEIGHT - 200) / 2);
+
+    // A close by the window manager arrives as a request, not as a destroyed window.
+    XEvent close;
+    std::memset(&close, 0, sizeof(close));
+    close.xclient.type = ClientMessage;
+    close.xclient.window = w;
+    close.xclient.message_type = atom("WM_PROTOCOLS");
+    close.xclient.format = 32;
+    close.xclient.data.l[0] = static_cast<long>(atom("WM_DELETE_WINDOW"));
+    XSendEvent(observer(), w, False, NoEventMask, &close);
+    XFlush(observer());
+    ASSERT_TRUE(pumpUntil([&] { return recorder.count(e_inputCloseRequested) == 1; }));
+    EXPECT_TRUE(window.isCreated());
+}
+
+TEST_F(X11Window, PopupGrabsThePointerUntilItLetsGo)
+{
+    CInputRecorder ownerInput(display()), popupInput(display());
+    CX11Window owner(display(), &ownerInput);
+    ASSERT_TRUE(owner.createTopLevel(0, 0, 300, 300, false));
+    owner.show();
+    CX11Window popup(display(), &popupInput);
+    ASSERT_TRUE(popup.createPopup(400, 100, 120, 90));
+    popup.show();
+    ASSERT_TRUE(pumpUntil([&] { return ownerInput.count(e_inputExpose) > 0 && popupInput.count(e_inputExpose) > 0; }));
+    XWindowAttributes attributes;
+    ASSERT_TRUE(XGetWindowAttributes(observer(), popup.getWindowId(), &attributes));
+    EXPECT_TRUE(attributes.override_redirect);
+    EXPECT_EQ(attributes.x, 400);
+
+    // Grabbed, a click anywhere else, even in the owner's window, comes to the pop-up, outside its area.
+    ASSERT_TRUE(popup.grabPointer());
+    input({"mousemove", "50", "60", "click", "3"});
+    ASSERT_TRUE(pumpUntil([&] { return popupInput.count(e_inputButtonUp) == 1; }));
+    const auto press = popupInput.of({e_inputButtonDown}).at(0);
+    EXPECT_EQ(press.x, 50 - 400);
+    EXPECT_EQ(press.y, 60 - 100);
+    EXPECT_EQ(ownerInput.count(e_inputButtonDown), 0);
+
+    // Hidden, it lets go: the owner gets its clicks again.
+    popup.hide();
+    EXPECT_FALSE(popup.hasPointerGrab());
+    input({"click", "3"});
+    ASSERT_TRUE(pumpUntil([&] { return ownerInput.count(e_inputButtonUp) == 1; }));
+    EXPECT_EQ(popupInput.count(e_inputButtonDown), 1);
+
+    // Another client's grab wins.
+    popup.show();
+    ASSERT_EQ(XGrabPointer(observer(), DefaultRootWindow(observer()), False, ButtonPressMask, GrabModeAsync,
+                           GrabModeAsync, None, None, CurrentTime),
+              GrabSuccess);
+    EXPECT_FALSE(popup.grabPointer());
+    XUngrabPointer(observer(), CurrentTime);
+}
