@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <sstream>
 #include <stdexcept>
 
 namespace TenviraX11Tests {
@@ -129,8 +130,13 @@ Window CX11Fixture::createHostWindow(int x, int y, int width, int height)
     return window;
 }
 
-void CX11Fixture::input(std::initializer_list<std::string> arguments)
+void CX11Fixture::input(const std::string& commands)
 {
+    std::vector<std::string> arguments;
+    std::istringstream words(commands);
+    for (std::string word; words >> word;) {
+        arguments.push_back(word);
+    }
     // The private server only: the test's own DISPLAY, if any, is never touched.
     const pid_t pid = CChildProcess::start(TENVIRA_XDOTOOL, arguments, server().getDisplayName());
     ASSERT_NE(pid, 0) << "cannot run " TENVIRA_XDOTOOL;

@@ -69,8 +69,8 @@ protected:
 
     /** A mapped top-level window of the observer, as a host's editor frame. */
     Window createHostWindow(int x, int y, int width, int height);
-    /** Runs xdotool with the arguments on the private server and waits for it. */
-    void input(std::initializer_list<std::string> arguments);
+    /** Runs xdotool on the private server with the words of commands (xdotool's command chain) and waits for it. */
+    void input(const std::string& commands);
     /** Pumps display until done() holds; false after the time allowed. */
     bool pumpUntil(CX11Display& target, const std::function<bool()>& done, long milliseconds = WAIT_MILLISECONDS);
     bool pumpUntil(const std::function<bool()>& done) { return pumpUntil(display(), done); }

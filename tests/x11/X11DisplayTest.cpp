@@ -90,41 +90,10 @@ TEST_F(X11Display, PumpHandsEachEventToItsOwnWindowAndNeverWaits)
     ASSERT_TRUE(pumpUntil([&] { return first.count(e_inputExpose) > 0 && second.count(e_inputExpose) > 0; }));
 
     // The first press in the first window destroys the second: its queued and later events go nowhere.
-    input({"mousemove",
-           "--window",
-           secondId,
-           "10",
-           "10",
-           "click",
-           "3",
-           "mousemove",
-           "--window",
-           id(stray),
-           "10",
-           "10",
-           "click",
-           "3",
-           "mousemove",
-           "--window",
-           id(firstWindow.getWindowId()),
-           "10",
-           "10",
-           "click",
-           "3",
-           "mousemove",
-           "--window",
-           secondId,
-           "20",
-           "20",
-           "click",
-           "3",
-           "mousemove",
-           "--window",
-           id(firstWindow.getWindowId()),
-           "20",
-           "20",
-           "click",
-           "3"});
+    const std::string firstId = id(firstWindow.getWindowId());
+    input("mousemove --window " + secondId + " 10 10 click 3 mousemove --window " + id(stray) +
+          " 10 10 click 3 mousemove --window " + firstId + " 10 10 click 3 mousemove --window " + secondId +
+          " 20 20 click 3 mousemove --window " + firstId + " 20 20 click 3");
     ASSERT_TRUE(pumpUntil([&] { return first.count(e_inputButtonUp) == 2; }));
     EXPECT_EQ(first.count(e_inputButtonDown), 2);
     EXPECT_EQ(second.count(e_inputButtonDown), 1);

@@ -39,18 +39,9 @@ TEST_F(X11Input, ButtonsWheelMotionAndModifiers)
     CInputRecorder recorder(display());
     CX11Window window(display(), &recorder);
     showWindow(window, recorder);
-    input({"mousemove", "--window", id(window.getWindowId()),
-           "20",        "30",       "click",
-           "3",         "click",    "4",
-           "click",     "5",        "keydown",
-           "ctrl",      "click",    "1",
-           "keyup",     "ctrl",     "keydown",
-           "shift",     "keydown",  "alt",
-           "click",     "3",        "keyup",
-           "alt",       "keyup",    "shift",
-           "mousedown", "1",        "mousemove",
-           "95",        "140",      "mouseup",
-           "1"});
+    input("mousemove --window " + id(window.getWindowId()) +
+          " 20 30 click 3 click 4 click 5 keydown ctrl click 1 keyup ctrl keydown shift keydown alt click 3"
+          " keyup alt keyup shift mousedown 1 mousemove 95 140 mouseup 1");
     ASSERT_TRUE(pumpUntil([&] { return recorder.count(e_inputButtonUp) == 4; }));
 
     const auto motion = recorder.of({e_inputMotion});
@@ -92,7 +83,7 @@ TEST_F(X11Input, KeysAndFocus)
     showWindow(window, recorder);
     ASSERT_TRUE(window.setInputFocus());
     ASSERT_TRUE(pumpUntil([&] { return recorder.count(e_inputFocusIn) == 1; }));
-    input({"key", "a", "key", "shift+b", "key", "Left"});
+    input("key a key shift+b key Left");
     ASSERT_TRUE(pumpUntil([&] { return recorder.count(e_inputKeyUp) == 4; }));
     std::vector<SWindowInput> keys;
     for (const SWindowInput& key : recorder.of({e_inputKeyDown})) {
@@ -122,9 +113,8 @@ TEST_F(X11Input, SecondQuickNearPressIsADoubleClick)
     showWindow(window, recorder);
     const std::string w = id(window.getWindowId());
     // Quick triple press; after a right click a quick press, and one 500 ms later; a quick press 20 pixels away.
-    input({"mousemove", "--window", w,   "10",        "10",       "click", "--repeat", "3",     "--delay", "1",
-           "1",         "click",    "3", "click",     "1",        "sleep", "0.5",      "click", "1",       "click",
-           "3",         "click",    "1", "mousemove", "--window", w,       "30",       "10",    "click",   "1"});
+    input("mousemove --window " + w + " 10 10 click --repeat 3 --delay 1 1 click 3 click 1 sleep 0.5 click 1" +
+          " click 3 click 1 mousemove --window " + w + " 30 10 click 1");
     ASSERT_TRUE(pumpUntil([&] { return recorder.count(e_inputButtonUp) == 9; }));
     const std::vector<EWindowInputKind> expected = {e_inputButtonDown, e_inputDoubleClick, e_inputButtonDown,
                                                     e_inputButtonDown, e_inputButtonDown,  e_inputButtonDown,
@@ -144,9 +134,9 @@ TEST_F(X11Input, TwoConnectionsKeepTheirOwnClickState)
     secondWindow.show();
     ASSERT_TRUE(pumpUntil(other, [&] { return second.count(e_inputExpose) > 0; }));
     // A press in the other connection's window between two quick presses does not break up the double click.
-    input({"mousemove", "--window", id(firstWindow.getWindowId()),  "10", "10", "click", "1",
-           "mousemove", "--window", id(secondWindow.getWindowId()), "10", "10", "click", "1",
-           "mousemove", "--window", id(firstWindow.getWindowId()),  "10", "10", "click", "1"});
+    const std::string firstId = id(firstWindow.getWindowId());
+    input("mousemove --window " + firstId + " 10 10 click 1 mousemove --window " + id(secondWindow.getWindowId()) +
+          " 10 10 click 1 mousemove --window " + firstId + " 10 10 click 1");
     ASSERT_TRUE(pumpUntil([&] { return first.count(e_inputButtonUp) == 2; }));
     ASSERT_TRUE(pumpUntil(other, [&] { return second.count(e_inputButtonUp) == 1; }));
     EXPECT_EQ(leftPresses(first), std::vector<EWindowInputKind>({e_inputButtonDown, e_inputDoubleClick}));

@@ -161,7 +161,7 @@ TEST_F(X11Window, PopupGrabsThePointerUntilItLetsGo)
 
     // Grabbed, a click anywhere else, even in the owner's window, comes to the pop-up, outside its area.
     ASSERT_TRUE(popup.grabPointer());
-    input({"mousemove", "50", "60", "click", "3"});
+    input("mousemove 50 60 click 3");
     ASSERT_TRUE(pumpUntil([&] { return popupInput.count(e_inputButtonUp) == 1; }));
     const auto press = popupInput.of({e_inputButtonDown}).at(0);
     EXPECT_EQ(press.x, 50 - 400);
@@ -171,7 +171,7 @@ TEST_F(X11Window, PopupGrabsThePointerUntilItLetsGo)
     // Hidden, it lets go: the owner gets its clicks again.
     popup.hide();
     EXPECT_FALSE(popup.hasPointerGrab());
-    input({"click", "3"});
+    input("click 3");
     ASSERT_TRUE(pumpUntil([&] { return ownerInput.count(e_inputButtonUp) == 1; }));
     EXPECT_EQ(popupInput.count(e_inputButtonDown), 1);
 

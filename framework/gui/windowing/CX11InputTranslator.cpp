@@ -7,6 +7,32 @@
 
 namespace Corvane { namespace GUI { namespace Windowing {
 
+namespace {
+
+void setArea(SWindowInput& input, long left, long top, long width, long height)
+{
+    input.areaLeft = left;
+    input.areaTop = top;
+    input.areaWidth = width;
+    input.areaHeight = height;
+}
+
+// Position, time and modifier keys: what every pointer and key event carries.
+template <class TEvent>
+void readCommon(SWindowInput& input, const TEvent& event)
+{
+    input.x = event.x;
+    input.y = event.y;
+    input.screenX = event.x_root;
+    input.screenY = event.y_root;
+    input.time = event.time;
+    input.ctrl = (event.state & ControlMask) != 0;
+    input.shift = (event.state & ShiftMask) != 0;
+    input.alt = (event.state & Mod1Mask) != 0;
+}
+
+}  // namespace
+
 CX11InputTranslator::CX11InputTranslator(Atom wmProtocols, Atom wmDeleteWindow)
     : m_wmProtocols(wmProtocols),
       m_wmDeleteWindow(wmDeleteWindow),
@@ -26,23 +52,13 @@ bool CX11InputTranslator::translate(const XEvent& event, SWindowInput& input)
         return translateButton(event.xbutton, false, input);
     case MotionNotify:
         input.kind = e_inputMotion;
-        input.x = event.xmotion.x;
-        input.y = event.xmotion.y;
-        input.screenX = event.xmotion.x_root;
-        input.screenY = event.xmotion.y_root;
-        input.time = event.xmotion.time;
+        readCommon(input, event.xmotion);
         input.leftButtonHeld = (event.xmotion.state & Button1Mask) != 0;
-        readModifiers(event.xmotion.state, input);
         return true;
     case EnterNotify:
     case LeaveNotify:
         input.kind = event.type == EnterNotify ? e_inputEnter : e_inputLeave;
-        input.x = event.xcrossing.x;
-        input.y = event.xcrossing.y;
-        input.screenX = event.xcrossing.x_root;
-        input.screenY = event.xcrossing.y_root;
-        input.time = event.xcrossing.time;
-        readModifiers(event.xcrossing.state, input);
+        readCommon(input, event.xcrossing);
         return true;
     case KeyPress:
     case KeyRelease:
@@ -58,10 +74,7 @@ bool CX11InputTranslator::translate(const XEvent& event, SWindowInput& input)
         return true;
     case Expose:
         input.kind = e_inputExpose;
-        input.areaLeft = event.xexpose.x;
-        input.areaTop = event.xexpose.y;
-        input.areaWidth = event.xexpose.width;
-        input.areaHeight = event.xexpose.height;
+        setArea(input, event.xexpose.x, event.xexpose.y, event.xexpose.width, event.xexpose.height);
         input.moreToCome = event.xexpose.count > 0;
         return true;
     case MapNotify:
@@ -72,10 +85,7 @@ bool CX11InputTranslator::translate(const XEvent& event, SWindowInput& input)
         return true;
     case ConfigureNotify:
         input.kind = e_inputConfigured;
-        input.areaLeft = event.xconfigure.x;
-        input.areaTop = event.xconfigure.y;
-        input.areaWidth = event.xconfigure.width;
-        input.areaHeight = event.xconfigure.height;
+        setArea(input, event.xconfigure.x, event.xconfigure.y, event.xconfigure.width, event.xconfigure.height);
         return true;
     case DestroyNotify:
         // Reported to a parent for each destroyed child too: only the window's own end counts.
@@ -98,12 +108,7 @@ bool CX11InputTranslator::translate(const XEvent& event, SWindowInput& input)
 
 bool CX11InputTranslator::translateButton(const XButtonEvent& event, bool pressed, SWindowInput& input)
 {
-    input.x = event.x;
-    input.y = event.y;
-    input.screenX = event.x_root;
-    input.screenY = event.y_root;
-    input.time = event.time;
-    readModifiers(event.state, input);
+    readCommon(input, event);
     switch (event.button) {
     case Button1:
         input.button = e_leftButton;
@@ -168,19 +173,7 @@ void CX11InputTranslator::translateKey(const XKeyEvent& event, SWindowInput& inp
     input.keyCharacter = length > 0 ? static_cast<unsigned char>(text[0]) : 0;
     input.keyCode = keySym;
     input.virtualKey = length <= 0;
-    input.x = event.x;
-    input.y = event.y;
-    input.screenX = event.x_root;
-    input.screenY = event.y_root;
-    input.time = event.time;
-    readModifiers(event.state, input);
-}
-
-void CX11InputTranslator::readModifiers(unsigned int state, SWindowInput& input)
-{
-    input.ctrl = (state & ControlMask) != 0;
-    input.shift = (state & ShiftMask) != 0;
-    input.alt = (state & Mod1Mask) != 0;
+    readCommon(input, event);
 }
 
 bool CX11InputTranslator::isRealFocusChange(const XFocusChangeEvent& event)

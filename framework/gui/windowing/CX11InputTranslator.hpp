@@ -33,7 +33,6 @@ private:
     bool translateButton(const XButtonEvent& event, bool pressed, SWindowInput& input);
     bool isDoubleClick(const XButtonEvent& event) const;
     static void translateKey(const XKeyEvent& event, SWindowInput& input);
-    static void readModifiers(unsigned int state, SWindowInput& input);
     static bool isRealFocusChange(const XFocusChangeEvent& event);
 
     Atom m_wmProtocols;
