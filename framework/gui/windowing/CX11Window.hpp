@@ -70,9 +70,11 @@ public:
     void setWindowType(EX11WindowType type);
 
     /**
-     * All pointer events go to this window (positions relative to it, also
-     * outside it) until ungrabPointer(); for pop-ups, so that a click
-     * anywhere else closes them. False when another client holds a grab.
+     * Every pointer event, over any window of any client (this one's own
+     * included), goes to this window with a position relative to it, until
+     * ungrabPointer() or hide(); for pop-ups, so that a click anywhere else
+     * closes them. Takes over this client's own implicit grab of a held
+     * button. False when another client holds a grab.
      */
     bool grabPointer();
     void ungrabPointer();
