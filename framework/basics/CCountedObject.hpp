@@ -18,8 +18,12 @@ namespace Corvane { namespace Basics {
  * held and released on one thread.
  *
  * Copying an object never copies its count: a copy starts unreferenced.
+ *
+ * The interface is a virtual base, so an interface that is itself counted
+ * (a control, an image, a window) and this implementation meet in one
+ * ICountedObject: a class deriving from both needs no forwarding.
  */
-class CCountedObject : public ICountedObject {
+class CCountedObject : public virtual ICountedObject {
 public:
     CCountedObject();
     CCountedObject(const CCountedObject& other);
