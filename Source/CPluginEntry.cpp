@@ -1,6 +1,7 @@
 #include "CPluginEntry.hpp"
 
 #include "exceptions/CException.hpp"
+#include "gui/CvnGUI.hpp"
 #include "host/CApplication.hpp"
 #include "host/CvnCore.hpp"
 #include "vst/CVstExceptionHandler.hpp"
@@ -29,9 +30,11 @@ void reportFailure(const Exceptions::CException& exception)
     Vst::CVstExceptionHandler::preVstExceptionHandler(exception, path);
 }
 
+// The core first, then the GUI toolkit (default font, image manager); neither opens a display.
 void startCore()
 {
     CvnCore::start(kDeveloper, kName, kDescription, kVersion, kIdentifier, kCopyright, nullptr);
+    CvnGUI::start();
 }
 
 }  // namespace
@@ -56,10 +59,14 @@ void CPluginEntry::startLibrary(StartFunction start)
 
 void CPluginEntry::stopLibrary()
 {
+    // The core stops before the GUI toolkit; unloading goes on whatever either says.
     try {
         CvnCore::stop(nullptr);
     } catch (...) {
-        // Unloading goes on whatever the framework says.
+    }
+    try {
+        CvnGUI::stop();
+    } catch (...) {
     }
 }
 

@@ -3,7 +3,11 @@
 
 #include "CPluginEntry.hpp"
 
+#include "basics/CClass.hpp"
 #include "exceptions/CException.hpp"
+#include "gui/fonts/CFont.hpp"
+#include "gui/graphics/CImageManager.hpp"
+#include "gui/graphics/CRGBAImage.hpp"
 #include "host/CApplication.hpp"
 #include "vst/CVstExceptionHandler.hpp"
 
@@ -11,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <stdexcept>
 
 using Corvane::CorGain::CPluginEntry;
@@ -146,4 +151,26 @@ TEST_F(EntryGuard, FailedFrameworkStartRefusesEffectsWithoutThrowingOrReporting)
     effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
     EXPECT_EQ(alerts, 0);
     EXPECT_TRUE(readFile(log).empty());
+}
+
+// Stopping destroys the process-wide class manager, so this runs in a child process.
+TEST(EntryGuardDeathTest, TheModuleStartsAndStopsTheGuiToolkitWithoutADisplay)
+{
+    using Corvane::GUI::Fonts::CFont;
+    using Corvane::GUI::Graphics::CImageManager;
+    EXPECT_EXIT(
+        {
+            unsetenv("DISPLAY");
+            CPluginEntry::startLibrary();
+            auto* image = new Corvane::GUI::Graphics::CRGBAImage(1, 1);
+            image->referenced();
+            CImageManager::addImage(image, "probe");
+            const bool started = !CPluginEntry::startFailed() && CFont::CFONT_SYSTEM_FONT != nullptr &&
+                                 CImageManager::getImage("probe") == image;
+            CPluginEntry::stopLibrary();
+            const bool stopped = CFont::CFONT_SYSTEM_FONT == nullptr && image->getReferenceCount() == 1 &&
+                                 Corvane::Basics::CClass::CCLASSCLASS_MANAGER == nullptr;
+            std::_Exit(started && stopped ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }

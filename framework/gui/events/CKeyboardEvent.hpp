@@ -1,0 +1,36 @@
+#pragma once
+
+#include "basics/CCountedObject.hpp"
+
+namespace Corvane { namespace GUI { namespace Events {
+
+/** A key pressed or released: its character and the shift, alt, ctrl and virtual-key flags. */
+class CKeyboardEvent : public Corvane::Basics::CCountedObject {
+public:
+    CKeyboardEvent();
+    CKeyboardEvent(const CKeyboardEvent& other);
+    CKeyboardEvent& operator=(const CKeyboardEvent& other);
+    ~CKeyboardEvent() override;
+
+    char getKey() const { return m_key; }
+    void setKey(char key) { m_key = key; }
+
+    /** The flags in this order: ctrl, shift, alt, virtual character. */
+    void setModifiers(bool ctrl, bool shift, bool alt, bool isVirtual);
+    bool isShiftDown() const { return m_shift; }
+    bool isAltDown() const { return m_alt; }
+    bool isCtrlDown() const { return m_ctrl; }
+    /** True for keys that are not characters (arrows, function keys). */
+    bool isVirtual() const { return m_virtual; }
+
+    CVN_DECLARE_CLASS
+
+private:
+    char m_key;
+    bool m_shift;
+    bool m_alt;
+    bool m_ctrl;
+    bool m_virtual;
+};
+
+}}}  // namespace Corvane::GUI::Events

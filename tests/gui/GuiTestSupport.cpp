@@ -1,0 +1,187 @@
+#include "GuiTestSupport.hpp"
+
+#include "gui/controls/IControlRoot.hpp"
+#include "gui/events/CMouseEvent.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include <unistd.h>
+
+namespace Corvane { namespace MathTools {
+
+void PrintTo(const CRect& rect, std::ostream* out)
+{
+    *out << "(" << rect.getLeft() << ", " << rect.getTop() << ", " << rect.getWidth() << " x " << rect.getHeight()
+         << ")";
+}
+
+void PrintTo(const CPoint& point, std::ostream* out)
+{
+    *out << "(" << point.getXPosition() << ", " << point.getYPosition() << ")";
+}
+
+}}  // namespace Corvane::MathTools
+
+namespace GuiTests {
+
+CCanvas::CCanvas(long width, long height, bool alpha)
+{
+    m_image = new CRGBAImage(width, height, alpha);
+    m_image->initialiseGraphics(graphics);
+}
+
+CCanvas::~CCanvas()
+{
+    graphics.uninitialise();
+}
+
+namespace {
+
+template <typename Test>
+std::vector<std::string> mask(const CRect& region, Test test)
+{
+    std::vector<std::string> rows;
+    for (long y = region.getTop(); y < region.getBottom(); ++y) {
+        std::string row;
+        for (long x = region.getLeft(); x < region.getRight(); ++x) {
+            row += test(x, y) ? '#' : '.';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+bool differs(const CAlphaColour& a, const CAlphaColour& b, long tolerance)
+{
+    return !near(a, b, tolerance);
+}
+
+}  // namespace
+
+std::vector<std::string> inkMask(const CRGBAImage& image, const CRect& region)
+{
+    return mask(region, [&](long x, long y) { return image.getPixel(x, y).getAlpha() >= 128; });
+}
+
+std::vector<std::string> differenceMask(const CRGBAImage& image, const CRect& region, const CAlphaColour& background,
+                                        long tolerance)
+{
+    return mask(region, [&](long x, long y) { return differs(image.getPixel(x, y), background, tolerance); });
+}
+
+CRect inkBounds(const CRGBAImage& image, const CAlphaColour& background, long tolerance)
+{
+    const CDimension size = image.getImageSize();
+    long left = size.getWidth(), top = size.getHeight(), right = -1, bottom = -1;
+    for (long y = 0; y < size.getHeight(); ++y) {
+        for (long x = 0; x < size.getWidth(); ++x) {
+            if (differs(image.getPixel(x, y), background, tolerance)) {
+                left = std::min(left, x);
+                top = std::min(top, y);
+                right = std::max(right, x);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    return right < 0 ? CRect() : CRect(left, top, right - left + 1, bottom - top + 1);
+}
+
+bool near(const CAlphaColour& a, const CAlphaColour& b, long tolerance)
+{
+    auto close = [tolerance](unsigned long p, unsigned long q) {
+        return std::labs(static_cast<long>(p) - static_cast<long>(q)) <= tolerance;
+    };
+    return close(a.getRed(), b.getRed()) && close(a.getGreen(), b.getGreen()) && close(a.getBlue(), b.getBlue()) &&
+           close(a.getAlpha(), b.getAlpha());
+}
+
+std::string describe(const CAlphaColour& colour)
+{
+    char text[64];
+    colour.getObjectDescription(text, sizeof text);
+    return text;
+}
+
+std::string scratchName(const std::string& name)
+{
+    return "gui_" + std::to_string(getpid()) + "_" + name;
+}
+
+std::string scratchFolder()
+{
+    return ::testing::TempDir();
+}
+
+std::string scratchPath(const std::string& name)
+{
+    return scratchFolder() + scratchName(name);
+}
+
+std::string dataPath(const std::string& name)
+{
+    return std::string(TENVIRA_GUI_TEST_DATA) + "/" + name;
+}
+
+CProbeControl::CProbeControl(Corvane::GUI::Controls::IControlRoot* root, long id, const CRect& area,
+                             const CAlphaColour& colour, bool capture)
+    : CControl(root, id, area, nullptr),
+      m_colour(colour),
+      m_capture(capture)
+{}
+
+void CProbeControl::drawControl(CGraphics& graphics)
+{
+    ++draws;
+    drawnUpdateArea = graphics.getUpdateArea();
+    drawnOffset = graphics.getDrawingOffset();
+    if (!drawEnabledControl(graphics)) {
+        return;
+    }
+    graphics.getMutableBrush().setColour(m_colour);
+    graphics.fillRectangle(getNormalisedArea());
+}
+
+void CProbeControl::record(const char* name, Corvane::GUI::Events::CMouseEvent& event)
+{
+    lastEvent = name;
+    lastPosition = event.getMousePosition();
+    lastShift = event.isShiftDown();
+}
+
+void CProbeControl::handleLeftButtonDown(Corvane::GUI::Events::CMouseEvent& event)
+{
+    record("down", event);
+    if (m_capture) {
+        getRootControl()->lockControl(this);
+    }
+}
+
+void CProbeControl::handleLeftButtonUp(Corvane::GUI::Events::CMouseEvent& event)
+{
+    record("up", event);
+    if (m_capture) {
+        getRootControl()->unlockControl();
+    }
+}
+
+void CProbeControl::handleMouseMovement(Corvane::GUI::Events::CMouseEvent& event)
+{
+    record("move", event);
+}
+
+void CProbeControl::handleMouseScroll(Corvane::GUI::Events::CMouseEvent& event)
+{
+    record("scroll", event);
+    lastWheel = event.getWheelMovement();
+}
+
+bool CProbeControl::handleKeyDown(const Corvane::GUI::Events::CKeyboardEvent& /*event*/)
+{
+    ++keys;
+    return true;
+}
+
+}  // namespace GuiTests
