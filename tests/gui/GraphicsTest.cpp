@@ -92,6 +92,24 @@ TEST(Graphics, RectanglesCoverExactlyTheirPixelsAndThePenDrawsTheOutermostRing)
     EXPECT_EQ(inkBounds(moved.image(), CAlphaColour::CALPHACOLOUR_TRANSPARENT), CRect(5, 4, 2, 2));
 }
 
+TEST(Graphics, RoundedRectanglesCutTheirCornersUnlessTheCornerHasAZeroSide)
+{
+    CCanvas canvas(24, 14);
+    canvas.graphics.drawRoundedRectangle(CRect(0, 0, 20, 10), CDimension(8, 8));
+    EXPECT_EQ(canvas.pixel(0, 0).getAlpha(), 0U);
+    EXPECT_GE(canvas.pixel(10, 0).getAlpha(), 128U);
+    EXPECT_GE(canvas.pixel(0, 5).getAlpha(), 128U);
+    EXPECT_EQ(canvas.pixel(10, 5).getAlpha(), 0U);
+    CCanvas square(24, 14);
+    square.graphics.getMutableBrush().setColour(RED);
+    square.graphics.fillRoundedRectangle(CRect(0, 0, 20, 10), CDimension(0, 8));
+    // Filled along the stroke's centre line: the outermost ring is half covered, so an outline completes it.
+    EXPECT_EQ(square.pixel(1, 1).getAlpha(), 255U);
+    EXPECT_NEAR(static_cast<double>(square.pixel(0, 5).getAlpha()), 128.0, 2.0);
+    EXPECT_NEAR(static_cast<double>(square.pixel(0, 0).getAlpha()), 64.0, 2.0);
+    EXPECT_EQ(square.pixel(20, 5).getAlpha(), 0U);
+}
+
 TEST(Graphics, ANewClipReplacesTheOldOneAndClearingItFreesTheSurface)
 {
     CCanvas canvas(20, 20);

@@ -29,6 +29,14 @@ Corvane::MathTools::CRect CBaseImage::getNormalisedImageSize() const
     return Corvane::MathTools::CRect(0, 0, m_imageSize.getWidth(), m_imageSize.getHeight());
 }
 
+Corvane::Basics::CSystemString CBaseImage::joinPath(const Corvane::Basics::CSystemString& folder,
+                                                    const Corvane::Basics::CString& fileName)
+{
+    Corvane::Basics::CSystemString path(folder);
+    path.appendPath(fileName);
+    return path;
+}
+
 void CBaseImage::unloadImage()
 {
     m_fileName = " ";

@@ -25,6 +25,10 @@ public:
     /** Why the last load failed; empty after a success. */
     const Corvane::Basics::CString& getLastError() const { return m_lastError; }
 
+    /** folder + "/" + fileName, as images are looked for in a folder. */
+    static Corvane::Basics::CSystemString joinPath(const Corvane::Basics::CSystemString& folder,
+                                                   const Corvane::Basics::CString& fileName);
+
     /** "No Image loaded" or "File loaded is = <file name>". */
     void getObjectDescription(char* buffer, long size) const override;
 

@@ -12,6 +12,24 @@ CGradient CGradient::linear(double startX, double startY, double endX, double en
     return CGradient(CGRADIENT_LINEAR, startX, startY, endX, endY);
 }
 
+CGradient CGradient::linear(double startX, double startY, double endX, double endY, const Basics::CAlphaColour& from,
+                            const Basics::CAlphaColour& to)
+{
+    CGradient gradient = linear(startX, startY, endX, endY);
+    gradient.addColourStop(0.0, from);
+    gradient.addColourStop(1.0, to);
+    return gradient;
+}
+
+CGradient CGradient::glow(double centreX, double centreY, double radiusX, double radiusY,
+                          const Basics::CAlphaColour& colour)
+{
+    CGradient gradient = radial(centreX, centreY, radiusX, radiusY);
+    gradient.addColourStop(0.0, colour);
+    gradient.addColourStop(1.0, colour.withAlpha(0));
+    return gradient;
+}
+
 CGradient CGradient::radial(double centreX, double centreY, double radiusX, double radiusY)
 {
     return CGradient(CGRADIENT_RADIAL, centreX, centreY, radiusX, radiusY);

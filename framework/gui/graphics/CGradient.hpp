@@ -33,7 +33,13 @@ public:
     };
 
     static CGradient linear(double startX, double startY, double endX, double endY);
+    /** From one colour at the start point to another at the end point. */
+    static CGradient linear(double startX, double startY, double endX, double endY, const Basics::CAlphaColour& from,
+                            const Basics::CAlphaColour& to);
     static CGradient radial(double centreX, double centreY, double radiusX, double radiusY);
+    /** A glow: the colour at the centre fading to transparent at the ellipse. */
+    static CGradient glow(double centreX, double centreY, double radiusX, double radiusY,
+                          const Basics::CAlphaColour& colour);
 
     virtual ~CGradient();
 

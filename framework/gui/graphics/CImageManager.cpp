@@ -56,9 +56,7 @@ IImage* CImageManager::getImageOnPath(const Corvane::Basics::CSystemString& path
 IImage* CImageManager::getImageOnPath(const Corvane::Basics::CSystemString& folder,
                                       const Corvane::Basics::CString& fileName)
 {
-    Corvane::Basics::CSystemString path(folder);
-    path.appendPath(fileName);
-    return getImageOnPath(path);
+    return getImageOnPath(CBaseImage::joinPath(folder, fileName));
 }
 
 void CImageManager::setDefaultPathToImages(const Corvane::Basics::CSystemString& path)

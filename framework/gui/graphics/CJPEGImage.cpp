@@ -9,9 +9,7 @@ CVN_IMPLEMENT_CLASS(CJPEGImage, "CBaseImage")
 CJPEGImage* CJPEGImage::getNewInstance(const Corvane::Basics::CSystemString& folder,
                                        const Corvane::Basics::CString& fileName)
 {
-    Corvane::Basics::CSystemString path(folder);
-    path.appendPath(fileName);
-    return new CJPEGImage(path);
+    return new CJPEGImage(joinPath(folder, fileName));
 }
 
 CJPEGImage::CJPEGImage() : CBaseImage(false)

@@ -9,9 +9,7 @@ CVN_IMPLEMENT_CLASS(CPNGImage, "CBaseImage")
 CPNGImage* CPNGImage::getNewInstance(const Corvane::Basics::CSystemString& folder,
                                      const Corvane::Basics::CString& fileName)
 {
-    Corvane::Basics::CSystemString path(folder);
-    path.appendPath(fileName);
-    return new CPNGImage(path);
+    return new CPNGImage(joinPath(folder, fileName));
 }
 
 CPNGImage::CPNGImage() : CBaseImage(true)

@@ -5,6 +5,28 @@
 
 namespace Corvane { namespace GUI { namespace Graphics {
 
+CPath CPath::line(double x1, double y1, double x2, double y2)
+{
+    CPath path;
+    path.moveTo(x1, y1);
+    path.lineTo(x2, y2);
+    return path;
+}
+
+CPath CPath::circle(double centreX, double centreY, double radius)
+{
+    CPath path;
+    path.addCircle(centreX, centreY, radius);
+    return path;
+}
+
+CPath CPath::roundedRectangle(double left, double top, double width, double height, double radius)
+{
+    CPath path;
+    path.addRoundedRectangle(left, top, width, height, radius);
+    return path;
+}
+
 CPath::CPath() = default;
 
 CPath::~CPath() = default;

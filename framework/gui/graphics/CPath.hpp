@@ -36,6 +36,11 @@ public:
         double values[6];
     };
 
+    /** Single shapes, for drawing in one call. */
+    static CPath line(double x1, double y1, double x2, double y2);
+    static CPath circle(double centreX, double centreY, double radius);
+    static CPath roundedRectangle(double left, double top, double width, double height, double radius);
+
     CPath();
     virtual ~CPath();
 
