@@ -1,8 +1,11 @@
 // The layout table against the panel: every control and label fits, the label texts stand
 // on light plates, captions are printed, and the meter has a dark well and a scale.
 #include "CArtworkLayout.hpp"
-#include "CPainter.hpp"
 #include "CTestImage.hpp"
+#include "collections/TAutomaticPointer.hpp"
+#include "gui/fonts/CFont.hpp"
+#include "gui/graphics/CGraphics.hpp"
+#include "gui/graphics/CRGBAImage.hpp"
 
 #include <gtest/gtest.h>
 
@@ -21,22 +24,31 @@ struct STextBox {
     int bottom;  // one past the last row
 };
 
-// Where a label draws `text`: black system font 12, left-aligned one pixel in, vertically centred.
+// Where a label draws `text`, found by drawing it as a label does: black system font 12,
+// left-aligned one pixel in, vertically centred, in the label's 96 x 20 rectangle.
 STextBox labelTextBox(const SControlPlacement& control, const char* text)
 {
-    cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
-    cairo_t* cr = cairo_create(scratch);
-    CPainter painter(cr);
-    painter.setFont(L::CARTWORKLAYOUT_LABEL_FONT, L::CARTWORKLAYOUT_LABEL_FONT_SIZE, false);
-    const double width = painter.textWidth(text);
-    cairo_font_extents_t font;
-    cairo_font_extents(cr, &font);
-    cairo_destroy(cr);
-    cairo_surface_destroy(scratch);
+    using namespace Corvane::GUI;
     const SRectangle label = L::labelArea(control);
-    const double top = label.top + 1 + (label.height - (font.ascent + font.descent)) / 2.0;
-    return {label.left + 1, static_cast<int>(std::floor(top)), label.left + 1 + static_cast<int>(std::ceil(width)),
-            static_cast<int>(std::ceil(top + font.ascent + font.descent))};
+    Corvane::Collections::TAutomaticPointer<Graphics::CRGBAImage> image;
+    image = new Graphics::CRGBAImage(label.width, label.height);
+    Fonts::CFont font(L::CARTWORKLAYOUT_LABEL_FONT, static_cast<unsigned long>(L::CARTWORKLAYOUT_LABEL_FONT_SIZE),
+                      false, false);
+    Graphics::CGraphics graphics;
+    image->initialiseGraphics(graphics);
+    graphics.drawText(text, Corvane::MathTools::CRect(1, 1, label.width, label.height), &font,
+                      Graphics::CGraphics::CGRAPHICS_TEXT_LEFT);
+    graphics.uninitialise();
+    STextBox box{label.width, label.height, 0, 0};
+    for (long y = 0; y < label.height; ++y) {
+        for (long x = 0; x < label.width; ++x) {
+            if (image->getPixel(x, y).getAlpha() > 0) {
+                box = {std::min(box.left, static_cast<int>(x)), std::min(box.top, static_cast<int>(y)),
+                       std::max(box.right, static_cast<int>(x) + 1), std::max(box.bottom, static_cast<int>(y) + 1)};
+            }
+        }
+    }
+    return {label.left + box.left, label.top + box.top, label.left + box.right, label.top + box.bottom};
 }
 
 bool overlaps(const SRectangle& a, const STextBox& b)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/fonts/CFont.hpp"
+
 namespace Corvane::CorGain::Artwork {
 
 // The product's identity as the pictures print it.
@@ -12,6 +14,14 @@ public:
     static constexpr const char* CARTWORKIDENTITY_DESCRIPTION =
         "Stereo compressor with key EQ, valve saturation and look-ahead limiter";
     static constexpr const char* CARTWORKIDENTITY_FONT = "Liberation Sans";
+
+    // The artwork's typeface at a size in pixels (fractions allowed), bold or regular.
+    static Corvane::GUI::Fonts::CFont font(double size, bool bold)
+    {
+        Corvane::GUI::Fonts::CFont typeface(CARTWORKIDENTITY_FONT, 0, false, bold);
+        typeface.setPointSize(size);
+        return typeface;
+    }
 };
 
 }  // namespace Corvane::CorGain::Artwork

@@ -6,22 +6,24 @@
 #include "CKnobArtwork.hpp"
 #include "CSplashArtwork.hpp"
 
-#include <cairo.h>
+#include "collections/TAutomaticPointer.hpp"
 
 namespace Corvane::CorGain::Artwork {
 
 namespace {
 
+using CRGBAImage = CArtworkPicture::CRGBAImage;
+
 struct SPicture {
     const char* fileName;
-    cairo_surface_t* (*render)();
+    CRGBAImage* (*render)();
 };
 
-cairo_surface_t* renderButtonUp()
+CRGBAImage* renderButtonUp()
 {
     return CButtonArtwork::createButton(false);
 }
-cairo_surface_t* renderButtonDown()
+CRGBAImage* renderButtonDown()
 {
     return CButtonArtwork::createButton(true);
 }
@@ -50,14 +52,14 @@ bool CArtworkWriter::writeAll(const std::string& folder, std::string& error)
 {
     for (const SPicture& picture : PICTURES) {
         const std::string path = folder + "/" + picture.fileName;
-        cairo_surface_t* surface = picture.render();
-        cairo_status_t status = cairo_surface_status(surface);
-        if (status == CAIRO_STATUS_SUCCESS) {
-            status = cairo_surface_write_to_png(surface, path.c_str());
+        Corvane::Collections::TAutomaticPointer<CRGBAImage> image;
+        image = picture.render();
+        if (!image->hasImageLoaded()) {
+            error = path + ": the picture could not be drawn";
+            return false;
         }
-        cairo_surface_destroy(surface);
-        if (status != CAIRO_STATUS_SUCCESS) {
-            error = path + ": " + cairo_status_to_string(status);
+        if (!image->writeToPNG(path.c_str())) {
+            error = path + ": the file could not be written";
             return false;
         }
     }

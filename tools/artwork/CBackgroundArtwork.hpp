@@ -1,27 +1,30 @@
 #pragma once
 
 #include "CArtworkLayout.hpp"
-#include "CPainter.hpp"
-
-#include <cairo.h>
+#include "CArtworkPicture.hpp"
 
 namespace Corvane::CorGain::Artwork {
 
 // The editor's panel: header, titled sections, control captions, knob scales, button
 // bezels, the light plates under the value labels and the meter's well with its scale.
-class CBackgroundArtwork {
+class CBackgroundArtwork : public CArtworkPicture {
 public:
-    // A new opaque surface of the panel's size; the caller destroys it.
-    static cairo_surface_t* createBackground();
+    // A new opaque picture of the panel's size; the caller holds it.
+    static CRGBAImage* createBackground();
 
 private:
-    static void drawPanel(cairo_surface_t* surface, CPainter& painter);
-    static void drawHeader(CPainter& painter);
-    static void drawSection(CPainter& painter, const SSectionPlacement& section);
-    static void drawControlSeat(CPainter& painter, const SControlPlacement& control);
-    static void drawCaption(CPainter& painter, const SControlPlacement& control);
-    static void drawPlate(CPainter& painter, const SControlPlacement& control);
-    static void drawMeterWell(CPainter& painter);
+    CBackgroundArtwork();
+
+    void drawPanel();
+    void drawHeader();
+    void drawSection(const SSectionPlacement& section);
+    void drawControlSeat(const SControlPlacement& control);
+    void drawCaption(const SControlPlacement& control);
+    void drawPlate(const SControlPlacement& control);
+    void drawMeterWell();
+
+    CFont m_captionFont;
+    CFont m_titleFont;
 };
 
 }  // namespace Corvane::CorGain::Artwork

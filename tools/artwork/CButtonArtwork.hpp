@@ -1,14 +1,18 @@
 #pragma once
 
-#include <cairo.h>
+#include "CArtworkPicture.hpp"
 
 namespace Corvane::CorGain::Artwork {
 
 // The switch button, B in size: a dark key with a lamp that is unlit (up) or lit (down).
-class CButtonArtwork {
+class CButtonArtwork : public CArtworkPicture {
 public:
-    // A new ARGB surface with the button; the caller destroys it.
-    static cairo_surface_t* createButton(bool lit);
+    // A new picture with alpha of the button; the caller holds it.
+    static CRGBAImage* createButton(bool lit);
+
+private:
+    CButtonArtwork();
+    void draw(bool lit);
 };
 
 }  // namespace Corvane::CorGain::Artwork

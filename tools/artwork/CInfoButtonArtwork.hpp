@@ -1,15 +1,18 @@
 #pragma once
 
-#include <cairo.h>
+#include "CArtworkPicture.hpp"
 
 namespace Corvane::CorGain::Artwork {
 
 // The small information button in the editor's top-left corner, I in size. The editor
 // writes "info" over it in black, so the face is light.
-class CInfoButtonArtwork {
+class CInfoButtonArtwork : public CArtworkPicture {
 public:
-    // A new ARGB surface with the button; the caller destroys it.
-    static cairo_surface_t* createButton();
+    // A new picture with alpha of the button; the caller holds it.
+    static CRGBAImage* createButton();
+
+private:
+    CInfoButtonArtwork();
 };
 
 }  // namespace Corvane::CorGain::Artwork

@@ -9,6 +9,8 @@ namespace Corvane::CorGain::Artwork {
 
 namespace {
 
+using CPen = Corvane::GUI::Graphics::CPen;
+
 constexpr double TRACK_RADIUS = 15.0;
 constexpr double TRACK_WIDTH = 2.6;
 constexpr double SKIRT_RADIUS = 12.2;
@@ -21,34 +23,35 @@ double radians(double degrees)
     return degrees * M_PI / 180.0;
 }
 
-// Cairo measures angles from three o'clock, clockwise on screen.
-double cairoAngle(double clockDegrees)
+// Paths measure angles from three o'clock, clockwise on screen.
+double pathAngle(double clockDegrees)
 {
     return radians(clockDegrees - 90.0);
 }
 
-cairo_pattern_t* diagonalGradient(double cx, double cy, double r, const SColour& light, const SColour& dark)
+CArtworkPicture::CPath arc(double cx, double cy, double radius, double fromDegrees, double toDegrees)
 {
-    cairo_pattern_t* gradient = cairo_pattern_create_linear(cx - r, cy - r, cx + r, cy + r);
-    cairo_pattern_add_color_stop_rgb(gradient, 0.0, light.red / 255.0, light.green / 255.0, light.blue / 255.0);
-    cairo_pattern_add_color_stop_rgb(gradient, 1.0, dark.red / 255.0, dark.green / 255.0, dark.blue / 255.0);
-    return gradient;
+    CArtworkPicture::CPath path;
+    path.arc(cx, cy, radius, pathAngle(fromDegrees), pathAngle(toDegrees));
+    return path;
 }
 
-void fillDisc(cairo_t* cr, double cx, double cy, double r, cairo_pattern_t* pattern)
+// Light from the top left, dark at the bottom right.
+CArtworkPicture::CGradient diagonal(double cx, double cy, double r, const CArtworkPicture::CAlphaColour& light,
+                                    const CArtworkPicture::CAlphaColour& dark)
 {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, cy, r, 0.0, 2.0 * M_PI);
-    cairo_set_source(cr, pattern);
-    cairo_fill(cr);
-    cairo_pattern_destroy(pattern);
+    return CArtworkPicture::CGradient::linear(cx - r, cy - r, cx + r, cy + r, light, dark);
 }
 
 }  // namespace
 
-void CKnobArtwork::drawKnob(CPainter& painter, double left, double top, double value)
+CKnobArtwork::CKnobArtwork()
+    : CArtworkPicture(CArtworkLayout::CARTWORKLAYOUT_KNOB_SIZE,
+                      CArtworkLayout::CARTWORKLAYOUT_KNOB_SIZE * CArtworkLayout::CARTWORKLAYOUT_KNOB_FRAMES, true)
+{}
+
+void CKnobArtwork::drawKnob(double left, double top, double value)
 {
-    cairo_t* cr = painter.context();
     const double half = CArtworkLayout::CARTWORKLAYOUT_KNOB_SIZE / 2.0;
     const double cx = left + half;
     const double cy = top + half;
@@ -57,60 +60,39 @@ void CKnobArtwork::drawKnob(CPainter& painter, double left, double top, double v
     const double angle = start + travel * value;
 
     // Value ring: a dark groove over the whole travel, lit up to the current value.
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-    cairo_set_line_width(cr, TRACK_WIDTH);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, cy, TRACK_RADIUS, cairoAngle(start), cairoAngle(start + travel));
-    painter.setColour(SColour{14, 16, 18});
-    cairo_stroke(cr);
+    stroke(arc(cx, cy, TRACK_RADIUS, start, start + travel), CAlphaColour(14, 16, 18), TRACK_WIDTH);
     if (angle > start) {
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, cx, cy, TRACK_RADIUS, cairoAngle(start), cairoAngle(angle));
-        painter.setColour(CArtworkPalette::CARTWORKPALETTE_ACCENT);
-        cairo_stroke(cr);
+        stroke(arc(cx, cy, TRACK_RADIUS, start, angle), CArtworkPalette::CARTWORKPALETTE_ACCENT, TRACK_WIDTH);
     }
 
-    // Cap: shadow, bevelled skirt, then the face.
-    painter.fillCircle(cx, cy + 1.2, SKIRT_RADIUS + 0.6, SColour{0, 0, 0, 120});
-    fillDisc(cr, cx, cy, SKIRT_RADIUS,
-             diagonalGradient(cx, cy, SKIRT_RADIUS, SColour{176, 182, 188}, SColour{40, 44, 48}));
-    fillDisc(cr, cx, cy, FACE_RADIUS,
-             diagonalGradient(cx, cy, FACE_RADIUS, SColour{78, 83, 89}, SColour{118, 124, 130}));
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, cy, FACE_RADIUS, 0.0, 2.0 * M_PI);
-    painter.setColour(SColour{22, 24, 27, 200});
-    cairo_set_line_width(cr, 0.8);
-    cairo_stroke(cr);
+    // Cap: shadow, bevelled skirt, then the face with a thin dark edge.
+    fill(CPath::circle(cx, cy + 1.2, SKIRT_RADIUS + 0.6), CAlphaColour(0, 0, 0, 120));
+    graphics().fillPath(CPath::circle(cx, cy, SKIRT_RADIUS),
+                        diagonal(cx, cy, SKIRT_RADIUS, CAlphaColour(176, 182, 188), CAlphaColour(40, 44, 48)));
+    graphics().fillPath(CPath::circle(cx, cy, FACE_RADIUS),
+                        diagonal(cx, cy, FACE_RADIUS, CAlphaColour(78, 83, 89), CAlphaColour(118, 124, 130)));
+    stroke(arc(cx, cy, FACE_RADIUS, 90.0, 450.0), CAlphaColour(22, 24, 27, 200), 0.8);
 
-    // Pointer: a bright line from near the centre to the skirt.
+    // Pointer: a bright line from near the centre to the skirt, over a soft shadow.
     const double a = radians(angle);
-    const double dx = std::sin(a);
-    const double dy = -std::cos(a);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    painter.drawLine(cx + dx * POINTER_INNER, cy + dy * POINTER_INNER, cx + dx * POINTER_OUTER, cy + dy * POINTER_OUTER,
-                     SColour{0, 0, 0, 90}, 3.4);
-    painter.drawLine(cx + dx * POINTER_INNER, cy + dy * POINTER_INNER, cx + dx * POINTER_OUTER, cy + dy * POINTER_OUTER,
-                     SColour{250, 252, 252}, 2.0);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    const CPath pointer = CPath::line(cx + std::sin(a) * POINTER_INNER, cy - std::cos(a) * POINTER_INNER,
+                                      cx + std::sin(a) * POINTER_OUTER, cy - std::cos(a) * POINTER_OUTER);
+    stroke(pointer, CAlphaColour(0, 0, 0, 90), 3.4, CPen::CPEN_CAP_ROUND);
+    stroke(pointer, CAlphaColour(250, 252, 252), 2.0, CPen::CPEN_CAP_ROUND);
 }
 
-cairo_surface_t* CKnobArtwork::createStrip()
+CArtworkPicture::CRGBAImage* CKnobArtwork::createStrip()
 {
-    const int size = CArtworkLayout::CARTWORKLAYOUT_KNOB_SIZE;
+    const long size = CArtworkLayout::CARTWORKLAYOUT_KNOB_SIZE;
     const int frames = CArtworkLayout::CARTWORKLAYOUT_KNOB_FRAMES;
-    cairo_surface_t* strip = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size * frames);
-    cairo_t* cr = cairo_create(strip);
-    CPainter painter(cr);
+    CKnobArtwork strip;
     for (int frame = 0; frame < frames; ++frame) {
         // Each frame is clipped to its own square so nothing bleeds into its neighbours.
-        cairo_save(cr);
-        cairo_rectangle(cr, 0, frame * size, size, size);
-        cairo_clip(cr);
-        drawKnob(painter, 0.0, frame * size, frame / static_cast<double>(frames - 1));
-        cairo_restore(cr);
+        strip.graphics().getClippingRegion().setCurrentClipRegion(
+            Corvane::MathTools::CRect(0, frame * size, size, size));
+        strip.drawKnob(0.0, static_cast<double>(frame * size), frame / static_cast<double>(frames - 1));
     }
-    cairo_destroy(cr);
-    return strip;
+    return strip.finish();
 }
 
 }  // namespace Corvane::CorGain::Artwork

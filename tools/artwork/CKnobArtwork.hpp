@@ -1,18 +1,19 @@
 #pragma once
 
-#include "CPainter.hpp"
-
-#include <cairo.h>
+#include "CArtworkPicture.hpp"
 
 namespace Corvane::CorGain::Artwork {
 
 // The knob strip: 63 frames of K x K stacked top to bottom, value 0 in the top frame.
-class CKnobArtwork {
+class CKnobArtwork : public CArtworkPicture {
 public:
-    // Draws one knob at `value` (0..1) with its top-left corner at (left, top).
-    static void drawKnob(CPainter& painter, double left, double top, double value);
-    // A new ARGB surface with the whole strip; the caller destroys it.
-    static cairo_surface_t* createStrip();
+    // A new picture with alpha of the whole strip; the caller holds it.
+    static CRGBAImage* createStrip();
+
+private:
+    CKnobArtwork();
+    // Draws one knob at value (0..1) with its top-left corner at (left, top).
+    void drawKnob(double left, double top, double value);
 };
 
 }  // namespace Corvane::CorGain::Artwork

@@ -1,8 +1,10 @@
 #include "CPreviewComposer.hpp"
 
 #include "CArtworkPalette.hpp"
-#include "CPainter.hpp"
 #include "CPreviewValueText.hpp"
+
+#include "gui/graphics/CPNGImage.hpp"
+#include "gui/graphics/CRGBAImage.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -13,24 +15,22 @@ namespace Corvane::CorGain::Artwork {
 namespace {
 
 using L = CArtworkLayout;
+using Corvane::MathTools::CRect;
 
-void paintImage(cairo_t* cr, cairo_surface_t* image, double left, double top)
+CRect rectangle(const SRectangle& area)
 {
-    cairo_set_source_surface(cr, image, left, top);
-    cairo_paint(cr);
+    return CRect(area.left, area.top, area.width, area.height);
 }
 
 }  // namespace
 
 CPreviewComposer::CPreviewComposer(std::string resourceFolder, double value)
     : m_folder(std::move(resourceFolder)),
-      m_value(std::clamp(value, 0.0, 1.0))
+      m_value(std::clamp(value, 0.0, 1.0)),
+      m_font(L::CARTWORKLAYOUT_LABEL_FONT, static_cast<unsigned long>(L::CARTWORKLAYOUT_LABEL_FONT_SIZE), false, false)
 {}
 
-CPreviewComposer::~CPreviewComposer()
-{
-    releaseImages();
-}
+CPreviewComposer::~CPreviewComposer() = default;
 
 int CPreviewComposer::knobFrame(double value)
 {
@@ -57,120 +57,101 @@ bool CPreviewComposer::isLit(const SControlPlacement& control)
     return control.kind == EControlKind::LatchingButton && (control.id == 11 || control.id == 16);
 }
 
-bool CPreviewComposer::load(const char* fileName, cairo_surface_t*& image, std::string& error)
+bool CPreviewComposer::load(const char* fileName, Image& image, std::string& error)
 {
-    const std::string path = m_folder + "/" + fileName;
-    image = cairo_image_surface_create_from_png(path.c_str());
-    const cairo_status_t status = cairo_surface_status(image);
-    if (status != CAIRO_STATUS_SUCCESS) {
-        error = path + ": " + cairo_status_to_string(status);
+    image = Corvane::GUI::Graphics::CPNGImage::getNewInstance(m_folder.c_str(), fileName);
+    if (!image->hasImageLoaded()) {
+        error = m_folder + "/" + fileName + ": cannot be read as PNG";
         return false;
     }
     return true;
 }
 
-void CPreviewComposer::releaseImages()
-{
-    for (cairo_surface_t** image : {&m_background, &m_knob, &m_buttonUp, &m_buttonDown, &m_info}) {
-        if (*image != nullptr) {
-            cairo_surface_destroy(*image);
-            *image = nullptr;
-        }
-    }
-}
-
 bool CPreviewComposer::compose(const std::string& outputPath, std::string& error)
 {
-    releaseImages();
     if (!load("Background.png", m_background, error) || !load("knob.png", m_knob, error) ||
         !load("buttonUp.png", m_buttonUp, error) || !load("buttonDown.png", m_buttonDown, error) ||
         !load("infopro.png", m_info, error)) {
         return false;
     }
 
-    cairo_surface_t* editor =
-        cairo_image_surface_create(CAIRO_FORMAT_RGB24, L::CARTWORKLAYOUT_PANEL_WIDTH, L::CARTWORKLAYOUT_PANEL_HEIGHT);
-    cairo_t* cr = cairo_create(editor);
+    Corvane::Collections::TAutomaticPointer<Corvane::GUI::Graphics::CRGBAImage> editor;
+    editor =
+        new Corvane::GUI::Graphics::CRGBAImage(L::CARTWORKLAYOUT_PANEL_WIDTH, L::CARTWORKLAYOUT_PANEL_HEIGHT, false);
+    CGraphics graphics;
+    editor->initialiseGraphics(graphics);
     // The editor fills with its black window colour, then draws the panel 1:1 from its corner.
-    cairo_set_source_rgb(cr, 0.0, 0.0, 0.0);
-    cairo_paint(cr);
-    paintImage(cr, m_background, 0.0, 0.0);
+    const CRect whole(0, 0, L::CARTWORKLAYOUT_PANEL_WIDTH, L::CARTWORKLAYOUT_PANEL_HEIGHT);
+    graphics.getMutableBrush().setColour(CArtworkPalette::CARTWORKPALETTE_BLACK);
+    graphics.fillRectangle(whole);
+    graphics.drawImage(m_background.getPointer(), whole, whole);
     for (std::size_t i = 0; i < L::controlCount(); ++i) {
         const SControlPlacement& control = L::controls()[i];
-        drawControl(cr, control);
-        drawLabel(cr, control);
+        drawControl(graphics, control);
+        drawLabel(graphics, control);
     }
-    cairo_destroy(cr);
+    graphics.uninitialise();
 
-    const cairo_status_t status = cairo_surface_write_to_png(editor, outputPath.c_str());
-    cairo_surface_destroy(editor);
-    if (status != CAIRO_STATUS_SUCCESS) {
-        error = outputPath + ": " + cairo_status_to_string(status);
+    if (!editor->writeToPNG(outputPath.c_str())) {
+        error = outputPath + ": cannot be written";
         return false;
     }
     return true;
 }
 
-void CPreviewComposer::drawControl(cairo_t* cr, const SControlPlacement& control)
+void CPreviewComposer::drawControl(CGraphics& graphics, const SControlPlacement& control)
 {
-    const SRectangle area = L::controlArea(control);
+    const CRect area = rectangle(L::controlArea(control));
     switch (control.kind) {
     case EControlKind::Knob: {
-        const int frameHeight = cairo_image_surface_get_height(m_knob) / L::CARTWORKLAYOUT_KNOB_FRAMES;
-        cairo_save(cr);
-        cairo_rectangle(cr, area.left, area.top, cairo_image_surface_get_width(m_knob), frameHeight);
-        cairo_clip(cr);
-        paintImage(cr, m_knob, area.left, area.top - static_cast<double>(knobFrame(m_value) * frameHeight));
-        cairo_restore(cr);
+        const long width = m_knob->getImageSize().getWidth();
+        const long frameHeight = m_knob->getImageSize().getHeight() / L::CARTWORKLAYOUT_KNOB_FRAMES;
+        graphics.drawImage(m_knob.getPointer(), CRect(area.getLeft(), area.getTop(), width, frameHeight),
+                           CRect(0, knobFrame(m_value) * frameHeight, width, frameHeight));
         break;
     }
     case EControlKind::LatchingButton:
-    case EControlKind::PopupButton:
-        paintImage(cr, isLit(control) ? m_buttonDown : m_buttonUp, area.left, area.top);
+    case EControlKind::PopupButton: {
+        Image& picture = isLit(control) ? m_buttonDown : m_buttonUp;
+        graphics.drawImage(picture.getPointer(), CRect(area.getOrigin(), picture->getImageSize()),
+                           picture->getNormalisedImageSize());
         break;
+    }
     case EControlKind::InfoButton: {
-        paintImage(cr, m_info, area.left, area.top);
-        CPainter painter(cr);
-        painter.setFont(L::CARTWORKLAYOUT_LABEL_FONT, L::CARTWORKLAYOUT_LABEL_FONT_SIZE, false);
-        painter.drawTextInBox("info", area.left, area.top, cairo_image_surface_get_width(m_info),
-                              cairo_image_surface_get_height(m_info), CPainter::EAlign::Centre,
-                              CArtworkPalette::CARTWORKPALETTE_BLACK);
+        const CRect button(area.getOrigin(), m_info->getImageSize());
+        graphics.drawImage(m_info.getPointer(), button, m_info->getNormalisedImageSize());
+        graphics.setTextColour(CArtworkPalette::CARTWORKPALETTE_BLACK);
+        graphics.drawText("info", button, &m_font, CGraphics::CGRAPHICS_TEXT_CENTRED);
         break;
     }
     case EControlKind::Meter:
-        drawMeter(cr);
+        drawMeter(graphics);
         break;
     }
 }
 
-void CPreviewComposer::drawLabel(cairo_t* cr, const SControlPlacement& control)
+void CPreviewComposer::drawLabel(CGraphics& graphics, const SControlPlacement& control)
 {
     if (!control.hasLabel) {
         return;
     }
-    const SRectangle label = L::labelArea(control);
+    // As a label control draws: clipped to its own rectangle, the text one pixel in from its left and top edges.
+    const CRect label = rectangle(L::labelArea(control));
     const std::string text = CPreviewValueText::text(control.id, m_value, isLit(control));
-    cairo_save(cr);
-    cairo_rectangle(cr, label.left, label.top, label.width, label.height);
-    cairo_clip(cr);
-    CPainter painter(cr);
-    painter.setFont(L::CARTWORKLAYOUT_LABEL_FONT, L::CARTWORKLAYOUT_LABEL_FONT_SIZE, false);
-    // Labels draw their text one pixel in from the left and top edges.
-    painter.drawTextInBox(text.c_str(), label.left + 1.0, label.top + 1.0, label.width, label.height,
-                          CPainter::EAlign::Left, CArtworkPalette::CARTWORKPALETTE_BLACK);
-    cairo_restore(cr);
+    graphics.getClippingRegion().setCurrentClipRegion(label);
+    graphics.setTextColour(CArtworkPalette::CARTWORKPALETTE_BLACK);
+    graphics.drawText(text.c_str(), CRect(label.getLeft() + 1, label.getTop() + 1, label.getWidth(), label.getHeight()),
+                      &m_font, CGraphics::CGRAPHICS_TEXT_LEFT);
+    graphics.getClippingRegion().clearClipRegion();
 }
 
-void CPreviewComposer::drawMeter(cairo_t* cr)
+void CPreviewComposer::drawMeter(CGraphics& graphics)
 {
-    CPainter painter(cr);
-    painter.setColour(CArtworkPalette::CARTWORKPALETTE_ACCENT);
+    graphics.getMutableBrush().setColour(CArtworkPalette::CARTWORKPALETTE_ACCENT);
     const int lit = litSegments(m_value);
     for (int index = 0; index < lit; ++index) {
-        const SRectangle segment = L::meterSegment(index);
-        cairo_rectangle(cr, segment.left, segment.top, segment.width, segment.height);
+        graphics.fillRectangle(rectangle(L::meterSegment(index)));
     }
-    cairo_fill(cr);
 }
 
 }  // namespace Corvane::CorGain::Artwork

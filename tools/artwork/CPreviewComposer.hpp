@@ -2,7 +2,10 @@
 
 #include "CArtworkLayout.hpp"
 
-#include <cairo.h>
+#include "collections/TAutomaticPointer.hpp"
+#include "gui/fonts/CFont.hpp"
+#include "gui/graphics/CGraphics.hpp"
+#include "gui/graphics/IImage.hpp"
 
 #include <string>
 
@@ -10,6 +13,7 @@ namespace Corvane::CorGain::Artwork {
 
 // Composes what the editor shows from the pictures in a resource folder: the panel, every
 // knob at one value, buttons on and off, value texts at the label positions and a lit meter.
+// It draws the way the editor's controls do, through the same graphics calls.
 class CPreviewComposer {
 public:
     CPreviewComposer(std::string resourceFolder, double value);
@@ -29,19 +33,23 @@ public:
     static bool isLit(const SControlPlacement& control);
 
 private:
-    bool load(const char* fileName, cairo_surface_t*& image, std::string& error);
-    void drawControl(cairo_t* cr, const SControlPlacement& control);
-    void drawLabel(cairo_t* cr, const SControlPlacement& control);
-    void drawMeter(cairo_t* cr);
-    void releaseImages();
+    using CGraphics = Corvane::GUI::Graphics::CGraphics;
+    using Image = Corvane::Collections::TAutomaticPointer<Corvane::GUI::Graphics::IImage>;
+
+    bool load(const char* fileName, Image& image, std::string& error);
+    void drawControl(CGraphics& graphics, const SControlPlacement& control);
+    void drawLabel(CGraphics& graphics, const SControlPlacement& control);
+    void drawMeter(CGraphics& graphics);
 
     std::string m_folder;
     double m_value;
-    cairo_surface_t* m_background = nullptr;
-    cairo_surface_t* m_knob = nullptr;
-    cairo_surface_t* m_buttonUp = nullptr;
-    cairo_surface_t* m_buttonDown = nullptr;
-    cairo_surface_t* m_info = nullptr;
+    // The editor's labels and button texts: Arial 12.
+    Corvane::GUI::Fonts::CFont m_font;
+    Image m_background;
+    Image m_knob;
+    Image m_buttonUp;
+    Image m_buttonDown;
+    Image m_info;
 };
 
 }  // namespace Corvane::CorGain::Artwork

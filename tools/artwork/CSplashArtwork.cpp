@@ -3,9 +3,7 @@
 #include "CArtworkIdentity.hpp"
 #include "CArtworkLayout.hpp"
 #include "CArtworkPalette.hpp"
-#include "CPainter.hpp"
 
-#include <cmath>
 #include <string>
 
 namespace Corvane::CorGain::Artwork {
@@ -14,23 +12,31 @@ namespace {
 
 using P = CArtworkPalette;
 using Id = CArtworkIdentity;
+using G = CArtworkPicture::CGraphics;
+
+}  // namespace
+
+CSplashArtwork::CSplashArtwork()
+    : CArtworkPicture(CArtworkLayout::CARTWORKLAYOUT_SPLASH_WIDTH, CArtworkLayout::CARTWORKLAYOUT_SPLASH_HEIGHT, false)
+{}
 
 // A compressor's transfer curve with a soft knee, drawn as the picture's emblem.
-void drawTransferCurve(CPainter& painter, double left, double top, double size)
+void CSplashArtwork::drawTransferCurve(double left, double top, double size)
 {
-    cairo_t* cr = painter.context();
-    painter.strokeRoundedRectangle(left, top, size, size, 4.0, SColour{255, 255, 255, 28}, 1.0);
+    stroke(CPath::roundedRectangle(left, top, size, size, 4.0), CAlphaColour(255, 255, 255, 28), 1.0);
     for (int i = 1; i < 4; ++i) {
         const double offset = size * i / 4.0;
-        painter.drawLine(left + offset, top + 1.0, left + offset, top + size - 1.0, SColour{255, 255, 255, 16}, 1.0);
-        painter.drawLine(left + 1.0, top + offset, left + size - 1.0, top + offset, SColour{255, 255, 255, 16}, 1.0);
+        stroke(CPath::line(left + offset, top + 1.0, left + offset, top + size - 1.0), CAlphaColour(255, 255, 255, 16),
+               1.0);
+        stroke(CPath::line(left + 1.0, top + offset, left + size - 1.0, top + offset), CAlphaColour(255, 255, 255, 16),
+               1.0);
     }
-    painter.drawLine(left, top + size, left + size, top, SColour{255, 255, 255, 40}, 1.0);
+    stroke(CPath::line(left, top + size, left + size, top), CAlphaColour(255, 255, 255, 40), 1.0);
 
     const double threshold = 0.55;
     const double ratio = 4.0;
     const double knee = 0.18;
-    cairo_new_path(cr);
+    CPath curve;
     for (int step = 0; step <= 100; ++step) {
         const double in = step / 100.0;
         double out = in;
@@ -44,60 +50,53 @@ void drawTransferCurve(CPainter& painter, double left, double top, double size)
         const double x = left + in * size;
         const double y = top + size - out * size;
         if (step == 0) {
-            cairo_move_to(cr, x, y);
+            curve.moveTo(x, y);
         } else {
-            cairo_line_to(cr, x, y);
+            curve.lineTo(x, y);
         }
     }
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    painter.setColour(P::CARTWORKPALETTE_ACCENT.withAlpha(70));
-    cairo_set_line_width(cr, 6.0);
-    cairo_stroke_preserve(cr);
-    painter.setColour(P::CARTWORKPALETTE_ACCENT);
-    cairo_set_line_width(cr, 2.0);
-    cairo_stroke(cr);
+    graphics().getMutablePen().setJoinStyle(Corvane::GUI::Graphics::CPen::CPEN_JOIN_ROUND);
+    stroke(curve, P::CARTWORKPALETTE_ACCENT.withAlpha(70), 6.0);
+    stroke(curve, P::CARTWORKPALETTE_ACCENT, 2.0);
+    graphics().getMutablePen().setJoinStyle(Corvane::GUI::Graphics::CPen::CPEN_JOIN_MITRE);
 }
 
-}  // namespace
-
-cairo_surface_t* CSplashArtwork::createSplash()
+CArtworkPicture::CRGBAImage* CSplashArtwork::createSplash()
 {
     const double width = CArtworkLayout::CARTWORKLAYOUT_SPLASH_WIDTH;
     const double height = CArtworkLayout::CARTWORKLAYOUT_SPLASH_HEIGHT;
-    cairo_surface_t* surface =
-        cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(width), static_cast<int>(height));
-    cairo_t* cr = cairo_create(surface);
-    CPainter painter(cr);
+    CSplashArtwork picture;
 
-    painter.fillRoundedGradient(0.0, 0.0, width, height, 0.0, SColour{40, 44, 49}, SColour{14, 16, 18});
-    painter.fillRoundedRectangle(0.0, 0.0, width, 3.0, 0.0, P::CARTWORKPALETTE_ACCENT);
-    painter.strokeRoundedRectangle(0.5, 0.5, width - 1.0, height - 1.0, 0.0, SColour{90, 98, 105}, 1.0);
+    picture.shade(CPath::roundedRectangle(0.0, 0.0, width, height, 0.0), 0.0, height, CAlphaColour(40, 44, 49),
+                  CAlphaColour(14, 16, 18));
+    picture.fill(CPath::roundedRectangle(0.0, 0.0, width, 3.0, 0.0), P::CARTWORKPALETTE_ACCENT);
+    picture.stroke(CPath::roundedRectangle(0.5, 0.5, width - 1.0, height - 1.0, 0.0), CAlphaColour(90, 98, 105), 1.0);
 
-    drawTransferCurve(painter, width - 140.0, 26.0, 108.0);
+    picture.drawTransferCurve(width - 140.0, 26.0, 108.0);
 
-    const char* font = Id::CARTWORKIDENTITY_FONT;
-    painter.setFont(font, 46.0, true);
-    painter.drawText(Id::CARTWORKIDENTITY_PRODUCT, 26.0, 78.0, CPainter::EAlign::Left, P::CARTWORKPALETTE_CAPTION);
-    painter.setFont(font, 10.0, true);
-    painter.drawText(Id::CARTWORKIDENTITY_KIND, 28.0, 100.0, CPainter::EAlign::Left, P::CARTWORKPALETTE_ACCENT, 2.2);
+    CFont product = Id::font(46.0, true);
+    picture.text(Id::CARTWORKIDENTITY_PRODUCT, 26.0, 78.0, G::CGRAPHICS_ANCHOR_LEFT, product,
+                 P::CARTWORKPALETTE_CAPTION);
+    CFont kind = Id::font(10.0, true);
+    picture.text(Id::CARTWORKIDENTITY_KIND, 28.0, 100.0, G::CGRAPHICS_ANCHOR_LEFT, kind, P::CARTWORKPALETTE_ACCENT,
+                 2.2);
 
     const std::string version = std::string("Version ") + Id::CARTWORKIDENTITY_VERSION;
-    painter.setFont(font, 12.0, false);
-    painter.drawText(version.c_str(), 28.0, 124.0, CPainter::EAlign::Left, P::CARTWORKPALETTE_MUTED);
+    CFont versionFont = Id::font(12.0, false);
+    picture.text(version.c_str(), 28.0, 124.0, G::CGRAPHICS_ANCHOR_LEFT, versionFont, P::CARTWORKPALETTE_MUTED);
 
-    painter.drawLine(26.0, 152.5, width - 26.0, 152.5, SColour{255, 255, 255, 30}, 1.0);
-    painter.setFont(font, 11.0, false);
-    painter.drawText(Id::CARTWORKIDENTITY_DESCRIPTION, width / 2.0, 176.0, CPainter::EAlign::Centre,
-                     P::CARTWORKPALETTE_CAPTION);
+    picture.stroke(CPath::line(26.0, 152.5, width - 26.0, 152.5), CAlphaColour(255, 255, 255, 30), 1.0);
+    CFont description = Id::font(11.0, false);
+    picture.text(Id::CARTWORKIDENTITY_DESCRIPTION, width / 2.0, 176.0, G::CGRAPHICS_ANCHOR_CENTRE, description,
+                 P::CARTWORKPALETTE_CAPTION);
 
-    painter.setFont(font, 12.0, true);
-    painter.drawText(Id::CARTWORKIDENTITY_VENDOR, 28.0, 212.0, CPainter::EAlign::Left, P::CARTWORKPALETTE_CAPTION);
-    painter.setFont(font, 9.5, false);
-    painter.drawText("VST 2.4 for Linux  -  click to close", width - 26.0, 212.0, CPainter::EAlign::Right,
-                     P::CARTWORKPALETTE_MUTED);
-
-    cairo_destroy(cr);
-    return surface;
+    CFont vendor = Id::font(12.0, true);
+    picture.text(Id::CARTWORKIDENTITY_VENDOR, 28.0, 212.0, G::CGRAPHICS_ANCHOR_LEFT, vendor,
+                 P::CARTWORKPALETTE_CAPTION);
+    CFont note = Id::font(9.5, false);
+    picture.text("VST 2.4 for Linux  -  click to close", width - 26.0, 212.0, G::CGRAPHICS_ANCHOR_RIGHT, note,
+                 P::CARTWORKPALETTE_MUTED);
+    return picture.finish();
 }
 
 }  // namespace Corvane::CorGain::Artwork

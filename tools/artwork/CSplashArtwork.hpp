@@ -1,14 +1,18 @@
 #pragma once
 
-#include <cairo.h>
+#include "CArtworkPicture.hpp"
 
 namespace Corvane::CorGain::Artwork {
 
 // The about picture shown centred on the screen by the information button.
-class CSplashArtwork {
+class CSplashArtwork : public CArtworkPicture {
 public:
-    // A new opaque surface with the picture; the caller destroys it.
-    static cairo_surface_t* createSplash();
+    // A new opaque picture; the caller holds it.
+    static CRGBAImage* createSplash();
+
+private:
+    CSplashArtwork();
+    void drawTransferCurve(double left, double top, double size);
 };
 
 }  // namespace Corvane::CorGain::Artwork
