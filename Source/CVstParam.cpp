@@ -22,7 +22,7 @@ CVstParam::~CVstParam()
 void CVstParam::Set(float value)
 {
     m_value.store(value, std::memory_order_relaxed);
-    m_data.store(value, std::memory_order_relaxed);
+    m_data.store(GetDataFor(value), std::memory_order_relaxed);
 }
 
 float CVstParam::Get() const
@@ -42,7 +42,7 @@ void CVstParam::GetLabel(char* text) const
 
 void CVstParam::GetValue(char* text) const
 {
-    formatByMagnitude(text, static_cast<double>(GetData()));
+    GetValueFor(Get(), text);
 }
 
 float CVstParam::GetData() const
@@ -52,7 +52,22 @@ float CVstParam::GetData() const
 
 int CVstParam::GetIntData() const
 {
-    return nearestInt(static_cast<double>(Get()));
+    return GetIntDataFor(Get());
+}
+
+float CVstParam::GetDataFor(float value) const
+{
+    return value;
+}
+
+int CVstParam::GetIntDataFor(float value) const
+{
+    return nearestInt(static_cast<double>(value));
+}
+
+void CVstParam::GetValueFor(float value, char* text) const
+{
+    formatByMagnitude(text, static_cast<double>(GetDataFor(value)));
 }
 
 int CVstParam::truncatedInt(double x)

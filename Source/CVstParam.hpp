@@ -26,6 +26,12 @@ public:
     virtual float GetData() const;
     virtual int GetIntData() const;
 
+    // What Set(value) would give, leaving the parameter as it is: the value in
+    // the parameter's own units, its whole-number form and the display text.
+    virtual float GetDataFor(float value) const;
+    virtual int GetIntDataFor(float value) const;
+    virtual void GetValueFor(float value, char* text) const;
+
     CVstParam(const CVstParam&) = delete;
     CVstParam& operator=(const CVstParam&) = delete;
 

@@ -15,9 +15,7 @@ CVstParamFloat::CVstParamFloat(const char* name, const char* label, float minimu
 {
     CVN_CONSTRUCT_CLASS;
     // A default outside the range gives a normalised value outside 0..1 until the next Set.
-    const float value = (defaultValue - minimum) / (maximum - minimum);
-    m_value.store(value, std::memory_order_relaxed);
-    m_data.store(value * (maximum - minimum) + minimum, std::memory_order_relaxed);
+    Set((defaultValue - minimum) / (maximum - minimum));
 }
 
 CVstParamFloat::~CVstParamFloat()
@@ -25,15 +23,19 @@ CVstParamFloat::~CVstParamFloat()
     CVN_DESTRUCT_CLASS;
 }
 
-void CVstParamFloat::Set(float value)
+float CVstParamFloat::GetDataFor(float value) const
 {
-    m_value.store(value, std::memory_order_relaxed);
-    m_data.store(m_minimum + value * (m_maximum - m_minimum), std::memory_order_relaxed);
+    return m_minimum + value * (m_maximum - m_minimum);
 }
 
-void CVstParamFloat::GetValue(char* text) const
+int CVstParamFloat::GetIntDataFor(float value) const
 {
-    const double data = static_cast<double>(GetData());
+    return nearestInt(static_cast<double>(GetDataFor(value)));
+}
+
+void CVstParamFloat::GetValueFor(float value, char* text) const
+{
+    const double data = static_cast<double>(GetDataFor(value));
     const double magnitude = std::fabs(data);
     char format[8] = "%";
     if (m_showSign) {
@@ -53,11 +55,6 @@ void CVstParamFloat::GetValue(char* text) const
     char rendered[64];
     std::snprintf(rendered, sizeof(rendered), format, data);
     copyOut(text, rendered);
-}
-
-int CVstParamFloat::GetIntData() const
-{
-    return nearestInt(static_cast<double>(GetData()));
 }
 
 void CVstParamFloat::SetRange(float minimum, float maximum)

@@ -10,9 +10,9 @@ public:
                    bool showSign);
     ~CVstParamFloat() override;
 
-    void Set(float value) override;
-    void GetValue(char* text) const override;
-    int GetIntData() const override;
+    float GetDataFor(float value) const override;
+    int GetIntDataFor(float value) const override;
+    void GetValueFor(float value, char* text) const override;
     // New bounds; the normalised value stays and the value in units is derived anew.
     virtual void SetRange(float minimum, float maximum);
 

@@ -19,23 +19,16 @@ CVstParamFloatExp::~CVstParamFloatExp()
     CVN_DESTRUCT_CLASS;
 }
 
-void CVstParamFloatExp::Set(float value)
+float CVstParamFloatExp::GetDataFor(float value) const
 {
-    m_value.store(value, std::memory_order_relaxed);
     const float logMin = std::log(m_minimum);
-    float data = std::exp(logMin + (std::log(m_maximum) - logMin) * value);
-    if (data < m_minimum) {
-        data = m_minimum;
-    }
-    if (data > m_maximum) {
-        data = m_maximum;
-    }
-    m_data.store(data, std::memory_order_relaxed);
+    const float data = std::exp(logMin + (std::log(m_maximum) - logMin) * value);
+    return data < m_minimum ? m_minimum : (data > m_maximum ? m_maximum : data);
 }
 
-int CVstParamFloatExp::GetIntData() const
+int CVstParamFloatExp::GetIntDataFor(float value) const
 {
-    return nearestInt(static_cast<double>(GetData()));
+    return nearestInt(static_cast<double>(GetDataFor(value)));
 }
 
 void CVstParamFloatExp::SetRange(float minimum, float maximum)

@@ -8,8 +8,8 @@ public:
     CVstParamFloatExp(const char* name, const char* label, float minimum, float maximum, float defaultValue);
     ~CVstParamFloatExp() override;
 
-    void Set(float value) override;
-    int GetIntData() const override;
+    float GetDataFor(float value) const override;
+    int GetIntDataFor(float value) const override;
     virtual void SetRange(float minimum, float maximum);
 
     CVN_DECLARE_CLASS

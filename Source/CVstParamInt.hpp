@@ -8,9 +8,9 @@ public:
     CVstParamInt(const char* name, const char* label, int minimum, int maximum, int defaultValue, bool showSign);
     ~CVstParamInt() override;
 
-    void Set(float value) override;
-    void GetValue(char* text) const override;
-    int GetIntData() const override;
+    float GetDataFor(float value) const override;
+    int GetIntDataFor(float value) const override;
+    void GetValueFor(float value, char* text) const override;
     virtual void SetRange(int minimum, int maximum);
 
     CVN_DECLARE_CLASS
@@ -19,5 +19,4 @@ private:
     bool m_showSign;
     int m_minimum;
     int m_maximum;
-    std::atomic<int> m_intValue;
 };

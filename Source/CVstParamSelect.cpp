@@ -39,20 +39,29 @@ CVstParamSelect::~CVstParamSelect()
 
 void CVstParamSelect::Set(float value)
 {
-    m_value.store(value, std::memory_order_relaxed);
-    int selected = truncatedInt(static_cast<double>(value) * static_cast<double>(m_numberOfStops));
-    if (selected < 0) {
-        selected = 0;
-    }
-    if (selected > m_numberOfStops - 1) {
-        selected = m_numberOfStops - 1;
-    }
-    m_selected.store(selected, std::memory_order_relaxed);
+    CVstParam::Set(value);
+    m_selected.store(GetIntDataFor(value), std::memory_order_relaxed);
 }
 
 void CVstParamSelect::GetValue(char* text) const
 {
     copyOut(text, m_stopNames[GetIntData()]);
+}
+
+float CVstParamSelect::GetDataFor(float value) const
+{
+    return static_cast<float>(GetIntDataFor(value));
+}
+
+int CVstParamSelect::GetIntDataFor(float value) const
+{
+    const int selected = truncatedInt(static_cast<double>(value) * static_cast<double>(m_numberOfStops));
+    return selected < 0 ? 0 : (selected > m_numberOfStops - 1 ? m_numberOfStops - 1 : selected);
+}
+
+void CVstParamSelect::GetValueFor(float value, char* text) const
+{
+    copyOut(text, m_stopNames[GetIntDataFor(value)]);
 }
 
 float CVstParamSelect::GetData() const

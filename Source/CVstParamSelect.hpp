@@ -16,6 +16,9 @@ public:
     void GetValue(char* text) const override;
     float GetData() const override;
     int GetIntData() const override;
+    float GetDataFor(float value) const override;
+    int GetIntDataFor(float value) const override;
+    void GetValueFor(float value, char* text) const override;
 
     virtual void SetStops(int numberOfStops, const char* const* stopNames);
     // Replaces one stop name; indices outside 0..127 are ignored.
