@@ -1,6 +1,7 @@
 #include "CPluginInstance.hpp"
 
 #include "CDevHost.hpp"
+#include "CMidiEventBatch.hpp"
 
 #include <cstring>
 
@@ -193,24 +194,13 @@ bool CPluginInstance::outputProperties(VstInt32 index, VstPinProperties& propert
 
 VstIntPtr CPluginInstance::sendMidi(const std::vector<SMidiMessage>& messages)
 {
-    std::vector<VstMidiEvent> events(messages.size());
-    // VstEvents ends in a variable-length array of event pointers.
-    const size_t pointers = messages.size() > 2 ? messages.size() : 2;
-    std::vector<char> storage(sizeof(VstEvents) + (pointers - 2) * sizeof(VstEvent*), 0);
-    VstEvents* list = reinterpret_cast<VstEvents*>(storage.data());
-    list->numEvents = static_cast<VstInt32>(messages.size());
-    for (size_t i = 0; i < messages.size(); ++i) {
-        VstMidiEvent& event = events[i];
-        event = VstMidiEvent{};
-        event.type = kVstMidiType;
-        event.byteSize = sizeof(VstMidiEvent);
-        event.deltaFrames = messages[i].deltaFrames;
-        event.midiData[0] = static_cast<char>(messages[i].status);
-        event.midiData[1] = static_cast<char>(messages[i].data1);
-        event.midiData[2] = static_cast<char>(messages[i].data2);
-        list->events[i] = reinterpret_cast<VstEvent*>(&event);
-    }
-    return dispatch(effProcessEvents, 0, 0, list);
+    CMidiEventBatch list(messages);
+    return sendMidi(list);
+}
+
+VstIntPtr CPluginInstance::sendMidi(CMidiEventBatch& list)
+{
+    return dispatch(effProcessEvents, 0, 0, list.events());
 }
 
 void CPluginInstance::process(float* const* inputs, float* const* outputs, VstInt32 frames)

@@ -11,6 +11,7 @@
 namespace DevHost {
 
 class CDevHost;
+class CMidiEventBatch;
 
 class CPluginInstance {
 public:
@@ -63,6 +64,8 @@ public:
 
     // Sends the messages as one effProcessEvents call; answers the plug-in's result.
     VstIntPtr sendMidi(const std::vector<SMidiMessage>& messages);
+    // Sends a list built beforehand; allocates nothing.
+    VstIntPtr sendMidi(CMidiEventBatch& list);
 
     // processReplacing on host-owned channel buffers.
     void process(float* const* inputs, float* const* outputs, VstInt32 frames);
