@@ -3,7 +3,6 @@
 #include "VstStrings.hpp"
 
 #include <cstring>
-#include <initializer_list>
 
 namespace Corvane { namespace CorGain {
 
@@ -33,68 +32,28 @@ CVN_IMPLEMENT_CLASS(CCorGain, "CVstEffect")
 
 CCorGain::CCorGain(audioMasterCallback audioMaster)
     : Vst::CVstEffect(audioMaster, CCORGAIN_NUMBER_OF_PARAMETERS, CCORGAIN_NUMBER_OF_PROGRAMS),
-      m_programs(),
-      m_currentProgram(0),
-      m_sideChainMode(0),
-      m_outputGain(1.0),
-      m_makeUpGain(1.0),
-      m_limiterGain(0.0),
-      m_outputCeiling(0.0),
-      m_midGain(1.0f),
-      m_sideGain(1.0f),
-      m_sampleRate(44100.0f),
-      m_blockPeak(0.0f),
-      m_lastOutputLevel(0.0f),
-      m_mix(1.0f),
+      m_bank(),
       m_parameters(),
-      m_leftEQ(),
-      m_rightEQ(),
-      m_valve(),
-      m_compressor(),
-      m_limiter(),
-      m_discardedOutput()
+      m_chain(),
+      m_appliedSequence(0),
+      m_blockPeak(0.0f)
 {
     CVN_CONSTRUCT_CLASS;
     setNumInputs(CCORGAIN_NUMBER_OF_INPUTS);
     setNumOutputs(CCORGAIN_NUMBER_OF_OUTPUTS);
     canProcessReplacing(true);
     setUniqueID(CCORGAIN_UNIQUE_ID);
-    setInitialDelay(1024);
-
-    createParameters();
-
-    m_compressor.reset(new CCompressorSC());
-    m_compressor->setSamplerate(m_sampleRate);
-    m_compressor->reset();
-
-    for (CEQ* eq : {&m_leftEQ, &m_rightEQ}) {
-        *eq = CEQ();
-        eq->initEQ(800, 5000, m_sampleRate);
-        eq->setGain(1.0, 1.0, 1.0);
-    }
-
-    m_limiter = CLimiter();
-    m_limiter.setSamplerate(44100.0);
-    m_limiter.setThresh(0.0);
-    m_limiter.setAttack(1.0);
-    m_limiter.setRelease(100.0);
-    m_limiter.reset();
     reportLatency();
-
-    m_limiterGain = 1.0;
-    m_outputCeiling = 1.0;
-    m_blockPeak = 0.0f;
-    m_lastOutputLevel = 0.0f;
-    m_mix = m_parameters[CCORGAIN_MIX]->GetData();
-
+    createParameters();
     fillProgramBank();
+    float values[CCORGAIN_NUMBER_OF_PARAMETERS];
+    m_appliedSequence = m_bank.readValues(values);
+    m_chain.apply(settingsFor(values));
 }
 
 CCorGain::~CCorGain()
 {
     CVN_DESTRUCT_CLASS;
-    m_programs.reset();
-    m_compressor.reset();
     for (int i = CCORGAIN_NUMBER_OF_PARAMETERS - 1; i >= 0; --i) {
         m_parameters[i].freePointer();
     }
@@ -103,7 +62,7 @@ CCorGain::~CCorGain()
 void CCorGain::reportLatency()
 {
     // Hosts line tracks up by this delay, so it must be the chain's real one.
-    const VstInt32 latency = m_limiter.getLatency();
+    const VstInt32 latency = m_chain.getLatency();
     if (cEffect.initialDelay != latency) {
         setInitialDelay(latency);
     }

@@ -1,36 +1,50 @@
-// The Tenvira effect: stereo side-chain compressor with a valve stage and a
-// look-ahead limiter; four inputs (main pair, key pair), two outputs, twenty
-// parameters and ten programs.
+// The Tenvira effect: the plug-in interface around the processing chain.
+// Four inputs (main pair, key pair), two outputs, twenty parameters and ten
+// programs; MIDI controllers select programs and drive five parameters.
+//
+// Parameter values live in the program bank (the current program's values
+// are the effect's values), written by whichever thread calls; the audio
+// thread derives the chain's settings from them at the start of a block
+// when they have changed since its last block.
 #pragma once
 
-#include "CCompressorSC.hpp"
-#include "CEQ.hpp"
-#include "CLimiter.hpp"
-#include "CValveModel.hpp"
+#include "CCorGainChain.hpp"
+#include "CProgramBank.hpp"
 #include "CVstParam.hpp"
-#include "PluginProgram.hpp"
+#include "SChainSettings.hpp"
 
 #include "collections/TAutomaticPointer.hpp"
 #include "vst/CVstEffect.hpp"
 
-#include <atomic>
-#include <memory>
+#include <cstdint>
 
 namespace Corvane { namespace CorGain {
 
 class CCorGain : public Vst::CVstEffect {
 public:
-    static constexpr int CCORGAIN_NUMBER_OF_PARAMETERS = 20;
-    static constexpr int CCORGAIN_NUMBER_OF_PROGRAMS = 10;
-    static constexpr int CCORGAIN_NUMBER_OF_INPUTS = 4;
-    static constexpr int CCORGAIN_NUMBER_OF_OUTPUTS = 2;
+    static constexpr int CCORGAIN_NUMBER_OF_PARAMETERS = CProgramBank::CPROGRAMBANK_NUMBER_OF_VALUES;
+    static constexpr int CCORGAIN_NUMBER_OF_PROGRAMS = CProgramBank::CPROGRAMBANK_NUMBER_OF_PROGRAMS;
+    static constexpr int CCORGAIN_NUMBER_OF_INPUTS = CCorGainChain::CCORGAINCHAIN_INPUTS;
+    static constexpr int CCORGAIN_NUMBER_OF_OUTPUTS = CCorGainChain::CCORGAINCHAIN_OUTPUTS;
     static constexpr VstInt32 CCORGAIN_UNIQUE_ID = VST_FOURCC('T', 'o', 'a', '3');
     // Texts handed to the host hold at most this many characters and a terminator.
     static constexpr size_t CCORGAIN_MAX_TEXT_LENGTH = 23;
-    // Host samples larger than this in magnitude (+120 dBFS) are read as silence.
-    static constexpr float CCORGAIN_LOUDEST_PLAUSIBLE_SAMPLE = 1e6f;
-    // Frames per pass when the host leaves a channel out.
-    static constexpr VstInt32 CCORGAIN_SPARE_FRAMES = 256;
+    // Pseudo-parameter under which the editor receives the block's peak level.
+    static constexpr int CCORGAIN_BLOCK_PEAK = 21;
+
+    // MIDI control changes: controllers 0 to 9 select that program; five
+    // others set a parameter to value / 127.
+    static constexpr int CCORGAIN_MIDI_LAST_PROGRAM_CONTROLLER = 9;
+    static constexpr int CCORGAIN_MIDI_RATIO_CONTROLLER = 70;
+    static constexpr int CCORGAIN_MIDI_THRESHOLD_CONTROLLER = 71;
+    static constexpr int CCORGAIN_MIDI_ATTACK_CONTROLLER = 72;
+    static constexpr int CCORGAIN_MIDI_RELEASE_CONTROLLER = 73;
+    static constexpr int CCORGAIN_MIDI_MASTER_CONTROLLER = 74;
+
+    // Make-up gain is the static reduction at 0 dBFS scaled by this (about -2.5 dB).
+    static constexpr double CCORGAIN_MAKE_UP_SCALE = 0.75;
+    // Kept below the ceiling so that a clamped sample stays inside it.
+    static constexpr double CCORGAIN_CEILING_MARGIN = 0.000001;
 
     // Parameter indices shared by the host, the programs, MIDI and the editor.
     enum EParameter {
@@ -62,6 +76,7 @@ public:
     void suspend() override;
     void resume() override;
     void processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames) override;
+    // Every parameter change, from the host, MIDI or the editor, comes through here.
     void setParameter(VstInt32 index, float value) override;
     float getParameter(VstInt32 index) override;
     void setProgram(VstInt32 program) override;
@@ -81,84 +96,32 @@ public:
     // Copies the current program's values and name into destination; false for a destination outside 0..9.
     bool copyProgram(VstInt32 destination);
 
-    // The parameter object at index, or null.
-    const CVstParam* getParameterObject(VstInt32 index) const;
-
-    // Values derived from the parameters, as the audio path reads them.
-    double getOutputGain() const { return m_outputGain.load(std::memory_order_relaxed); }
-    double getMakeUpGain() const { return m_makeUpGain.load(std::memory_order_relaxed); }
-    double getLimiterGain() const { return m_limiterGain.load(std::memory_order_relaxed); }
-    double getOutputCeiling() const { return m_outputCeiling.load(std::memory_order_relaxed); }
-    float getMidGain() const { return m_midGain.load(std::memory_order_relaxed); }
-    float getSideGain() const { return m_sideGain.load(std::memory_order_relaxed); }
-    float getMix() const { return m_mix.load(std::memory_order_relaxed); }
-    int getSideChainMode() const { return m_sideChainMode.load(std::memory_order_relaxed); }
-    const CCompressorSC& getCompressor() const { return *m_compressor; }
-    const CLimiter& getLimiter() const { return m_limiter; }
-    const CEQ& getLeftEQ() const { return m_leftEQ; }
+    // The chain's settings for the current parameter values.
+    SChainSettings getChainSettings() const;
+    // The largest output level of the last processed block (the editor's meter reading).
+    float getBlockPeak() const { return m_blockPeak; }
 
     CVN_DECLARE_CLASS
 
 private:
-    // The chain's settings as one block reads them.
-    struct SBlockSettings {
-        int keyInput;
-        bool externalKey;
-        int valve;
-        bool equaliseKey;
-        float midGain;
-        float sideGain;
-        bool compress;
-        float mix;
-        bool makeUp;
-        double makeUpGain;
-        bool limit;
-        double ceiling;
-        double limiterGain;
-        bool monitorKey;
-        double outputGain;
-    };
-    SBlockSettings readBlockSettings() const;
-    // The block's output levels for the meter.
-    struct SBlockLevels {
-        float peak = 0.0f;
-        float last = 0.0f;
-    };
-    void processFrames(const SBlockSettings& s, const float* const* inputs, float* const* outputs, VstInt32 frames,
-                       SBlockLevels& levels);
-
     void createParameters();
     void fillProgramBank();
+    // What the chain is to do for these twenty values.
+    SChainSettings settingsFor(const float values[CCORGAIN_NUMBER_OF_PARAMETERS]) const;
+    // Audio thread: brings the chain's settings up to the current values when they have moved.
+    void updateChainSettings();
     // Applies the look-ahead of the limiter as the delay the host compensates.
     void reportLatency();
     static bool isParameterIndex(VstInt32 index);
-    static bool isProgramIndex(VstInt32 index);
 
-    std::unique_ptr<PluginProgram[]> m_programs;
-    // Switched by the host and by MIDI on the audio thread; stands in for the base's plain curProgram.
-    std::atomic<VstInt32> m_currentProgram;
-
-    // Chain state.
-    std::atomic<int> m_sideChainMode;
-    std::atomic<double> m_outputGain;
-    std::atomic<double> m_makeUpGain;
-    std::atomic<double> m_limiterGain;
-    std::atomic<double> m_outputCeiling;
-    std::atomic<float> m_midGain;
-    std::atomic<float> m_sideGain;
-    float m_sampleRate;
-    float m_blockPeak;
-    float m_lastOutputLevel;
-    std::atomic<float> m_mix;
-
+    CProgramBank m_bank;
+    // Fixed after construction: names, ranges and display of each parameter.
     Collections::TAutomaticPointer<CVstParam> m_parameters[CCORGAIN_NUMBER_OF_PARAMETERS];
-    CEQ m_leftEQ;
-    CEQ m_rightEQ;
-    CValveModel m_valve;
-    std::unique_ptr<CCompressorSC> m_compressor;
-    CLimiter m_limiter;
-    // Where the output of a channel the host left out goes.
-    float m_discardedOutput[CCORGAIN_SPARE_FRAMES];
+
+    // Audio thread (and resume, while the host does not process).
+    CCorGainChain m_chain;
+    std::uint32_t m_appliedSequence;
+    float m_blockPeak;
 };
 
 }}  // namespace Corvane::CorGain

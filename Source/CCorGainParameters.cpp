@@ -40,10 +40,6 @@ const float kFactoryValues[6][CCorGain::CCORGAIN_NUMBER_OF_PARAMETERS] = {
      0.0f, 1.0f,  0.4f,  0.5f, 0.0f,  0.5f, 1.0f, 0.5f, 0.98f, 0.99f},
 };
 
-// The order in which a program's values are applied while the bank is filled.
-const int kFillOrder[CCorGain::CCORGAIN_NUMBER_OF_PARAMETERS] = {19, 18, 17, 16, 6, 7, 8, 9, 10, 11,
-                                                                 12, 13, 14, 15, 1, 2, 3, 4, 5,  0};
-
 const float* factoryValues(int program)
 {
     return kFactoryValues[program < 6 ? program : 0];
@@ -82,14 +78,13 @@ void CCorGain::createParameters()
 
 void CCorGain::fillProgramBank()
 {
-    m_programs.reset(new PluginProgram[CCORGAIN_NUMBER_OF_PROGRAMS]);
-    for (int p = CCORGAIN_NUMBER_OF_PROGRAMS - 1; p >= 0; --p) {
-        setProgram(p);
+    for (int p = 0; p < CCORGAIN_NUMBER_OF_PROGRAMS; ++p) {
+        PluginProgram& program = m_bank.getProgram(p);
         const float* values = factoryValues(p);
-        for (int index : kFillOrder) {
-            setParameter(index, values[index]);
+        for (int index = 0; index < CCORGAIN_NUMBER_OF_PARAMETERS; ++index) {
+            program.setValue(index, values[index]);
         }
-        m_programs[p].setName(kProgramNames[p]);
+        program.setName(kProgramNames[p]);
     }
 }
 
@@ -98,14 +93,54 @@ bool CCorGain::isParameterIndex(VstInt32 index)
     return index >= 0 && index < CCORGAIN_NUMBER_OF_PARAMETERS;
 }
 
-bool CCorGain::isProgramIndex(VstInt32 index)
+SChainSettings CCorGain::settingsFor(const float values[CCORGAIN_NUMBER_OF_PARAMETERS]) const
 {
-    return index >= 0 && index < CCORGAIN_NUMBER_OF_PROGRAMS;
+    const auto data = [&](int index) { return static_cast<double>(m_parameters[index]->GetDataFor(values[index])); };
+    const auto stop = [&](int index) { return m_parameters[index]->GetIntDataFor(values[index]); };
+    SChainSettings s;
+    s.externalKey = stop(CCORGAIN_SIDECHAIN) == 1;
+    s.keyInput = stop(CCORGAIN_KEY_INPUT);
+    // At the centre position the equalisers stay out of the key path.
+    s.equaliseKey =
+        !(values[CCORGAIN_EQ_LOW] == 0.5f && values[CCORGAIN_EQ_MID] == 0.5f && values[CCORGAIN_EQ_HIGH] == 0.5f);
+    s.eqLowGain = dB2lin(data(CCORGAIN_EQ_LOW));
+    s.eqMidGain = dB2lin(data(CCORGAIN_EQ_MID));
+    s.eqHighGain = dB2lin(data(CCORGAIN_EQ_HIGH));
+    const float midSide = values[CCORGAIN_MID_SIDE];
+    s.midGain = 1.0f - 2.0f * std::max(midSide - 0.5f, 0.0f);
+    s.sideGain = 1.0f - 2.0f * std::max(0.5f - midSide, 0.0f);
+    s.valve = stop(CCORGAIN_VALVE);
+
+    // At 0 dB the compressor is skipped and its detector rests.
+    s.compress = values[CCORGAIN_THRESHOLD] != 1.0f;
+    s.threshold = data(CCORGAIN_THRESHOLD);
+    // The host's 0 is a ratio of 1:1, its 1 a ratio of 20:1.
+    s.ratio = m_parameters[CCORGAIN_RATIO]->GetDataFor(1.0f - values[CCORGAIN_RATIO]);
+    s.attack = data(CCORGAIN_ATTACK);
+    s.release = data(CCORGAIN_RELEASE);
+    s.knee = values[CCORGAIN_SOFT_KNEE];
+    s.makeUp = stop(CCORGAIN_MAKEUP_GAIN) == 1;
+    const double threshold = std::fabs(s.threshold);
+    s.makeUpGain = dB2lin(threshold - threshold * s.ratio) * CCORGAIN_MAKE_UP_SCALE;
+
+    s.mix = m_parameters[CCORGAIN_MIX]->GetDataFor(values[CCORGAIN_MIX]);
+
+    s.limit = stop(CCORGAIN_LIMIT_ON_OFF) != 0;
+    s.limiterThreshold = data(CCORGAIN_LIMIT_THRESHOLD);
+    s.limiterRelease = data(CCORGAIN_LIMIT_RELEASE);
+    s.limiterGain = dB2lin(std::fabs(s.limiterThreshold));
+    s.ceiling = dB2lin(data(CCORGAIN_LIMIT_CEILING)) - CCORGAIN_CEILING_MARGIN;
+
+    s.monitorKey = stop(CCORGAIN_MONITOR) != 0;
+    s.outputGain = dB2lin(data(CCORGAIN_MASTER));
+    return s;
 }
 
-const CVstParam* CCorGain::getParameterObject(VstInt32 index) const
+SChainSettings CCorGain::getChainSettings() const
 {
-    return isParameterIndex(index) ? m_parameters[index].getPointer() : nullptr;
+    float values[CCORGAIN_NUMBER_OF_PARAMETERS];
+    m_bank.readValues(values);
+    return settingsFor(values);
 }
 
 void CCorGain::setParameter(VstInt32 index, float value)
@@ -114,91 +149,12 @@ void CCorGain::setParameter(VstInt32 index, float value)
     if (!isParameterIndex(index) || std::isnan(value)) {
         return;
     }
-    value = std::min(1.0f, std::max(0.0f, value));
-    CVstParam& parameter = *m_parameters[index];
-    parameter.Set(value);
-    m_programs[m_currentProgram.load(std::memory_order_relaxed)].setValue(index, parameter.Get());
-
-    const auto makeUp = [this]() {
-        const double threshold = std::fabs(m_compressor->getThresh());
-        m_makeUpGain = dB2lin(threshold - threshold * m_compressor->getRatio()) * 0.75;
-    };
-    const auto eqGains = [this]() {
-        const double low = dB2lin(static_cast<double>(m_parameters[CCORGAIN_EQ_LOW]->GetData()));
-        const double mid = dB2lin(static_cast<double>(m_parameters[CCORGAIN_EQ_MID]->GetData()));
-        const double high = dB2lin(static_cast<double>(m_parameters[CCORGAIN_EQ_HIGH]->GetData()));
-        m_leftEQ.setGain(low, mid, high);
-        m_rightEQ.setGain(low, mid, high);
-    };
-    const auto limiterGain = [this]() {
-        m_limiterGain = dB2lin(std::fabs(static_cast<double>(m_parameters[CCORGAIN_LIMIT_THRESHOLD]->GetData())));
-    };
-
-    switch (index) {
-    case CCORGAIN_MASTER:
-        m_outputGain = dB2lin(static_cast<double>(parameter.GetData()));
-        break;
-    case CCORGAIN_THRESHOLD:
-        m_compressor->setThresh(parameter.GetData());
-        makeUp();
-        break;
-    case CCORGAIN_RATIO:
-        // The host's 0 is a ratio of 1:1, its 1 a ratio of 20:1.
-        parameter.Set(1.0f - value);
-        m_compressor->setRatio(parameter.GetData());
-        makeUp();
-        break;
-    case CCORGAIN_ATTACK:
-        m_compressor->setAttack(parameter.GetData());
-        break;
-    case CCORGAIN_RELEASE:
-        m_compressor->setRelease(parameter.GetData());
-        break;
-    case CCORGAIN_MIX:
-        m_mix = parameter.GetData();
-        break;
-    case CCORGAIN_EQ_LOW:
-    case CCORGAIN_EQ_MID:
-    case CCORGAIN_EQ_HIGH:
-        eqGains();
-        break;
-    case CCORGAIN_SIDECHAIN:
-        m_sideChainMode = parameter.GetIntData();
-        break;
-    case CCORGAIN_MAKEUP_GAIN:
-        makeUp();
-        break;
-    case CCORGAIN_SOFT_KNEE:
-        m_compressor->setKnee(parameter.Get());
-        break;
-    case CCORGAIN_MID_SIDE:
-        m_midGain = 1.0f - 2.0f * std::max(value - 0.5f, 0.0f);
-        m_sideGain = 1.0f - 2.0f * std::max(0.5f - value, 0.0f);
-        break;
-    case CCORGAIN_LIMIT_RELEASE:
-        m_limiter.setRelease(parameter.GetData());
-        break;
-    case CCORGAIN_LIMIT_THRESHOLD:
-        m_limiter.setThresh(parameter.GetData());
-        limiterGain();
-        break;
-    case CCORGAIN_LIMIT_CEILING:
-        m_outputCeiling = dB2lin(static_cast<double>(parameter.GetData())) - 0.000001;
-        limiterGain();
-        break;
-    default:
-        // Monitor, Key Input, Valve Modelling and LimitOnOff are read by the chain on every sample.
-        break;
-    }
+    m_bank.setValue(index, std::min(1.0f, std::max(0.0f, value)));
 }
 
 float CCorGain::getParameter(VstInt32 index)
 {
-    if (!isParameterIndex(index)) {
-        return 0.0f;
-    }
-    const float value = m_parameters[index]->Get();
-    return index == CCORGAIN_RATIO ? 1.0f - value : value;
+    return isParameterIndex(index) ? m_bank.getValue(index) : 0.0f;
 }
 
 void CCorGain::getParameterName(VstInt32 index, char* text)
@@ -223,63 +179,51 @@ void CCorGain::getParameterDisplay(VstInt32 index, char* text)
 {
     char display[64] = "";
     if (index == CCORGAIN_RATIO) {
-        // The object holds the slope; the host is shown the ratio in four characters.
-        float2string(1.0f / m_parameters[index]->GetData(), display, 4);
+        // The parameter's units are the slope; the host is shown the ratio in four characters.
+        const float slope = m_parameters[index]->GetDataFor(1.0f - m_bank.getValue(index));
+        float2string(1.0f / slope, display, 4);
     } else if (isParameterIndex(index)) {
-        m_parameters[index]->GetValue(display);
+        m_parameters[index]->GetValueFor(m_bank.getValue(index), display);
     }
     copyToHost(text, display);
 }
 
 void CCorGain::setProgram(VstInt32 program)
 {
-    if (!isProgramIndex(program)) {
-        return;
-    }
-    m_currentProgram.store(program, std::memory_order_relaxed);
-    for (int i = 0; i < CCORGAIN_NUMBER_OF_PARAMETERS; ++i) {
-        setParameter(i, m_programs[program].getValue(i));
-    }
+    m_bank.select(program);
 }
 
 VstInt32 CCorGain::getProgram()
 {
-    return m_currentProgram.load(std::memory_order_relaxed);
+    return m_bank.getCurrent();
 }
 
 void CCorGain::setProgramName(char* name)
 {
     if (name != nullptr) {
-        m_programs[m_currentProgram.load(std::memory_order_relaxed)].setName(name);
+        m_bank.getProgram(m_bank.getCurrent()).setName(name);
     }
 }
 
 void CCorGain::getProgramName(char* name)
 {
     if (name != nullptr) {
-        m_programs[m_currentProgram.load(std::memory_order_relaxed)].copyName(name);
+        m_bank.getProgram(m_bank.getCurrent()).copyName(name);
     }
 }
 
 bool CCorGain::getProgramNameIndexed(VstInt32, VstInt32 index, char* text)
 {
-    if (!isProgramIndex(index) || text == nullptr) {
+    if (!CProgramBank::isProgramIndex(index) || text == nullptr) {
         return false;
     }
-    m_programs[index].copyName(text);
+    m_bank.getProgram(index).copyName(text);
     return true;
 }
 
 bool CCorGain::copyProgram(VstInt32 destination)
 {
-    if (!isProgramIndex(destination)) {
-        return false;
-    }
-    const VstInt32 current = m_currentProgram.load(std::memory_order_relaxed);
-    if (destination != current) {
-        m_programs[destination].copyFrom(m_programs[current]);
-    }
-    return true;
+    return m_bank.copyCurrentTo(destination);
 }
 
 }}  // namespace Corvane::CorGain

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cmath>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -144,33 +145,57 @@ TEST_F(PluginFixture, MissingChannelsReadAsSilenceAndAreNotWritten)
     }
 }
 
-TEST_F(PluginFixture, AutomationWhileTheAudioThreadRuns)
+TEST_F(PluginFixture, ChangesFromOtherThreadsReachWholeBlocksWhole)
 {
-    auto instance = createPrepared();
+    // Two programs whose make-up gain comes from threshold and ratio
+    // together; a quiet constant input stays below both thresholds, so each
+    // program gives one constant output level, and a block that mixed the
+    // two programs' values would give a third. The host switches between
+    // them and automates parameters that do not change the level; MIDI
+    // switches them on the audio thread; names change meanwhile.
+    auto instance = createPrepared(44100.0f, 128);
     ASSERT_NE(instance, nullptr);
+    const std::pair<int, float> common[] = {{11, 1.0f}, {13, 1.0f}, {16, 0.0f}};  // make-up, hard knee, no limiter
+    instance->setProgram(8);
+    instance->setParameter(1, 0.2f);  // -40 dB
+    instance->setParameter(2, 1.0f);  // 20:1
+    instance->setProgram(7);
+    instance->setParameter(1, 0.8f);  // -10 dB
+    instance->setParameter(2, 0.5f);
+    const Channels in(4, std::vector<float>(128, 0.001f));
+    float level[2] = {};
+    for (int program : {8, 7}) {
+        instance->setProgram(program);
+        for (const auto& setting : common) {
+            instance->setParameter(setting.first, setting.second);
+        }
+        run(*instance, in);
+        level[program - 7] = run(*instance, in)[0][127];
+    }
+    ASSERT_NE(level[0], level[1]);
+
     std::atomic<bool> running{true};
-    std::thread audio([&]() {
-        const Channels in = {sine(0.8f, 440.0f, 256), sine(0.8f, 550.0f, 256), sine(0.5f, 60.0f, 256),
-                             sine(0.5f, 80.0f, 256)};
-        for (int block = 0; running.load(); ++block) {
-            // MIDI arrives on the audio thread, as hosts deliver it.
-            instance->sendMidi({DevHost::SMidiMessage::controller(0, block % 10, 0),
-                                DevHost::SMidiMessage::controller(0, 71, block % 128)});
-            for (const auto& channel : run(*instance, in)) {
-                for (float sample : channel) {
-                    ASSERT_TRUE(std::isfinite(sample));
-                }
-            }
+    std::thread control([&]() {
+        for (int round = 0; running.load(); ++round) {
+            instance->setProgram(7 + round % 2);
+            instance->setParameter(3 + round % 2, static_cast<float>(round % 101) / 100.0f);  // attack, release
+            instance->setProgramName(round % 3 ? "Seven" : "A much longer name");
         }
     });
-    for (int round = 0; round < 200; ++round) {
-        for (int index = 0; index < 20; ++index) {
-            instance->setParameter(index, static_cast<float>(round % 11) / 10.0f);
+    int mixed = 0;
+    for (int block = 0; block < 4000; ++block) {
+        if (block % 3 == 0) {
+            instance->sendMidi({DevHost::SMidiMessage::controller(0, 7 + block % 2, 0)});
         }
-        instance->setProgram(round % 10);
+        const Channels out = run(*instance, in);
+        // Samples from 44 on were computed in this block (the first 44 leave the delay from the last one).
+        for (size_t i = 44; i < 128; ++i) {
+            mixed += (out[0][i] != out[0][44] || (out[0][i] != level[0] && out[0][i] != level[1])) ? 1 : 0;
+        }
     }
     running = false;
-    audio.join();
+    control.join();
+    EXPECT_EQ(mixed, 0);
     EXPECT_EQ(host.countOf(audioMasterGetTime), 0u);  // the effect never asks for the host's time
     EXPECT_EQ(instance->close(), 1);
 }
