@@ -1,0 +1,173 @@
+// The audio thread of the built plug-in never allocates or frees: this test
+// binary replaces the global allocation functions (the plug-in's calls reach
+// them too) and counts the calls made on the audio thread while it processes,
+// takes MIDI and is automated, with programs switched and parameters changed
+// from another thread meanwhile.
+#include "CMidiEventBatch.hpp"
+#include "PluginFixture.hpp"
+
+#include <atomic>
+#include <cmath>
+#include <cstdlib>
+#include <new>
+#include <thread>
+
+namespace {
+
+std::atomic<long> g_calls{0};
+thread_local bool t_counting = false;
+
+void* allocate(std::size_t size, std::size_t alignment = 0)
+{
+    if (t_counting) {
+        g_calls.fetch_add(1, std::memory_order_relaxed);
+    }
+    size = size == 0 ? 1 : size;
+    void* memory = alignment > alignof(std::max_align_t)
+                       ? std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment)
+                       : std::malloc(size);
+    if (memory == nullptr) {
+        throw std::bad_alloc();
+    }
+    return memory;
+}
+
+void release(void* memory) noexcept
+{
+    if (t_counting && memory != nullptr) {
+        g_calls.fetch_add(1, std::memory_order_relaxed);
+    }
+    std::free(memory);
+}
+
+// Counts the allocations made by what runs inside.
+template <typename Work>
+long countedOnThisThread(Work work)
+{
+    const long before = g_calls.load();
+    t_counting = true;
+    work();
+    t_counting = false;
+    return g_calls.load() - before;
+}
+
+}  // namespace
+
+void* operator new(std::size_t size)
+{
+    return allocate(size);
+}
+void* operator new[](std::size_t size)
+{
+    return allocate(size);
+}
+void* operator new(std::size_t size, std::align_val_t alignment)
+{
+    return allocate(size, static_cast<std::size_t>(alignment));
+}
+void* operator new[](std::size_t size, std::align_val_t alignment)
+{
+    return allocate(size, static_cast<std::size_t>(alignment));
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    try {
+        return allocate(size);
+    } catch (...) {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept
+{
+    return operator new(size, tag);
+}
+void operator delete(void* memory) noexcept
+{
+    release(memory);
+}
+void operator delete[](void* memory) noexcept
+{
+    release(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept
+{
+    release(memory);
+}
+void operator delete[](void* memory, std::size_t) noexcept
+{
+    release(memory);
+}
+void operator delete(void* memory, std::align_val_t) noexcept
+{
+    release(memory);
+}
+void operator delete[](void* memory, std::align_val_t) noexcept
+{
+    release(memory);
+}
+void operator delete(void* memory, std::size_t, std::align_val_t) noexcept
+{
+    release(memory);
+}
+void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept
+{
+    release(memory);
+}
+
+TEST_F(PluginFixture, TheAudioThreadNeitherAllocatesNorFrees)
+{
+    // The counter sees the plug-in's own allocations: building an effect makes some.
+    std::unique_ptr<DevHost::CPluginInstance> probe;
+    ASSERT_GT(countedOnThisThread([&]() { probe = host.createInstance(); }), 0);
+    probe->close();
+
+    auto instance = createPrepared(48000.0f, 256);
+    ASSERT_NE(instance, nullptr);
+    std::vector<std::vector<float>> in(4, std::vector<float>(256));
+    std::vector<std::vector<float>> out(2, std::vector<float>(256));
+    float* inputs[4] = {in[0].data(), in[1].data(), in[2].data(), in[3].data()};
+    float* outputs[2] = {out[0].data(), out[1].data()};
+    using DevHost::SMidiMessage;
+    std::vector<DevHost::CMidiEventBatch> midi;
+    for (int program = 0; program < 10; ++program) {
+        midi.emplace_back(std::vector<SMidiMessage>{
+            SMidiMessage::controller(0, program, 1), SMidiMessage::controller(0, 70 + program % 5, program * 13),
+            SMidiMessage::controller(0, 123, 0), SMidiMessage::noteOn(0, 60, 90), SMidiMessage::pitchBend(0, 3, 70),
+            SMidiMessage::controller(0, 0x85, 3)});
+    }
+
+    std::atomic<bool> running{true};
+    std::thread host([&]() {
+        for (int round = 0; running.load(); ++round) {
+            instance->setParameter(round % 20, static_cast<float>(round % 7) / 6.0f);
+            if (round % 50 == 0) {
+                instance->setProgram(round / 50 % 10);
+                instance->setProgramName(round % 100 ? "Renamed" : "Renamed again, longer");
+            }
+        }
+    });
+    long calls = 0;
+    int block = 0;
+    for (int program = 0; program < 10; ++program) {
+        for (int index = 0; index < 20; ++index) {
+            for (float value : {0.0f, 0.3f, 0.5f, 0.8f, 1.0f}) {
+                for (size_t c = 0; c < 4; ++c) {
+                    for (size_t i = 0; i < 256; ++i) {
+                        const double t = static_cast<double>(block * 256 + static_cast<int>(i)) / 48000.0;
+                        in[c][i] = static_cast<float>((c + 1) * 0.3 * std::sin(300.0 * t * static_cast<double>(c + 1)) *
+                                                      (block % 4 == 0 ? 3.0 : 1.0));
+                    }
+                }
+                calls += countedOnThisThread([&]() {
+                    instance->sendMidi(midi[static_cast<size_t>(program)]);
+                    instance->setParameter(index, value);  // automation on the audio thread, as some hosts do
+                    instance->process(inputs, outputs, 256);
+                });
+                ++block;
+            }
+        }
+    }
+    running = false;
+    host.join();
+    EXPECT_EQ(calls, 0) << "allocations and frees on the audio thread over " << block << " blocks";
+}
