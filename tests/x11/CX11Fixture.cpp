@@ -145,11 +145,12 @@ void CX11Fixture::input(const std::string& commands)
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "xdotool failed";
 }
 
-bool CX11Fixture::pumpUntil(CX11Display& target, const std::function<bool()>& done, long milliseconds)
+bool CX11Fixture::serveUntil(const std::function<void()>& pump, const std::function<void(long)>& wait,
+                             const std::function<bool()>& done, long milliseconds)
 {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     for (;;) {
-        target.pump();
+        pump();
         if (done()) {
             return true;
         }
@@ -158,8 +159,13 @@ bool CX11Fixture::pumpUntil(CX11Display& target, const std::function<bool()>& do
         if (left <= 0) {
             return false;
         }
-        target.waitForEvent(static_cast<long>(left));
+        wait(static_cast<long>(left));
     }
+}
+
+bool CX11Fixture::pumpUntil(CX11Display& target, const std::function<bool()>& done, long milliseconds)
+{
+    return serveUntil([&] { target.pump(); }, [&](long left) { target.waitForEvent(left); }, done, milliseconds);
 }
 
 unsigned long CX11Fixture::pixel(Window window, int x, int y)

@@ -71,6 +71,9 @@ protected:
     Window createHostWindow(int x, int y, int width, int height);
     /** Runs xdotool on the private server with the words of commands (xdotool's command chain) and waits for it. */
     void input(const std::string& commands);
+    /** Calls pump, then done(), until done() holds, with wait(milliseconds left) between; false after the time allowed. */
+    static bool serveUntil(const std::function<void()>& pump, const std::function<void(long)>& wait,
+                           const std::function<bool()>& done, long milliseconds);
     /** Pumps display until done() holds; false after the time allowed. */
     bool pumpUntil(CX11Display& target, const std::function<bool()>& done, long milliseconds = WAIT_MILLISECONDS);
     bool pumpUntil(const std::function<bool()>& done) { return pumpUntil(display(), done); }

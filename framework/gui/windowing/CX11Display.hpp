@@ -35,7 +35,7 @@ enum EX11Cursor {
  *
  * pump() is the only place events are read: it never waits for the server.
  */
-class CX11Display : public Basics::CCountedObject {
+class CX11Display : public Corvane::Basics::CCountedObject {
 public:
     /** The most events one pump reads; the rest wait for the next pump. */
     static constexpr long CX11DISPLAY_EVENTS_PER_PUMP = 4096;

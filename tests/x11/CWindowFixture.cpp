@@ -1,0 +1,133 @@
+#include "CWindowFixture.hpp"
+
+#include "collections/TAutomaticPointer.hpp"
+#include "gui/CvnGUI.hpp"
+#include "gui/events/CKeyboardEvent.hpp"
+#include "gui/events/CMouseEvent.hpp"
+#include "gui/graphics/CGraphics.hpp"
+#include "gui/graphics/CRGBAImage.hpp"
+
+#include <unistd.h>
+#include <algorithm>
+#include <cstdlib>
+
+namespace TenviraX11Tests {
+
+using Corvane::GUI::Basics::CAlphaColour;
+using Corvane::MathTools::CRect;
+
+void CWindowFixture::SetUp()
+{
+    CX11Fixture::SetUp();
+    setenv("DISPLAY", server().getDisplayName().c_str(), 1);
+    Corvane::CvnGUI::start();
+}
+
+void CWindowFixture::TearDown()
+{
+    Corvane::CvnGUI::stop();
+    unsetenv("DISPLAY");
+    CX11Fixture::TearDown();
+}
+
+bool CWindowFixture::pumpWindowUntil(Corvane::GUI::Windowing::CWindow& window, const std::function<bool()>& done,
+                                     long milliseconds)
+{
+    // The observer's view of the server changes without an event for the window: look again soon.
+    return serveUntil([&] { window.pump(); }, [&](long left) { window.waitForEvents(std::min(50L, left)); }, done,
+                      milliseconds);
+}
+
+XWindowAttributes CWindowFixture::attributesOf(unsigned long window)
+{
+    XWindowAttributes attributes{};
+    XSync(observer(), False);
+    if (!XGetWindowAttributes(observer(), window, &attributes)) {
+        ADD_FAILURE() << "no window " << window;
+    }
+    return attributes;
+}
+
+bool CWindowFixture::isViewable(unsigned long window)
+{
+    return window != 0 && attributesOf(window).map_state == IsViewable;
+}
+
+std::vector<Window> CWindowFixture::rootChildren()
+{
+    XSync(observer(), False);
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    std::vector<Window> found;
+    if (XQueryTree(observer(), DefaultRootWindow(observer()), &root, &parent, &children, &count)) {
+        for (unsigned int i = 0; i < count; ++i) {
+            found.push_back(children[i]);
+        }
+        XFree(children);
+    }
+    return found;
+}
+
+bool CWindowFixture::pointerIsGrabbed()
+{
+    const int result = XGrabPointer(observer(), DefaultRootWindow(observer()), False, ButtonPressMask, GrabModeAsync,
+                                    GrabModeAsync, None, None, CurrentTime);
+    if (result == GrabSuccess) {
+        XUngrabPointer(observer(), CurrentTime);
+        XSync(observer(), False);
+        return false;
+    }
+    return true;
+}
+
+std::string CWindowFixture::writeImage(const std::string& name, long width, long height, unsigned long colour)
+{
+    Corvane::Collections::TAutomaticPointer<Corvane::GUI::Graphics::CRGBAImage> image;
+    image = new Corvane::GUI::Graphics::CRGBAImage(width, height, false);
+    Corvane::GUI::Graphics::CGraphics graphics;
+    image->initialiseGraphics(graphics);
+    graphics.getMutableBrush().setColour(CAlphaColour(static_cast<long>((colour >> 16) & 0xFF),
+                                                      static_cast<long>((colour >> 8) & 0xFF),
+                                                      static_cast<long>(colour & 0xFF), 255));
+    graphics.fillRectangle(CRect(0, 0, width, height));
+    graphics.uninitialise();
+    const std::string path = ::testing::TempDir() + "x11_" + std::to_string(getpid()) + "_" + name;
+    EXPECT_TRUE(image->writeToPNG(path.c_str()));
+    return path;
+}
+
+CRecordingControl::CRecordingControl(Corvane::GUI::Controls::IControlRoot* root, const CRect& area,
+                                     const CAlphaColour& colour)
+    : CControl(root, 1, area, nullptr),
+      m_colour(colour)
+{}
+
+void CRecordingControl::drawControl(Corvane::GUI::Graphics::CGraphics& graphics)
+{
+    drawnAreas.push_back(graphics.getUpdateArea());
+    graphics.getMutableBrush().setColour(m_colour);
+    graphics.fillRectangle(getNormalisedArea());
+}
+
+void CRecordingControl::handleMouseScroll(Corvane::GUI::Events::CMouseEvent& event)
+{
+    record(event.getWheelMovement() > 0 ? "wheel-up" : "wheel-down", event);
+}
+
+bool CRecordingControl::handleKeyDown(const Corvane::GUI::Events::CKeyboardEvent& event)
+{
+    if (!event.isVirtual()) {
+        events.push_back(std::string("key ") + event.getKey());
+    }
+    return true;
+}
+
+void CRecordingControl::record(const char* kind, Corvane::GUI::Events::CMouseEvent& event)
+{
+    const auto position = event.getMousePosition();
+    events.push_back(std::string(kind) + " " + std::to_string(position.getXPosition()) + "," +
+                     std::to_string(position.getYPosition()) + (event.isAltDown() ? " alt" : ""));
+}
+
+}  // namespace TenviraX11Tests

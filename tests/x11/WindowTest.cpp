@@ -1,0 +1,228 @@
+// Framework windows on a real server: timers, creation, the window manager's
+// close, input routed to the controls, painting, and a window inside a host's.
+#include "CWindowFixture.hpp"
+
+#include "exceptions/CException.hpp"
+#include "gui/controls/CControlRoot.hpp"
+#include "gui/listeners/IFocusListener.hpp"
+#include "gui/listeners/IWindowChangeListener.hpp"
+#include "gui/windowing/CWindowAttributes.hpp"
+#include "gui/windowing/ITimedObject.hpp"
+
+#include <X11/Xutil.h>
+
+#include <cstring>
+
+using namespace TenviraX11Tests;
+using namespace Corvane::GUI::Windowing;
+using Corvane::GUI::Basics::CAlphaColour;
+using Corvane::GUI::Basics::CColour;
+using Corvane::MathTools::CRect;
+
+namespace {
+
+class FrameworkWindow : public CWindowFixture {};
+
+class CCountingTimedObject : public ITimedObject {
+public:
+    explicit CCountingTimedObject(long id) : m_id(id) {}
+    void timerExpired() override { ++count; }
+    long getTimerId() const override { return m_id; }
+    int count = 0;
+
+private:
+    long m_id;
+};
+
+class CListenerRecorder : public Corvane::GUI::Listeners::IWindowChangeListener,
+                          public Corvane::GUI::Listeners::IFocusListener {
+public:
+    void windowSized(IWindow*) override {}
+    void windowMoved(IWindow*) override {}
+    void windowClosed(IWindow*) override { ++closed; }
+    void windowOpened(IWindow*) override { ++opened; }
+    void windowMinimised(IWindow*) override {}
+    void windowMaximised(IWindow*) override {}
+    void gainedFocus(IWindow*) override { ++gained; }
+    void lostFocus(IWindow*) override { ++lost; }
+    int closed = 0, opened = 0, gained = 0, lost = 0;
+};
+
+CWindowAttributes attributesWith(const char* title, const CColour& background)
+{
+    CWindowAttributes attributes;
+    attributes.setTitle(title);
+    attributes.setBackgroundColour(background);
+    return attributes;
+}
+
+}  // namespace
+
+TEST_F(FrameworkWindow, TimedObjectsOfTheFiringIdAreToldAndNoOthers)
+{
+    CWindow window(CRect(10, 10, 100, 80));
+    CCountingTimedObject first(1), second(1), other(2);
+    window.addTimedObject(&first);
+    window.addTimedObject(&second);
+    window.addTimedObject(&other);
+    window.addTimedObject(&first);
+    // Started before the window has a connection: nothing is opened, and it runs once the window exists.
+    window.startTimer(1, 5);
+    EXPECT_EQ(window.pump(), 0);
+    EXPECT_EQ(window.getWindowHandle(), 0u);
+    CWindowAttributes attributes;
+    window.initialiseWindow(&attributes, false);
+    ASSERT_NE(window.getWindowHandle(), 0u);
+    ASSERT_TRUE(pumpWindowUntil(window, [&] { return first.count >= 3; }));
+    EXPECT_EQ(second.count, first.count);
+    EXPECT_EQ(other.count, 0);
+
+    // Stopped, it is silent while another id runs.
+    window.stopTimer(1);
+    const int stoppedAt = first.count;
+    window.startTimer(2, 5);
+    ASSERT_TRUE(pumpWindowUntil(window, [&] { return other.count >= 3; }));
+    EXPECT_EQ(first.count, stoppedAt);
+    EXPECT_TRUE(window.isTimerRunning(2));
+    EXPECT_FALSE(window.isTimerRunning(1));
+}
+
+TEST_F(FrameworkWindow, InitialiseWindowOnACreatedWindowChangesNothing)
+{
+    CWindow window(CRect(40, 30, 200, 120));
+    CWindowAttributes first = attributesWith("First", CColour(200, 0, 0));
+    window.initialiseWindow(&first, true);
+    const unsigned long handle = window.getWindowHandle();
+    ASSERT_TRUE(pumpWindowUntil(window, [&] { return isViewable(handle) && pixel(handle, 5, 5) == 0xC80000; }));
+
+    CWindowAttributes second = attributesWith("Second", CColour(0, 200, 0));
+    second.initialise(CWindowAttributes::CWINDOWATTRIBUTES_STYLE_PLAIN);
+    window.initialiseWindow(&second, true);
+    EXPECT_EQ(window.getWindowHandle(), handle);
+    EXPECT_EQ(std::string(window.getWindowAttributes()->getTitle().getString()), "First");
+    EXPECT_FALSE(window.getWindowAttributes()->isPlain());
+    // Painted again whole, it keeps the first background.
+    CRecordingControl* probe =
+        new CRecordingControl(window.getControlRoot(), CRect(150, 100, 10, 10), CAlphaColour(0, 0, 255, 255));
+    window.getControlRoot()->addControl(probe);
+    window.updateWindow();
+    ASSERT_TRUE(pumpWindowUntil(window, [&] { return pixel(handle, 155, 105) == 0x0000FF; }));
+    EXPECT_EQ(pixel(handle, 5, 5), 0xC80000u);
+}
+
+TEST_F(FrameworkWindow, CloseByTheWindowManagerTellsTheChangeListener)
+{
+    CWindow window(CRect(40, 30, 200, 120));
+    CListenerRecorder listener;
+    window.registerWindowChangeListener(&listener);
+    CWindowAttributes attributes;
+    window.initialiseWindow(&attributes, true);
+    ASSERT_TRUE(pumpWindowUntil(window, [&] { return listener.opened == 1; }));
+
+    // What a window manager sends when the user clicks the frame's close button.
+    XEvent close;
+    std::memset(&close, 0, sizeof(close));
+    close.xclient.type = ClientMessage;
+    close.xclient.window = window.getWindowHandle();
+    close.xclient.message_type = XInternAtom(observer(), "WM_PROTOCOLS", False);
+    close.xclient.format = 32;
+    close.xclient.data.l[0] = static_cast<long>(XInternAtom(observer(), "WM_DELETE_WINDOW", False));
+    XSendEvent(observer(), window.getWindowHandle(), False, NoEventMask, &close);
+    XFlush(observer());
+    ASSERT_TRUE(pumpWindowUntil(window, [&] { return listener.closed == 1; }));
+    ASSERT_TRUE(pumpWindowUntil(window, [&] { return !isViewable(window.getWindowHandle()); }));
+    EXPECT_TRUE(window.isWindowCreated());
+    EXPECT_FALSE(window.isWindowOpen());
+}
+
+TEST_F(FrameworkWindow, InputReachesTheControlsAndRequestsArePaintedOnce)
+{
+    CWindow window(CRect(100, 80, 200, 150));
+    CRecordingControl* control =
+        new CRecordingControl(window.getControlRoot(), CRect(20, 30, 60, 40), CAlphaColour(0, 0, 255, 255));
+    window.getControlRoot()->addControl(control);
+    CListenerRecorder focus;
+    window.registerFocusListener(&focus);
+    CWindowAttributes attributes = attributesWith("Input", CColour(255, 255, 255));
+    window.initialiseWindow(&attributes, true);
+    const unsigned long handle = window.getWindowHandle();
+    ASSERT_TRUE(pumpWindowUntil(window, [&] { return isViewable(handle) && pixel(handle, 30, 40) == 0x0000FF; }));
+    EXPECT_EQ(pixel(handle, 5, 5), 0xFFFFFFu);
+
+    // Two requests before a pump: one paint of their union.
+    const size_t draws = control->drawnAreas.size();
+    control->update();
+    window.redrawWindow(CRect(150, 100, 10, 10));
+    EXPECT_EQ(window.getPendingUpdateArea(), CRect(20, 30, 140, 80));
+    ASSERT_TRUE(pumpWindowUntil(window, [&] { return !window.needsRedraw(); }));
+    EXPECT_EQ(control->drawnAreas.size(), draws + 1);
+
+    // A right click between left ones keeps them from making a double click.
+    input("mousemove --window " + id(handle) +
+          " 30 40 click 1 click 3 keydown alt click 1 keyup alt click 3 click 4 click 5"
+          " click --repeat 2 --delay 60 1 key a");
+    const std::vector<std::string> expected = {
+        "left-down 10,10",   "left-up 10,10",    "right-down 10,10", "right-up 10,10", "right-down 10,10 alt",
+        "left-up 10,10 alt", "right-down 10,10", "right-up 10,10",   "wheel-up 10,10", "wheel-down 10,10",
+        "left-down 10,10",   "left-up 10,10",    "double 10,10",     "left-up 10,10",  "key a"};
+    ASSERT_TRUE(pumpWindowUntil(window, [&] { return control->events.size() >= expected.size(); }));
+    EXPECT_EQ(control->events, expected);
+
+    input("windowfocus --sync " + id(handle));
+    ASSERT_TRUE(pumpWindowUntil(window, [&] { return focus.gained == 1; }));
+    const Window host = createHostWindow(400, 300, 50, 50);
+    input("windowfocus --sync " + id(host));
+    ASSERT_TRUE(pumpWindowUntil(window, [&] { return focus.lost == 1; }));
+}
+
+TEST_F(FrameworkWindow, EmbeddedInAHostWindowOnItsOwnConnection)
+{
+    const Window host = createHostWindow(50, 40, 300, 200);
+    CWindow editor(CRect(0, 0, 120, 80));
+    CRecordingControl* control =
+        new CRecordingControl(editor.getControlRoot(), CRect(0, 0, 120, 80), CAlphaColour(0, 255, 0, 255));
+    editor.getControlRoot()->addControl(control);
+    EXPECT_FALSE(editor.createEmbeddedWindow(0));
+    ASSERT_TRUE(editor.createEmbeddedWindow(host));
+    EXPECT_FALSE(editor.createEmbeddedWindow(host));
+    const unsigned long child = editor.getWindowHandle();
+    ASSERT_TRUE(pumpWindowUntil(editor, [&] { return pixel(child, 60, 40) == 0x00FF00; }));
+    const XWindowAttributes attributes = attributesOf(child);
+    EXPECT_EQ(attributes.width, 120);
+    EXPECT_EQ(attributes.height, 80);
+    EXPECT_EQ(editor.getWindowPosition(), Corvane::MathTools::CPoint(50, 40));
+    input("mousemove --window " + id(child) + " 7 9 click 1");
+    ASSERT_TRUE(pumpWindowUntil(editor, [&] { return control->events.size() == 2; }));
+    EXPECT_EQ(control->events.front(), "left-down 7,9");
+
+    // Closed and opened again, as a host does with an editor; then the host destroys its window first.
+    editor.destroyWindow();
+    EXPECT_EQ(editor.getWindowHandle(), 0u);
+    EXPECT_FALSE(editor.isWindowCreated());
+    ASSERT_TRUE(editor.createEmbeddedWindow(host));
+    ASSERT_TRUE(pumpWindowUntil(editor, [&] { return pixel(editor.getWindowHandle(), 60, 40) == 0x00FF00; }));
+    XDestroyWindow(observer(), host);
+    XSync(observer(), False);
+    ASSERT_TRUE(pumpWindowUntil(editor, [&] { return !editor.isWindowOpen(); }));
+    editor.destroyWindow();
+}
+
+TEST_F(FrameworkWindow, WithoutADisplayNothingIsOpenedAndCreationFails)
+{
+    unsetenv("DISPLAY");
+    CWindow window(CRect(0, 0, 100, 100));
+    window.startTimer(1, 5);
+    window.redrawWindow();
+    EXPECT_EQ(window.pump(), 0);
+    EXPECT_FALSE(window.waitForEvents(0));
+    EXPECT_FALSE(window.createEmbeddedWindow(12345));
+    CWindowAttributes attributes;
+    try {
+        window.initialiseWindow(&attributes, true);
+        ADD_FAILURE() << "created without a display";
+    } catch (const Corvane::Exceptions::CException& exception) {
+        EXPECT_STREQ(exception.getErrorReason().getString(), "Failed to create window structure");
+    }
+    EXPECT_FALSE(window.isWindowCreated());
+    EXPECT_EQ(window.getWindowHandle(), 0u);
+}
