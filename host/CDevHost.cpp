@@ -96,6 +96,47 @@ void CDevHost::clearCalls()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_calls.clear();
+    m_automation.clear();
+}
+
+std::vector<SHostCall> CDevHost::automation(size_t from) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (from >= m_automation.size()) {
+        return {};
+    }
+    return std::vector<SHostCall>(m_automation.begin() + static_cast<std::ptrdiff_t>(from), m_automation.end());
+}
+
+size_t CDevHost::automationCount() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_automation.size();
+}
+
+void CDevHost::attachEditorFrame(const AEffect* effect, IEditorFrame* frame)
+{
+    std::lock_guard<std::mutex> lock(m_frameMutex);
+    m_frames[effect] = frame;
+}
+
+void CDevHost::detachEditorFrame(const AEffect* effect, IEditorFrame* frame)
+{
+    std::lock_guard<std::mutex> lock(m_frameMutex);
+    auto it = m_frames.find(effect);
+    if (it != m_frames.end() && it->second == frame) {
+        m_frames.erase(it);
+    }
+}
+
+bool CDevHost::resizeEditorFrame(const AEffect* effect, VstInt32 width, VstIntPtr height)
+{
+    std::lock_guard<std::mutex> lock(m_frameMutex);
+    auto it = m_frames.find(effect);
+    if (it == m_frames.end() || width <= 0 || height <= 0 || height > 0x7FFFFFFF) {
+        return false;
+    }
+    return it->second->requestSize(width, static_cast<int>(height));
 }
 
 void CDevHost::registerEffect(AEffect* effect)
@@ -106,8 +147,13 @@ void CDevHost::registerEffect(AEffect* effect)
 
 void CDevHost::forgetEffect(AEffect* effect)
 {
-    std::lock_guard<std::mutex> lock(registryMutex);
-    registry().erase(effect);
+    {
+        std::lock_guard<std::mutex> lock(registryMutex);
+        registry().erase(effect);
+    }
+    // A later effect may be given the same address; it must not inherit this one's frame.
+    std::lock_guard<std::mutex> lock(m_frameMutex);
+    m_frames.erase(effect);
 }
 
 VstIntPtr CDevHost::hostCallback(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
@@ -135,12 +181,16 @@ VstIntPtr CDevHost::answer(AEffect* effect, VstInt32 opcode, VstInt32 index, Vst
     call.index = index;
     call.value = value;
     call.opt = opt;
+    call.thread = std::this_thread::get_id();
     if (opcode == audioMasterCanDo && ptr) {
         call.text = static_cast<const char*>(ptr);
     }
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_calls.push_back(call);
+        if (opcode == audioMasterAutomate) {
+            m_automation.push_back(call);
+        }
     }
 
     switch (opcode) {
@@ -149,15 +199,17 @@ VstIntPtr CDevHost::answer(AEffect* effect, VstInt32 opcode, VstInt32 index, Vst
     case audioMasterCurrentId:
         return effect ? effect->uniqueID : 0;
     case audioMasterAutomate:
+    case audioMasterBeginEdit:
+    case audioMasterEndEdit:
+        // Automation and edit gestures exist only for the effect's own parameters.
+        return effect && index >= 0 && index < effect->numParams ? 1 : 0;
     case audioMasterWantMidi:
     case audioMasterIdle:
     case audioMasterUpdateDisplay:
-    case audioMasterBeginEdit:
-    case audioMasterEndEdit:
-        return 1;
     case audioMasterIOChanged:
-    case audioMasterSizeWindow:
         return 1;
+    case audioMasterSizeWindow:
+        return resizeEditorFrame(effect, index, value) ? 1 : 0;
     case audioMasterGetSampleRate:
         return static_cast<VstIntPtr>(m_settings.sampleRate);
     case audioMasterGetBlockSize:

@@ -264,4 +264,14 @@ void CPluginInstance::closeEditor()
     dispatch(effEditClose);
 }
 
+bool CPluginInstance::editorKeyDown(const VstKeyCode& key)
+{
+    return dispatch(effEditKeyDown, key.character, key.virt, nullptr, key.modifier) != 0;
+}
+
+bool CPluginInstance::editorKeyUp(const VstKeyCode& key)
+{
+    return dispatch(effEditKeyUp, key.character, key.virt, nullptr, key.modifier) != 0;
+}
+
 }  // namespace DevHost

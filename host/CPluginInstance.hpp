@@ -18,6 +18,7 @@ public:
     ~CPluginInstance();  // closes the effect when it is still alive
 
     AEffect* effect() const { return m_effect; }
+    CDevHost& host() const { return m_host; }
     bool isAlive() const { return m_effect != nullptr; }
 
     // Raw dispatcher call; 0 once the effect is closed.
@@ -72,12 +73,15 @@ public:
     // Convenience: numInputs input channels in, numOutputs channels out, each of the same length.
     void process(const std::vector<std::vector<float>>& inputs, std::vector<std::vector<float>>& outputs);
 
-    // Editor.
+    // Editor. On X11 the parent window is the host window's id; CHostEditorWindow drives these.
     bool hasEditor() const;
     bool editorRect(ERect& rect);
     bool openEditor(void* parentWindow);
     void idleEditor();
     void closeEditor();
+    // effEditKeyDown / effEditKeyUp; true when the editor used the key.
+    bool editorKeyDown(const VstKeyCode& key);
+    bool editorKeyUp(const VstKeyCode& key);
 
     CPluginInstance(const CPluginInstance&) = delete;
     CPluginInstance& operator=(const CPluginInstance&) = delete;

@@ -4,6 +4,7 @@
 #include "VstInterface.hpp"
 
 #include <string>
+#include <thread>
 
 namespace DevHost {
 
@@ -13,7 +14,8 @@ struct SHostCall {
     VstInt32 index = 0;
     VstIntPtr value = 0;
     float opt = 0.0f;
-    std::string text;  // the capability string of audioMasterCanDo
+    std::string text;        // the capability string of audioMasterCanDo
+    std::thread::id thread;  // the thread the plug-in called from
 };
 
 }  // namespace DevHost

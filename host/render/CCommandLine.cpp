@@ -1,5 +1,6 @@
 #include "CCommandLine.hpp"
 
+#include "COptionScanner.hpp"
 #include "CRenderError.hpp"
 
 #include <cerrno>
@@ -9,23 +10,6 @@
 namespace Tenvira { namespace Render {
 
 namespace {
-
-bool startsWith(const std::string& text, const std::string& prefix)
-{
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-// Options that take a value accept both "--name VALUE" and "--name=VALUE".
-const char* const VALUE_OPTIONS[] = {"--sidechain", "--program", "--set",     "--block",
-                                     "--plot",      "--plugin",  "--demo-dir"};
-
-bool takesValue(const std::string& name)
-{
-    for (const char* option : VALUE_OPTIONS)
-        if (name == option)
-            return true;
-    return false;
-}
 
 void applyOption(SRenderOptions& options, const std::string& name, const std::string& value)
 {
@@ -43,15 +27,8 @@ void applyOption(SRenderOptions& options, const std::string& name, const std::st
         options.demoDir = value;
     else if (name == "--block")
         options.blockSize = CCommandLine::parseBlockSize(value);
-    else if (name == "--set") {
-        const std::size_t equals = value.rfind('=');
-        if (equals == std::string::npos || equals == 0)
-            throw CUsageError("--set expects NAME_OR_INDEX=VALUE, got \"" + value + "\"");
-        SParameterSetting setting;
-        setting.key = value.substr(0, equals);
-        setting.value = CCommandLine::parseNormalised(value.substr(equals + 1), "value for \"" + setting.key + "\"");
-        options.settings.push_back(setting);
-    }
+    else if (name == "--set")
+        options.settings.push_back(CCommandLine::parseSetting(value));
 }
 
 }  // namespace
@@ -69,54 +46,56 @@ float CCommandLine::parseNormalised(const std::string& text, const std::string& 
     return static_cast<float>(value);
 }
 
-int CCommandLine::parseBlockSize(const std::string& text)
+long CCommandLine::parseWholeNumber(const std::string& text, const std::string& what, long minimum, long maximum)
 {
     const char* begin = text.c_str();
     char* end = nullptr;
     errno = 0;
     const long value = std::strtol(begin, &end, 10);
     if (text.empty() || end == begin || *end != '\0' || errno == ERANGE)
-        throw CUsageError("block size is not a whole number: \"" + text + "\"");
-    if (value < 1 || value > MAX_BLOCK_SIZE)
-        throw CUsageError("block size must lie within 1.." + std::to_string(MAX_BLOCK_SIZE) + ", got " + text);
-    return static_cast<int>(value);
+        throw CUsageError(what + " is not a whole number: \"" + text + "\"");
+    if (value < minimum || value > maximum)
+        throw CUsageError(what + " must lie within " + std::to_string(minimum) + ".." + std::to_string(maximum) +
+                          ", got " + text);
+    return value;
+}
+
+int CCommandLine::parseBlockSize(const std::string& text)
+{
+    return static_cast<int>(parseWholeNumber(text, "block size", 1, MAX_BLOCK_SIZE));
+}
+
+SParameterSetting CCommandLine::parseSetting(const std::string& text)
+{
+    // The last '=' separates the value, so a name may not hide a bad value.
+    const std::size_t equals = text.rfind('=');
+    if (equals == std::string::npos || equals == 0)
+        throw CUsageError("--set expects NAME_OR_INDEX=VALUE, got \"" + text + "\"");
+    SParameterSetting setting;
+    setting.key = text.substr(0, equals);
+    setting.value = parseNormalised(text.substr(equals + 1), "value for \"" + setting.key + "\"");
+    return setting;
 }
 
 SRenderOptions CCommandLine::parse(const std::vector<std::string>& arguments)
 {
-    SRenderOptions options;
+    static const COptionScanner scanner(
+        {"--sidechain", "--program", "--set", "--block", "--plot", "--plugin", "--demo-dir"},
+        {"--help", "-h", "--align", "--no-progress"});
+    std::vector<SScannedOption> scanned;
     std::vector<std::string> positional;
-    bool optionsEnded = false;
+    scanner.scan(arguments, scanned, positional);
 
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
-            positional.push_back(argument);
-            continue;
-        }
-        if (argument == "--") {
-            optionsEnded = true;
-        } else if (argument == "--help" || argument == "-h") {
+    SRenderOptions options;
+    for (const SScannedOption& option : scanned) {
+        if (option.name == "--help" || option.name == "-h")
             options.help = true;
-        } else if (argument == "--align") {
+        else if (option.name == "--align")
             options.align = true;
-        } else if (argument == "--no-progress") {
+        else if (option.name == "--no-progress")
             options.progress = false;
-        } else if (startsWith(argument, "--")) {
-            const std::size_t equals = argument.find('=');
-            const std::string name = argument.substr(0, equals);
-            if (!takesValue(name))
-                throw CUsageError("unknown option " + name);
-            if (equals != std::string::npos) {
-                applyOption(options, name, argument.substr(equals + 1));
-            } else {
-                if (i + 1 >= arguments.size())
-                    throw CUsageError("option " + name + " needs a value");
-                applyOption(options, name, arguments[++i]);
-            }
-        } else {
-            throw CUsageError("unknown option " + argument);
-        }
+        else
+            applyOption(options, option.name, option.value);
     }
 
     if (options.help)
@@ -141,10 +120,7 @@ SRenderOptions CCommandLine::parse(const std::vector<std::string>& arguments)
 
 SRenderOptions CCommandLine::parse(int argc, char** argv)
 {
-    std::vector<std::string> arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.emplace_back(argv[i]);
-    return parse(arguments);
+    return parse(COptionScanner::argumentsOf(argc, argv));
 }
 
 std::string CCommandLine::helpText(const std::string& defaultPlugin)

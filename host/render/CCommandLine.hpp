@@ -15,8 +15,12 @@ public:
 
     /** Parses a normalised value: a finite number within 0..1. */
     static float parseNormalised(const std::string& text, const std::string& what);
+    /** Parses a whole number within minimum..maximum; `what` names it in the error. */
+    static long parseWholeNumber(const std::string& text, const std::string& what, long minimum, long maximum);
     /** Parses the block size: a whole number within 1..MAX_BLOCK_SIZE. */
     static int parseBlockSize(const std::string& text);
+    /** Parses NAME_OR_INDEX=VALUE with a normalised value. */
+    static SParameterSetting parseSetting(const std::string& text);
 
     static std::string helpText(const std::string& defaultPlugin);
 

@@ -39,6 +39,9 @@ public:
     void process(float** inputs, float** outputs, int frames) override;
     void close() override;
 
+    /** The effect itself, for what a session does not cover (the editor); only while open. */
+    DevHost::CPluginInstance& instance() { return *m_instance; }
+
 private:
     std::unique_ptr<DevHost::CDevHost> m_host;
     std::unique_ptr<DevHost::CPluginInstance> m_instance;

@@ -2,11 +2,12 @@
 
 #include "CAudioFileReader.hpp"
 #include "CAudioFileWriter.hpp"
+#include "CEffectSettings.hpp"
 #include "CFileSystem.hpp"
-#include "CNameResolver.hpp"
 #include "COutputFormat.hpp"
 #include "CProgressBar.hpp"
 #include "CRenderError.hpp"
+#include "CSessionGuard.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -18,32 +19,6 @@ namespace Tenvira { namespace Render {
 std::atomic<bool> CRenderer::s_stopRequested{false};
 
 namespace {
-
-// Closes the session on every path out of a render: suspend first when it is running.
-class CSessionGuard {
-public:
-    explicit CSessionGuard(IEffectSession& session) : m_session(session) {}
-    ~CSessionGuard()
-    {
-        if (m_running)
-            m_session.suspend();
-        m_session.close();
-    }
-    void resume()
-    {
-        m_session.resume();
-        m_running = true;
-    }
-    void suspend()
-    {
-        m_running = false;
-        m_session.suspend();
-    }
-
-private:
-    IEffectSession& m_session;
-    bool m_running = false;
-};
 
 // Adds samples [from, to) of a block that starts at stream position `start`
 // to a consumer, clipped to the window [first, first + count).
@@ -95,26 +70,12 @@ void CRenderer::configure(SRenderResult& result)
 {
     m_session.setSampleRate(result.sampleRate);
     m_session.setBlockSize(m_options.blockSize);
-
-    std::vector<std::string> programs;
-    for (int i = 0; i < m_session.numPrograms(); ++i)
-        programs.push_back(m_session.programName(i));
-    for (int i = 0; i < m_session.numParameters(); ++i)
-        result.parameterNames.push_back(m_session.parameterName(i));
-
-    // Resolve everything before changing anything, so a typo costs nothing.
-    if (!m_options.program.empty()) {
-        result.program = CNameResolver::resolveProgram(m_options.program, programs);
-        result.programName = programs[static_cast<std::size_t>(result.program)];
-    }
-    for (const SParameterSetting& setting : m_options.settings)
-        result.parameters.emplace_back(CNameResolver::resolveParameter(setting.key, result.parameterNames),
-                                       setting.value);
-
-    if (result.program >= 0)
-        m_session.setProgram(result.program);
-    for (const auto& parameter : result.parameters)
-        m_session.setParameter(parameter.first, parameter.second);
+    const CEffectSettings settings(m_session, m_options.program, m_options.settings);
+    result.parameterNames = settings.parameterNames();
+    result.program = settings.program();
+    result.programName = settings.programName();
+    result.parameters = settings.parameters();
+    settings.apply(m_session);
 }
 
 SRenderResult CRenderer::run()

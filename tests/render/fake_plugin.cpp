@@ -3,12 +3,17 @@
 // samples that it only reports once resumed. Output = delayed main input
 // times (2 x "Master"); with "Monitor" at 1 the key pair comes out undelayed.
 // It logs the host's calls, so the tests can check the order a DAW uses.
+// Built with TENVIRA_FAKE_EDITOR it also has an editor (see the editor host's tests).
 
 #include "VstInterface.hpp"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#ifdef TENVIRA_FAKE_EDITOR
+VstIntPtr fakeEditorDispatch(void*& editor, AEffect* effect, audioMasterCallback host, VstInt32 opcode, void* ptr);
+#endif
 
 namespace {
 
@@ -27,6 +32,8 @@ const char* const PROGRAM_NAMES[PROGRAMS] = {"Default", "Soft master",  "Warm ma
 
 struct SFake {
     AEffect effect;
+    audioMasterCallback host = nullptr;
+    void* editor = nullptr;
     float parameters[PARAMETERS];
     float ring[2][RING];
     int write = 0;
@@ -61,6 +68,9 @@ VstIntPtr dispatcher(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr
         note(fake, "open 0\n");
         return 0;
     case effClose:
+#ifdef TENVIRA_FAKE_EDITOR
+        fakeEditorDispatch(fake->editor, effect, fake->host, effEditClose, nullptr);
+#endif
         note(fake, "close 0\n");
         if (fake->log != nullptr)
             std::fclose(fake->log);
@@ -93,6 +103,18 @@ VstIntPtr dispatcher(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr
         }
         note(fake, value != 0 ? "resume 0\n" : "suspend 0\n");
         return 0;
+#ifdef TENVIRA_FAKE_EDITOR
+    case effEditOpen:
+    case effEditClose:
+        note(fake, opcode == effEditOpen ? "editopen 0\n" : "editclose 0\n");
+        return fakeEditorDispatch(fake->editor, effect, fake->host, opcode, ptr);
+    case effEditGetRect:
+    case effEditIdle:
+        return fakeEditorDispatch(fake->editor, effect, fake->host, opcode, ptr);
+    case effEditKeyDown:
+        note(fake, "key %d %ld %d\n", index, static_cast<long>(value), static_cast<int>(opt));
+        return 1;
+#endif
     default:
         return 0;
     }
@@ -130,9 +152,10 @@ void processReplacing(AEffect* effect, float** inputs, float** outputs, VstInt32
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) AEffect* VSTPluginMain(audioMasterCallback)
+extern "C" __attribute__((visibility("default"))) AEffect* VSTPluginMain(audioMasterCallback host)
 {
     SFake* fake = new SFake();  // value-initialised: all zero
+    fake->host = host;
     for (float& parameter : fake->parameters)
         parameter = 0.5f;
     fake->parameters[10] = 0.0f;
@@ -150,6 +173,9 @@ extern "C" __attribute__((visibility("default"))) AEffect* VSTPluginMain(audioMa
     effect.numInputs = 4;
     effect.numOutputs = 2;
     effect.flags = effFlagsCanReplacing;
+#ifdef TENVIRA_FAKE_EDITOR
+    effect.flags |= effFlagsHasEditor;
+#endif
     effect.initialDelay = LATENCY_BEFORE_RESUME;
     effect.object = fake;
     effect.uniqueID = VST_FOURCC('F', 'a', 'k', 'e');

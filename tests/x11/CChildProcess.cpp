@@ -1,8 +1,10 @@
 #include "CChildProcess.hpp"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
@@ -13,7 +15,8 @@ extern char** environ;
 
 namespace TenviraX11Tests {
 
-pid_t CChildProcess::start(const char* program, const std::vector<std::string>& arguments, const std::string& display)
+pid_t CChildProcess::start(const char* program, const std::vector<std::string>& arguments, const std::string& display,
+                           const std::string& outputPath)
 {
     std::vector<std::string> words = {program};
     words.insert(words.end(), arguments.begin(), arguments.end());
@@ -33,8 +36,17 @@ pid_t CChildProcess::start(const char* program, const std::vector<std::string>& 
         environment.push_back(&displayVariable[0]);
     }
     environment.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (!outputPath.empty()) {
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+        posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+    }
     pid_t pid = 0;
-    return posix_spawnp(&pid, program, nullptr, nullptr, argv.data(), environment.data()) == 0 ? pid : 0;
+    const int failed = posix_spawnp(&pid, program, &actions, nullptr, argv.data(), environment.data());
+    posix_spawn_file_actions_destroy(&actions);
+    return failed == 0 ? pid : 0;
 }
 
 bool CChildProcess::finish(pid_t pid, long milliseconds, int& exitStatus)

@@ -12,9 +12,12 @@ public:
     /**
      * Starts program (found on PATH) with the arguments; with a display
      * name, DISPLAY is replaced by it in the child's environment. Open file
-     * descriptors without close-on-exec are inherited. 0 when it cannot start.
+     * descriptors without close-on-exec are inherited; with an output path,
+     * the child's standard output and error go to that file instead (created
+     * or emptied). 0 when it cannot start.
      */
-    static pid_t start(const char* program, const std::vector<std::string>& arguments, const std::string& display);
+    static pid_t start(const char* program, const std::vector<std::string>& arguments, const std::string& display,
+                       const std::string& outputPath = std::string());
     /** Waits for the process to end; false (after killing it) when it took longer than milliseconds. */
     static bool finish(pid_t pid, long milliseconds, int& exitStatus);
 
