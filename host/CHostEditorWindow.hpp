@@ -22,7 +22,8 @@ class CPluginInstance;
  * The thread that makes the object is the host's user-interface thread: every
  * call but requestSize must come from it, as must the editor opcodes, which
  * this class sends. Audio may be processed on another thread meanwhile.
- * Xlib stays inside the source file; window ids travel as unsigned long.
+ * The instance must outlive the window. Xlib stays inside the source file;
+ * window ids travel as unsigned long.
  */
 class CHostEditorWindow : public IEditorFrame {
 public:
