@@ -6,6 +6,7 @@
 #include "gui/events/CMouseEvent.hpp"
 #include "gui/graphics/CGraphics.hpp"
 #include "gui/graphics/CRGBAImage.hpp"
+#include "gui/windowing/CX11ErrorTrap.hpp"
 
 #include <unistd.h>
 #include <algorithm>
@@ -50,7 +51,15 @@ XWindowAttributes CWindowFixture::attributesOf(unsigned long window)
 
 bool CWindowFixture::isViewable(unsigned long window)
 {
-    return window != 0 && attributesOf(window).map_state == IsViewable;
+    if (window == 0) {
+        return false;
+    }
+    // Another connection's requests may reach the server after this one's, even when sent before: a window
+    // not made yet is not viewable yet.
+    XWindowAttributes attributes{};
+    Corvane::GUI::Windowing::CX11ErrorTrap trap(observer());
+    const Status known = XGetWindowAttributes(observer(), window, &attributes);
+    return trap.release() && known && attributes.map_state == IsViewable;
 }
 
 std::vector<Window> CWindowFixture::rootChildren()

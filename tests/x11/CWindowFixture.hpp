@@ -25,7 +25,7 @@ protected:
     /** Pumps the window's tree until done() holds; false after the time allowed. */
     bool pumpWindowUntil(Corvane::GUI::Windowing::CWindow& window, const std::function<bool()>& done,
                          long milliseconds = WAIT_MILLISECONDS);
-    /** Mapped and viewable, as the server says. */
+    /** Mapped and viewable, as the server says; false for a window it does not know (yet). */
     bool isViewable(unsigned long window);
     XWindowAttributes attributesOf(unsigned long window);
     /** The children of the root window, of every client, mapped or not. */

@@ -168,6 +168,39 @@ bool CX11Fixture::pumpUntil(CX11Display& target, const std::function<bool()>& do
     return serveUntil([&] { target.pump(); }, [&](long left) { target.waitForEvent(left); }, done, milliseconds);
 }
 
+void CX11Fixture::sendCloseRequest(Window window)
+{
+    XEvent close;
+    std::memset(&close, 0, sizeof(close));
+    close.xclient.type = ClientMessage;
+    close.xclient.window = window;
+    close.xclient.message_type = atom("WM_PROTOCOLS");
+    close.xclient.format = 32;
+    close.xclient.data.l[0] = static_cast<long>(atom("WM_DELETE_WINDOW"));
+    XSendEvent(observer(), window, False, NoEventMask, &close);
+    XFlush(observer());
+}
+
+std::vector<long> CX11Fixture::property(Window window, Atom name, std::string* text)
+{
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::vector<long> items;
+    if (XGetWindowProperty(observer(), window, name, 0, 64, False, AnyPropertyType, &type, &format, &count, &after,
+                           &data) == Success &&
+        data != nullptr) {
+        if (format == 32) {
+            items.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + count);
+        } else if (text != nullptr) {
+            text->assign(reinterpret_cast<char*>(data), count);
+        }
+        XFree(data);
+    }
+    return items;
+}
+
 unsigned long CX11Fixture::pixel(Window window, int x, int y)
 {
     XImage* image = XGetImage(m_observer, window, x, y, 1, 1, AllPlanes, ZPixmap);

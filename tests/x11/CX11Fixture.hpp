@@ -80,6 +80,12 @@ protected:
     /** The colour the server shows at x, y of window, as 0xRRGGBB. */
     unsigned long pixel(Window window, int x, int y);
 
+    /** A property of window as a host sees it: its 32-bit items, or the bytes of a text into text. */
+    std::vector<long> property(Window window, Atom name, std::string* text = nullptr);
+    /** What a window manager sends when the user closes window with its frame's button. */
+    void sendCloseRequest(Window window);
+    Atom atom(const char* name) { return XInternAtom(observer(), name, False); }
+
     static std::string id(unsigned long window) { return std::to_string(window); }
     /** The handler that turns X errors into test failures. */
     static XErrorHandler testErrorHandler() { return &CX11Fixture::failOnError; }

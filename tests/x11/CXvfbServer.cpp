@@ -28,10 +28,12 @@ bool CXvfbServer::start(int width, int height, std::string& error)
     }
     fcntl(ready[0], F_SETFD, FD_CLOEXEC);
     // -displayfd: the server chooses a free display and writes its number once it listens.
+    // -noreset: without it the server resets whenever its last client leaves, between two tests, and
+    // refuses the next test's connections while it does.
     const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-    m_pid = CChildProcess::start(TENVIRA_XVFB,
-                                 {"-displayfd", std::to_string(ready[1]), "-screen", "0", screen, "-nolisten", "tcp"},
-                                 std::string());
+    m_pid = CChildProcess::start(
+        TENVIRA_XVFB, {"-displayfd", std::to_string(ready[1]), "-screen", "0", screen, "-nolisten", "tcp", "-noreset"},
+        std::string());
     close(ready[1]);
     if (m_pid == 0) {
         close(ready[0]);

@@ -119,16 +119,7 @@ TEST_F(FrameworkWindow, CloseByTheWindowManagerTellsTheChangeListener)
     window.initialiseWindow(&attributes, true);
     ASSERT_TRUE(pumpWindowUntil(window, [&] { return listener.opened == 1; }));
 
-    // What a window manager sends when the user clicks the frame's close button.
-    XEvent close;
-    std::memset(&close, 0, sizeof(close));
-    close.xclient.type = ClientMessage;
-    close.xclient.window = window.getWindowHandle();
-    close.xclient.message_type = XInternAtom(observer(), "WM_PROTOCOLS", False);
-    close.xclient.format = 32;
-    close.xclient.data.l[0] = static_cast<long>(XInternAtom(observer(), "WM_DELETE_WINDOW", False));
-    XSendEvent(observer(), window.getWindowHandle(), False, NoEventMask, &close);
-    XFlush(observer());
+    sendCloseRequest(window.getWindowHandle());
     ASSERT_TRUE(pumpWindowUntil(window, [&] { return listener.closed == 1; }));
     ASSERT_TRUE(pumpWindowUntil(window, [&] { return !isViewable(window.getWindowHandle()); }));
     EXPECT_TRUE(window.isWindowCreated());

@@ -15,30 +15,7 @@ using namespace Corvane::GUI::Windowing;
 
 namespace {
 
-class X11Window : public CX11Fixture {
-protected:
-    /** A property of window as the host sees it: 32-bit items, or the bytes of a text. */
-    std::vector<long> property(Window window, Atom name, std::string* text = nullptr)
-    {
-        Atom type = 0;
-        int format = 0;
-        unsigned long count = 0, after = 0;
-        unsigned char* data = nullptr;
-        std::vector<long> items;
-        if (XGetWindowProperty(observer(), window, name, 0, 64, False, AnyPropertyType, &type, &format, &count, &after,
-                               &data) == Success &&
-            data != nullptr) {
-            if (format == 32) {
-                items.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + count);
-            } else if (text != nullptr) {
-                text->assign(reinterpret_cast<char*>(data), count);
-            }
-            XFree(data);
-        }
-        return items;
-    }
-    Atom atom(const char* name) { return XInternAtom(observer(), name, False); }
-};
+class X11Window : public CX11Fixture {};
 
 }  // namespace
 
@@ -131,15 +108,7 @@ TEST_F(X11Window, TopLevelHintsForTheWindowManager)
     EXPECT_EQ(attributes.y, (SCREEN_HEIGHT - 200) / 2);
 
     // A close by the window manager arrives as a request, not as a destroyed window.
-    XEvent close;
-    std::memset(&close, 0, sizeof(close));
-    close.xclient.type = ClientMessage;
-    close.xclient.window = w;
-    close.xclient.message_type = atom("WM_PROTOCOLS");
-    close.xclient.format = 32;
-    close.xclient.data.l[0] = static_cast<long>(atom("WM_DELETE_WINDOW"));
-    XSendEvent(observer(), w, False, NoEventMask, &close);
-    XFlush(observer());
+    sendCloseRequest(w);
     ASSERT_TRUE(pumpUntil([&] { return recorder.count(e_inputCloseRequested) == 1; }));
     EXPECT_TRUE(window.isCreated());
 }

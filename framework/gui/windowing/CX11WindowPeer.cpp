@@ -41,6 +41,7 @@ CX11WindowPeer::CX11WindowPeer(CWindow& window, CX11Display& display)
       m_handler(nullptr),
       m_x11Window(nullptr),
       m_backBuffer(nullptr),
+      m_shownSerial(0),
       m_shown(false),
       m_focusWanted(false),
       m_grabWanted(false)
@@ -106,6 +107,7 @@ unsigned long CX11WindowPeer::getWindowId() const
 
 void CX11WindowPeer::show()
 {
+    m_shownSerial = NextRequest(m_display.getDisplay());
     m_x11Window->show();
 }
 
@@ -218,6 +220,10 @@ void CX11WindowPeer::handleEvent(const void* x11Event)
     const XEvent& event = *static_cast<const XEvent*>(x11Event);
     SWindowInput input;
     if (!m_display.getInputTranslator().translate(event, input)) {
+        return;
+    }
+    // Hidden and shown again before the news was read: the focus it lost then is no news of this showing.
+    if ((input.kind == e_inputFocusOut || input.kind == e_inputFocusIn) && event.xany.serial < m_shownSerial) {
         return;
     }
     if (input.kind == e_inputShown) {

@@ -84,6 +84,8 @@ private:
     CX11WindowHandler* m_handler;
     CX11Window* m_x11Window;
     CX11BackBuffer* m_backBuffer;
+    /** The first request of the latest showing. */
+    unsigned long m_shownSerial;
     bool m_shown;
     bool m_focusWanted;
     bool m_grabWanted;

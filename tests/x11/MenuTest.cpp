@@ -1,0 +1,200 @@
+// Pop-up menus on a real server: opened at a screen position on their
+// owner's connection, highlighting, choosing on release, closing on a click
+// elsewhere, and gone with their owner.
+#include "CWindowFixture.hpp"
+
+#include "gui/controls/CControlRoot.hpp"
+#include "gui/controls/CMenu.hpp"
+#include "gui/controls/CMenuItem.hpp"
+#include "gui/events/CMenuEvent.hpp"
+#include "gui/listeners/IMenuListener.hpp"
+#include "gui/windowing/CAboutWindow.hpp"
+#include "gui/windowing/CMenuWindow.hpp"
+#include "gui/windowing/CWindowAttributes.hpp"
+
+#include <memory>
+
+using namespace TenviraX11Tests;
+using namespace Corvane::GUI::Windowing;
+using Corvane::GUI::Basics::CAlphaColour;
+using Corvane::GUI::Basics::CColour;
+using Corvane::GUI::Controls::CMenu;
+using Corvane::GUI::Controls::CMenuItem;
+using Corvane::GUI::Events::CMenuEvent;
+using Corvane::MathTools::CDimension;
+using Corvane::MathTools::CPoint;
+using Corvane::MathTools::CRect;
+
+namespace {
+
+class CMenuRecorder : public Corvane::GUI::Listeners::IMenuListener {
+public:
+    void handleMenuOpening(const CMenuEvent& event) override { record("opening", event); }
+    void handleMenuClosing(const CMenuEvent& event) override { record("closing", event); }
+    void handleMenuSelection(const CMenuEvent& event) override { record("selection", event); }
+    std::vector<std::string> events;
+
+private:
+    void record(const char* kind, const CMenuEvent& event)
+    {
+        events.push_back(std::string(kind) + " " + std::to_string(event.identify()));
+    }
+};
+
+class PopupMenu : public CWindowFixture {
+protected:
+    void SetUp() override
+    {
+        CWindowFixture::SetUp();
+        m_menu = new CMenu("Valve");
+        m_menu->referenced();
+        const char* texts[] = {"Valve Bypass", "Valve Soft", "Valve Dirty", "Off"};
+        for (long id = 0; id < 4; ++id) {
+            m_menu->addMenuItem(new CMenuItem(texts[id], id, CMenuItem::CMENUITEM_TYPE_PLAIN, id != 3));
+        }
+        m_attributes.setBackgroundColour(CColour(215, 219, 223));
+        m_attributes.setWindowAlpha(0.87);
+    }
+    void TearDown() override
+    {
+        m_menu->dereference();
+        CWindowFixture::TearDown();
+    }
+
+    void showOwner(CWindow& owner)
+    {
+        CWindowAttributes attributes;
+        owner.initialiseWindow(&attributes, true);
+        ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(owner.getWindowHandle()); }));
+    }
+    /** The screen position of the middle of item index of an open menu. */
+    std::string itemPoint(const CMenuWindow& menu, long index)
+    {
+        const CPoint origin = menu.getWindowPosition();
+        return std::to_string(origin.getXPosition() + 20) + " " +
+               std::to_string(origin.getYPosition() + index * menu.getItemHeight() + menu.getItemHeight() / 2);
+    }
+
+    CMenu* m_menu = nullptr;
+    CWindowAttributes m_attributes;
+};
+
+}  // namespace
+
+TEST_F(PopupMenu, OpensAtThePointHighlightsAndReportsTheItemChosenOnRelease)
+{
+    CWindow owner(CRect(100, 100, 300, 200));
+    CMenuRecorder listener;
+    CMenuWindow menu(CRect(0, 0, 60, 100), &m_attributes, m_menu, false, &listener);
+    // Sized by the items: one text height plus 8 each, the widest text plus 8 but at least the button's width.
+    const CDimension size = menu.getMenuSize();
+    EXPECT_GT(size.getWidth(), 60);
+    EXPECT_EQ(size.getHeight(), 4 * menu.getItemHeight());
+    EXPECT_GE(menu.getItemHeight(), 8 + 8);
+    EXPECT_EQ(menu.getWindowHandle(), 0u);
+    showOwner(owner);
+    menu.setParentWindow(&owner);
+
+    menu.openPopupWindow(CPoint(150, 250));
+    EXPECT_EQ(listener.events, std::vector<std::string>({"opening -1"}));
+    const unsigned long handle = menu.getWindowHandle();
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(handle); }));
+    const XWindowAttributes attributes = attributesOf(handle);
+    EXPECT_TRUE(attributes.override_redirect);
+    EXPECT_EQ(attributes.x, 150);
+    EXPECT_EQ(attributes.y, 250);
+    EXPECT_EQ(attributes.width, size.getWidth());
+    EXPECT_EQ(attributes.height, size.getHeight());
+    EXPECT_TRUE(pointerIsGrabbed());
+
+    // The item under the pointer is highlighted in the artwork's accent; a disabled one is not.
+    input("mousemove " + itemPoint(menu, 1));
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] {
+        return menu.getCurrentSelection() == 1 && pixel(handle, 30, menu.getItemHeight() + 2) == 0x74B8BC;
+    }));
+    EXPECT_EQ(pixel(handle, 30, 2), 0xD7DBDFu);
+    input("mousemove " + itemPoint(menu, 3));
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return menu.getCurrentSelection() == -1; }));
+
+    // Pressed on one item and released on another: no choice, still open.
+    input("mousemove " + itemPoint(menu, 2) + " mousedown 1 mousemove " + itemPoint(menu, 0) + " mouseup 1");
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return menu.getCurrentSelection() == 0; }));
+    EXPECT_TRUE(menu.isWindowOpen());
+    input("mousemove " + itemPoint(menu, 1) + " click 1");
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return listener.events.size() == 2; }));
+    EXPECT_EQ(listener.events.back(), "selection 1");
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return !isViewable(handle); }));
+    EXPECT_FALSE(pointerIsGrabbed());
+}
+
+TEST_F(PopupMenu, AClickElsewhereClosesItWithoutAChoiceAndReachesNoOtherWindow)
+{
+    CWindow owner(CRect(100, 100, 300, 200));
+    CRecordingControl* control =
+        new CRecordingControl(owner.getControlRoot(), CRect(0, 0, 300, 200), CAlphaColour(0, 0, 0, 255));
+    owner.getControlRoot()->addControl(control);
+    showOwner(owner);
+    CMenuRecorder listener;
+    CMenuWindow menu(CRect(0, 0, 60, 100), &m_attributes, m_menu, false, &listener);
+    menu.setParentWindow(&owner);
+    menu.openPopupWindow(CPoint(500, 300));
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(menu.getWindowHandle()); }));
+    input("mousemove 150 150 click 1");
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return listener.events.size() == 2; }));
+    EXPECT_EQ(listener.events.back(), "closing -1");
+    EXPECT_FALSE(pointerIsGrabbed());
+    // Neither the press nor the release reached the owner; the next click does.
+    input("click 1");
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return control->events.size() == 2; }));
+    EXPECT_EQ(control->events.front(), "left-down 50,50");
+
+    // Escape closes it too, and so does its owner closing.
+    menu.openPopupWindow(CPoint(500, 300));
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(menu.getWindowHandle()); }));
+    input("key Escape");
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return listener.events.size() == 4; }));
+    EXPECT_EQ(listener.events.back(), "closing -1");
+    menu.openPopupWindow(CPoint(500, 300));
+    owner.closeWindow();
+    EXPECT_EQ(listener.events.back(), "closing -1");
+    EXPECT_FALSE(menu.isWindowOpen());
+}
+
+TEST_F(PopupMenu, MovedUpAndLeftToStayOnTheScreen)
+{
+    CWindow owner(CRect(100, 100, 300, 200));
+    showOwner(owner);
+    CMenuWindow menu(CRect(0, 0, 60, 100), &m_attributes, m_menu, false, nullptr);
+    owner.registerChildWindow(&menu);
+    menu.openPopupWindow(CPoint(SCREEN_WIDTH - 10, SCREEN_HEIGHT - 5));
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(menu.getWindowHandle()); }));
+    const XWindowAttributes attributes = attributesOf(menu.getWindowHandle());
+    EXPECT_EQ(attributes.x + attributes.width, SCREEN_WIDTH);
+    EXPECT_EQ(attributes.y + attributes.height, SCREEN_HEIGHT);
+}
+
+TEST_F(PopupMenu, DestroyingTheOwnerLeavesNoWindowAndNoGrab)
+{
+    const std::vector<Window> before = rootChildren();
+    const std::string splash = writeImage("splash.png", 120, 80, 0x336699);
+    CMenuRecorder listener;
+    CMenuWindow menu(CRect(0, 0, 60, 100), &m_attributes, m_menu, false, &listener);
+    CAboutWindow about(splash.substr(0, splash.rfind('/')).c_str(), splash.substr(splash.rfind('/') + 1).c_str(), 0.85);
+    std::unique_ptr<CWindow> owner(new CWindow(CRect(100, 100, 300, 200)));
+    showOwner(*owner);
+    about.setParentWindow(owner.get());
+    menu.setParentWindow(owner.get());
+    // The about window shown, then the menu, which takes the focus from it: both windows exist.
+    about.openWindow();
+    ASSERT_TRUE(pumpWindowUntil(*owner, [&] { return isViewable(about.getWindowHandle()); }));
+    menu.openPopupWindow(CPoint(150, 150));
+    ASSERT_TRUE(pumpWindowUntil(*owner, [&] { return isViewable(menu.getWindowHandle()); }));
+    EXPECT_NE(about.getWindowHandle(), 0u);
+    ASSERT_TRUE(pointerIsGrabbed());
+    owner.reset();
+    EXPECT_EQ(rootChildren(), before);
+    EXPECT_FALSE(pointerIsGrabbed());
+    EXPECT_EQ(menu.getWindowHandle(), 0u);
+    EXPECT_EQ(about.getWindowHandle(), 0u);
+    EXPECT_EQ(menu.getParentWindow(), nullptr);
+}
