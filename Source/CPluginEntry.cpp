@@ -2,6 +2,7 @@
 
 #include "exceptions/CException.hpp"
 #include "gui/CvnGUI.hpp"
+#include "gui/windowing/CDialog.hpp"
 #include "host/CApplication.hpp"
 #include "host/CvnCore.hpp"
 #include "vst/CVstExceptionHandler.hpp"
@@ -30,11 +31,13 @@ void reportFailure(const Exceptions::CException& exception)
     Vst::CVstExceptionHandler::preVstExceptionHandler(exception, path);
 }
 
-// The core first, then the GUI toolkit (default font, image manager); neither opens a display.
+// The core first, then the GUI toolkit (default font, image manager); neither opens a display. A failed
+// effect creation then tells the user in a message window, or on standard error when there is no display.
 void startCore()
 {
     CvnCore::start(kDeveloper, kName, kDescription, kVersion, kIdentifier, kCopyright, nullptr);
     CvnGUI::start();
+    Vst::CVstExceptionHandler::setUserAlert(&GUI::Windowing::CDialog::notifyUser);
 }
 
 }  // namespace
@@ -64,6 +67,7 @@ void CPluginEntry::stopLibrary()
         CvnCore::stop(nullptr);
     } catch (...) {
     }
+    Vst::CVstExceptionHandler::setUserAlert(nullptr);
     try {
         CvnGUI::stop();
     } catch (...) {

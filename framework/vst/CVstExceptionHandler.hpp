@@ -40,6 +40,7 @@ public:
 
     /** Installs the alert; null restores the standard-error alert. */
     static void setUserAlert(UserAlertProc alert);
+    static UserAlertProc getUserAlert() { return CVSTEXCEPTIONHANDLER_ALERT; }
     /** Writes "title: message" to standard error. */
     static void standardErrorAlert(const Basics::CString& message, const Basics::CString& title, bool isError);
 

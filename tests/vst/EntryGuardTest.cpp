@@ -8,6 +8,7 @@
 #include "gui/fonts/CFont.hpp"
 #include "gui/graphics/CImageManager.hpp"
 #include "gui/graphics/CRGBAImage.hpp"
+#include "gui/windowing/CDialog.hpp"
 #include "host/CApplication.hpp"
 #include "vst/CVstExceptionHandler.hpp"
 
@@ -165,11 +166,14 @@ TEST(EntryGuardDeathTest, TheModuleStartsAndStopsTheGuiToolkitWithoutADisplay)
             auto* image = new Corvane::GUI::Graphics::CRGBAImage(1, 1);
             image->referenced();
             CImageManager::addImage(image, "probe");
+            // The crash report's alert is the toolkit's message window from now on.
             const bool started = !CPluginEntry::startFailed() && CFont::CFONT_SYSTEM_FONT != nullptr &&
-                                 CImageManager::getImage("probe") == image;
+                                 CImageManager::getImage("probe") == image &&
+                                 CVstExceptionHandler::getUserAlert() == &Corvane::GUI::Windowing::CDialog::notifyUser;
             CPluginEntry::stopLibrary();
             const bool stopped = CFont::CFONT_SYSTEM_FONT == nullptr && image->getReferenceCount() == 1 &&
-                                 Corvane::Basics::CClass::CCLASSCLASS_MANAGER == nullptr;
+                                 Corvane::Basics::CClass::CCLASSCLASS_MANAGER == nullptr &&
+                                 CVstExceptionHandler::getUserAlert() == &CVstExceptionHandler::standardErrorAlert;
             std::_Exit(started && stopped ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");

@@ -3,10 +3,14 @@
 // elsewhere, and gone with their owner.
 #include "CWindowFixture.hpp"
 
+#include "exceptions/CException.hpp"
 #include "gui/controls/CControlRoot.hpp"
 #include "gui/controls/CMenu.hpp"
 #include "gui/controls/CMenuItem.hpp"
+#include "gui/controls/CPopupButton.hpp"
+#include "gui/events/CActionEvent.hpp"
 #include "gui/events/CMenuEvent.hpp"
+#include "gui/listeners/IActionListener.hpp"
 #include "gui/listeners/IMenuListener.hpp"
 #include "gui/windowing/CAboutWindow.hpp"
 #include "gui/windowing/CMenuWindow.hpp"
@@ -20,6 +24,7 @@ using Corvane::GUI::Basics::CAlphaColour;
 using Corvane::GUI::Basics::CColour;
 using Corvane::GUI::Controls::CMenu;
 using Corvane::GUI::Controls::CMenuItem;
+using Corvane::GUI::Controls::CPopupButton;
 using Corvane::GUI::Events::CMenuEvent;
 using Corvane::MathTools::CDimension;
 using Corvane::MathTools::CPoint;
@@ -39,6 +44,18 @@ private:
     {
         events.push_back(std::string(kind) + " " + std::to_string(event.identify()));
     }
+};
+
+// Reads a pop-up button's choice as the editor does, and turns the button off as the editor does.
+class CChoiceRecorder : public Corvane::GUI::Listeners::IActionListener {
+public:
+    void handleActionEvent(const Corvane::GUI::Events::CActionEvent& event) override
+    {
+        CPopupButton* button = dynamic_cast<CPopupButton*>(event.getControl());
+        choices.push_back(button->getLastMenuEvent()->identify());
+        button->setValue(0.0);
+    }
+    std::vector<long> choices;
 };
 
 class PopupMenu : public CWindowFixture {
@@ -197,4 +214,52 @@ TEST_F(PopupMenu, DestroyingTheOwnerLeavesNoWindowAndNoGrab)
     EXPECT_EQ(menu.getWindowHandle(), 0u);
     EXPECT_EQ(about.getWindowHandle(), 0u);
     EXPECT_EQ(menu.getParentWindow(), nullptr);
+}
+
+TEST_F(PopupMenu, AButtonOpensItsMenuInsideItsCornerAndTellsTheChoice)
+{
+    CWindow owner(CRect(100, 100, 300, 200));
+    CChoiceRecorder editor;
+    CPopupButton* button = new CPopupButton(owner.getControlRoot(), 14, CRect(40, 50, 60, 20), m_menu, &editor);
+    owner.getControlRoot()->addControl(button);
+    EXPECT_EQ(button->getLastMenuEvent()->identify(), -1);
+    EXPECT_EQ(button->getMenuWindow(), nullptr);
+    button->setMenuWindowAttributes(&m_attributes, false);
+    showOwner(owner);
+
+    input("mousemove --window " + id(owner.getWindowHandle()) + " 50 60 click 1");
+    CMenuWindow& menu = *button->getMenuWindow();
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(menu.getWindowHandle()); }));
+    // The release told the listener, which turned the button off again: the menu opened all the same.
+    EXPECT_EQ(editor.choices, std::vector<long>({-1}));
+    const XWindowAttributes attributes = attributesOf(menu.getWindowHandle());
+    const Corvane::MathTools::CPoint origin = owner.getWindowPosition();
+    EXPECT_EQ(attributes.x, origin.getXPosition() + 40 + 1);
+    EXPECT_EQ(attributes.y, origin.getYPosition() + 50 + 20 - 1);
+
+    input("mousemove " + itemPoint(menu, 2) + " click 1");
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return editor.choices.size() == 2; }));
+    EXPECT_EQ(editor.choices.back(), 2);
+    EXPECT_EQ(button->getLastMenuEvent()->identify(), 2);
+    EXPECT_FALSE(button->isOn());
+
+    // Closed without a choice, the button is off and keeps the last choice.
+    button->setValue(0.0);
+    input("mousemove --window " + id(owner.getWindowHandle()) + " 50 60 click 1");
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(menu.getWindowHandle()); }));
+    input("key Escape");
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return !menu.isWindowOpen(); }));
+    EXPECT_EQ(menu.getCurrentSelection(), -1);
+    EXPECT_FALSE(button->isOn());
+    EXPECT_EQ(button->getLastMenuEvent()->identify(), 2);
+
+    try {
+        CPopupButton nothing(owner.getControlRoot(), 12, CRect(0, 0, 10, 10), nullptr, nullptr);
+        ADD_FAILURE() << "a pop-up button without a menu";
+    } catch (const Corvane::Exceptions::CException& exception) {
+        EXPECT_STREQ(exception.getErrorReason().getString(), "Menu is NULL");
+        EXPECT_STREQ(
+            exception.getFunctionName().getString(),
+            "CPopupButton::CPopupButton(IControlRoot *, const long, const CRect &, CMenu *, IActionListener *)");
+    }
 }

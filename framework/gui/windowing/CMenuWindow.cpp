@@ -62,9 +62,6 @@ CMenuWindow::CMenuWindow(const CRect& area, CWindowAttributes* attributes, Contr
 
 CMenuWindow::~CMenuWindow()
 {
-    // Gone without telling anyone: whoever listens is going too.
-    m_menuListener = nullptr;
-    destroyWindow();
     if (m_menu != nullptr) {
         m_menu->dereference();
     }

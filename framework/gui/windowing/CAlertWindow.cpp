@@ -1,0 +1,207 @@
+#include "gui/windowing/CAlertWindow.hpp"
+
+#include "exceptions/CException.hpp"
+#include "gui/events/CKeyboardEvent.hpp"
+#include "gui/events/CMouseEvent.hpp"
+#include "gui/windowing/CWindowAttributes.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace Corvane { namespace GUI { namespace Windowing {
+
+using Basics::CAlphaColour;
+using Corvane::MathTools::CDimension;
+using Corvane::MathTools::CPoint;
+using Corvane::MathTools::CRect;
+
+namespace {
+
+// The editor's artwork: a dark header over a light plate, its buttons, its accent.
+const CAlphaColour kPlateColour(232, 236, 236);
+const CAlphaColour kHeaderColour(24, 26, 29);
+const CAlphaColour kCaptionColour(218, 222, 226);
+const CAlphaColour kTextColour(16, 18, 20);
+const CAlphaColour kEdgeColour(14, 16, 18);
+const CAlphaColour kButtonColour(56, 61, 66);
+const CAlphaColour kPressedColour(116, 184, 188);
+const CAlphaColour kErrorColour(196, 64, 52);
+const long kErrorStripeWidth = 5;
+const long kMostWidth = 960;
+const double kLineSpacing = 1.45;
+const char kEscape = 27;
+const char kReturn = 13;
+
+std::vector<Corvane::Basics::CString> splitLines(const Corvane::Basics::CString& text)
+{
+    std::vector<Corvane::Basics::CString> lines;
+    const std::string all = text.getString() != nullptr ? text.getString() : "";
+    std::string::size_type start = 0;
+    for (;;) {
+        const std::string::size_type end = all.find('\n', start);
+        lines.emplace_back(all.substr(start, end == std::string::npos ? std::string::npos : end - start).c_str());
+        if (end == std::string::npos) {
+            return lines;
+        }
+        start = end + 1;
+    }
+}
+
+long advanceOf(const Fonts::CFont& font, const Corvane::Basics::CString& text)
+{
+    return static_cast<long>(std::ceil(font.measureText(text).advance));
+}
+
+}  // namespace
+
+CVN_IMPLEMENT_CLASS(CAlertWindow, "CWindow")
+
+CAlertWindow::CAlertWindow(const Corvane::Basics::CString& message, const Corvane::Basics::CString& title, bool isError)
+    : CWindow(CRect(0, 0, CALERTWINDOW_MINIMUM_WIDTH, 1)),
+      m_title(title),
+      m_lines(splitLines(message)),
+      m_isError(isError),
+      m_lineHeight(0),
+      m_buttonPressed(false),
+      m_dismissed(false)
+{
+    CVN_CONSTRUCT_CLASS;
+    m_titleFont = new Fonts::CFont("Arial", 13, false, true);
+    m_textFont = new Fonts::CFont("Arial", 12, false, false);
+    m_lineHeight = static_cast<long>(std::ceil(m_textFont->getPointSize() * kLineSpacing));
+    long width = advanceOf(*m_titleFont, m_title) + kErrorStripeWidth;
+    for (const Corvane::Basics::CString& line : m_lines) {
+        width = std::max(width, advanceOf(*m_textFont, line));
+    }
+    width = std::min(kMostWidth, std::max(CALERTWINDOW_MINIMUM_WIDTH, width + 2 * CALERTWINDOW_MARGIN));
+    const long height = CALERTWINDOW_TITLE_HEIGHT + CALERTWINDOW_MARGIN +
+                        static_cast<long>(m_lines.size()) * m_lineHeight + CALERTWINDOW_MARGIN +
+                        CALERTWINDOW_BUTTON_HEIGHT + CALERTWINDOW_MARGIN;
+    setWindowSize(CDimension(width, height));
+    setWindowRole(CWINDOW_ROLE_DIALOG);
+    registerMouseListener(this);
+    registerKeyboardListener(this);
+}
+
+CAlertWindow::~CAlertWindow()
+{
+    CVN_DESTRUCT_CLASS;
+}
+
+CRect CAlertWindow::getButtonArea() const
+{
+    const CDimension size = getWindowSize();
+    return CRect((size.getWidth() - CALERTWINDOW_BUTTON_WIDTH) / 2,
+                 size.getHeight() - CALERTWINDOW_MARGIN - CALERTWINDOW_BUTTON_HEIGHT, CALERTWINDOW_BUTTON_WIDTH,
+                 CALERTWINDOW_BUTTON_HEIGHT);
+}
+
+bool CAlertWindow::showAlert()
+{
+    CWindowAttributes attributes;
+    attributes.setTitle(m_title);
+    attributes.initialise(CWindowAttributes::CWINDOWATTRIBUTES_STYLE_CLOSE_AND_COLLAPSE);
+    try {
+        initialiseWindow(&attributes, false);
+    } catch (const Corvane::Exceptions::CException&) {
+        return false;
+    }
+    const CDimension screen = getScreenSize();
+    const CDimension size = getWindowSize();
+    setWindowPosition(CPoint(std::max(0L, (screen.getWidth() - size.getWidth()) / 2),
+                             std::max(0L, (screen.getHeight() - size.getHeight()) / 2)));
+    openWindow();
+    giveFocus();
+    updateWindow();
+    return isWindowOpen();
+}
+
+void CAlertWindow::dismiss()
+{
+    m_dismissed = true;
+    closeWindow();
+}
+
+void CAlertWindow::windowClosed(IWindow*)
+{
+    m_dismissed = true;
+}
+
+void CAlertWindow::setButtonPressed(bool pressed)
+{
+    if (pressed != m_buttonPressed) {
+        m_buttonPressed = pressed;
+        redrawWindow(getButtonArea());
+    }
+}
+
+void CAlertWindow::handleLeftButtonDown(Events::CMouseEvent& event)
+{
+    setButtonPressed(getButtonArea().pointIsInside(event.getMousePosition()));
+}
+
+void CAlertWindow::handleDoubleClick(Events::CMouseEvent& event)
+{
+    handleLeftButtonDown(event);
+}
+
+void CAlertWindow::handleLeftButtonUp(Events::CMouseEvent& event)
+{
+    const bool chosen = m_buttonPressed && getButtonArea().pointIsInside(event.getMousePosition());
+    setButtonPressed(false);
+    if (chosen) {
+        dismiss();
+    }
+}
+
+bool CAlertWindow::handleKeyDown(const Events::CKeyboardEvent& event)
+{
+    if (event.getKey() == kReturn || event.getKey() == kEscape) {
+        dismiss();
+        return true;
+    }
+    return false;
+}
+
+void CAlertWindow::draw(Graphics::CGraphics& graphics)
+{
+    const CDimension size = getWindowSize();
+    const CRect whole(0, 0, size.getWidth(), size.getHeight());
+    graphics.getMutableBrush().setColour(kPlateColour);
+    graphics.fillRectangle(whole);
+    graphics.getMutableBrush().setColour(kHeaderColour);
+    graphics.fillRectangle(CRect(0, 0, size.getWidth(), CALERTWINDOW_TITLE_HEIGHT));
+    long titleLeft = CALERTWINDOW_MARGIN;
+    if (m_isError) {
+        graphics.getMutableBrush().setColour(kErrorColour);
+        graphics.fillRectangle(CRect(0, 0, kErrorStripeWidth, CALERTWINDOW_TITLE_HEIGHT));
+        titleLeft += kErrorStripeWidth;
+    }
+    const double titleBaseline = CALERTWINDOW_TITLE_HEIGHT / 2.0 + m_titleFont->getPointSize() * 0.36;
+    graphics.setTextColour(kCaptionColour);
+    graphics.drawTextLine(m_title, static_cast<double>(titleLeft), titleBaseline, m_titleFont.getPointer(),
+                          Graphics::CGraphics::CGRAPHICS_ANCHOR_LEFT);
+
+    graphics.setTextColour(kTextColour);
+    double baseline = CALERTWINDOW_TITLE_HEIGHT + CALERTWINDOW_MARGIN + m_textFont->getPointSize();
+    for (const Corvane::Basics::CString& line : m_lines) {
+        graphics.drawTextLine(line, static_cast<double>(CALERTWINDOW_MARGIN), baseline, m_textFont.getPointer(),
+                              Graphics::CGraphics::CGRAPHICS_ANCHOR_LEFT);
+        baseline += static_cast<double>(m_lineHeight);
+    }
+
+    const CRect button = getButtonArea();
+    const CDimension corner(8, 8);
+    graphics.getMutableBrush().setColour(m_buttonPressed ? kPressedColour : kButtonColour);
+    graphics.fillRoundedRectangle(button, corner);
+    graphics.getMutablePen().setColour(kEdgeColour);
+    graphics.drawRoundedRectangle(button, corner);
+    graphics.setTextColour(m_buttonPressed ? kTextColour : kCaptionColour);
+    graphics.drawText("OK", button, m_textFont.getPointer(), Graphics::CGraphics::CGRAPHICS_TEXT_CENTRED);
+
+    graphics.getMutablePen().setColour(kEdgeColour);
+    graphics.drawRectangle(whole);
+}
+
+}}}  // namespace Corvane::GUI::Windowing

@@ -1,0 +1,90 @@
+// The user alert: a message window that holds its caller until OK, Return,
+// Escape or the window's close, and standard error when there is no display.
+#include "CWindowFixture.hpp"
+
+#include "CChildProcess.hpp"
+
+#include "gui/windowing/CAlertWindow.hpp"
+#include "gui/windowing/CDialog.hpp"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace TenviraX11Tests;
+using namespace Corvane::GUI::Windowing;
+
+namespace {
+
+const char* const kMessage = "An Exception has occurred!\nA Log file of this error has been created.";
+
+class UserAlert : public CWindowFixture {
+protected:
+    /** The alert of this title in a process of its own, as a failing effect creation shows it. */
+    pid_t startAlert(const std::string& title)
+    {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            // The child shares the parent's connections' sockets: it leaves without closing anything.
+            CDialog::notifyUser(kMessage, title.c_str(), true);
+            std::_Exit(0);
+        }
+        return pid;
+    }
+
+    /** The viewable top-level window named title; 0 when there is none (yet). */
+    Window windowNamed(const std::string& title)
+    {
+        for (Window window : rootChildren()) {
+            std::string name;
+            property(window, atom("_NET_WM_NAME"), &name);
+            if (name == title && isViewable(window)) {
+                return window;
+            }
+        }
+        return 0;
+    }
+
+    /** Waits for the alert's window, checks that its caller waits, dismisses it and sees the caller go on. */
+    void dismiss(const std::string& title, const std::function<void(Window)>& answer)
+    {
+        const pid_t pid = startAlert(title);
+        ASSERT_GT(pid, 0);
+        Window alert = 0;
+        ASSERT_TRUE(serveUntil([] {}, [](long) { usleep(20000); }, [&] { return (alert = windowNamed(title)) != 0; },
+                               WAIT_MILLISECONDS));
+        int status = 0;
+        EXPECT_EQ(waitpid(pid, &status, WNOHANG), 0) << "the alert did not wait for the user";
+        answer(alert);
+        ASSERT_TRUE(CChildProcess::finish(pid, WAIT_MILLISECONDS, status)) << "the alert was not dismissed";
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        EXPECT_EQ(windowNamed(title), 0u);
+    }
+};
+
+}  // namespace
+
+TEST_F(UserAlert, ShownUntilOkReturnEscapeOrItsClose)
+{
+    dismiss("Alert OK", [&](Window alert) {
+        // The layout is the window's own: made again here for the same texts.
+        const CAlertWindow layout(kMessage, "Alert OK", true);
+        const XWindowAttributes attributes = attributesOf(alert);
+        EXPECT_EQ(attributes.width, layout.getWindowSize().getWidth());
+        EXPECT_EQ(attributes.x, (SCREEN_WIDTH - attributes.width) / 2);
+        const Corvane::MathTools::CRect button = layout.getButtonArea();
+        input("mousemove --window " + id(alert) + " " + std::to_string(button.getCentralXPosition()) + " " +
+              std::to_string(button.getCentralYPosition()) + " click 1");
+    });
+    dismiss("Alert Return", [&](Window alert) { input("windowfocus --sync " + id(alert) + " key Return"); });
+    dismiss("Alert Escape", [&](Window alert) { input("windowfocus --sync " + id(alert) + " key Escape"); });
+    dismiss("Alert closed", [&](Window alert) { sendCloseRequest(alert); });
+}
+
+TEST_F(UserAlert, WithoutADisplayItWritesToStandardErrorAndReturns)
+{
+    unsetenv("DISPLAY");
+    ::testing::internal::CaptureStderr();
+    CDialog::notifyUser(kMessage, "Exception occurred", true);
+    const std::string written = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(written, std::string("Exception occurred\n") + kMessage + "\n");
+}
