@@ -4,6 +4,7 @@
 #include "gui/events/CKeyboardEvent.hpp"
 #include "gui/events/CMouseEvent.hpp"
 #include "gui/windowing/CWindowAttributes.hpp"
+#include "gui/windowing/CWindowLook.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -11,27 +12,15 @@
 
 namespace Corvane { namespace GUI { namespace Windowing {
 
-using Basics::CAlphaColour;
 using Corvane::MathTools::CDimension;
 using Corvane::MathTools::CPoint;
 using Corvane::MathTools::CRect;
 
 namespace {
 
-// The editor's artwork: a dark header over a light plate, its buttons, its accent.
-const CAlphaColour kPlateColour(232, 236, 236);
-const CAlphaColour kHeaderColour(24, 26, 29);
-const CAlphaColour kCaptionColour(218, 222, 226);
-const CAlphaColour kTextColour(16, 18, 20);
-const CAlphaColour kEdgeColour(14, 16, 18);
-const CAlphaColour kButtonColour(56, 61, 66);
-const CAlphaColour kPressedColour(116, 184, 188);
-const CAlphaColour kErrorColour(196, 64, 52);
 const long kErrorStripeWidth = 5;
 const long kMostWidth = 960;
 const double kLineSpacing = 1.45;
-const char kEscape = 27;
-const char kReturn = 13;
 
 std::vector<Corvane::Basics::CString> splitLines(const Corvane::Basics::CString& text)
 {
@@ -157,7 +146,8 @@ void CAlertWindow::handleLeftButtonUp(Events::CMouseEvent& event)
 
 bool CAlertWindow::handleKeyDown(const Events::CKeyboardEvent& event)
 {
-    if (event.getKey() == kReturn || event.getKey() == kEscape) {
+    if (event.getKey() == CWindowLook::CWINDOWLOOK_KEY_RETURN ||
+        event.getKey() == CWindowLook::CWINDOWLOOK_KEY_ESCAPE) {
         dismiss();
         return true;
     }
@@ -168,22 +158,22 @@ void CAlertWindow::draw(Graphics::CGraphics& graphics)
 {
     const CDimension size = getWindowSize();
     const CRect whole(0, 0, size.getWidth(), size.getHeight());
-    graphics.getMutableBrush().setColour(kPlateColour);
+    graphics.getMutableBrush().setColour(CWindowLook::CWINDOWLOOK_PLATE);
     graphics.fillRectangle(whole);
-    graphics.getMutableBrush().setColour(kHeaderColour);
+    graphics.getMutableBrush().setColour(CWindowLook::CWINDOWLOOK_HEADER);
     graphics.fillRectangle(CRect(0, 0, size.getWidth(), CALERTWINDOW_TITLE_HEIGHT));
     long titleLeft = CALERTWINDOW_MARGIN;
     if (m_isError) {
-        graphics.getMutableBrush().setColour(kErrorColour);
+        graphics.getMutableBrush().setColour(CWindowLook::CWINDOWLOOK_ERROR);
         graphics.fillRectangle(CRect(0, 0, kErrorStripeWidth, CALERTWINDOW_TITLE_HEIGHT));
         titleLeft += kErrorStripeWidth;
     }
     const double titleBaseline = CALERTWINDOW_TITLE_HEIGHT / 2.0 + m_titleFont->getPointSize() * 0.36;
-    graphics.setTextColour(kCaptionColour);
+    graphics.setTextColour(CWindowLook::CWINDOWLOOK_CAPTION);
     graphics.drawTextLine(m_title, static_cast<double>(titleLeft), titleBaseline, m_titleFont.getPointer(),
                           Graphics::CGraphics::CGRAPHICS_ANCHOR_LEFT);
 
-    graphics.setTextColour(kTextColour);
+    graphics.setTextColour(CWindowLook::CWINDOWLOOK_TEXT);
     double baseline = CALERTWINDOW_TITLE_HEIGHT + CALERTWINDOW_MARGIN + m_textFont->getPointSize();
     for (const Corvane::Basics::CString& line : m_lines) {
         graphics.drawTextLine(line, static_cast<double>(CALERTWINDOW_MARGIN), baseline, m_textFont.getPointer(),
@@ -193,14 +183,15 @@ void CAlertWindow::draw(Graphics::CGraphics& graphics)
 
     const CRect button = getButtonArea();
     const CDimension corner(8, 8);
-    graphics.getMutableBrush().setColour(m_buttonPressed ? kPressedColour : kButtonColour);
+    graphics.getMutableBrush().setColour(m_buttonPressed ? CWindowLook::CWINDOWLOOK_ACCENT
+                                                         : CWindowLook::CWINDOWLOOK_BUTTON);
     graphics.fillRoundedRectangle(button, corner);
-    graphics.getMutablePen().setColour(kEdgeColour);
+    graphics.getMutablePen().setColour(CWindowLook::CWINDOWLOOK_EDGE);
     graphics.drawRoundedRectangle(button, corner);
-    graphics.setTextColour(m_buttonPressed ? kTextColour : kCaptionColour);
+    graphics.setTextColour(m_buttonPressed ? CWindowLook::CWINDOWLOOK_TEXT : CWindowLook::CWINDOWLOOK_CAPTION);
     graphics.drawText("OK", button, m_textFont.getPointer(), Graphics::CGraphics::CGRAPHICS_TEXT_CENTRED);
 
-    graphics.getMutablePen().setColour(kEdgeColour);
+    graphics.getMutablePen().setColour(CWindowLook::CWINDOWLOOK_EDGE);
     graphics.drawRectangle(whole);
 }
 

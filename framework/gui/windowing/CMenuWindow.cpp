@@ -8,6 +8,7 @@
 #include "gui/graphics/IImage.hpp"
 #include "gui/listeners/IMenuListener.hpp"
 #include "gui/windowing/CWindowAttributes.hpp"
+#include "gui/windowing/CWindowLook.hpp"
 
 #include <algorithm>
 
@@ -20,14 +21,7 @@ using Corvane::MathTools::CRect;
 
 namespace {
 
-// The editor's artwork: its plate edge, its accent and the accent's rim, its muted caption colour.
-const CAlphaColour kFrameColour(14, 16, 18);
-const CAlphaColour kHighlightColour(116, 184, 188);
-const CAlphaColour kHighlightFrameColour(40, 90, 94);
-const CAlphaColour kDisabledTextColour(140, 148, 156);
 const long kItemPadding = 8;
-const char kEscape = 27;
-const char kReturn = 13;
 
 }  // namespace
 
@@ -262,11 +256,11 @@ void CMenuWindow::handleMouseLeavingArea(Events::CMouseEvent&)
 
 bool CMenuWindow::handleKeyDown(const Events::CKeyboardEvent& event)
 {
-    if (event.getKey() == kEscape) {
+    if (event.getKey() == CWindowLook::CWINDOWLOOK_KEY_ESCAPE) {
         finish(nullptr);
         return true;
     }
-    if (event.getKey() == kReturn && selectableItem(m_currentSelection) != nullptr) {
+    if (event.getKey() == CWindowLook::CWINDOWLOOK_KEY_RETURN && selectableItem(m_currentSelection) != nullptr) {
         finish(selectableItem(m_currentSelection));
         return true;
     }
@@ -284,14 +278,14 @@ void CMenuWindow::draw(Graphics::CGraphics& graphics)
     const CRect whole(0, 0, window.getWidth(), window.getHeight());
     graphics.getMutableBrush().setColour(CAlphaColour(getWindowAttributes()->getBackgroundColour()));
     graphics.fillRectangle(whole);
-    graphics.getMutablePen().setColour(kFrameColour);
+    graphics.getMutablePen().setColour(CWindowLook::CWINDOWLOOK_EDGE);
     graphics.drawRectangle(whole);
     const long count = m_menu != nullptr ? m_menu->getNumberOfMenuItems() : 0;
     const CRect highlight(0, m_currentSelection * m_itemHeight, m_menuWidth, m_itemHeight);
     if (m_currentSelection >= 0) {
-        graphics.getMutableBrush().setColour(kHighlightColour);
+        graphics.getMutableBrush().setColour(CWindowLook::CWINDOWLOOK_ACCENT);
         graphics.fillRectangle(highlight);
-        graphics.getMutablePen().setColour(kHighlightFrameColour);
+        graphics.getMutablePen().setColour(CWindowLook::CWINDOWLOOK_ACCENT_RIM);
         graphics.drawRectangle(highlight);
     }
     for (long i = 0; i < count; ++i) {
@@ -311,7 +305,7 @@ void CMenuWindow::draw(Graphics::CGraphics& graphics)
             }
             textLeft += m_iconWidth;
         }
-        graphics.setTextColour(item->isEnabled() ? item->getTextColour() : kDisabledTextColour);
+        graphics.setTextColour(item->isEnabled() ? item->getTextColour() : CWindowLook::CWINDOWLOOK_MUTED_TEXT);
         graphics.drawText(item->getText(), CRect(textLeft, top, m_menuWidth - textLeft, m_itemHeight), nullptr,
                           Graphics::CGraphics::CGRAPHICS_TEXT_LEFT);
     }
