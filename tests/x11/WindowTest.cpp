@@ -4,8 +4,11 @@
 
 #include "exceptions/CException.hpp"
 #include "gui/controls/CControlRoot.hpp"
+#include "gui/controls/CMenu.hpp"
+#include "gui/controls/CMenuItem.hpp"
 #include "gui/listeners/IFocusListener.hpp"
 #include "gui/listeners/IWindowChangeListener.hpp"
+#include "gui/windowing/CMenuWindow.hpp"
 #include "gui/windowing/CWindowAttributes.hpp"
 #include "gui/windowing/ITimedObject.hpp"
 
@@ -192,9 +195,20 @@ TEST_F(FrameworkWindow, EmbeddedInAHostWindowOnItsOwnConnection)
     EXPECT_FALSE(editor.isWindowCreated());
     ASSERT_TRUE(editor.createEmbeddedWindow(host));
     ASSERT_TRUE(pumpWindowUntil(editor, [&] { return pixel(editor.getWindowHandle(), 60, 40) == 0x00FF00; }));
+    // A menu open over the editor, on the editor's connection, goes with it, and so does its grab.
+    Corvane::Collections::TAutomaticPointer<Corvane::GUI::Controls::CMenu> menu;
+    menu = new Corvane::GUI::Controls::CMenu("menu");
+    menu->addMenuItem(new Corvane::GUI::Controls::CMenuItem("item", 0));
+    CWindowAttributes menuAttributes;
+    CMenuWindow menuWindow(CRect(0, 0, 50, 100), &menuAttributes, menu.getPointer(), false, nullptr);
+    menuWindow.setParentWindow(&editor);
+    menuWindow.openPopupWindow(editor.getWindowPosition());
+    ASSERT_TRUE(pumpWindowUntil(editor, [&] { return isViewable(menuWindow.getWindowHandle()); }));
     XDestroyWindow(observer(), host);
     XSync(observer(), False);
     ASSERT_TRUE(pumpWindowUntil(editor, [&] { return !editor.isWindowOpen(); }));
+    EXPECT_FALSE(menuWindow.isWindowOpen());
+    EXPECT_FALSE(pointerIsGrabbed());
     editor.destroyWindow();
 }
 

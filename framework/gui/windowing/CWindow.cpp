@@ -294,13 +294,7 @@ void CWindow::closeWindow()
     if (!m_windowCreated) {
         return;
     }
-    // What it owns goes too: a menu or about window is not left over a window that is gone.
-    const std::vector<CWindow*> children(m_childWindows);
-    for (CWindow* child : children) {
-        if (contains(m_childWindows, child) && child->isWindowOpen()) {
-            child->closeWindow();
-        }
-    }
+    closeOwnedWindows();
     if (m_peer != nullptr) {
         m_peer->hide();
     }
@@ -308,6 +302,17 @@ void CWindow::closeWindow()
     m_leftButtonPressed = false;
     if (m_windowChangeListener != nullptr) {
         m_windowChangeListener->windowClosed(this);
+    }
+}
+
+void CWindow::closeOwnedWindows()
+{
+    // A menu or about window is not left over a window that is gone.
+    const std::vector<CWindow*> children(m_childWindows);
+    for (CWindow* child : children) {
+        if (contains(m_childWindows, child) && child->isWindowOpen()) {
+            child->closeWindow();
+        }
     }
 }
 
@@ -633,6 +638,7 @@ void CWindow::handleWindowInput(const SWindowInput& input)
     case e_inputDestroyed:
         // Destroyed from outside (with the host's window): nothing shows any more.
         m_windowOpen = false;
+        closeOwnedWindows();
         break;
     default:
         break;

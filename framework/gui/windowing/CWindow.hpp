@@ -254,6 +254,7 @@ private:
     void detachFromOwner();
     void platformWindowMade();
     void destroyPlatformWindow();
+    void closeOwnedWindows();
     void paintTree();
     void paintPendingArea();
     void handleMouseInput(const SWindowInput& input);
