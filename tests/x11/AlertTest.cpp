@@ -31,33 +31,19 @@ protected:
         return pid;
     }
 
-    /** The viewable top-level window named title; 0 when there is none (yet). */
-    Window windowNamed(const std::string& title)
-    {
-        for (Window window : rootChildren()) {
-            std::string name;
-            property(window, atom("_NET_WM_NAME"), &name);
-            if (name == title && isViewable(window)) {
-                return window;
-            }
-        }
-        return 0;
-    }
-
     /** Waits for the alert's window, checks that its caller waits, dismisses it and sees the caller go on. */
     void dismiss(const std::string& title, const std::function<void(Window)>& answer)
     {
         const pid_t pid = startAlert(title);
         ASSERT_GT(pid, 0);
         Window alert = 0;
-        ASSERT_TRUE(serveUntil([] {}, [](long) { usleep(20000); }, [&] { return (alert = windowNamed(title)) != 0; },
-                               WAIT_MILLISECONDS));
+        ASSERT_TRUE(waitUntil([&] { return (alert = windowNamed(title)) != 0; }));
         int status = 0;
         EXPECT_EQ(waitpid(pid, &status, WNOHANG), 0) << "the alert did not wait for the user";
         answer(alert);
         ASSERT_TRUE(CChildProcess::finish(pid, WAIT_MILLISECONDS, status)) << "the alert was not dismissed";
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        EXPECT_EQ(windowNamed(title), 0u);
+        EXPECT_TRUE(waitUntil([&] { return windowNamed(title) == 0; }));
     }
 };
 

@@ -39,6 +39,23 @@ bool CWindowFixture::pumpWindowUntil(Corvane::GUI::Windowing::CWindow& window, c
                       milliseconds);
 }
 
+bool CWindowFixture::waitUntil(const std::function<bool()>& done)
+{
+    return serveUntil([] {}, [](long) { usleep(20000); }, done, WAIT_MILLISECONDS);
+}
+
+Window CWindowFixture::windowNamed(const std::string& title)
+{
+    for (Window window : rootChildren()) {
+        std::string name;
+        property(window, atom("_NET_WM_NAME"), &name);
+        if (name == title && isViewable(window)) {
+            return window;
+        }
+    }
+    return 0;
+}
+
 XWindowAttributes CWindowFixture::attributesOf(unsigned long window)
 {
     XWindowAttributes attributes{};

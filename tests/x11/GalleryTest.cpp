@@ -18,22 +18,6 @@ namespace {
 
 class Gallery : public CWindowFixture {
 protected:
-    /** The viewable top-level window whose name is title; 0 when there is none (yet). */
-    Window windowNamed(const std::string& title)
-    {
-        for (Window window : rootChildren()) {
-            std::string name;
-            property(window, atom("_NET_WM_NAME"), &name);
-            if (name == title && isViewable(window)) {
-                return window;
-            }
-        }
-        return 0;
-    }
-    bool waitFor(const std::function<bool()>& done)
-    {
-        return serveUntil([] {}, [](long) { usleep(20000); }, done, WAIT_MILLISECONDS);
-    }
     /** Viewable windows other than the gallery's own (its menu, its about window), override-redirect or not. */
     std::vector<bool> otherWindows(Window gallery)
     {
@@ -75,20 +59,20 @@ TEST_F(Gallery, OpensAnswersInputAndEndsWhenClosed)
         CChildProcess::finish(pid, 0, ignored);
     });
     Window gallery = 0;
-    ASSERT_TRUE(waitFor([&] { return (gallery = windowNamed("Corvane gallery")) != 0; }));
-    ASSERT_TRUE(waitFor([&] { return pixel(gallery, 5, 5) == 0x2C3035; }));
+    ASSERT_TRUE(waitUntil([&] { return (gallery = windowNamed("Corvane gallery")) != 0; }));
+    ASSERT_TRUE(waitUntil([&] { return pixel(gallery, 5, 5) == 0x2C3035; }));
     // The knob turned up: its label shows the new value.
     const unsigned long long label = picture(gallery, 20, 80, 100, 30);
     input("mousemove --window " + id(gallery) + " 50 60 mousedown 1 mousemove --window " + id(gallery) +
           " 50 20 mouseup 1");
-    ASSERT_TRUE(waitFor([&] { return picture(gallery, 20, 80, 100, 30) != label; }));
+    ASSERT_TRUE(waitUntil([&] { return picture(gallery, 20, 80, 100, 30) != label; }));
     // The pop-up button opens its menu; Escape closes it, and the info button opens the about window.
     input("mousemove --window " + id(gallery) + " 50 190 click 1");
-    ASSERT_TRUE(waitFor([&] { return otherWindows(gallery) == std::vector<bool>({true}); }));
+    ASSERT_TRUE(waitUntil([&] { return otherWindows(gallery) == std::vector<bool>({true}); }));
     input("key Escape");
-    ASSERT_TRUE(waitFor([&] { return otherWindows(gallery).empty(); }));
+    ASSERT_TRUE(waitUntil([&] { return otherWindows(gallery).empty(); }));
     input("mousemove --window " + id(gallery) + " 155 188 click 1");
-    ASSERT_TRUE(waitFor([&] { return otherWindows(gallery) == std::vector<bool>({false}); }));
+    ASSERT_TRUE(waitUntil([&] { return otherWindows(gallery) == std::vector<bool>({false}); }));
 
     sendCloseRequest(gallery);
     int status = 0;
