@@ -41,7 +41,9 @@ void* CPluginModule::symbol(const char* name) const
 
 VstEntryProc CPluginModule::entryPoint() const
 {
-    return reinterpret_cast<VstEntryProc>(symbol("VSTPluginMain"));
+    // Older Linux plug-ins export the entry point only under its original name.
+    void* entry = symbol("VSTPluginMain");
+    return reinterpret_cast<VstEntryProc>(entry != nullptr ? entry : symbol("main"));
 }
 
 }  // namespace DevHost

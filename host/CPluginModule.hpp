@@ -25,7 +25,7 @@ public:
 
     // The address of an exported symbol, or null.
     void* symbol(const char* name) const;
-    // The VST 2.4 entry point "VSTPluginMain", or null.
+    // The VST 2.4 entry point "VSTPluginMain" (or the older "main"), or null.
     VstEntryProc entryPoint() const;
 
     CPluginModule(const CPluginModule&) = delete;
