@@ -19,24 +19,25 @@ CCompressorSC::CCompressorSC() : m_envelope(DSP_DETECTOR_FLOOR), m_rmsAverager(R
 
 void CCompressorSC::setThresh(double dB)
 {
-    m_threshold.store(dB);
+    m_threshold = dB;
+    m_quietMeanSquare = dB2lin(2.0 * dB) * (1.0 - 1e-9);
 }
 
 double CCompressorSC::getThresh() const
 {
-    return m_threshold.load();
+    return m_threshold;
 }
 
 void CCompressorSC::setRatio(double ratio)
 {
     if (!DSP_REQUIRE(FILE_NAME, ratio > 0.0))
         return;
-    m_ratio.store(ratio);
+    m_ratio = ratio;
 }
 
 double CCompressorSC::getRatio() const
 {
-    return m_ratio.load();
+    return m_ratio;
 }
 
 void CCompressorSC::setAttack(double ms)
@@ -55,13 +56,13 @@ void CCompressorSC::setRelease(double ms)
         return;
     if (ms == 0.0)
         ms = 0.001;
-    m_smoother.release().timeConstant.store(ms);
+    m_smoother.release().timeConstant = ms;
     m_smoother.release().setCoef();
 }
 
 double CCompressorSC::getRelease() const
 {
-    return m_smoother.release().timeConstant.load();
+    return m_smoother.release().timeConstant;
 }
 
 void CCompressorSC::setSamplerate(double sampleRate)
@@ -91,7 +92,7 @@ void CCompressorSC::process(double& audioL, double& audioR, double keyL, double 
     double peak = ((aL - aR) + std::fabs(aL - aR)) * 0.5 + aR;
     if (!std::isfinite(peak))
         peak = 0.0;  // a NaN or infinite key reads as silence
-    const double over = lin2dB(peak + DSP_DETECTOR_FLOOR) - m_threshold.load();
+    const double over = lin2dB(peak + DSP_DETECTOR_FLOOR) - m_threshold;
     applyGain(over, audioL, audioR);
 }
 
@@ -101,9 +102,9 @@ void CCompressorSC::processRMS(double& audioL, double& audioR, double keyL, doub
     double m = keyL * keyL + keyR * keyR + DSP_DETECTOR_FLOOR;
     if (!std::isfinite(m))
         m = DSP_DETECTOR_FLOOR;  // a NaN, infinite or overflowing key reads as silence
-    m_meanSquare = (m_meanSquare - m) * m_rmsAverager.coefficient.load() + m;
+    m_meanSquare = (m_meanSquare - m) * m_rmsAverager.coefficient + m;
     const double level = std::fabs(std::sqrt(m_meanSquare)) + DSP_DETECTOR_FLOOR;
-    const double over = lin2dB(level) - m_threshold.load();
+    const double over = lin2dB(level) - m_threshold;
     applyGain(over, audioL, audioR);
 }
 
@@ -112,7 +113,7 @@ void CCompressorSC::applyGain(double over, double& audioL, double& audioR)
     // Levels at or below the threshold all give the floor.
     const double target = over >= 0.0 ? over + DSP_DETECTOR_FLOOR : DSP_DETECTOR_FLOOR;
     m_smoother.run(target, m_envelope);
-    const double gainDB = (m_envelope - DSP_DETECTOR_FLOOR) * (m_ratio.load() - 1.0);
+    const double gainDB = (m_envelope - DSP_DETECTOR_FLOOR) * (m_ratio - 1.0);
     const double gain = m_knee.process(dB2lin(gainDB));
     audioL = audioL * gain;
     audioR = audioR * gain;

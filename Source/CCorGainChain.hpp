@@ -8,6 +8,7 @@
 #include "CEQ.hpp"
 #include "CLimiter.hpp"
 #include "CValveModel.hpp"
+#include "DspMath.hpp"
 #include "SChainSettings.hpp"
 
 namespace Corvane { namespace CorGain {
@@ -25,10 +26,12 @@ public:
     // Rates at or below the lowest (and rates that are no number) run as the default rate.
     static constexpr double CCORGAINCHAIN_LOWEST_RATE = 11025.0;
     static constexpr double CCORGAINCHAIN_DEFAULT_RATE = 44100.0;
-    // Input samples larger than this in magnitude (+120 dBFS) are corrupt and read as silence.
+    // Input samples larger than this in magnitude (+120 dBFS) are corrupt and
+    // read as silence, like NaN and infinity: they cannot drive the detectors
+    // (and mute the stream for seconds) or overflow the output.
     static constexpr float CCORGAINCHAIN_LOUDEST_PLAUSIBLE_SAMPLE = 1e6f;
-    // Frames per pass when a channel is missing.
-    static constexpr int CCORGAINCHAIN_SPARE_FRAMES = 256;
+    // Frames the stages work on at a time, each stage over all of them before the next.
+    static constexpr int CCORGAINCHAIN_CHUNK_FRAMES = DSP_BLOCK_FRAMES;
 
     // The valve curve a x - b x |x|, scaled.
     struct SValveCurve {
@@ -63,7 +66,20 @@ public:
     float getLastOutputLevel() const { return m_lastOutputLevel; }
 
 private:
-    void processFrames(const float* const* inputs, float* const* outputs, int frames);
+    DSP_TARGET_CLONES void processChunk(const float* const* inputs, float* const* outputs, int frames);
+
+    // The signals of one chunk between the stages.
+    struct SChunk {
+        // The host's samples of the main and key pair on the way in, the output pair on the way out.
+        alignas(32) float host[4][CCORGAINCHAIN_CHUNK_FRAMES];
+        alignas(32) float levels[CCORGAINCHAIN_CHUNK_FRAMES];
+        alignas(32) double audioL[CCORGAINCHAIN_CHUNK_FRAMES];
+        alignas(32) double audioR[CCORGAINCHAIN_CHUNK_FRAMES];
+        alignas(32) double keyL[CCORGAINCHAIN_CHUNK_FRAMES];
+        alignas(32) double keyR[CCORGAINCHAIN_CHUNK_FRAMES];
+        alignas(32) double dryL[CCORGAINCHAIN_CHUNK_FRAMES];
+        alignas(32) double dryR[CCORGAINCHAIN_CHUNK_FRAMES];
+    };
 
     SChainSettings m_settings;
     double m_sampleRate;
@@ -74,8 +90,9 @@ private:
     CLimiter m_limiter;
     float m_blockPeak;
     float m_lastOutputLevel;
+    SChunk m_chunk;
     // Where the output of a missing channel goes.
-    float m_discardedOutput[CCORGAINCHAIN_SPARE_FRAMES];
+    float m_discardedOutput[CCORGAINCHAIN_CHUNK_FRAMES];
 };
 
 }}  // namespace Corvane::CorGain

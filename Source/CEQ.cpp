@@ -14,9 +14,9 @@ void CEQ::initEQ(int lowFreq, int highFreq, double sampleRate)
 
 void CEQ::setGain(double low, double mid, double high)
 {
-    m_lowGain.store(low);
-    m_midGain.store(mid);
-    m_highGain.store(high);
+    m_lowGain = low;
+    m_midGain = mid;
+    m_highGain = high;
 }
 
 double CEQ::processEQ(double x)
@@ -44,5 +44,5 @@ double CEQ::processEQ(double x)
     m_history2 = m_history1;
     m_history1 = x;
 
-    return low * m_lowGain.load() + mid * m_midGain.load() + high * m_highGain.load();
+    return low * m_lowGain + mid * m_midGain + high * m_highGain;
 }

@@ -17,7 +17,7 @@ CEnvelopeDetector::CEnvelopeDetector(double ms, double rate) : sampleRate(rate),
 
 void CEnvelopeDetector::setCoef()
 {
-    coefficient.store(std::exp(-1000.0 / (timeConstant.load() * sampleRate.load())));
+    coefficient = std::exp(-1000.0 / (timeConstant * sampleRate));
 }
 
 CFastEnvelopeDetector::CFastEnvelopeDetector(double ms, double sampleRate)
@@ -26,8 +26,8 @@ CFastEnvelopeDetector::CFastEnvelopeDetector(double ms, double sampleRate)
         sampleRate = FALLBACK_RATE;
     if (!DSP_REQUIRE(FILE_NAME, ms > 0.0))
         ms = FALLBACK_MS;
-    m_detector.sampleRate.store(sampleRate);
-    m_detector.timeConstant.store(ms);
+    m_detector.sampleRate = sampleRate;
+    m_detector.timeConstant = ms;
     setCoef();
 }
 
@@ -35,7 +35,7 @@ void CFastEnvelopeDetector::setTimeConstant(double ms)
 {
     if (!DSP_REQUIRE(FILE_NAME, ms > 0.0))
         return;
-    m_detector.timeConstant.store(ms);
+    m_detector.timeConstant = ms;
     setCoef();
 }
 
@@ -43,7 +43,7 @@ void CFastEnvelopeDetector::setSampleRate(double sampleRate)
 {
     if (!DSP_REQUIRE(FILE_NAME, sampleRate > 0.0))
         return;
-    m_detector.sampleRate.store(sampleRate);
+    m_detector.sampleRate = sampleRate;
     setCoef();
 }
 
@@ -59,6 +59,6 @@ void CAttRelEnvelopeDetector::setSampleRate(double sampleRate)
     m_attack.setSampleRate(sampleRate);  // records and rejects a rate not above zero
     if (!(sampleRate > 0.0))
         return;
-    m_release.sampleRate.store(sampleRate);
+    m_release.sampleRate = sampleRate;
     m_release.setCoef();
 }

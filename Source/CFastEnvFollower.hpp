@@ -1,7 +1,5 @@
 #pragma once
 
-#include "DspRelaxed.hpp"
-
 // One-pole envelope smoothers, coefficient = exp(-1000 / (ms * sampleRate)).
 //
 // The three detector classes share this file: CEnvelopeDetector is the plain,
@@ -17,9 +15,9 @@ public:
     // coefficient = exp(-1000 / (timeConstant * sampleRate)); validates nothing.
     void setCoef();
 
-    TRelaxed<double> sampleRate{0.0};    // Hz
-    TRelaxed<double> timeConstant{0.0};  // ms
-    TRelaxed<double> coefficient{0.0};
+    double sampleRate = 0.0;    // Hz
+    double timeConstant = 0.0;  // ms
+    double coefficient = 0.0;
 };
 
 class CFastEnvelopeDetector {
@@ -34,9 +32,9 @@ public:
     void setSampleRate(double sampleRate);
     void setCoef();
 
-    double getTimeConstant() const { return m_detector.timeConstant.load(); }
-    double getSampleRate() const { return m_detector.sampleRate.load(); }
-    double getCoef() const { return m_detector.coefficient.load(); }
+    double getTimeConstant() const { return m_detector.timeConstant; }
+    double getSampleRate() const { return m_detector.sampleRate; }
+    double getCoef() const { return m_detector.coefficient; }
 
 private:
     CEnvelopeDetector m_detector;
@@ -58,7 +56,7 @@ public:
         if (input > state)
             state = input + (state - input) * m_attack.getCoef();
         else
-            state = input + (state - input) * m_release.coefficient.load();
+            state = input + (state - input) * m_release.coefficient;
     }
 
     CFastEnvelopeDetector& attack() { return m_attack; }

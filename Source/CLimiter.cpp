@@ -54,13 +54,13 @@ CLimiter& CLimiter::operator=(const CLimiter& other)
 
 void CLimiter::setThresh(double dB)
 {
-    m_threshold.store(dB);
-    m_thresholdLinear.store(dB2lin(dB));
+    m_threshold = dB;
+    m_thresholdLinear = dB2lin(dB);
 }
 
 double CLimiter::getThresh() const
 {
-    return m_threshold.load();
+    return m_threshold;
 }
 
 std::int32_t CLimiter::getLatency() const
@@ -110,7 +110,7 @@ void CLimiter::setSamplerate(double sampleRate)
 
 void CLimiter::reset()
 {
-    const double thresholdLinear = m_thresholdLinear.load();
+    const double thresholdLinear = m_thresholdLinear;
     m_heldPeak = thresholdLinear;
     m_holdCounter = 0;
     m_envelope = thresholdLinear;
@@ -137,7 +137,7 @@ void CLimiter::process(double& left, double& right)
     const double aL = std::fabs(left);
     const double aR = std::fabs(right);
     const double peak = ((aL - aR) + std::fabs(aL - aR)) * 0.5 + aR;
-    const double thresholdLinear = m_thresholdLinear.load();
+    const double thresholdLinear = m_thresholdLinear;
     const double x = thresholdLinear > peak ? thresholdLinear : peak;
     if (m_holdCounter >= m_lookAhead || x > m_heldPeak) {
         m_holdCounter = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DspRelaxed.hpp"
+#include "DspMath.hpp"
 
 // Soft knee for the compressor gain: blends the straight line (k = 1) with the
 // rational curve x (x^2 + 27) / (9 x^2 + 27) (k = 0), which follows tanh(x)
@@ -13,7 +13,19 @@ public:
     double GetBreakpoints() const;
 
     double process(double x) const;
+    // process for each value of a block, in place.
+    void processBlock(double* x, int frames) const;
 
 private:
-    TRelaxed<double> m_breakpoint{0.0};
+    static double bend(double k, double x) { return k * x + (1.0 - k) * x * (x * x + 27.0) / (9.0 * x * x + 27.0); }
+
+    double m_breakpoint = 0.0;
 };
+
+DSP_INLINE void CParabolicShaper::processBlock(double* x, int frames) const
+{
+    const double k = m_breakpoint;
+    for (int i = 0; i < frames; ++i) {
+        x[i] = bend(k, x[i]);
+    }
+}

@@ -1,5 +1,7 @@
 #include "CValveModel.hpp"
 
+#include <cmath>
+
 double CValveModel::process(double a, double b, double x) const
 {
     if (x > 0.0)

@@ -1,13 +1,12 @@
 #include "DspMath.hpp"
+#include "DspVector.hpp"
 
 double dB2lin(double dB)
 {
-    const double DB_2_LOG = 0.11512925464970228;
-    return std::exp(dB * DB_2_LOG);
+    return std::exp(dB * DSP_DB_TO_LOG);
 }
 
 double lin2dB(double x)
 {
-    const double LOG_2_DB = 8.685889638065037;
-    return std::log(x) * LOG_2_DB;
+    return std::log(x) * DSP_LOG_TO_DB;
 }

@@ -35,7 +35,7 @@ TEST(Detectors, CoefficientsAndRejectedValues)
 {
     EXPECT_EQ(9.999999682655225e-21, DSP_DETECTOR_FLOOR);
     EXPECT_NEAR(0.501187, dB2lin(-6.0), 1e-6);
-    EXPECT_EQ(0.9954751208601006, CEnvelopeDetector(5.0, 44100.0).coefficient.load());
+    EXPECT_EQ(0.9954751208601006, CEnvelopeDetector(5.0, 44100.0).coefficient);
     CFastEnvelopeDetector fast(3.0, 48000.0);
     fast.setSampleRate(96000.0);
     fast.setTimeConstant(10.0);
@@ -55,11 +55,11 @@ TEST(Detectors, CoefficientsAndRejectedValues)
     EXPECT_EQ(1.0, fallback.getTimeConstant());
 
     CAttRelEnvelopeDetector pair;  // a rate moves both halves or neither
-    pair.release().timeConstant.store(100.0);
+    pair.release().timeConstant = 100.0;
     pair.setSampleRate(96000.0);
     pair.setSampleRate(-1.0);
     EXPECT_DOUBLE_EQ(std::exp(-1000.0 / 96000.0), pair.attack().getCoef());
-    EXPECT_DOUBLE_EQ(std::exp(-1000.0 / (100.0 * 96000.0)), pair.release().coefficient.load());
+    EXPECT_DOUBLE_EQ(std::exp(-1000.0 / (100.0 * 96000.0)), pair.release().coefficient);
 }
 
 TEST(Compressor, SettersRejectBadValuesAndTheAveragerIsFixed)
@@ -67,8 +67,8 @@ TEST(Compressor, SettersRejectBadValuesAndTheAveragerIsFixed)
     CCompressorSC comp;
     comp.setRelease(0.0);
     EXPECT_EQ(0.001, comp.getRelease());
-    EXPECT_LT(comp.getSmoother().release().coefficient.load(), 1e-9);  // follows at once
-    comp.setRelease(-3.0);                                             // would make the release diverge
+    EXPECT_LT(comp.getSmoother().release().coefficient, 1e-9);  // follows at once
+    comp.setRelease(-3.0);                                      // would make the release diverge
     comp.setAttack(7.5);
     comp.setAttack(0.0);
     comp.setRatio(0.25);
