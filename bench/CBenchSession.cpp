@@ -13,13 +13,13 @@ std::string CBenchSession::pluginPath()
     return path != nullptr && *path != '\0' ? std::string(path) : std::string(TENVIRA_PLUGIN);
 }
 
-CBenchSession::CBenchSession() : m_host(new DevHost::CDevHost())
+CBenchSession::CBenchSession(const std::string& path) : m_host(new DevHost::CDevHost())
 {
     m_host->settings().sampleRate = SAMPLE_RATE;
     m_host->settings().blockSize = BLOCK;
     std::string loadError;
-    if (!m_host->loadModule(pluginPath(), &loadError)) {
-        m_error = "cannot load " + pluginPath() + ": " + loadError;
+    if (!m_host->loadModule(path, &loadError)) {
+        m_error = "cannot load " + path + ": " + loadError;
         return;
     }
     m_instance = m_host->createInstance();
@@ -68,6 +68,20 @@ void CBenchSession::setParameter(int index, float value)
         m_instance->setParameter(index, value);
 }
 
+int CBenchSession::parameterIndex(const std::string& name)
+{
+    for (int i = 0; m_instance && i < m_instance->numParams(); ++i) {
+        if (m_instance->parameterName(i) == name)
+            return i;
+    }
+    return -1;
+}
+
+std::string CBenchSession::parameterDisplay(int index)
+{
+    return m_instance ? m_instance->parameterDisplay(index) : std::string();
+}
+
 void CBenchSession::restart()
 {
     if (m_instance) {
@@ -80,6 +94,12 @@ void CBenchSession::setMainInput(float* left, float* right)
 {
     m_inputPointers[0] = left;
     m_inputPointers[1] = right;
+}
+
+void CBenchSession::setAllInputs(float* left, float* right)
+{
+    for (std::size_t c = 0; c < m_inputPointers.size(); ++c)
+        m_inputPointers[c] = c % 2 == 0 ? left : right;
 }
 
 void CBenchSession::silenceMainInput()

@@ -13,8 +13,8 @@ namespace TenviraBench {
 
 /**
  * One effect prepared for measuring: loaded through the development host,
- * opened at 44100 Hz with 512-sample blocks, a program selected and resumed,
- * with four input and two output channels of one block each.
+ * opened at 44100 Hz with 512-sample blocks and resumed, with input and
+ * output channels of one block each (as many as the effect has).
  */
 class CBenchSession {
 public:
@@ -24,7 +24,8 @@ public:
     /** The plug-in: $TENVIRA_PLUGIN when set, else the one in the build tree. */
     static std::string pluginPath();
 
-    CBenchSession();
+    /** Tenvira, or the plug-in at path. */
+    explicit CBenchSession(const std::string& path = pluginPath());
     ~CBenchSession();
 
     /** Empty when the effect is ready, else why not. */
@@ -32,11 +33,16 @@ public:
 
     void setProgram(int program);
     void setParameter(int index, float value);
+    /** The index of the parameter the plug-in calls name, or -1. */
+    int parameterIndex(const std::string& name);
+    std::string parameterDisplay(int index);
     /** Suspends and resumes, emptying delay lines as a transport restart does. */
     void restart();
 
     /** Points the main input pair at a block of samples (the key pair stays silent). */
     void setMainInput(float* left, float* right);
+    /** Points every input at a block of samples: even channels left, odd right (a key pair hears the main signal). */
+    void setAllInputs(float* left, float* right);
     /** Points the main input pair at the session's own silent buffers. */
     void silenceMainInput();
     /** Processes one block. */

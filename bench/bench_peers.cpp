@@ -1,0 +1,191 @@
+// Tenvira against two compressors a Linux user would pick instead, loaded
+// through the development host as a DAW loads them, on the same compressing
+// music at 44100 Hz in blocks of 512. The contenders run in turn, round after
+// round (the order rotating), each over the whole passage, timed in thread CPU
+// time; the figures are medians over the rounds, and the ratios are taken
+// within each round, so load from elsewhere on the machine falls on all alike.
+//
+//   bin/tenvira_peer_bench [ROUNDS [OTHER_TENVIRA.so ...]]     (default 21 rounds)
+//   ZAMCOMPX2=/path/ZamCompX2-vst.so LSP_SC_COMPRESSOR=/path/sc-compressor-stereo.so bin/tenvira_peer_bench
+//
+// Other builds of Tenvira named after the rounds join the run with the same
+// settings, so that what a change bought is measured beside the peers.
+
+#include "CBenchSession.hpp"
+#include "CDemoSignal.hpp"
+
+#include <time.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+using TenviraBench::CBenchSession;
+
+namespace {
+
+constexpr int BLOCK = CBenchSession::BLOCK;
+
+struct SContender {
+    std::string name;
+    std::string path;
+    std::string settings;
+    std::function<bool(CBenchSession&)> prepare;
+    std::unique_ptr<CBenchSession> session;
+    std::vector<double> nsPerFrame;
+};
+
+std::string pathFrom(const char* variable, const char* fallback)
+{
+    const char* value = std::getenv(variable);
+    return value != nullptr && *value != '\0' ? value : fallback;
+}
+
+double threadSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// Sets the named parameter to the host value whose display comes closest to
+// the wanted number (the peers' own mappings stay theirs); false when the
+// plug-in has no such parameter.
+bool setShown(CBenchSession& session, const char* name, double wanted, std::string& settings)
+{
+    const int index = session.parameterIndex(name);
+    if (index < 0)
+        return false;
+    float best = 0.0f;
+    double bestDistance = INFINITY;
+    for (int step = 0; step <= 1000; ++step) {
+        const float value = static_cast<float>(step) / 1000.0f;
+        session.setParameter(index, value);
+        const double shown = std::atof(session.parameterDisplay(index).c_str());
+        if (std::fabs(shown - wanted) < bestDistance) {
+            bestDistance = std::fabs(shown - wanted);
+            best = value;
+        }
+    }
+    session.setParameter(index, best);
+    settings += std::string(settings.empty() ? "" : ", ") + name + " " + session.parameterDisplay(index);
+    return true;
+}
+
+// The passage, block by block; answers the level of the output against the input in dB when asked.
+double run(CBenchSession& session, std::vector<float>& left, std::vector<float>& right, bool measureLevel = false)
+{
+    double in = 0.0;
+    double out = 0.0;
+    for (std::size_t at = 0; at + BLOCK <= left.size(); at += BLOCK) {
+        session.setAllInputs(left.data() + at, right.data() + at);
+        session.process();
+        for (int i = 0; measureLevel && i < BLOCK; ++i) {
+            in += static_cast<double>(left[at + i]) * left[at + i] + static_cast<double>(right[at + i]) * right[at + i];
+            const float l = session.outputs()[0][i];
+            const float r = session.outputs()[1][i];
+            out += static_cast<double>(l) * l + static_cast<double>(r) * r;
+        }
+    }
+    return measureLevel ? 10.0 * std::log10(out / in) : 0.0;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
+    const Tenvira::Render::CDemoSignal demo(static_cast<int>(CBenchSession::SAMPLE_RATE));
+    std::vector<float> left = demo.left();
+    std::vector<float> right = demo.right();
+    const std::size_t frames = left.size() / BLOCK * BLOCK;
+
+    // Tenvira builds first, then the peers.
+    std::vector<std::string> paths = {CBenchSession::pluginPath()};
+    for (int a = 2; a < argc; ++a)
+        paths.push_back(argv[a]);
+    std::vector<SContender> contenders;
+    for (std::size_t k = 0; k < paths.size(); ++k) {
+        SContender tenvira;
+        tenvira.name = k == 0 ? "Tenvira" : "Tenvira " + std::to_string(k);
+        tenvira.path = paths[k];
+        tenvira.settings = "program 4, EQ Low +8 dB, limiter on" + (k == 0 ? "" : " (" + paths[k] + ")");
+        tenvira.prepare = [](CBenchSession& s) {
+            s.setProgram(4);          // "Guitar": compressor, soft knee, valve, make-up, limiter
+            s.setParameter(6, 0.7f);  // "EQ Low" +8 dB: the key equaliser runs
+            return true;
+        };
+        contenders.push_back(std::move(tenvira));
+    }
+    const std::size_t builds = contenders.size();
+    contenders.resize(builds + 2);
+    SContender& zam = contenders[builds];
+    zam.name = "ZamCompX2";
+    zam.path = pathFrom("ZAMCOMPX2", "/usr/lib/vst/ZamCompX2-vst.so");
+    zam.prepare = [&zam](CBenchSession& s) { return setShown(s, "Threshold", -20.0, zam.settings); };
+    SContender& lsp = contenders[builds + 1];
+    lsp.name = "LSP SC Compressor Stereo";
+    lsp.path = pathFrom("LSP_SC_COMPRESSOR", "/usr/lib/vst/lsp-plugins/sc-compressor-stereo.so");
+    lsp.prepare = [&lsp](CBenchSession& s) { return setShown(s, "al", -20.0, lsp.settings); };
+
+    std::printf("%zu frames per run (%.1f s of drum and bass), %d rounds\n", frames,
+                static_cast<double>(frames) / CBenchSession::SAMPLE_RATE, rounds);
+    for (SContender& c : contenders) {
+        c.session.reset(new CBenchSession(c.path));
+        if (!c.session->error().empty() || !c.prepare(*c.session)) {
+            std::printf("%-26s not measured: %s\n", c.name.c_str(),
+                        c.session->error().empty() ? "its settings are not there" : c.session->error().c_str());
+            c.session.reset();
+            continue;
+        }
+        c.session->restart();
+        const double level = run(*c.session, left, right, true);  // also warms caches and detectors
+        std::printf("%-26s %s; output against input %+.1f dB\n", c.name.c_str(), c.settings.c_str(), level);
+    }
+
+    for (int round = 0; round < rounds; ++round) {
+        for (std::size_t k = 0; k < contenders.size(); ++k) {
+            SContender& c = contenders[(k + static_cast<std::size_t>(round)) % contenders.size()];
+            if (!c.session)
+                continue;
+            const double start = threadSeconds();
+            run(*c.session, left, right);
+            c.nsPerFrame.push_back((threadSeconds() - start) * 1e9 / static_cast<double>(frames));
+        }
+    }
+
+    std::printf("\n%-26s %14s %14s\n", "", "ns per frame", "fastest run");
+    for (const SContender& c : contenders) {
+        if (!c.nsPerFrame.empty())
+            std::printf("%-26s %14.2f %14.2f\n", c.name.c_str(), median(c.nsPerFrame),
+                        *std::min_element(c.nsPerFrame.begin(), c.nsPerFrame.end()));
+    }
+    // Each build against each contender after it, round by round.
+    for (std::size_t t = 0; t < builds; ++t) {
+        for (std::size_t p = t + 1; p < contenders.size(); ++p) {
+            const SContender& tenvira = contenders[t];
+            const SContender& other = contenders[p];
+            if (tenvira.nsPerFrame.empty() || other.nsPerFrame.empty())
+                continue;
+            std::vector<double> ratios;
+            for (std::size_t r = 0; r < other.nsPerFrame.size(); ++r)
+                ratios.push_back(tenvira.nsPerFrame[r] / other.nsPerFrame[r]);
+            std::printf("%s / %s: %.3f (median of %zu rounds; from %.3f to %.3f)\n", tenvira.name.c_str(),
+                        other.name.c_str(), median(ratios), ratios.size(),
+                        *std::min_element(ratios.begin(), ratios.end()),
+                        *std::max_element(ratios.begin(), ratios.end()));
+        }
+    }
+    return 0;
+}
