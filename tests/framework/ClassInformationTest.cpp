@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 using Corvane::Basics::CClass;
@@ -216,17 +215,4 @@ TEST(ClassManager, ReportListsLiveClassesAndTotals)
     }
     meters--;
     EXPECT_EQ(manager.getClassInformation(), empty);
-}
-
-TEST(ClassManager, ReportRowsFollowObjectsComingAndGoing)
-{
-    char row[128];
-    const long total = CTestKnob::CCLASS_THE_CLASS.getTotalCount();
-    std::snprintf(row, sizeof(row), "| %63s |%10d|%10ld|\n", "CTestKnob", 2, total + 2);
-    {
-        CTestKnob first;
-        CTestKnob second;
-        EXPECT_NE(globalManager().getClassInformation().find(row), std::string::npos) << row;
-    }
-    EXPECT_EQ(globalManager().getClassInformation().find(" CTestKnob |"), std::string::npos);
 }

@@ -34,12 +34,10 @@ void startTenvira()
 
 }  // namespace
 
-TEST(CoreStart, RecordsIdentityAndInstallPath)
+// The identity texts reach hosts through the plug-in's descriptor and are checked there.
+TEST(CoreStart, DerivesRegistryAndInstallPathAndAsksTheProcessor)
 {
     startTenvira();
-    EXPECT_STREQ(CApplication::getApplicationDeveloper().getString(), "Tolvek Orvasse Audio");
-    EXPECT_STREQ(CApplication::getApplicationName().getString(), "Tenvira");
-    EXPECT_STREQ(CApplication::getApplicationModuleHandle().getString(), "com.TOA.Tenvira");
     EXPECT_STREQ(CApplication::getApplicationRegistry().getString(), "com.TOA.Tenvira");
     EXPECT_EQ(std::string(CApplication::getApplicationInstallPath().getString()), executableFolder());
 #if defined(__x86_64__)

@@ -1,8 +1,4 @@
-#include "ScratchFile.hpp"
-
 #include "host/CApplication.hpp"
-#include "host/CFPUInformation.hpp"
-#include "host/CFileManager.hpp"
 #include "host/CSystemInformation.hpp"
 #include "host/CTime.hpp"
 
@@ -12,18 +8,10 @@
 #include <string>
 #include <vector>
 
-#include <pwd.h>
-#include <sys/utsname.h>
-#include <unistd.h>
-
 using Corvane::Basics::CSystemString;
 using Corvane::Host::CApplication;
-using Corvane::Host::CFileManager;
-using Corvane::Host::CFPUInformation;
 using Corvane::Host::CSystemInformation;
 using Corvane::Host::CTime;
-using Corvane::Host::SSystemInformation;
-using CorvaneTests::CScratchFile;
 
 namespace {
 
@@ -68,17 +56,6 @@ TEST(HostInstallPath, DerivedFromTheModuleFile)
     }
 }
 
-TEST(HostFileManager, ExistenceMeansReadable)
-{
-    {
-        const CScratchFile file("exists.txt");
-        EXPECT_FALSE(CFileManager::doesFileExist(file.systemPath()));
-        file.write("x");
-        EXPECT_TRUE(CFileManager::doesFileExist(file.systemPath()));
-    }
-    EXPECT_FALSE(CFileManager::doesFileExist(CScratchFile("exists.txt").systemPath()));
-}
-
 TEST(HostTime, CalendarFieldsAndTexts)
 {
     const CTime thursday(localNoon(2009, 3, 5));
@@ -104,27 +81,6 @@ TEST(HostTime, CalendarFieldsAndTexts)
     EXPECT_EQ(CTime().getYear(), today.tm_year + 1900);
 }
 
-TEST(HostSystemInformation, FactsComeFromThisMachine)
-{
-    SSystemInformation info;
-    CSystemInformation::getSystemInfo(info);
-    struct utsname names {};
-    ASSERT_EQ(uname(&names), 0);
-    EXPECT_STREQ(info.operatingSystemName.getString(), names.sysname);
-    EXPECT_STREQ(info.processorName.getString(), names.machine);
-    long version[3] = {-1, -1, -1};
-    CSystemInformation::parseVersionNumbers(names.release, version[0], version[1], version[2]);
-    EXPECT_GT(info.operatingSystemMajorVersion, 0);
-    EXPECT_EQ(info.operatingSystemMajorVersion, version[0]);
-    EXPECT_EQ(info.operatingSystemMinorVersion, version[1]);
-    char host[256] = {};
-    ASSERT_EQ(gethostname(host, sizeof(host) - 1), 0);
-    EXPECT_STREQ(info.computerName.getString(), host);
-    const struct passwd* user = getpwuid(geteuid());
-    EXPECT_STREQ(info.userName.getString(), user != nullptr ? user->pw_name : info.userName.getString());
-    EXPECT_EQ(info.numberOfProcessors, sysconf(_SC_NPROCESSORS_ONLN));
-}
-
 TEST(HostSystemInformation, ParsesKernelReleaseAndProcessorListing)
 {
     long version[3] = {};
@@ -139,16 +95,4 @@ TEST(HostSystemInformation, ParsesKernelReleaseAndProcessorListing)
                                                       "processor\t: 1\ncpu MHz\t\t: 1200.0\n"),
               2400);
     EXPECT_EQ(CSystemInformation::parseProcessorSpeed("processor\t: 0\nBogoMIPS\t: 50.00\n"), 0);
-}
-
-TEST(HostProcessorFeatures, AskedFromTheProcessor)
-{
-    CFPUInformation::initialiseCPUInformation();
-#if defined(__x86_64__)
-    // Every 64-bit x86 processor has these.
-    EXPECT_TRUE(CFPUInformation::hasMMX() && CFPUInformation::hasSSE() && CFPUInformation::hasSSE2());
-    EXPECT_EQ(CFPUInformation::hasSSE3(), __builtin_cpu_supports("sse3") != 0);
-#else
-    EXPECT_FALSE(CFPUInformation::hasSSE2());
-#endif
 }
