@@ -17,16 +17,9 @@ using L = CArtworkLayout;
 
 namespace {
 
-struct STextBox {
-    int left;
-    int top;
-    int right;   // one past the last column
-    int bottom;  // one past the last row
-};
-
 // Where a label draws `text`, found by drawing it as a label does: black system font 12,
 // left-aligned one pixel in, vertically centred, in the label's 96 x 20 rectangle.
-STextBox labelTextBox(const SControlPlacement& control, const char* text)
+SRectangle labelTextBox(const SControlPlacement& control, const char* text)
 {
     using namespace Corvane::GUI;
     const SRectangle label = L::labelArea(control);
@@ -39,21 +32,18 @@ STextBox labelTextBox(const SControlPlacement& control, const char* text)
     graphics.drawText(text, Corvane::MathTools::CRect(1, 1, label.width, label.height), &font,
                       Graphics::CGraphics::CGRAPHICS_TEXT_LEFT);
     graphics.uninitialise();
-    STextBox box{label.width, label.height, 0, 0};
-    for (long y = 0; y < label.height; ++y) {
-        for (long x = 0; x < label.width; ++x) {
+    int left = label.width, top = label.height, right = 0, bottom = 0;
+    for (int y = 0; y < label.height; ++y) {
+        for (int x = 0; x < label.width; ++x) {
             if (image->getPixel(x, y).getAlpha() > 0) {
-                box = {std::min(box.left, static_cast<int>(x)), std::min(box.top, static_cast<int>(y)),
-                       std::max(box.right, static_cast<int>(x) + 1), std::max(box.bottom, static_cast<int>(y) + 1)};
+                left = std::min(left, x);
+                top = std::min(top, y);
+                right = std::max(right, x + 1);
+                bottom = std::max(bottom, y + 1);
             }
         }
     }
-    return {label.left + box.left, label.top + box.top, label.left + box.right, label.top + box.bottom};
-}
-
-bool overlaps(const SRectangle& a, const STextBox& b)
-{
-    return a.left < b.right && b.left < a.right() && a.top < b.bottom && b.top < a.bottom();
+    return {label.left + left, label.top + top, right - left, bottom - top};
 }
 
 bool overlaps(const SRectangle& a, const SRectangle& b)
@@ -106,8 +96,8 @@ TEST(ArtworkLayout, ControlsAndLabelTextsFitThePanelWithoutCoveringEachOther)
         EXPECT_TRUE(label.left >= 0 && label.bottom() <= L::CARTWORKLAYOUT_PANEL_HEIGHT) << "label " << c.id;
         // The 96-pixel label may run past the panel's right edge (the Master label does);
         // the text it can show may not.
-        const STextBox text = labelTextBox(c, c.widestText);
-        EXPECT_LE(text.right, L::CARTWORKLAYOUT_PANEL_WIDTH) << "label " << c.id;
+        const SRectangle text = labelTextBox(c, c.widestText);
+        EXPECT_LE(text.right(), L::CARTWORKLAYOUT_PANEL_WIDTH) << "label " << c.id;
         for (std::size_t j = 0; j < L::controlCount(); ++j) {
             EXPECT_FALSE(overlaps(L::controlArea(L::controls()[j]), text))
                 << "label " << c.id << " covers control " << L::controls()[j].id;
@@ -126,11 +116,11 @@ TEST(ArtworkLayout, LabelTextsStandOnLightPlatesForBlackText)
         }
         // Black text needs a contrast of at least 7:1, a relative luminance of 0.3 or more;
         // two columns to spare allow for renderers whose text comes out a little wider.
-        STextBox text = labelTextBox(c, c.widestText);
-        text.right += 2;
+        SRectangle text = labelTextBox(c, c.widestText);
+        text.width += 2;
         double darkest = 1.0;
-        for (int y = text.top; y < text.bottom; ++y) {
-            for (int x = text.left; x < text.right; ++x) {
+        for (int y = text.top; y < text.bottom(); ++y) {
+            for (int x = text.left; x < text.right(); ++x) {
                 darkest = std::min(darkest, background.luminance(x, y));
             }
         }

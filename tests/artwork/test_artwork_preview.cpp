@@ -1,6 +1,5 @@
 // The preview command composes the editor from the built pictures at the table's positions.
 #include "CArtworkLayout.hpp"
-#include "CPreviewComposer.hpp"
 #include "CTestImage.hpp"
 
 #include <gtest/gtest.h>
@@ -33,17 +32,6 @@ std::string previewAt(const char* value)
 }
 
 }  // namespace
-
-TEST(ArtworkPreview, KnobFramesAndLitSegmentsFollowTheControlsRules)
-{
-    EXPECT_EQ(CPreviewComposer::knobFrame(0.0), 0);
-    EXPECT_EQ(CPreviewComposer::knobFrame(0.999), 61);
-    EXPECT_EQ(CPreviewComposer::knobFrame(1.0), 62);
-    EXPECT_EQ(CPreviewComposer::litSegments(0.5), 25);
-    EXPECT_EQ(CPreviewComposer::litSegments(0.01), 1);
-    EXPECT_EQ(CPreviewComposer::litSegments(1.5), 50);
-    EXPECT_EQ(CPreviewComposer::litSegments(-0.2), 0);
-}
 
 TEST(ArtworkPreview, EveryKnobPointsAtTheChosenValueAtItsPlace)
 {
