@@ -33,8 +33,6 @@ double runGain(CCompressorSC& comp, double keyL, double keyR, int n, bool rms = 
 
 TEST(Detectors, CoefficientsAndRejectedValues)
 {
-    EXPECT_EQ(9.999999682655225e-21, DSP_DETECTOR_FLOOR);
-    EXPECT_NEAR(0.501187, dB2lin(-6.0), 1e-6);
     EXPECT_EQ(0.9954751208601006, CEnvelopeDetector(5.0, 44100.0).coefficient);
     CFastEnvelopeDetector fast(3.0, 48000.0);
     fast.setSampleRate(96000.0);
