@@ -44,14 +44,6 @@ public:
     IControl* last = nullptr;
 };
 
-// A new bitmap of one colour (for a control to hold); drawn from its whole size it fills any rectangle.
-CRGBAImage* swatch(const CAlphaColour& colour)
-{
-    auto* image = new CRGBAImage(1, 1, colour.getAlpha() < 255);
-    image->setPixel(0, 0, colour);
-    return image;
-}
-
 // A root in a black 100 x 300 window, driven with the events of a real mouse.
 class Controls : public ::testing::Test {
 protected:
@@ -179,16 +171,8 @@ TEST_F(Controls, TheValueChoosesTheFrameOfTheStripAndNegativeValuesKeepIt)
 {
     // 63 frames of 34 x 34; frame i has red 4 x i.
     TAutomaticPointer<CRGBAImage> strip;
-    strip = new CRGBAImage(34, 63 * 34, false);
-    {
-        CGraphics graphics;
-        strip->initialiseGraphics(graphics);
-        for (unsigned long i = 0; i < 63; ++i) {
-            graphics.getMutableBrush().setColour(CAlphaColour(4 * i, 100, 0));
-            graphics.fillRectangle(CRect(0, static_cast<long>(i) * 34, 34, 34));
-        }
-        graphics.uninitialise();
-    }
+    strip = bandedImage(
+        34, 34, 63, [](long i) { return CAlphaColour(4 * i, 100, 0); }, false);
     CKnob* knob = add(new CKnob(&root, 3, CRect(10, 10, 34, 34), nullptr));
     knob->setAnimationImage(strip.getPointer(), 34, 63, false);
     auto frame = [&](double value) {

@@ -38,6 +38,26 @@ CCanvas::~CCanvas()
     graphics.uninitialise();
 }
 
+CRGBAImage* bandedImage(long width, long height, long frames, const std::function<CAlphaColour(long)>& colourOf,
+                        bool alpha)
+{
+    auto* image = new CRGBAImage(width, height * frames, alpha);
+    CGraphics graphics;
+    image->initialiseGraphics(graphics);
+    for (long frame = 0; frame < frames; ++frame) {
+        graphics.getMutableBrush().setColour(colourOf(frame));
+        graphics.fillRectangle(CRect(0, frame * height, width, height));
+    }
+    graphics.uninitialise();
+    return image;
+}
+
+CRGBAImage* swatch(const CAlphaColour& colour, long width, long height, bool alpha)
+{
+    return bandedImage(
+        width, height, 1, [&](long) { return colour; }, alpha);
+}
+
 namespace {
 
 template <typename Test>

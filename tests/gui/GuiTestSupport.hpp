@@ -9,6 +9,7 @@
 #include "gui/windowing/CWindowAttributes.hpp"
 #include "gui/windowing/IWindow.hpp"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,12 @@ public:
 private:
     Corvane::Collections::TAutomaticPointer<CRGBAImage> m_image;
 };
+
+/** A new bitmap (for the caller to hold) of frames bands of width x height, top down, band k in colourOf(k). */
+CRGBAImage* bandedImage(long width, long height, long frames, const std::function<CAlphaColour(long)>& colourOf,
+                        bool alpha = true);
+/** A new bitmap in one colour; drawn from its whole size it fills any rectangle. */
+CRGBAImage* swatch(const CAlphaColour& colour, long width = 1, long height = 1, bool alpha = true);
 
 /**
  * The pixels of a region as text rows, '#' where the pixel's alpha is at
