@@ -98,7 +98,7 @@ protected:
 
 }  // namespace
 
-TEST_F(PopupMenu, OpensAtThePointHighlightsAndReportsTheItemChosenOnRelease)
+TEST_F(PopupMenu, OpensAtThePointOnTheScreenHighlightsAndReportsTheItemChosenOnRelease)
 {
     CWindow owner(CRect(100, 100, 300, 200));
     CMenuRecorder listener;
@@ -142,6 +142,13 @@ TEST_F(PopupMenu, OpensAtThePointHighlightsAndReportsTheItemChosenOnRelease)
     EXPECT_EQ(listener.events.back(), "selection 1");
     ASSERT_TRUE(pumpWindowUntil(owner, [&] { return !isViewable(handle); }));
     EXPECT_TRUE(waitUntil([&] { return !pointerIsGrabbed(); }));
+
+    // Opened at a point near the screen's corner, it is moved up and left to stay on the screen.
+    menu.openPopupWindow(CPoint(SCREEN_WIDTH - 10, SCREEN_HEIGHT - 5));
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(menu.getWindowHandle()); }));
+    const XWindowAttributes corner = attributesOf(menu.getWindowHandle());
+    EXPECT_EQ(corner.x + corner.width, SCREEN_WIDTH);
+    EXPECT_EQ(corner.y + corner.height, SCREEN_HEIGHT);
 }
 
 TEST_F(PopupMenu, AClickElsewhereClosesItWithoutAChoiceAndReachesNoOtherWindow)
@@ -175,19 +182,6 @@ TEST_F(PopupMenu, AClickElsewhereClosesItWithoutAChoiceAndReachesNoOtherWindow)
     owner.closeWindow();
     EXPECT_EQ(listener.events.back(), "closing -1");
     EXPECT_FALSE(menu.isWindowOpen());
-}
-
-TEST_F(PopupMenu, MovedUpAndLeftToStayOnTheScreen)
-{
-    CWindow owner(CRect(100, 100, 300, 200));
-    showOwner(owner);
-    CMenuWindow menu(CRect(0, 0, 60, 100), &m_attributes, m_menu, false, nullptr);
-    owner.registerChildWindow(&menu);
-    menu.openPopupWindow(CPoint(SCREEN_WIDTH - 10, SCREEN_HEIGHT - 5));
-    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(menu.getWindowHandle()); }));
-    const XWindowAttributes attributes = attributesOf(menu.getWindowHandle());
-    EXPECT_EQ(attributes.x + attributes.width, SCREEN_WIDTH);
-    EXPECT_EQ(attributes.y + attributes.height, SCREEN_HEIGHT);
 }
 
 TEST_F(PopupMenu, DestroyingTheOwnerLeavesNoWindowAndNoGrab)

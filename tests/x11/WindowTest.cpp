@@ -90,9 +90,11 @@ TEST_F(FrameworkWindow, TimedObjectsOfTheFiringIdAreToldAndNoOthers)
     EXPECT_FALSE(window.isTimerRunning(1));
 }
 
-TEST_F(FrameworkWindow, InitialiseWindowOnACreatedWindowChangesNothing)
+TEST_F(FrameworkWindow, InitialiseWindowOnACreatedWindowChangesNothingAndTheWindowManagersCloseIsTold)
 {
     CWindow window(CRect(40, 30, 200, 120));
+    CListenerRecorder listener;
+    window.registerWindowChangeListener(&listener);
     CWindowAttributes first = attributesWith("First", CColour(200, 0, 0));
     window.initialiseWindow(&first, true);
     const unsigned long handle = window.getWindowHandle();
@@ -111,18 +113,10 @@ TEST_F(FrameworkWindow, InitialiseWindowOnACreatedWindowChangesNothing)
     window.updateWindow();
     ASSERT_TRUE(pumpWindowUntil(window, [&] { return pixel(handle, 155, 105) == 0x0000FF; }));
     EXPECT_EQ(pixel(handle, 5, 5), 0xC80000u);
-}
+    EXPECT_EQ(listener.opened, 1);
 
-TEST_F(FrameworkWindow, CloseByTheWindowManagerTellsTheChangeListener)
-{
-    CWindow window(CRect(40, 30, 200, 120));
-    CListenerRecorder listener;
-    window.registerWindowChangeListener(&listener);
-    CWindowAttributes attributes;
-    window.initialiseWindow(&attributes, true);
-    ASSERT_TRUE(pumpWindowUntil(window, [&] { return listener.opened == 1; }));
-
-    sendCloseRequest(window.getWindowHandle());
+    // Closed by the window manager: the change listener is told, and the window is hidden, not destroyed.
+    sendCloseRequest(handle);
     ASSERT_TRUE(pumpWindowUntil(window, [&] { return listener.closed == 1; }));
     ASSERT_TRUE(pumpWindowUntil(window, [&] { return !isViewable(window.getWindowHandle()); }));
     EXPECT_TRUE(window.isWindowCreated());

@@ -100,15 +100,6 @@ TEST_F(X11Display, PumpHandsEachEventToItsOwnWindowAndNeverWaits)
     EXPECT_FALSE(display().isRegistered(static_cast<Window>(std::stoul(secondId))));
 
     // Nothing pending: a pump returns at once, even while the server is held.
-    const long calls = 20000;
-    auto start = CClock::now();
-    for (long i = 0; i < calls; ++i) {
-        display().pump();
-    }
-    const double microseconds =
-        std::chrono::duration<double, std::micro>(CClock::now() - start).count() / static_cast<double>(calls);
-    std::printf("idle pump: %.2f us\n", microseconds);
-    EXPECT_LT(microseconds, 500.0);
     server().suspend(true);
     // Should the pump wait for the server after all, the server comes back after a while to end the wait.
     std::promise<void> pumped;
@@ -116,7 +107,7 @@ TEST_F(X11Display, PumpHandsEachEventToItsOwnWindowAndNeverWaits)
         done.wait_for(std::chrono::seconds(3));
         server().suspend(false);
     });
-    start = CClock::now();
+    const auto start = CClock::now();
     display().pump();
     const auto held = CClock::now() - start;
     pumped.set_value();
