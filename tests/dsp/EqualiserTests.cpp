@@ -1,5 +1,4 @@
 #include "CEQ.hpp"
-#include "CValveModel.hpp"
 
 #include <gtest/gtest.h>
 
@@ -20,19 +19,6 @@ double signal(int i)
     return 0.5 * std::sin(i * 0.01) + 0.3 * std::sin(i * 0.4) + 0.2 * std::sin(i * 2.5);
 }
 }  // namespace
-
-TEST(ValveModel, SoftAndDirtyCurvePoints)
-{
-    const CValveModel valve;
-    EXPECT_DOUBLE_EQ(0.75, valve.process(2.0, 1.0, 0.5));  // "Soft"
-    EXPECT_DOUBLE_EQ(1.0, valve.process(2.0, 1.0, 1.0));
-    EXPECT_EQ(0.0, valve.process(2.0, 1.0, 2.0));
-    EXPECT_DOUBLE_EQ(0.75, valve.process(4.0, 4.0, 0.25));  // "Dirty"
-    EXPECT_DOUBLE_EQ(1.0, valve.process(4.0, 4.0, 0.5));
-    EXPECT_EQ(0.0, valve.process(4.0, 4.0, 1.0));
-    for (double x : {0.7, 3.0})  // odd, also where the curve folds back
-        EXPECT_EQ(-valve.process(2.0, 1.0, x), valve.process(2.0, 1.0, -x));
-}
 
 TEST(Equaliser, CoefficientsUnityDelayAndSilence)
 {
