@@ -24,7 +24,6 @@ using Corvane::Collections::TAutomaticPointer;
 using Corvane::Collections::TCountedObjectDeleter;
 using Corvane::Collections::TCountedPointerArray;
 using Corvane::Collections::TPointerCollection;
-using Corvane::Collections::TPointerDeleter;
 using Corvane::GUI::Controls::CTestKnob;
 
 namespace {

@@ -1,9 +1,7 @@
-#include "basics/CHtmlString.hpp"
 #include "basics/CSystemString.hpp"
 
 #include <gtest/gtest.h>
 
-using Corvane::Basics::CHtmlString;
 using Corvane::Basics::CString;
 using Corvane::Basics::CSystemString;
 

@@ -4,23 +4,18 @@
 
 #include "exceptions/CException.hpp"
 #include "gui/controls/CControlRoot.hpp"
-#include "gui/controls/CRootSnapshot.hpp"
 #include "gui/events/CActionEvent.hpp"
 #include "gui/events/CKeyboardEvent.hpp"
 #include "gui/events/CMouseEvent.hpp"
-#include "gui/graphics/CPNGImage.hpp"
 #include "gui/windowing/CMouse.hpp"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <memory>
 
 using namespace GuiTests;
 using Corvane::Collections::TAutomaticPointer;
-using Corvane::GUI::Controls::CControl;
 using Corvane::GUI::Controls::CControlRoot;
-using Corvane::GUI::Controls::CRootSnapshot;
-using Corvane::GUI::Controls::IControl;
 using Corvane::GUI::Events::CMouseEvent;
 using Corvane::GUI::Windowing::CMouse;
 
@@ -254,20 +249,4 @@ TEST_F(Root, ConstructionFailuresNameTheirCause)
         EXPECT_STREQ(exception.getErrorReason().getString(), "Control is NULL");
         EXPECT_STREQ(exception.getFunctionName().getString(), "CActionEvent::CActionEvent(IControl *control)");
     }
-}
-
-TEST_F(Root, ASnapshotWritesWhatTheRootPaints)
-{
-    add(CRect(10, 10, 20, 20));
-    const std::string file = scratchPath("snapshot.png");
-    ASSERT_TRUE(
-        CRootSnapshot::writeControlRoot(root, CDimension(100, 100), Corvane::Basics::CSystemString(file.c_str())));
-    TAutomaticPointer<Corvane::GUI::Graphics::CPNGImage> written;
-    written = new Corvane::GUI::Graphics::CPNGImage(Corvane::Basics::CSystemString(file.c_str()));
-    std::remove(file.c_str());
-    ASSERT_TRUE(written->hasImageLoaded());
-    CCanvas canvas(100, 100);
-    canvas.graphics.drawImage(written.getPointer(), CRect(0, 0, 100, 100), CRect(0, 0, 100, 100));
-    EXPECT_TRUE(near(canvas.pixel(0, 0), BLUE, 0));
-    EXPECT_TRUE(near(canvas.pixel(15, 15), RED, 0));
 }
