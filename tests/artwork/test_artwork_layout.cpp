@@ -75,7 +75,7 @@ bool insidePanel(const SRectangle& r)
 
 }  // namespace
 
-TEST(ArtworkLayout, ControlsAndLabelTextsFitThePanelWithoutCoveringEachOther)
+TEST(ArtworkLayout, ControlsPlatesAndLabelTextsFitTheirSectionsWithoutCoveringEachOther)
 {
     // The information button comes first, so a click at (0, 0) reaches it.
     EXPECT_EQ(L::controls()[0].kind, EControlKind::InfoButton);
@@ -83,7 +83,8 @@ TEST(ArtworkLayout, ControlsAndLabelTextsFitThePanelWithoutCoveringEachOther)
     for (std::size_t i = 0; i < L::controlCount(); ++i) {
         const SControlPlacement& c = L::controls()[i];
         const SRectangle area = L::controlArea(c);
-        EXPECT_TRUE(insidePanel(area)) << "control " << c.id;
+        const SRectangle section = sectionArea(c.section);
+        EXPECT_TRUE(insidePanel(area) && inside(area, section)) << "control " << c.id;
         for (std::size_t j = i + 1; j < L::controlCount(); ++j) {
             EXPECT_FALSE(overlaps(area, L::controlArea(L::controls()[j]))) << c.id << " / " << L::controls()[j].id;
         }
@@ -94,6 +95,15 @@ TEST(ArtworkLayout, ControlsAndLabelTextsFitThePanelWithoutCoveringEachOther)
         // A knob or button must end before its own label starts.
         EXPECT_LE(area.bottom(), label.top) << "control " << c.id;
         EXPECT_TRUE(label.left >= 0 && label.bottom() <= L::CARTWORKLAYOUT_PANEL_HEIGHT) << "label " << c.id;
+        // The plate with its one-pixel rim stays in the section and off every other plate.
+        const SRectangle plate = L::plateArea(c);
+        const SRectangle rim{plate.left - 1, plate.top - 1, plate.width + 2, plate.height + 2};
+        EXPECT_TRUE(inside(rim, section)) << "plate of control " << c.id;
+        for (std::size_t j = i + 1; j < L::controlCount(); ++j) {
+            if (L::controls()[j].hasLabel) {
+                EXPECT_FALSE(overlaps(rim, L::plateArea(L::controls()[j]))) << c.id << " / " << L::controls()[j].id;
+            }
+        }
         // The 96-pixel label may run past the panel's right edge (the Master label does);
         // the text it can show may not.
         const SRectangle text = labelTextBox(c, c.widestText);
@@ -172,26 +182,5 @@ TEST(ArtworkLayout, MeterHasADarkWellUnderItsSegmentsAndADecibelScale)
         const int row = static_cast<int>(std::floor(L::meterLevelRow(level)));
         EXPECT_GT(background.luminance(L::CARTWORKLAYOUT_METER.left - 5, row), 0.15) << decibels << " dB";
         EXPECT_GT(background.luminance(L::CARTWORKLAYOUT_METER.right() + 5, row), 0.15) << decibels << " dB";
-    }
-}
-
-TEST(ArtworkLayout, ControlsAndTheirPlatesSitInsideTheirSectionsAndPlatesDoNotTouch)
-{
-    for (std::size_t i = 0; i < L::controlCount(); ++i) {
-        const SControlPlacement& c = L::controls()[i];
-        const SRectangle section = sectionArea(c.section);
-        EXPECT_TRUE(inside(L::controlArea(c), section)) << "control " << c.id;
-        if (!c.hasLabel) {
-            continue;
-        }
-        // The plate with its one-pixel rim.
-        const SRectangle plate = L::plateArea(c);
-        const SRectangle rim{plate.left - 1, plate.top - 1, plate.width + 2, plate.height + 2};
-        EXPECT_TRUE(inside(rim, section)) << "plate of control " << c.id;
-        for (std::size_t j = i + 1; j < L::controlCount(); ++j) {
-            if (L::controls()[j].hasLabel) {
-                EXPECT_FALSE(overlaps(rim, L::plateArea(L::controls()[j]))) << c.id << " / " << L::controls()[j].id;
-            }
-        }
     }
 }
