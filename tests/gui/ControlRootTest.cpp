@@ -164,10 +164,6 @@ TEST_F(Root, ControlsAskTheWindowToRepaintTheirRectangle)
     for (const CRect& area : window.redraws) {
         EXPECT_EQ(area, CRect(5, 6, 7, 8));
     }
-    window.position = CPoint(300, 200);
-    CPoint point(1, 1);
-    root.getGlobalCoordinatesOfControl(control, point);
-    EXPECT_EQ(point, CPoint(306, 207));
 
     root.removeControl(control);
     EXPECT_EQ(root.getNumberOfControls(), 0);
