@@ -4,6 +4,17 @@
 
 #include <cstring>
 
+namespace {
+
+// The host sends the modifier keys as a float; anything but a small whole number (NaN, infinity, 1e30)
+// carries no modifier, where a plain conversion would be undefined.
+unsigned char modifierBits(float opt)
+{
+    return opt >= 0.0f && opt <= 255.0f ? static_cast<unsigned char>(opt) : 0;
+}
+
+}  // namespace
+
 AudioEffectX::AudioEffectX(audioMasterCallback callback, VstInt32 programs, VstInt32 params)
     : AudioEffect(callback, programs, params)
 {}
@@ -74,7 +85,7 @@ VstIntPtr AudioEffectX::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr va
         VstKeyCode keyCode{};
         keyCode.character = index;
         keyCode.virt = static_cast<unsigned char>(value);
-        keyCode.modifier = static_cast<unsigned char>(static_cast<VstInt32>(opt));
+        keyCode.modifier = modifierBits(opt);
         const bool used = opcode == effEditKeyDown ? editor->onKeyDown(keyCode) : editor->onKeyUp(keyCode);
         return used ? 1 : 0;
     }

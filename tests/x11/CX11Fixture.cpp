@@ -4,6 +4,7 @@
 
 #include <X11/Xutil.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstring>
@@ -68,7 +69,13 @@ void CX11Fixture::SetUp()
 {
     ASSERT_TRUE(server().isRunning()) << "no X server for the test";
     m_previousHandler = XSetErrorHandler(&CX11Fixture::failOnError);
-    m_observer = XOpenDisplay(server().getDisplayName().c_str());
+    // A busy server turns a connection away for a moment now and then.
+    for (int attempt = 0; m_observer == nullptr && attempt < 20; ++attempt) {
+        m_observer = XOpenDisplay(server().getDisplayName().c_str());
+        if (m_observer == nullptr) {
+            usleep(5000);
+        }
+    }
     ASSERT_NE(m_observer, nullptr);
     m_display = CX11Display::openDisplay(server().getDisplayName().c_str());
     ASSERT_TRUE(m_display.hasPointer());

@@ -16,7 +16,8 @@ CTextLabel::CTextLabel(IControlRoot* root, long id, const CRect& area, const Cor
     CVN_CONSTRUCT_CLASS;
     controlIsMouseEnabled(false);
     controlIsDropFileEnabled(true);
-    m_font = Fonts::CFont::CFONT_SYSTEM_FONT;
+    // Without a font of its own the label draws in the system font, which it does not hold: labels are
+    // built on hosts' loading threads, several at once, and the system font's count is not shared safely.
     update();
 }
 

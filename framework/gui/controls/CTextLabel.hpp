@@ -41,7 +41,11 @@ public:
     virtual void setTextFormat(Graphics::CGraphics::ETextAlignment format) { m_textFormat = format; }
 
     bool drawsFrameAndBackground() const { return m_drawFrameAndBackground; }
-    Fonts::CFont* getFont() const { return m_font.getPointer(); }
+    /** The font the text is drawn in: the one set, or the system font. */
+    Fonts::CFont* getFont() const
+    {
+        return m_font.hasPointer() ? m_font.getPointer() : Fonts::CFont::CFONT_SYSTEM_FONT;
+    }
     const Basics::CAlphaColour& getTextColour() const { return m_textColour; }
     const Corvane::Basics::CString& getText() const { return m_text; }
     Graphics::CGraphics::ETextAlignment getTextFormat() const { return m_textFormat; }

@@ -7,13 +7,17 @@
 #include <poll.h>
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 namespace Corvane { namespace GUI { namespace Windowing {
 
 namespace {
 // The screen size is a process-wide fact: it stays reported while any display is open.
 std::atomic<int> g_openDisplays{0};
+const int kConnectAttempts = 5;
 }  // namespace
 
 CVN_IMPLEMENT_CLASS(CX11Display, "CCountedObject")
@@ -24,7 +28,18 @@ CX11Display* CX11Display::openDisplay(const char* name)
     if (chosen == nullptr || chosen[0] == '\0') {
         return nullptr;
     }
-    Display* display = XOpenDisplay(chosen);
+    Display* display = nullptr;
+    for (int attempt = 0; display == nullptr && attempt < kConnectAttempts; ++attempt) {
+        // A busy server turns connections away for a moment while its queue of new ones is full.
+        if (attempt > 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2 * attempt));
+        }
+        errno = 0;
+        display = XOpenDisplay(chosen);
+        if (display == nullptr && errno != EAGAIN) {
+            break;
+        }
+    }
     return display != nullptr ? new CX11Display(display) : nullptr;
 }
 

@@ -1,0 +1,183 @@
+#include "vst/CVstWindow.hpp"
+
+#include "exceptions/CException.hpp"
+#include "gui/controls/CControlRoot.hpp"
+#include "gui/windowing/CWindowAttributes.hpp"
+#include "testing/CTrace.hpp"
+
+#include "AudioEffect.hpp"
+
+#include <cstdint>
+
+namespace Corvane { namespace Vst {
+
+using Corvane::MathTools::CDimension;
+using Corvane::MathTools::CRect;
+using GUI::Windowing::SWindowInput;
+
+namespace {
+
+bool isPointerInput(GUI::Windowing::EWindowInputKind kind)
+{
+    return kind == GUI::Windowing::e_inputButtonDown || kind == GUI::Windowing::e_inputButtonUp ||
+           kind == GUI::Windowing::e_inputDoubleClick || kind == GUI::Windowing::e_inputMotion ||
+           kind == GUI::Windowing::e_inputWheel;
+}
+
+// Clears a flag when the scope ends, however it ends.
+class CFlagScope {
+public:
+    explicit CFlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~CFlagScope() { m_flag = false; }
+    CFlagScope(const CFlagScope&) = delete;
+    CFlagScope& operator=(const CFlagScope&) = delete;
+
+private:
+    bool& m_flag;
+};
+
+}  // namespace
+
+CVN_IMPLEMENT_CLASS(CVstWindow, "CWindow")
+
+CVstWindow::CVstWindow(AudioEffect* effect, const CRect& area, GUI::Windowing::CWindowAttributes* attributes)
+    : AEffEditor(effect),
+      CWindow(area),
+      m_editorRect(),
+      m_parameterSetFromEditor(false),
+      m_windowTimer(*this),
+      m_pumping(false),
+      m_leftPressInside(false)
+{
+    CVN_CONSTRUCT_CLASS;
+    if (attributes != nullptr) {
+        *getWindowAttributes() = *attributes;
+    }
+    getControlRoot()->isVSTAttatched(true);
+    if (effect != nullptr) {
+        effect->setEditor(this);
+    }
+}
+
+CVstWindow::~CVstWindow()
+{
+    CVN_DESTRUCT_CLASS;
+    // Nothing is told of the closing: the listeners of the editor's windows may be gone already.
+    releaseVSTWindow();
+}
+
+bool CVstWindow::getRect(ERect** rect)
+{
+    const CDimension size = getWindowSize();
+    m_editorRect.top = 0;
+    m_editorRect.left = 0;
+    m_editorRect.bottom = static_cast<VstInt16>(size.getHeight());
+    m_editorRect.right = static_cast<VstInt16>(size.getWidth());
+    if (rect != nullptr) {
+        *rect = &m_editorRect;
+    }
+    return true;
+}
+
+bool CVstWindow::open(void* parent)
+{
+    Testing::CTrace::trace("Calling create window");
+    if (!createVSTWindow(parent)) {
+        return false;
+    }
+    startVSTWindow();
+    return true;
+}
+
+void CVstWindow::close()
+{
+    destroyVSTWindow();
+}
+
+void CVstWindow::idle()
+{
+    // The window timer fires inside the pump and calls idle again: that call has nothing left to pump.
+    if (m_pumping || !hasPlatformWindow()) {
+        return;
+    }
+    const CFlagScope pumping(m_pumping);
+    pump();
+}
+
+void CVstWindow::update()
+{
+    redrawWindow();
+}
+
+void CVstWindow::handleActionEvent(const GUI::Events::CActionEvent&) {}
+
+void CVstWindow::setParameter(long, double) {}
+
+bool CVstWindow::parameterSetFromEditor() const
+{
+    return m_parameterSetFromEditor.load();
+}
+
+void CVstWindow::parameterIsBeingSetFromEditor(bool beingSet)
+{
+    m_parameterSetFromEditor.store(beingSet);
+}
+
+void CVstWindow::startVSTWindow() {}
+
+bool CVstWindow::createVSTWindow(void* parent)
+{
+    if (parent == nullptr) {
+        throw Exceptions::CException("Parent window handle is NULL", "CVSTPanel::open(void *)", true);
+    }
+    // Hosts that move an editor into another window open it again without closing it first.
+    destroyVSTWindow();
+    if (!createEmbeddedWindow(static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(parent)))) {
+        return false;
+    }
+    AEffEditor::open(parent);
+    addTimedObject(&m_windowTimer);
+    startTimer(CVSTWINDOW_TIMER_ID, CVSTWINDOW_TIMER_MILLISECONDS);
+    return true;
+}
+
+void CVstWindow::destroyVSTWindow()
+{
+    // Open menus and the about window are closed as a click elsewhere would close them: a menu reports
+    // that it closed without a choice, so its button is up when the editor is opened again.
+    closeWindow();
+    releaseVSTWindow();
+}
+
+void CVstWindow::releaseVSTWindow()
+{
+    stopTimer(CVSTWINDOW_TIMER_ID);
+    clearTimedObjects();
+    // The windows the editor owns stay its own and are made again on its next connection.
+    destroyWindow();
+    AEffEditor::close();
+    m_leftPressInside = false;
+}
+
+void CVstWindow::handleWindowInput(const SWindowInput& input)
+{
+    if (isPointerInput(input.kind)) {
+        const CDimension size = getWindowSize();
+        const bool beyond = input.x >= size.getWidth() || input.y >= size.getHeight();
+        const bool leftButton = input.button == GUI::Windowing::e_leftButton;
+        if (leftButton && input.kind == GUI::Windowing::e_inputButtonUp) {
+            const bool pressedInside = m_leftPressInside;
+            m_leftPressInside = false;
+            if (beyond && !pressedInside) {
+                return;
+            }
+        } else if (beyond) {
+            return;
+        } else if (leftButton && input.kind != GUI::Windowing::e_inputMotion) {
+            m_leftPressInside = true;
+        }
+    }
+    CWindow::handleWindowInput(input);
+}
+
+}}  // namespace Corvane::Vst
