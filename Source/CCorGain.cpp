@@ -1,5 +1,9 @@
 #include "CCorGain.hpp"
 
+#include "CCorGainEditor.hpp"
+
+#include "gui/windowing/CWindowAttributes.hpp"
+
 #include "VstStrings.hpp"
 
 #include <cstring>
@@ -33,6 +37,7 @@ CVN_IMPLEMENT_CLASS(CCorGain, "CVstEffect")
 CCorGain::CCorGain(audioMasterCallback audioMaster)
     : Vst::CVstEffect(audioMaster, CCORGAIN_NUMBER_OF_PARAMETERS, CCORGAIN_NUMBER_OF_PROGRAMS),
       m_bank(),
+      m_editor(nullptr),
       m_parameters(),
       m_chain(),
       m_appliedSequence(0),
@@ -44,11 +49,19 @@ CCorGain::CCorGain(audioMasterCallback audioMaster)
     canProcessReplacing(true);
     setUniqueID(CCORGAIN_UNIQUE_ID);
     reportLatency();
+    // The editor registers itself with the effect; its window waits for the host's effEditOpen.
+    GUI::Windowing::CWindowAttributes attributes;
+    attributes.setBackgroundColour(GUI::Basics::CColour(0, 0, 0));
+    attributes.setTitle("Tenvira");
+    m_editor = new CCorGainEditor(
+        this, MathTools::CRect(0, 0, CCorGainEditor::CCORGAINEDITOR_WIDTH, CCorGainEditor::CCORGAINEDITOR_HEIGHT),
+        &attributes);
     createParameters();
     fillProgramBank();
     float values[CCORGAIN_NUMBER_OF_PARAMETERS];
     m_appliedSequence = m_bank.readValues(values);
     m_chain.apply(settingsFor(values));
+    tellEditorAllValues();
 }
 
 CCorGain::~CCorGain()
@@ -65,6 +78,21 @@ void CCorGain::reportLatency()
     const VstInt32 latency = m_chain.getLatency();
     if (cEffect.initialDelay != latency) {
         setInitialDelay(latency);
+    }
+}
+
+void CCorGain::tellEditor(VstInt32 index, float value)
+{
+    // A change the editor is making itself is not echoed back to it.
+    if (m_editor != nullptr && !m_editor->parameterSetFromEditor()) {
+        m_editor->setParameter(index, value);
+    }
+}
+
+void CCorGain::tellEditorAllValues()
+{
+    for (VstInt32 index = 0; index < CCORGAIN_NUMBER_OF_PARAMETERS; ++index) {
+        tellEditor(index, m_bank.getValue(index));
     }
 }
 

@@ -20,6 +20,8 @@
 
 namespace Corvane { namespace CorGain {
 
+class CCorGainEditor;
+
 class CCorGain : public Vst::CVstEffect {
 public:
     static constexpr int CCORGAIN_NUMBER_OF_PARAMETERS = CProgramBank::CPROGRAMBANK_NUMBER_OF_VALUES;
@@ -112,9 +114,14 @@ private:
     void updateChainSettings();
     // Applies the look-ahead of the limiter as the delay the host compensates.
     void reportLatency();
+    // Any thread: tells the editor a parameter's value (or the block peak), unless the editor made the change.
+    void tellEditor(VstInt32 index, float value);
+    void tellEditorAllValues();
     static bool isParameterIndex(VstInt32 index);
 
     CProgramBank m_bank;
+    // Owned by the effect base as its editor.
+    CCorGainEditor* m_editor;
     // Fixed after construction: names, ranges and display of each parameter.
     Collections::TAutomaticPointer<CVstParam> m_parameters[CCORGAIN_NUMBER_OF_PARAMETERS];
 

@@ -1,9 +1,7 @@
 // The effect's parameter table, parameter application and program bank.
 #include "CCorGain.hpp"
 
-#include "CVstParamFloat.hpp"
-#include "CVstParamFloatExp.hpp"
-#include "CVstParamSelect.hpp"
+#include "CCorGainParameterFactory.hpp"
 #include "DspMath.hpp"
 
 #include "VstStrings.hpp"
@@ -14,12 +12,6 @@
 namespace Corvane { namespace CorGain {
 
 namespace {
-
-const char* const kSideChainStops[] = {"Internal", "External"};
-const char* const kMonitorStops[] = {"Output", "Input"};
-const char* const kOffOnStops[] = {"Off", "On"};
-const char* const kKeyInputStops[] = {"Left", "Stereo", "Right"};
-const char* const kValveStops[] = {"Bypass", "Soft", "Dirty"};
 
 const char* const kProgramNames[CCorGain::CCORGAIN_NUMBER_OF_PROGRAMS] = {
     "Default", "Soft master", "Warm master", "Dirty", "Guitar", "Bass", "------------", "Tolvek", "Orvasse", "Audio"};
@@ -54,26 +46,9 @@ void copyToHost(char* text, const char* value)
 
 void CCorGain::createParameters()
 {
-    m_parameters[CCORGAIN_MASTER] = new CVstParamFloat("Master", "dB", -20.0f, 20.0f, 0.0f, false);
-    m_parameters[CCORGAIN_THRESHOLD] = new CVstParamFloat("Threshold", "dB", -50.0f, 0.0f, 0.0f, false);
-    m_parameters[CCORGAIN_RATIO] = new CVstParamFloat("Ratio", " :1", 0.05f, 1.0f, 1.0f, false);
-    m_parameters[CCORGAIN_ATTACK] = new CVstParamFloatExp("Attack", "ms", 1.0f, 1000.0f, 1.0f);
-    m_parameters[CCORGAIN_RELEASE] = new CVstParamFloatExp("Release", "ms", 1.0f, 1000.0f, 1.0f);
-    m_parameters[CCORGAIN_MIX] = new CVstParamFloat("Mix", "mix", 0.0f, 1.0f, 1.0f, false);
-    m_parameters[CCORGAIN_EQ_LOW] = new CVstParamFloat("EQ Low", "dB", -20.0f, 20.0f, 0.5f, false);
-    m_parameters[CCORGAIN_EQ_MID] = new CVstParamFloat("EQ Mid", "dB", -20.0f, 20.0f, 0.5f, false);
-    m_parameters[CCORGAIN_EQ_HIGH] = new CVstParamFloat("EQ High", "dB", -20.0f, 20.0f, 0.5f, false);
-    m_parameters[CCORGAIN_SIDECHAIN] = new CVstParamSelect("SideChain", "", 2, kSideChainStops, 0);
-    m_parameters[CCORGAIN_MONITOR] = new CVstParamSelect("Monitor", "", 2, kMonitorStops, 0);
-    m_parameters[CCORGAIN_MAKEUP_GAIN] = new CVstParamSelect("MakeUpGain", "", 2, kOffOnStops, 0);
-    m_parameters[CCORGAIN_KEY_INPUT] = new CVstParamSelect("Key Input", "", 3, kKeyInputStops, 0);
-    m_parameters[CCORGAIN_SOFT_KNEE] = new CVstParamFloat("Soft-Knee", "%", 0.0f, 100.0f, 0.0f, false);
-    m_parameters[CCORGAIN_VALVE] = new CVstParamSelect("Valve Modelling", "", 3, kValveStops, 0);
-    m_parameters[CCORGAIN_MID_SIDE] = new CVstParamFloat("Mid/Side", " ", -1.0f, 1.0f, 0.5f, false);
-    m_parameters[CCORGAIN_LIMIT_ON_OFF] = new CVstParamSelect("LimitOnOff", "", 2, kOffOnStops, 0);
-    m_parameters[CCORGAIN_LIMIT_RELEASE] = new CVstParamFloatExp("LimitRel", "ms", 1.0f, 1000.0f, 1.0f);
-    m_parameters[CCORGAIN_LIMIT_THRESHOLD] = new CVstParamFloat("Threshold", "dB", -50.0f, 0.0f, 0.5f, false);
-    m_parameters[CCORGAIN_LIMIT_CEILING] = new CVstParamFloat("LimitCeil", "dB", -50.0f, 0.0f, 0.5f, false);
+    for (int index = 0; index < CCORGAIN_NUMBER_OF_PARAMETERS; ++index) {
+        m_parameters[index] = CCorGainParameterFactory::createParameter(index);
+    }
 }
 
 void CCorGain::fillProgramBank()
@@ -149,7 +124,9 @@ void CCorGain::setParameter(VstInt32 index, float value)
     if (!isParameterIndex(index) || std::isnan(value)) {
         return;
     }
-    m_bank.setValue(index, std::min(1.0f, std::max(0.0f, value)));
+    const float held = std::min(1.0f, std::max(0.0f, value));
+    m_bank.setValue(index, held);
+    tellEditor(index, held);
 }
 
 float CCorGain::getParameter(VstInt32 index)
@@ -191,6 +168,7 @@ void CCorGain::getParameterDisplay(VstInt32 index, char* text)
 void CCorGain::setProgram(VstInt32 program)
 {
     m_bank.select(program);
+    tellEditorAllValues();
 }
 
 VstInt32 CCorGain::getProgram()

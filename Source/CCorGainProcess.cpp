@@ -30,6 +30,7 @@ void CCorGain::processReplacing(float** inputs, float** outputs, VstInt32 sample
     updateChainSettings();
     m_chain.process(inputs, outputs, sampleFrames);
     m_blockPeak = m_chain.getBlockPeak();
+    tellEditor(CCORGAIN_BLOCK_PEAK, m_blockPeak);
     Vst::CVstEffect::processReplacing(inputs, outputs, sampleFrames);
 }
 

@@ -1,0 +1,250 @@
+// The editor's construction: artwork, controls, labels and meter.
+#include "CCorGainEditor.hpp"
+
+#include "CCorGain.hpp"
+#include "CCorGainParameterFactory.hpp"
+
+#include "gui/controls/CControlRoot.hpp"
+#include "gui/controls/CKnob.hpp"
+#include "gui/controls/CLatchingButton.hpp"
+#include "gui/controls/CMenu.hpp"
+#include "gui/controls/CMenuItem.hpp"
+#include "gui/controls/CPopupButton.hpp"
+#include "gui/fonts/CFont.hpp"
+#include "gui/graphics/CPNGImage.hpp"
+#include "host/CApplication.hpp"
+
+#include <mutex>
+
+namespace Corvane { namespace CorGain {
+
+using Corvane::Basics::CString;
+using Corvane::Basics::CSystemString;
+using Corvane::MathTools::CDimension;
+using Corvane::MathTools::CPoint;
+using Corvane::MathTools::CRect;
+using GUI::Basics::CAlphaColour;
+using GUI::Controls::IControl;
+
+namespace {
+
+enum EControlKind {
+    e_knob,
+    e_switch,
+    e_popup
+};
+
+// One parameter's control and its value label, in the order they are made (and hit-tested).
+struct SParameterControl {
+    int index;
+    EControlKind kind;
+    long left;
+    long top;
+    long labelLeft;
+    long labelTop;
+    // The label's text until the parameter is first shown; null: the parameter's display and unit.
+    const char* firstText;
+};
+
+const SParameterControl kParameterControls[] = {
+    {0, e_knob, 410, 405, 395, 440, nullptr},      // Master
+    {5, e_knob, 332, 405, 332, 440, nullptr},      // Mix
+    {1, e_knob, 20, 80, 10, 115, nullptr},         // Threshold
+    {2, e_knob, 100, 80, 90, 115, nullptr},        // Ratio
+    {3, e_knob, 175, 80, 164, 115, nullptr},       // Attack
+    {4, e_knob, 252, 80, 241, 115, nullptr},       // Release
+    {13, e_knob, 331, 80, 320, 115, nullptr},      // Soft-Knee
+    {6, e_knob, 20, 190, 10, 225, nullptr},        // EQ Low
+    {7, e_knob, 100, 190, 90, 225, nullptr},       // EQ Mid
+    {8, e_knob, 175, 190, 164, 225, nullptr},      // EQ High
+    {15, e_knob, 252, 190, 250, 225, nullptr},     // Mid/Side
+    {10, e_switch, 331, 190, 325, 225, "Output"},  // Monitor
+    {11, e_switch, 252, 405, 255, 441, "Output"},  // MakeUpGain
+    {14, e_popup, 175, 405, 170, 440, "Valve"},    // Valve Modelling
+    {12, e_popup, 20, 405, 20, 440, "SC Input"},   // Key Input
+    {9, e_switch, 100, 405, 90, 440, "Output"},    // SideChain
+    {18, e_knob, 20, 299, 10, 334, nullptr},       // limiter Threshold
+    {19, e_knob, 100, 299, 90, 334, nullptr},      // LimitCeil
+    {17, e_knob, 175, 299, 165, 334, nullptr},     // LimitRel
+    {16, e_switch, 333, 299, 335, 334, "Off"},     // LimitOnOff
+};
+
+const CRect kMeterArea(404, 64, 40, 270);
+
+// The items of the two pop-up menus; an item's id is its place.
+const char* const kValveItems[] = {"Valve Bypass", "Valve Soft", "Valve Dirty"};
+const char* const kKeyInputItems[] = {"Left Input", "Stereo Input", "Right Input"};
+
+// The text of every label and button: set once for the whole module, not by
+// each editor, because hosts build effects on several threads at once.
+void useEditorFont()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        if (GUI::Fonts::CFont::CFONT_SYSTEM_FONT != nullptr) {
+            GUI::Fonts::CFont::CFONT_SYSTEM_FONT->setFont("Arial", 12, false, false, false, false);
+        }
+    });
+}
+
+}  // namespace
+
+// The artwork the controls share, read once per editor.
+struct CCorGainEditor::SImages {
+    explicit SImages(const CSystemString& folder)
+    {
+        knob = GUI::Graphics::CPNGImage::getNewInstance(folder, "knob.png");
+        buttonUp = GUI::Graphics::CPNGImage::getNewInstance(folder, "buttonUp.png");
+        buttonDown = GUI::Graphics::CPNGImage::getNewInstance(folder, "buttonDown.png");
+        const CDimension strip = knob->getImageSize();
+        knobSize = CDimension(strip.getWidth(), strip.getHeight() / CCORGAINEDITOR_KNOB_FRAMES);
+        buttonSize = buttonDown->getImageSize();
+    }
+
+    THeld<GUI::Graphics::IImage> knob;
+    THeld<GUI::Graphics::IImage> buttonUp;
+    THeld<GUI::Graphics::IImage> buttonDown;
+    CDimension knobSize;
+    CDimension buttonSize;
+};
+
+CVN_IMPLEMENT_CLASS(CCorGainEditor, "CVstWindow")
+
+CCorGainEditor::CCorGainEditor(AudioEffect* effect, const CRect& area, GUI::Windowing::CWindowAttributes* attributes)
+    : Vst::CVstWindow(effect, area, attributes),
+      m_reportedValues(),
+      m_reportedChanges(0),
+      m_meterLevel(0.0f)
+{
+    CVN_CONSTRUCT_CLASS;
+    useEditorFont();
+    m_menuWindowAttributes.setBackgroundColour(GUI::Basics::CColour(215, 219, 223));
+    m_menuWindowAttributes.setWindowAlpha(0.87);
+    for (int index = 0; index < CCORGAINEDITOR_NUMBER_OF_PARAMETERS; ++index) {
+        m_displayParameters[index] = CCorGainParameterFactory::createParameter(index);
+    }
+
+    const CSystemString folder = resourceFolder();
+    GUI::Controls::CControlRoot* root = getControlRoot();
+    const SImages images(folder);
+
+    THeld<GUI::Graphics::IImage> information;
+    information = GUI::Graphics::CPNGImage::getNewInstance(folder, "infopro.png");
+    m_informationButton = new GUI::Controls::CMomentaryButton(
+        root, CCORGAINEDITOR_INFORMATION_BUTTON, CRect(CPoint(0, 0), information->getImageSize()), nullptr);
+    m_informationButton->setText("info");
+    m_informationButton->setPrimaryImage(information.getPointer());
+    m_informationButton->setDownImage(information.getPointer());
+    m_informationButton->registerActionListener(this);
+    root->addControl(m_informationButton.getPointer());
+
+    for (int table = 0; table < CCORGAINEDITOR_NUMBER_OF_PARAMETERS; ++table) {
+        createParameterControl(table, images);
+    }
+
+    m_meter = new GUI::Controls::CLevelMeter(root, CCORGAINEDITOR_METER, kMeterArea, CCORGAINEDITOR_METER_SEGMENTS);
+    m_meter->setLineColour(CAlphaColour::CALPHACOLOUR_TURQUOISE, CAlphaColour::CALPHACOLOUR_TURQUOISE);
+    m_meter->setValue(0.0);
+    m_meter->update();
+    root->addControl(m_meter.getPointer());
+}
+
+CCorGainEditor::~CCorGainEditor()
+{
+    CVN_DESTRUCT_CLASS;
+    // The controls and their menus go while the editor that listens to them is whole: the root
+    // would keep them until the window part of the editor goes.
+    getControlRoot()->clearControls();
+}
+
+CSystemString CCorGainEditor::resourceFolder()
+{
+    CSystemString folder(Host::CApplication::getApplicationInstallPath());
+    folder.appendPath("Tenvira.vst/Contents/Resources");
+    return folder;
+}
+
+void CCorGainEditor::prepareForScreen()
+{
+    // The large pictures and the menus (which measure their text, and so start the font
+    // machinery) only matter on the screen: hosts that create effects without ever showing
+    // them (scanning, loading a project) do not pay for them.
+    GUI::Controls::CControlRoot* root = getControlRoot();
+    for (long id : {CCorGain::CCORGAIN_VALVE, CCorGain::CCORGAIN_KEY_INPUT}) {
+        auto* popup = static_cast<GUI::Controls::CPopupButton*>(m_controls[id].getPointer());
+        if (popup->getMenuWindow() == nullptr) {
+            popup->setMenuWindowAttributes(&m_menuWindowAttributes, false);
+        }
+    }
+    if (root->getBackgroundImage() == nullptr) {
+        THeld<GUI::Graphics::IImage> background;
+        background = GUI::Graphics::CPNGImage::getNewInstance(resourceFolder(), "Background.png");
+        root->setBackgroundImage(background.getPointer());
+    }
+    if (!m_aboutWindow.hasPointer()) {
+        // Without its picture the about window is never made, and the information button shows nothing.
+        m_aboutWindow = new GUI::Windowing::CAboutWindow(resourceFolder(), "splash.png", 0.85);
+        registerChildWindow(m_aboutWindow.getPointer());
+    }
+}
+
+void CCorGainEditor::createParameterControl(int table, const SImages& images)
+{
+    const SParameterControl& placement = kParameterControls[table];
+    const int index = placement.index;
+    IControl* control = createControlOfKind(table, images);
+    m_controls[index] = control;
+    getControlRoot()->addControl(control);
+
+    CString text(placement.firstText != nullptr ? placement.firstText : "");
+    if (placement.firstText == nullptr) {
+        char value[CVstParam::CVSTPARAM_TEXT_SIZE];
+        char unit[CVstParam::CVSTPARAM_TEXT_SIZE];
+        m_displayParameters[index]->GetValue(value);
+        m_displayParameters[index]->GetLabel(unit);
+        text = value;
+        text += unit;
+    }
+    GUI::Controls::CTextLabel* label = new GUI::Controls::CTextLabel(
+        getControlRoot(), index,
+        CRect(placement.labelLeft, placement.labelTop, CCORGAINEDITOR_LABEL_WIDTH, CCORGAINEDITOR_LABEL_HEIGHT), text);
+    m_labels[index] = label;
+    label->setColours(CAlphaColour::CALPHACOLOUR_BLACK, CAlphaColour::CALPHACOLOUR_BLACK,
+                      CAlphaColour::CALPHACOLOUR_BLACK);
+    getControlRoot()->addControl(label);
+}
+
+IControl* CCorGainEditor::createControlOfKind(int table, const SImages& images)
+{
+    const SParameterControl& placement = kParameterControls[table];
+    const CPoint origin(placement.left, placement.top);
+    GUI::Controls::CControlRoot* root = getControlRoot();
+    if (placement.kind == e_knob) {
+        GUI::Controls::CKnob* knob =
+            new GUI::Controls::CKnob(root, placement.index, CRect(origin, images.knobSize), this);
+        knob->setAnimationImage(images.knob.getPointer(), images.knobSize.getHeight(), CCORGAINEDITOR_KNOB_FRAMES,
+                                false);
+        return knob;
+    }
+    const CRect area(origin, images.buttonSize);
+    GUI::Controls::CLatchingButton* button = nullptr;
+    if (placement.kind == e_popup) {
+        const char* const* items = placement.index == CCorGain::CCORGAIN_VALVE ? kValveItems : kKeyInputItems;
+        GUI::Controls::CMenu* menu = new GUI::Controls::CMenu();
+        for (long id = 0; id < 3; ++id) {
+            menu->addMenuItem(new GUI::Controls::CMenuItem(items[id], id));
+        }
+        GUI::Controls::CPopupButton* popup =
+            new GUI::Controls::CPopupButton(root, placement.index, area, menu, this, this);
+        popup->doDefaultDrawing(false);
+        button = popup;
+    } else {
+        button = new GUI::Controls::CLatchingButton(root, placement.index, area, this);
+    }
+    button->setPrimaryImage(images.buttonUp.getPointer());
+    button->setDownImage(images.buttonDown.getPointer());
+    button->useCursorChange(false);
+    return button;
+}
+
+}}  // namespace Corvane::CorGain

@@ -1,0 +1,98 @@
+// Tenvira's editor: a knob, switch or pop-up button per parameter with a
+// value label under each, the output meter and the information button that
+// shows the splash, over the background artwork.
+//
+// The controls belong to the host's user-interface thread. The effect reports
+// parameter changes and the block peak from whatever thread it runs on: the
+// editor stores them and shows them at its next idle.
+#pragma once
+
+#include "CVstParam.hpp"
+
+#include "basics/CSystemString.hpp"
+#include "collections/TAutomaticPointer.hpp"
+#include "gui/controls/CLevelMeter.hpp"
+#include "gui/controls/CMomentaryButton.hpp"
+#include "gui/controls/CTextLabel.hpp"
+#include "gui/graphics/IImage.hpp"
+#include "gui/listeners/IMenuListener.hpp"
+#include "gui/windowing/CAboutWindow.hpp"
+#include "gui/windowing/CWindowAttributes.hpp"
+#include "vst/CVstWindow.hpp"
+
+#include <atomic>
+#include <cstdint>
+
+namespace Corvane { namespace CorGain {
+
+class CCorGainEditor : public Vst::CVstWindow, public GUI::Listeners::IMenuListener {
+public:
+    static constexpr long CCORGAINEDITOR_WIDTH = 463;
+    static constexpr long CCORGAINEDITOR_HEIGHT = 465;
+    static constexpr int CCORGAINEDITOR_NUMBER_OF_PARAMETERS = 20;
+    // The pseudo-parameter that carries the output level, 0..1 full scale.
+    static constexpr long CCORGAINEDITOR_METER_LEVEL = 21;
+    // Control ids beside the parameter indices.
+    static constexpr long CCORGAINEDITOR_INFORMATION_BUTTON = 22;
+    static constexpr long CCORGAINEDITOR_METER = -1;
+    static constexpr long CCORGAINEDITOR_METER_SEGMENTS = 50;
+    static constexpr long CCORGAINEDITOR_KNOB_FRAMES = 63;
+    static constexpr long CCORGAINEDITOR_LABEL_WIDTH = 96;
+    static constexpr long CCORGAINEDITOR_LABEL_HEIGHT = 20;
+
+    // Needs no display: the window is made when the host opens the editor.
+    CCorGainEditor(AudioEffect* effect, const Corvane::MathTools::CRect& area,
+                   GUI::Windowing::CWindowAttributes* attributes);
+    ~CCorGainEditor() override;
+
+    // Shows what the effect reported since the last idle, then serves the window.
+    void idle() override;
+    // A control changed by the user: the effect is set and the host told.
+    void handleActionEvent(const GUI::Events::CActionEvent& event) override;
+    // The choice in a pop-up button's menu is its parameter's new value; opening and closing change nothing.
+    void handleMenuSelection(const GUI::Events::CMenuEvent& event) override;
+    void handleMenuOpening(const GUI::Events::CMenuEvent& event) override;
+    void handleMenuClosing(const GUI::Events::CMenuEvent& event) override;
+    // Any thread: parameters 0..19 and the meter level (21); other indices are ignored.
+    void setParameter(long index, double value) override;
+
+    CVN_DECLARE_CLASS
+
+protected:
+    // The values reported before the window opened are shown in its first picture.
+    void startVSTWindow() override;
+
+private:
+    template <class T>
+    using THeld = Collections::TAutomaticPointer<T>;
+
+    struct SImages;
+
+    static Corvane::Basics::CSystemString resourceFolder();
+    // Reads the pictures and makes the windows that are needed only once the editor is on the screen.
+    void prepareForScreen();
+    void createParameterControl(int table, const SImages& images);
+    GUI::Controls::IControl* createControlOfKind(int table, const SImages& images);
+    // The effect set and the host told of a change the user made, and the label updated.
+    void sendChange(long index, float value);
+    void showReportedValues();
+    void showParameter(int index, float value);
+    void showMeterLevel();
+    // The value label's text for the display parameter's current value.
+    Corvane::Basics::CString labelText(int index, bool changedInEditor) const;
+
+    THeld<CVstParam> m_displayParameters[CCORGAINEDITOR_NUMBER_OF_PARAMETERS];
+    THeld<GUI::Controls::IControl> m_controls[CCORGAINEDITOR_NUMBER_OF_PARAMETERS];
+    THeld<GUI::Controls::CTextLabel> m_labels[CCORGAINEDITOR_NUMBER_OF_PARAMETERS];
+    THeld<GUI::Controls::CLevelMeter> m_meter;
+    THeld<GUI::Controls::CMomentaryButton> m_informationButton;
+    THeld<GUI::Windowing::CAboutWindow> m_aboutWindow;
+    GUI::Windowing::CWindowAttributes m_menuWindowAttributes;
+
+    // Written by the effect's threads, read at idle.
+    std::atomic<float> m_reportedValues[CCORGAINEDITOR_NUMBER_OF_PARAMETERS];
+    std::atomic<std::uint32_t> m_reportedChanges;
+    std::atomic<float> m_meterLevel;
+};
+
+}}  // namespace Corvane::CorGain
