@@ -2,7 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -36,17 +36,41 @@ pid_t CChildProcess::start(const char* program, const std::vector<std::string>& 
         environment.push_back(&displayVariable[0]);
     }
     environment.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (!outputPath.empty()) {
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0600);
-        posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+    // The child reports a failed exec through this pipe; a successful exec closes it.
+    int execFailure[2];
+    if (pipe2(execFailure, O_CLOEXEC) != 0) {
+        return 0;
     }
-    pid_t pid = 0;
-    const int failed = posix_spawnp(&pid, program, &actions, nullptr, argv.data(), environment.data());
-    posix_spawn_file_actions_destroy(&actions);
-    return failed == 0 ? pid : 0;
+    // Everything the child needs is prepared before the fork: between fork and
+    // exec only async-signal-safe calls are allowed.
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        // A test process that crashes must not leave its X server behind, holding
+        // the output pipe the test runner waits on.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() == parent) {
+            const int file = outputPath.empty() ? -1 : open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            if (outputPath.empty() || (file >= 0 && dup2(file, STDOUT_FILENO) >= 0 && dup2(file, STDERR_FILENO) >= 0)) {
+                execvpe(program, argv.data(), environment.data());
+            }
+        }
+        const int reason = errno;
+        (void)!write(execFailure[1], &reason, sizeof(reason));
+        _exit(127);
+    }
+    close(execFailure[1]);
+    int reason = 0;
+    ssize_t got = 0;
+    do {
+        got = read(execFailure[0], &reason, sizeof(reason));
+    } while (got < 0 && errno == EINTR);
+    close(execFailure[0]);
+    if (pid > 0 && got > 0) {
+        waitpid(pid, nullptr, 0);
+        return 0;
+    }
+    return pid > 0 ? pid : 0;
 }
 
 bool CChildProcess::finish(pid_t pid, long milliseconds, int& exitStatus)
