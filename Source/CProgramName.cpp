@@ -27,9 +27,10 @@ void CProgramName::set(const char* name)
         sequence &= ~1u;
     } while (!m_sequence.compare_exchange_weak(sequence, sequence + 1, std::memory_order_acquire,
                                                std::memory_order_relaxed));
-    std::atomic_thread_fence(std::memory_order_release);
+    // Release stores keep the odd number ahead of every word: a reader that
+    // sees a new word also sees that a write began.
     for (int i = 0; i < CPROGRAMNAME_WORDS; ++i) {
-        m_words[i].store(words[i], std::memory_order_relaxed);
+        m_words[i].store(words[i], std::memory_order_release);
     }
     m_sequence.store(sequence + 2, std::memory_order_release);
 }
@@ -41,10 +42,10 @@ void CProgramName::copyTo(char* text) const
     std::uint32_t after = 0;
     do {
         before = m_sequence.load(std::memory_order_acquire);
+        // Acquire loads keep the second reading of the number behind every word.
         for (int i = 0; i < CPROGRAMNAME_WORDS; ++i) {
-            words[i] = m_words[i].load(std::memory_order_relaxed);
+            words[i] = m_words[i].load(std::memory_order_acquire);
         }
-        std::atomic_thread_fence(std::memory_order_acquire);
         after = m_sequence.load(std::memory_order_relaxed);
     } while ((before & 1u) != 0 || before != after);
     std::memcpy(text, words, kNameBytes);
