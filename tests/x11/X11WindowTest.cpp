@@ -2,6 +2,7 @@
 // top-level hints for a window manager, and pop-ups with a pointer grab.
 #include "CX11Fixture.hpp"
 
+#include "gui/windowing/CX11BackBuffer.hpp"
 #include "gui/windowing/CX11ErrorTrap.hpp"
 #include "gui/windowing/CX11Window.hpp"
 
@@ -52,6 +53,12 @@ TEST_F(X11Window, ChildOfAHostWindowThatVanishes)
     XSync(display().getDisplay(), False);
     XDestroyWindow(observer(), secondHost);
     XSync(observer(), False);
+    // Nor do painting and a pointer change that come before that news.
+    CX11BackBuffer buffer(display());
+    ASSERT_TRUE(buffer.prepare(120, 80));
+    buffer.present(late, 0, 0, 120, 80);
+    late.setCursor(e_handCursor);
+    XSync(display().getDisplay(), False);
     late.destroy();
 
     // The trap records the error of its own request and puts the test's handler back exactly.

@@ -1,5 +1,7 @@
 #include "gui/windowing/CX11BackBuffer.hpp"
 
+#include "gui/windowing/CX11ErrorTrap.hpp"
+
 #include <cairo-xlib.h>
 
 #include <algorithm>
@@ -82,6 +84,8 @@ void CX11BackBuffer::present(const CX11Window& window, int x, int y, int width, 
         return;
     }
     cairo_surface_flush(m_surface);
+    // The host may have destroyed its window, and ours inside it, before the news reaches us.
+    CX11ErrorTrap trap(window.mayVanish() ? m_display.getDisplay() : nullptr);
     XCopyArea(m_display.getDisplay(), m_pixmap, window.getWindowId(), m_gc, static_cast<int>(left),
               static_cast<int>(top), static_cast<unsigned int>(right - left), static_cast<unsigned int>(bottom - top),
               static_cast<int>(left), static_cast<int>(top));

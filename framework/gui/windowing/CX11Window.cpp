@@ -36,7 +36,8 @@ CX11Window::CX11Window(CX11Display& display, IX11EventHandler* handler)
       m_resizable(false),
       m_mapped(false),
       m_grabbed(false),
-      m_keptAbove(false)
+      m_keptAbove(false),
+      m_foreignParent(false)
 {
     m_display.referenced();
 }
@@ -90,6 +91,7 @@ bool CX11Window::createChild(unsigned long parent, int width, int height)
         m_mapped = true;
     }
     if (trap.release() && m_window != 0) {
+        m_foreignParent = true;
         return true;
     }
     // The parent is gone: forget the window id the server never made.
@@ -155,6 +157,7 @@ void CX11Window::destroy()
     m_window = 0;
     m_mapped = false;
     m_topLevel = false;
+    m_foreignParent = false;
 }
 
 void CX11Window::handleX11Event(const XEvent& event)
@@ -164,6 +167,7 @@ void CX11Window::handleX11Event(const XEvent& event)
         m_window = 0;
         m_mapped = false;
         m_grabbed = false;
+        m_foreignParent = false;
     }
     // The handler may destroy this object: nothing is touched after it.
     if (m_handler != nullptr) {
@@ -378,6 +382,7 @@ bool CX11Window::translateToScreen(int x, int y, int& screenX, int& screenY) con
 void CX11Window::setCursor(EX11Cursor cursor)
 {
     if (m_window != 0) {
+        CX11ErrorTrap trap(m_foreignParent ? m_display.getDisplay() : nullptr);
         XDefineCursor(m_display.getDisplay(), m_window, m_display.getCursor(cursor));
     }
 }

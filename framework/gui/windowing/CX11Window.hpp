@@ -50,6 +50,11 @@ public:
     void destroy();
 
     bool isCreated() const { return m_window != 0; }
+    /**
+     * A child of another client's window: that client may destroy it at any
+     * moment, so requests on it may fail before the news has been read.
+     */
+    bool mayVanish() const { return m_window != 0 && m_foreignParent; }
     Window getWindowId() const { return m_window; }
     CX11Display& getDisplay() const { return m_display; }
 
@@ -103,6 +108,7 @@ private:
     bool m_mapped;
     bool m_grabbed;
     bool m_keptAbove;
+    bool m_foreignParent;
 };
 
 }}}  // namespace Corvane::GUI::Windowing
