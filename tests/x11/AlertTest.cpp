@@ -9,6 +9,7 @@
 
 #include <sys/wait.h>
 #include <unistd.h>
+#include <algorithm>
 
 using namespace TenviraX11Tests;
 using namespace Corvane::GUI::Windowing;
@@ -73,4 +74,43 @@ TEST_F(UserAlert, WithoutADisplayItWritesToStandardErrorAndReturns)
     CDialog::notifyUser(kMessage, "Exception occurred", true);
     const std::string written = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(written, std::string("Exception occurred\n") + kMessage + "\n");
+}
+
+TEST_F(UserAlert, LongLinesAreBrokenToFitTheWindowAndKeepEveryCharacter)
+{
+    std::string reason;
+    for (int word = 0; word < 60; ++word) {
+        reason += "reason" + std::to_string(word) + " ";
+    }
+    std::string path = "/home";
+    for (int folder = 0; folder < 30; ++folder) {
+        path += "/folder" + std::to_string(folder);
+    }
+    const std::string message = "Exception information :\n" + reason + "\n" + path + "/report.txt\n" +
+                                std::string(300, 'x') + "\n\u00e9\u00e9\u00e9";
+    const CAlertWindow layout(message.c_str(), "Exception occurred", true);
+    const long width = layout.getWindowSize().getWidth();
+    EXPECT_LE(width, 960);
+    Corvane::GUI::Fonts::CFont font("Arial", 12, false, false);
+    std::string kept;
+    for (const Corvane::Basics::CString& line : layout.getLines()) {
+        EXPECT_LE(font.measureText(line).advance, width - 2 * CAlertWindow::CALERTWINDOW_MARGIN) << line.getString();
+        kept += line.getString();
+    }
+    EXPECT_GT(layout.getLines().size(), 7u);
+    std::string expected = message;
+    for (std::string* text : {&kept, &expected}) {
+        text->erase(std::remove(text->begin(), text->end(), ' '), text->end());
+        text->erase(std::remove(text->begin(), text->end(), '\n'), text->end());
+    }
+    EXPECT_EQ(kept, expected);
+    // The path is broken after its slashes, the short lines are left alone.
+    EXPECT_EQ(layout.getLines()[0], "Exception information :");
+    bool pathBrokenAtSlash = false;
+    for (const Corvane::Basics::CString& line : layout.getLines()) {
+        const std::string text = line.getString();
+        pathBrokenAtSlash |= text.rfind("/home", 0) == 0 && text.back() == '/';
+    }
+    EXPECT_TRUE(pathBrokenAtSlash);
+    EXPECT_EQ(CAlertWindow(kMessage, "Alert", true).getLines().size(), 2u);
 }

@@ -42,6 +42,69 @@ long advanceOf(const Fonts::CFont& font, const Corvane::Basics::CString& text)
     return static_cast<long>(std::ceil(font.measureText(text).advance));
 }
 
+long advanceOf(const Fonts::CFont& font, const std::string& text)
+{
+    return advanceOf(font, Corvane::Basics::CString(text.c_str()));
+}
+
+// The longest start of text, at least one character, no wider than width.
+// Cuts fall between characters: never inside a UTF-8 sequence.
+std::string::size_type fittingLength(const Fonts::CFont& font, const std::string& text, long width)
+{
+    const auto characterStart = [&](std::string::size_type at) {
+        while (at > 0 && at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) {
+            --at;
+        }
+        return at;
+    };
+    std::string::size_type fits = 0;
+    std::string::size_type tooLong = text.size();
+    while (tooLong - fits > 1) {
+        const std::string::size_type middle = characterStart(fits + (tooLong - fits) / 2);
+        if (middle <= fits) {
+            break;
+        }
+        if (advanceOf(font, text.substr(0, middle)) <= width) {
+            fits = middle;
+        } else {
+            tooLong = middle;
+        }
+    }
+    if (fits == 0) {
+        fits = 1;
+        while (fits < text.size() && (static_cast<unsigned char>(text[fits]) & 0xC0) == 0x80) {
+            ++fits;
+        }
+    }
+    return fits;
+}
+
+// Breaks lines wider than width after the last word that fits, or after a
+// slash of a long path, or where the width ends when neither is there.
+std::vector<Corvane::Basics::CString> wrapLines(const Fonts::CFont& font,
+                                                const std::vector<Corvane::Basics::CString>& lines, long width)
+{
+    std::vector<Corvane::Basics::CString> wrapped;
+    for (const Corvane::Basics::CString& line : lines) {
+        std::string rest = line.getString() != nullptr ? line.getString() : "";
+        while (advanceOf(font, rest) > width) {
+            const std::string::size_type fits = fittingLength(font, rest, width);
+            const std::string::size_type space = rest.rfind(' ', fits);
+            const std::string::size_type slash = rest.rfind('/', fits - 1);
+            if (space != std::string::npos && space > 0) {
+                wrapped.emplace_back(rest.substr(0, space).c_str());
+                rest.erase(0, space + 1);
+            } else {
+                const std::string::size_type cut = slash != std::string::npos && slash > 0 ? slash + 1 : fits;
+                wrapped.emplace_back(rest.substr(0, cut).c_str());
+                rest.erase(0, cut);
+            }
+        }
+        wrapped.emplace_back(rest.c_str());
+    }
+    return wrapped;
+}
+
 }  // namespace
 
 CVN_IMPLEMENT_CLASS(CAlertWindow, "CWindow")
@@ -59,6 +122,7 @@ CAlertWindow::CAlertWindow(const Corvane::Basics::CString& message, const Corvan
     m_titleFont = new Fonts::CFont("Arial", 13, false, true);
     m_textFont = new Fonts::CFont("Arial", 12, false, false);
     m_lineHeight = static_cast<long>(std::ceil(m_textFont->getPointSize() * kLineSpacing));
+    m_lines = wrapLines(*m_textFont, m_lines, kMostWidth - 2 * CALERTWINDOW_MARGIN);
     long width = advanceOf(*m_titleFont, m_title) + kErrorStripeWidth;
     for (const Corvane::Basics::CString& line : m_lines) {
         width = std::max(width, advanceOf(*m_textFont, line));

@@ -31,6 +31,8 @@ public:
     /** Shows the window centred on the screen with the keyboard focus; false when it cannot be made. */
     bool showAlert();
     bool isDismissed() const { return m_dismissed; }
+    /** The message as it is drawn: broken into lines that fit the widest window. */
+    const std::vector<Corvane::Basics::CString>& getLines() const { return m_lines; }
     /** Where the OK button is, in the window. */
     Corvane::MathTools::CRect getButtonArea() const;
 
