@@ -172,11 +172,20 @@ TEST_F(PopupMenu, AClickElsewhereClosesItWithoutAChoiceAndReachesNoOtherWindow)
     ASSERT_TRUE(pumpWindowUntil(owner, [&] { return control->events.size() == 2; }));
     EXPECT_EQ(control->events.front(), "left-down 50,50");
 
+    // The arrow keys move the highlight over the enabled items and stop at the ends; Return chooses.
+    menu.openPopupWindow(CPoint(500, 300));
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(menu.getWindowHandle()); }));
+    input("key Down Down Down Down");
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return menu.getCurrentSelection() == 2; }));
+    input("key Home End Up Return");
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return listener.events.size() == 4; }));
+    EXPECT_EQ(listener.events.back(), "selection 1");
+
     // Escape closes it too, and so does its owner closing.
     menu.openPopupWindow(CPoint(500, 300));
     ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(menu.getWindowHandle()); }));
     input("key Escape");
-    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return listener.events.size() == 4; }));
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return listener.events.size() == 6; }));
     EXPECT_EQ(listener.events.back(), "closing -1");
     menu.openPopupWindow(CPoint(500, 300));
     owner.closeWindow();

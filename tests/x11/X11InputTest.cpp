@@ -1,6 +1,7 @@
 // Real input through the server, translated into the windowing layer's records.
 #include "CX11Fixture.hpp"
 
+#include "gui/events/CKeyboardEvent.hpp"
 #include "gui/windowing/CX11Window.hpp"
 
 #include <X11/keysym.h>
@@ -98,7 +99,7 @@ TEST_F(X11Input, KeysInTheFocusedWindow)
     EXPECT_TRUE(keys[1].shift);
     EXPECT_EQ(keys[2].keyCode, static_cast<unsigned long>(XK_Left));
     EXPECT_TRUE(keys[2].virtualKey);
-    EXPECT_EQ(keys[2].keyCharacter, 0);
+    EXPECT_EQ(keys[2].keyCharacter, Corvane::GUI::Events::CKeyboardEvent::CKEYBOARDEVENT_KEY_LEFT);
 }
 
 TEST_F(X11Input, SecondQuickNearPressIsADoubleClick)

@@ -12,6 +12,16 @@ public:
     CKeyboardEvent& operator=(const CKeyboardEvent& other);
     ~CKeyboardEvent() override;
 
+    /** The characters of keys that type none, as the window system layer reports them. */
+    static constexpr char CKEYBOARDEVENT_KEY_HOME = 1;
+    static constexpr char CKEYBOARDEVENT_KEY_END = 4;
+    static constexpr char CKEYBOARDEVENT_KEY_PAGE_UP = 11;
+    static constexpr char CKEYBOARDEVENT_KEY_PAGE_DOWN = 12;
+    static constexpr char CKEYBOARDEVENT_KEY_LEFT = 28;
+    static constexpr char CKEYBOARDEVENT_KEY_RIGHT = 29;
+    static constexpr char CKEYBOARDEVENT_KEY_UP = 30;
+    static constexpr char CKEYBOARDEVENT_KEY_DOWN = 31;
+
     char getKey() const { return m_key; }
     void setKey(char key) { m_key = key; }
 

@@ -264,7 +264,35 @@ bool CMenuWindow::handleKeyDown(const Events::CKeyboardEvent& event)
         finish(selectableItem(m_currentSelection));
         return true;
     }
-    return false;
+    using Events::CKeyboardEvent;
+    const long count = m_menu != nullptr ? m_menu->getNumberOfMenuItems() : 0;
+    switch (event.getKey()) {
+    case CKeyboardEvent::CKEYBOARDEVENT_KEY_DOWN:
+        return moveSelection(m_currentSelection < 0 ? 0 : m_currentSelection + 1, 1);
+    case CKeyboardEvent::CKEYBOARDEVENT_KEY_UP:
+        return moveSelection(m_currentSelection < 0 ? count - 1 : m_currentSelection - 1, -1);
+    case CKeyboardEvent::CKEYBOARDEVENT_KEY_HOME:
+    case CKeyboardEvent::CKEYBOARDEVENT_KEY_PAGE_UP:
+        return moveSelection(0, 1);
+    case CKeyboardEvent::CKEYBOARDEVENT_KEY_END:
+    case CKeyboardEvent::CKEYBOARDEVENT_KEY_PAGE_DOWN:
+        return moveSelection(count - 1, -1);
+    default:
+        return false;
+    }
+}
+
+bool CMenuWindow::moveSelection(long from, long step)
+{
+    // The first enabled item from there on; at the menu's end the highlight stays where it was.
+    const long count = m_menu != nullptr ? m_menu->getNumberOfMenuItems() : 0;
+    for (long index = from; index >= 0 && index < count; index += step) {
+        if (selectableItem(index) != nullptr) {
+            setCurrentSelection(index);
+            break;
+        }
+    }
+    return true;
 }
 
 bool CMenuWindow::handleKeyUp(const Events::CKeyboardEvent&)

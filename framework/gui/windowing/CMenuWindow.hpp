@@ -77,6 +77,8 @@ protected:
     void createWindow() override;
 
 private:
+    /** Highlights the first enabled item from index from on, in steps of step; true. */
+    bool moveSelection(long from, long step);
     void measureMenu();
     long itemAtPoint(const Corvane::MathTools::CPoint& point) const;
     Controls::CMenuItem* selectableItem(long index) const;

@@ -1,6 +1,9 @@
 #include "gui/windowing/CX11InputTranslator.hpp"
 
+#include "gui/events/CKeyboardEvent.hpp"
+
 #include <X11/Xutil.h>
+#include <X11/keysym.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -29,6 +32,41 @@ void readCommon(SWindowInput& input, const TEvent& event)
     input.ctrl = (event.state & ControlMask) != 0;
     input.shift = (event.state & ShiftMask) != 0;
     input.alt = (event.state & Mod1Mask) != 0;
+}
+
+// The framework's character for a key that types none (arrows, Home, End,
+// the page keys, on the main block or the keypad); 0 for the others.
+unsigned char characterOfNamedKey(KeySym keySym)
+{
+    using Events::CKeyboardEvent;
+    switch (keySym) {
+    case XK_Home:
+    case XK_KP_Home:
+        return CKeyboardEvent::CKEYBOARDEVENT_KEY_HOME;
+    case XK_End:
+    case XK_KP_End:
+        return CKeyboardEvent::CKEYBOARDEVENT_KEY_END;
+    case XK_Page_Up:
+    case XK_KP_Page_Up:
+        return CKeyboardEvent::CKEYBOARDEVENT_KEY_PAGE_UP;
+    case XK_Page_Down:
+    case XK_KP_Page_Down:
+        return CKeyboardEvent::CKEYBOARDEVENT_KEY_PAGE_DOWN;
+    case XK_Left:
+    case XK_KP_Left:
+        return CKeyboardEvent::CKEYBOARDEVENT_KEY_LEFT;
+    case XK_Right:
+    case XK_KP_Right:
+        return CKeyboardEvent::CKEYBOARDEVENT_KEY_RIGHT;
+    case XK_Up:
+    case XK_KP_Up:
+        return CKeyboardEvent::CKEYBOARDEVENT_KEY_UP;
+    case XK_Down:
+    case XK_KP_Down:
+        return CKeyboardEvent::CKEYBOARDEVENT_KEY_DOWN;
+    default:
+        return 0;
+    }
 }
 
 }  // namespace
@@ -170,7 +208,7 @@ void CX11InputTranslator::translateKey(const XKeyEvent& event, SWindowInput& inp
     char text[8] = {0};
     KeySym keySym = NoSymbol;
     const int length = XLookupString(&copy, text, sizeof(text), &keySym, nullptr);
-    input.keyCharacter = length > 0 ? static_cast<unsigned char>(text[0]) : 0;
+    input.keyCharacter = length > 0 ? static_cast<unsigned char>(text[0]) : characterOfNamedKey(keySym);
     input.keyCode = keySym;
     input.virtualKey = length <= 0;
     readCommon(input, event);
