@@ -42,6 +42,26 @@ TEST_F(X11Window, ChildOfAHostWindowThatVanishes)
     EXPECT_FALSE(child.isCreated());
     EXPECT_FALSE(child.setInputFocus());
 
+    // A host window of another depth (a compositing host's 32-bit window) holds the child too.
+    XVisualInfo argb;
+    if (XMatchVisualInfo(observer(), DefaultScreen(observer()), 32, TrueColor, &argb)) {
+        XSetWindowAttributes deep;
+        deep.colormap = XCreateColormap(observer(), DefaultRootWindow(observer()), argb.visual, AllocNone);
+        deep.border_pixel = 0;
+        const Window deepHost = XCreateWindow(observer(), DefaultRootWindow(observer()), 0, 0, 200, 100, 0, 32,
+                                              InputOutput, argb.visual, CWColormap | CWBorderPixel, &deep);
+        XMapWindow(observer(), deepHost);
+        XSync(observer(), False);
+        CX11Window inDeep(display(), &recorder);
+        EXPECT_TRUE(inDeep.createChild(deepHost, 120, 80));
+        XSync(display().getDisplay(), False);
+        inDeep.destroy();
+        XDestroyWindow(observer(), deepHost);
+        XFreeColormap(observer(), deep.colormap);
+    } else {
+        ADD_FAILURE() << "the test server offers no 32-bit visual";
+    }
+
     // A child of a window id that is gone: refused without an X error reaching the process.
     CX11Window orphan(display(), &recorder);
     EXPECT_FALSE(orphan.createChild(host, 120, 80));
