@@ -34,39 +34,40 @@ void readCommon(SWindowInput& input, const TEvent& event)
     input.alt = (event.state & Mod1Mask) != 0;
 }
 
-// The framework's character for a key that types none (arrows, Home, End,
-// the page keys, on the main block or the keypad); 0 for the others.
+// The framework's characters of the keys that type none (arrows, Home, End,
+// the page keys), on the main block and on the keypad.
+struct SNamedKey {
+    KeySym keySym;
+    char character;
+};
+
+const SNamedKey kNamedKeys[] = {
+    {XK_Home, Events::CKeyboardEvent::CKEYBOARDEVENT_KEY_HOME},
+    {XK_KP_Home, Events::CKeyboardEvent::CKEYBOARDEVENT_KEY_HOME},
+    {XK_End, Events::CKeyboardEvent::CKEYBOARDEVENT_KEY_END},
+    {XK_KP_End, Events::CKeyboardEvent::CKEYBOARDEVENT_KEY_END},
+    {XK_Page_Up, Events::CKeyboardEvent::CKEYBOARDEVENT_KEY_PAGE_UP},
+    {XK_KP_Page_Up, Events::CKeyboardEvent::CKEYBOARDEVENT_KEY_PAGE_UP},
+    {XK_Page_Down, Events::CKeyboardEvent::CKEYBOARDEVENT_KEY_PAGE_DOWN},
+    {XK_KP_Page_Down, Events::CKeyboardEvent::CKEYBOARDEVENT_KEY_PAGE_DOWN},
+    {XK_Left, Events::CKeyboardEvent::CKEYBOARDEVENT_KEY_LEFT},
+    {XK_KP_Left, Events::CKeyboardEvent::CKEYBOARDEVENT_KEY_LEFT},
+    {XK_Right, Events::CKeyboardEvent::CKEYBOARDEVENT_KEY_RIGHT},
+    {XK_KP_Right, Events::CKeyboardEvent::CKEYBOARDEVENT_KEY_RIGHT},
+    {XK_Up, Events::CKeyboardEvent::CKEYBOARDEVENT_KEY_UP},
+    {XK_KP_Up, Events::CKeyboardEvent::CKEYBOARDEVENT_KEY_UP},
+    {XK_Down, Events::CKeyboardEvent::CKEYBOARDEVENT_KEY_DOWN},
+    {XK_KP_Down, Events::CKeyboardEvent::CKEYBOARDEVENT_KEY_DOWN},
+};
+
 unsigned char characterOfNamedKey(KeySym keySym)
 {
-    using Events::CKeyboardEvent;
-    switch (keySym) {
-    case XK_Home:
-    case XK_KP_Home:
-        return CKeyboardEvent::CKEYBOARDEVENT_KEY_HOME;
-    case XK_End:
-    case XK_KP_End:
-        return CKeyboardEvent::CKEYBOARDEVENT_KEY_END;
-    case XK_Page_Up:
-    case XK_KP_Page_Up:
-        return CKeyboardEvent::CKEYBOARDEVENT_KEY_PAGE_UP;
-    case XK_Page_Down:
-    case XK_KP_Page_Down:
-        return CKeyboardEvent::CKEYBOARDEVENT_KEY_PAGE_DOWN;
-    case XK_Left:
-    case XK_KP_Left:
-        return CKeyboardEvent::CKEYBOARDEVENT_KEY_LEFT;
-    case XK_Right:
-    case XK_KP_Right:
-        return CKeyboardEvent::CKEYBOARDEVENT_KEY_RIGHT;
-    case XK_Up:
-    case XK_KP_Up:
-        return CKeyboardEvent::CKEYBOARDEVENT_KEY_UP;
-    case XK_Down:
-    case XK_KP_Down:
-        return CKeyboardEvent::CKEYBOARDEVENT_KEY_DOWN;
-    default:
-        return 0;
+    for (const SNamedKey& key : kNamedKeys) {
+        if (key.keySym == keySym) {
+            return static_cast<unsigned char>(key.character);
+        }
     }
+    return 0;
 }
 
 }  // namespace
