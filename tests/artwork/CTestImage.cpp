@@ -1,16 +1,21 @@
 #include "CTestImage.hpp"
 
+#include "gui/graphics/CCairoImage.hpp"
+#include "gui/graphics/CGraphics.hpp"
+#include "gui/graphics/CPNGImage.hpp"
+
 #include <gtest/gtest.h>
+
+#include <cairo.h>
 
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 
 namespace {
 
-double linearChannel(int value)
+double linearChannel(unsigned long value)
 {
     const double c = value / 255.0;
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
@@ -38,53 +43,27 @@ std::string artworkPath(const char* fileName)
 }
 
 CTestImage::CTestImage(const std::string& path)
-    : m_surface(cairo_image_surface_create_from_png(path.c_str())),
-      m_loaded(cairo_surface_status(m_surface) == CAIRO_STATUS_SUCCESS)
-{}
-
-CTestImage::~CTestImage()
 {
-    cairo_surface_destroy(m_surface);
-}
-
-int CTestImage::width() const
-{
-    return m_loaded ? cairo_image_surface_get_width(m_surface) : 0;
-}
-
-int CTestImage::height() const
-{
-    return m_loaded ? cairo_image_surface_get_height(m_surface) : 0;
-}
-
-bool CTestImage::hasAlpha() const
-{
-    return m_loaded && cairo_image_surface_get_format(m_surface) == CAIRO_FORMAT_ARGB32;
-}
-
-CTestImage::SPixel CTestImage::pixel(int x, int y) const
-{
-    if (!m_loaded || x < 0 || y < 0 || x >= width() || y >= height()) {
-        return {0, 0, 0, 0};
+    using namespace Corvane::GUI::Graphics;
+    Corvane::Collections::TAutomaticPointer<CPNGImage> png;
+    png = new CPNGImage(Corvane::Basics::CSystemString(path.c_str()));
+    // Whether the file itself has an alpha channel: the surface's format tells, not the image class.
+    m_hasAlpha = png->hasImageLoaded() && png->getImageHandle()->hasAlpha();
+    // Drawn 1:1 onto a bitmap of its own size, a picture keeps every channel of every pixel.
+    const Corvane::MathTools::CRect whole = png->getNormalisedImageSize();
+    m_pixels = new CRGBAImage(whole.getWidth(), whole.getHeight(), m_hasAlpha);
+    CGraphics graphics;
+    if (png->hasImageLoaded() && m_pixels->initialiseGraphics(graphics)) {
+        graphics.drawImage(png.getPointer(), whole, whole);
+        graphics.uninitialise();
     }
-    const unsigned char* data = cairo_image_surface_get_data(m_surface);
-    const int stride = cairo_image_surface_get_stride(m_surface);
-    const std::uint32_t value = reinterpret_cast<const std::uint32_t*>(data + y * stride)[x];
-    const int alpha = hasAlpha() ? static_cast<int>(value >> 24) : 255;
-    auto straight = [alpha](std::uint32_t channel) {
-        return alpha == 0 ? 0 : static_cast<int>(std::lround(channel * 255.0 / alpha));
-    };
-    return {straight((value >> 16) & 0xFF), straight((value >> 8) & 0xFF), straight(value & 0xFF), alpha};
-}
-
-double CTestImage::luminanceOf(const SPixel& p)
-{
-    return 0.2126 * linearChannel(p.red) + 0.7152 * linearChannel(p.green) + 0.0722 * linearChannel(p.blue);
 }
 
 double CTestImage::luminance(int x, int y) const
 {
-    return luminanceOf(pixel(x, y));
+    const Corvane::GUI::Basics::CAlphaColour p = pixel(x, y);
+    return 0.2126 * linearChannel(p.getRed()) + 0.7152 * linearChannel(p.getGreen()) +
+           0.0722 * linearChannel(p.getBlue());
 }
 
 double CTestImage::sample(double x, double y) const

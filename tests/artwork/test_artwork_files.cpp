@@ -42,9 +42,9 @@ TEST(ArtworkFiles, PicturesHaveTheSizesTheLayoutNeedsAndControlsAreTransparentAr
         // Panels are opaque; controls show the panel around their shape and are solid in the middle.
         EXPECT_EQ(image.hasAlpha(), picture.control) << picture.name;
         if (picture.control) {
-            EXPECT_LT(image.pixel(0, 0).alpha, 100) << picture.name;
-            EXPECT_LT(image.pixel(image.width() - 1, 0).alpha, 100) << picture.name;
-            EXPECT_EQ(image.pixel(image.width() / 2, image.height() / 2 - 1).alpha, 255) << picture.name;
+            EXPECT_LT(image.pixel(0, 0).getAlpha(), 100U) << picture.name;
+            EXPECT_LT(image.pixel(image.width() - 1, 0).getAlpha(), 100U) << picture.name;
+            EXPECT_EQ(image.pixel(image.width() / 2, image.height() / 2 - 1).getAlpha(), 255U) << picture.name;
         }
     }
     EXPECT_EQ(CArtworkWriter::fileNames(), names);
@@ -53,8 +53,8 @@ TEST(ArtworkFiles, PicturesHaveTheSizesTheLayoutNeedsAndControlsAreTransparentAr
     CTestImage knob(artworkPath("knob.png"));
     const int k = knob.width();
     for (int frame = 0; frame < 63; ++frame) {
-        EXPECT_EQ(knob.pixel(0, frame * k).alpha, 0) << "frame " << frame;
-        EXPECT_EQ(knob.pixel(k - 1, frame * k + k - 1).alpha, 0) << "frame " << frame;
+        EXPECT_EQ(knob.pixel(0, frame * k).getAlpha(), 0U) << "frame " << frame;
+        EXPECT_EQ(knob.pixel(k - 1, frame * k + k - 1).getAlpha(), 0U) << "frame " << frame;
     }
 }
 

@@ -2,10 +2,8 @@
 // on light plates, captions are printed, and the meter has a dark well and a scale.
 #include "CArtworkLayout.hpp"
 #include "CTestImage.hpp"
-#include "collections/TAutomaticPointer.hpp"
+#include "GuiTestSupport.hpp"
 #include "gui/fonts/CFont.hpp"
-#include "gui/graphics/CGraphics.hpp"
-#include "gui/graphics/CRGBAImage.hpp"
 
 #include <gtest/gtest.h>
 
@@ -21,29 +19,16 @@ namespace {
 // left-aligned one pixel in, vertically centred, in the label's 96 x 20 rectangle.
 SRectangle labelTextBox(const SControlPlacement& control, const char* text)
 {
-    using namespace Corvane::GUI;
     const SRectangle label = L::labelArea(control);
-    Corvane::Collections::TAutomaticPointer<Graphics::CRGBAImage> image;
-    image = new Graphics::CRGBAImage(label.width, label.height);
-    Fonts::CFont font(L::CARTWORKLAYOUT_LABEL_FONT, static_cast<unsigned long>(L::CARTWORKLAYOUT_LABEL_FONT_SIZE),
-                      false, false);
-    Graphics::CGraphics graphics;
-    image->initialiseGraphics(graphics);
-    graphics.drawText(text, Corvane::MathTools::CRect(1, 1, label.width, label.height), &font,
-                      Graphics::CGraphics::CGRAPHICS_TEXT_LEFT);
-    graphics.uninitialise();
-    int left = label.width, top = label.height, right = 0, bottom = 0;
-    for (int y = 0; y < label.height; ++y) {
-        for (int x = 0; x < label.width; ++x) {
-            if (image->getPixel(x, y).getAlpha() > 0) {
-                left = std::min(left, x);
-                top = std::min(top, y);
-                right = std::max(right, x + 1);
-                bottom = std::max(bottom, y + 1);
-            }
-        }
-    }
-    return {label.left + left, label.top + top, right - left, bottom - top};
+    GuiTests::CCanvas canvas(label.width, label.height);
+    Corvane::GUI::Fonts::CFont font(L::CARTWORKLAYOUT_LABEL_FONT,
+                                    static_cast<unsigned long>(L::CARTWORKLAYOUT_LABEL_FONT_SIZE), false, false);
+    canvas.graphics.drawText(text, GuiTests::CRect(1, 1, label.width, label.height), &font,
+                             GuiTests::CGraphics::CGRAPHICS_TEXT_LEFT);
+    const GuiTests::CRect ink =
+        GuiTests::inkBounds(canvas.image(), Corvane::GUI::Basics::CAlphaColour::CALPHACOLOUR_TRANSPARENT, 0);
+    return {label.left + static_cast<int>(ink.getLeft()), label.top + static_cast<int>(ink.getTop()),
+            static_cast<int>(ink.getWidth()), static_cast<int>(ink.getHeight())};
 }
 
 bool overlaps(const SRectangle& a, const SRectangle& b)
@@ -115,12 +100,23 @@ TEST(ArtworkLayout, ControlsPlatesAndLabelTextsFitTheirSectionsWithoutCoveringEa
     }
 }
 
-TEST(ArtworkLayout, LabelTextsStandOnLightPlatesForBlackText)
+TEST(ArtworkLayout, EveryControlHasItsNamePrintedAboveItAndItsLabelTextOnALightPlate)
 {
     CTestImage background(artworkPath("Background.png"));
     ASSERT_TRUE(background.isLoaded());
     for (std::size_t i = 0; i < L::controlCount(); ++i) {
         const SControlPlacement& c = L::controls()[i];
+        if (c.caption[0] != '\0') {
+            const SRectangle area = L::controlArea(c);
+            const int centre = area.left + area.width / 2;
+            int bright = 0;
+            for (int y = area.top - 16; y < area.top - 4; ++y) {
+                for (int x = centre - 12; x <= centre + 12; ++x) {
+                    bright += background.luminance(x, y) > 0.5 ? 1 : 0;
+                }
+            }
+            EXPECT_GT(bright, 10) << "caption of control " << c.id;
+        }
         if (!c.hasLabel) {
             continue;
         }
@@ -135,27 +131,6 @@ TEST(ArtworkLayout, LabelTextsStandOnLightPlatesForBlackText)
             }
         }
         EXPECT_GE(darkest, 0.3) << "label of control " << c.id << " (\"" << c.widestText << "\")";
-    }
-}
-
-TEST(ArtworkLayout, EveryControlHasItsNamePrintedAboveIt)
-{
-    CTestImage background(artworkPath("Background.png"));
-    ASSERT_TRUE(background.isLoaded());
-    for (std::size_t i = 0; i < L::controlCount(); ++i) {
-        const SControlPlacement& c = L::controls()[i];
-        if (c.caption[0] == '\0') {
-            continue;
-        }
-        const SRectangle area = L::controlArea(c);
-        const int centre = area.left + area.width / 2;
-        int bright = 0;
-        for (int y = area.top - 16; y < area.top - 4; ++y) {
-            for (int x = centre - 12; x <= centre + 12; ++x) {
-                bright += background.luminance(x, y) > 0.5 ? 1 : 0;
-            }
-        }
-        EXPECT_GT(bright, 10) << "caption of control " << c.id;
     }
 }
 

@@ -61,8 +61,8 @@ TEST(ArtworkPreview, MeterLightsHalfItsSegmentsFromTheBottomAndLabelsShowBlackTe
     ASSERT_TRUE(preview.isLoaded() && background.isLoaded());
     for (int index = 0; index < L::CARTWORKLAYOUT_METER_SEGMENTS; ++index) {
         const SRectangle segment = L::meterSegment(index);
-        const CTestImage::SPixel p = preview.pixel(segment.left + segment.width / 2, segment.top + 1);
-        const bool turquoise = p.red == 116 && p.green == 184 && p.blue == 188;
+        const bool turquoise = preview.pixel(segment.left + segment.width / 2, segment.top + 1) ==
+                               Corvane::GUI::Basics::CAlphaColour(116, 184, 188);
         EXPECT_EQ(turquoise, index < 25) << "segment " << index;
     }
     for (std::size_t i = 0; i < L::controlCount(); ++i) {
