@@ -2,6 +2,7 @@
 // routing, redraw requests, and what the root paints into a bitmap.
 #include "GuiTestSupport.hpp"
 
+#include "collections/TCountedPointerArray.hpp"
 #include "exceptions/CException.hpp"
 #include "gui/controls/CControlRoot.hpp"
 #include "gui/events/CActionEvent.hpp"
@@ -10,8 +11,6 @@
 #include "gui/windowing/CMouse.hpp"
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 using namespace GuiTests;
 using Corvane::Collections::TAutomaticPointer;
@@ -33,8 +32,7 @@ protected:
     CProbeControl* add(const CRect& area, const CAlphaColour& colour = RED, bool capture = false, long id = 0)
     {
         auto* control = new CProbeControl(&root, id, area, colour, capture);
-        m_held.push_back(std::make_unique<TAutomaticPointer<CProbeControl>>());
-        *m_held.back() = control;
+        m_held.addElement(control);
         root.addControl(control);
         return control;
     }
@@ -57,7 +55,7 @@ protected:
     CMouseEvent event;
 
 private:
-    std::vector<std::unique_ptr<TAutomaticPointer<CProbeControl>>> m_held;
+    Corvane::Collections::TCountedPointerArray<CProbeControl> m_held;
 };
 
 }  // namespace

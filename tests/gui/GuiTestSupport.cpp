@@ -3,12 +3,8 @@
 #include "gui/controls/IControlRoot.hpp"
 #include "gui/events/CMouseEvent.hpp"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdlib>
-
-#include <unistd.h>
 
 namespace Corvane { namespace MathTools {
 
@@ -123,21 +119,6 @@ std::string describe(const CAlphaColour& colour)
     char text[64];
     colour.getObjectDescription(text, sizeof text);
     return text;
-}
-
-std::string scratchName(const std::string& name)
-{
-    return "gui_" + std::to_string(getpid()) + "_" + name;
-}
-
-std::string scratchFolder()
-{
-    return ::testing::TempDir();
-}
-
-std::string scratchPath(const std::string& name)
-{
-    return scratchFolder() + scratchName(name);
 }
 
 std::string dataPath(const std::string& name)

@@ -90,11 +90,6 @@ CRect inkBounds(const CRGBAImage& image, const CAlphaColour& background, long to
 bool near(const CAlphaColour& a, const CAlphaColour& b, long tolerance = 2);
 std::string describe(const CAlphaColour& colour);
 
-/** A file name for the test's scratch folder, named for this process. */
-std::string scratchName(const std::string& name);
-/** The scratch folder (with a trailing separator) and a path in it. */
-std::string scratchFolder();
-std::string scratchPath(const std::string& name);
 /** A fixture of tests/gui/data. */
 std::string dataPath(const std::string& name);
 

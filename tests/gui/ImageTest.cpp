@@ -2,6 +2,7 @@
 // extension with its error texts, reloading, and images shared by name.
 #include "GuiTestSupport.hpp"
 
+#include "collections/TCountedPointerArray.hpp"
 #include "gui/graphics/CImageManager.hpp"
 #include "gui/graphics/CJPEGImage.hpp"
 #include "gui/graphics/CPNGImage.hpp"
@@ -10,7 +11,8 @@
 
 #include <cstdio>
 #include <fstream>
-#include <memory>
+
+#include <unistd.h>
 
 using namespace GuiTests;
 using Corvane::Basics::CString;
@@ -24,6 +26,17 @@ using Corvane::GUI::Graphics::IImage;
 
 namespace {
 
+// Scratch files are named for this process, so that runs side by side keep apart.
+std::string scratchName(const std::string& name)
+{
+    return "gui_" + std::to_string(getpid()) + "_" + name;
+}
+
+std::string scratchPath(const std::string& name)
+{
+    return ::testing::TempDir() + scratchName(name);
+}
+
 // Files in a scratch folder of their own, removed afterwards.
 class Images : public ::testing::Test {
 protected:
@@ -33,12 +46,15 @@ protected:
         writePNG("picture.png", 3, 2);
         writePNG("picture.PNG", 3, 2);
         writePNG("larger.png", 5, 4);
-        writeText("notes.txt");
-        writeText("broken.png");
-        writeText("broken.jpg");
-        writeText("image.tga");
-        copy(dataPath("swatch.jpg"), "swatch.jpg");
-        copy(dataPath("swatch.jpg"), "swatch.JPG");
+        for (const char* name : {"notes.txt", "broken.png", "broken.jpg", "image.tga"}) {
+            std::ofstream(scratchPath(name)) << "not a picture\n";
+            m_files.push_back(scratchPath(name));
+        }
+        for (const char* name : {"swatch.jpg", "swatch.JPG"}) {
+            std::ifstream in(dataPath("swatch.jpg"), std::ios::binary);
+            std::ofstream(scratchPath(name), std::ios::binary) << in.rdbuf();
+            m_files.push_back(scratchPath(name));
+        }
     }
     void TearDown() override
     {
@@ -53,8 +69,7 @@ protected:
     // Holds an image the way controls do, so it is released with the test.
     IImage* hold(IImage* image)
     {
-        m_held.push_back(std::make_unique<TAutomaticPointer<IImage>>());
-        *m_held.back() = image;
+        m_held.addElement(image);
         return image;
     }
 
@@ -66,21 +81,10 @@ protected:
         ASSERT_TRUE(image->writeToPNG(path(name)));
         m_files.push_back(scratchPath(name));
     }
-    void writeText(const std::string& name)
-    {
-        std::ofstream(scratchPath(name)) << "not a picture\n";
-        m_files.push_back(scratchPath(name));
-    }
-    void copy(const std::string& from, const std::string& name)
-    {
-        std::ifstream in(from, std::ios::binary);
-        std::ofstream(scratchPath(name), std::ios::binary) << in.rdbuf();
-        m_files.push_back(scratchPath(name));
-    }
 
 private:
     std::vector<std::string> m_files;
-    std::vector<std::unique_ptr<TAutomaticPointer<IImage>>> m_held;
+    Corvane::Collections::TCountedPointerArray<IImage> m_held;
 };
 
 const char* errorOf(IImage* image)
@@ -109,7 +113,7 @@ TEST_F(Images, PNGKeepsItsAlphaAndSize)
 
 TEST_F(Images, JPEGIsDecodedOpaque)
 {
-    IImage* image = hold(CImageManager::getImageOnPath(CSystemString(scratchFolder().c_str()),
+    IImage* image = hold(CImageManager::getImageOnPath(CSystemString(::testing::TempDir().c_str()),
                                                        CString(scratchName("swatch.jpg").c_str())));
     ASSERT_NE(dynamic_cast<CJPEGImage*>(image), nullptr);
     ASSERT_TRUE(image->hasImageLoaded());
@@ -154,8 +158,8 @@ TEST_F(Images, TheManagerChoosesByExtensionAndEachClassNamesWhyItFailed)
 
 TEST_F(Images, ReloadingReplacesThePictureAndAFailedLoadLeavesNothingBehind)
 {
-    IImage* image = hold(
-        CPNGImage::getNewInstance(CSystemString(scratchFolder().c_str()), CString(scratchName("picture.png").c_str())));
+    IImage* image = hold(CPNGImage::getNewInstance(CSystemString(::testing::TempDir().c_str()),
+                                                   CString(scratchName("picture.png").c_str())));
     ASSERT_TRUE(image->hasImageLoaded());
     ASSERT_TRUE(image->loadFromFile(path("larger.png")));
     EXPECT_EQ(image->getImageSize(), CDimension(5, 4));
