@@ -39,11 +39,11 @@ protected:
 
     void at(long x, long y) { mouse.setPosition(CPoint(x, y)); }
 
-    // What the root paints for the update area, into a 100 x 100 opaque bitmap.
-    void paint(CRGBAImage& image, const CRect& updateArea)
+    // What the root paints for the update area, into the canvas.
+    void paint(const CRect& updateArea)
     {
         CGraphics graphics;
-        image.initialiseGraphics(graphics);
+        canvas.image().initialiseGraphics(graphics);
         graphics.setUpdateArea(updateArea);
         root.drawRootControl(graphics);
         graphics.uninitialise();
@@ -53,6 +53,7 @@ protected:
     CControlRoot root;
     CMouse mouse;
     CMouseEvent event;
+    CCanvas canvas{100, 100, false};
 
 private:
     Corvane::Collections::TCountedPointerArray<CProbeControl> m_held;
@@ -176,30 +177,24 @@ TEST_F(Root, PaintingFillsTheBackgroundThenDrawsEachControlClippedInItsOwnCoordi
     CProbeControl* high = add(CRect(30, 30, 30, 30), CAlphaColour::CALPHACOLOUR_YELLOW);
     CProbeControl* away = add(CRect(70, 70, 10, 10));
 
-    TAutomaticPointer<CRGBAImage> image;
-    image = new CRGBAImage(100, 100, false);
-    paint(*image, CRect(0, 0, 100, 100));
-    EXPECT_TRUE(near(image->getPixel(45, 5), GREEN, 0)) << "background image 1:1 from the corner";
-    EXPECT_TRUE(near(image->getPixel(55, 5), BLUE, 0)) << "window colour beside the image";
-    EXPECT_TRUE(near(image->getPixel(35, 35), CAlphaColour::CALPHACOLOUR_YELLOW, 0)) << "the later control on top";
+    paint(CRect(0, 0, 100, 100));
+    EXPECT_TRUE(near(canvas.pixel(45, 5), GREEN, 0)) << "background image 1:1 from the corner";
+    EXPECT_TRUE(near(canvas.pixel(55, 5), BLUE, 0)) << "window colour beside the image";
+    EXPECT_TRUE(near(canvas.pixel(35, 35), CAlphaColour::CALPHACOLOUR_YELLOW, 0)) << "the later control on top";
     EXPECT_EQ(low->drawnOffset, CPoint(10, 10));
     EXPECT_EQ(low->drawnUpdateArea, CRect(0, 0, 30, 30));
 
     // A partial repaint: only the update area changes; a control is told the part it covers.
-    CGraphics graphics;
-    image->initialiseGraphics(graphics);
-    graphics.getMutableBrush().setColour(CAlphaColour::CALPHACOLOUR_BLACK);
-    graphics.fillRectangle(CRect(0, 0, 100, 100));
-    graphics.uninitialise();
+    canvas.fill(CAlphaColour::CALPHACOLOUR_BLACK);
     const int awayDraws = away->draws;
-    paint(*image, CRect(20, 20, 15, 15));
-    EXPECT_EQ(inkBounds(*image, CAlphaColour::CALPHACOLOUR_BLACK, 0), CRect(20, 20, 15, 15));
+    paint(CRect(20, 20, 15, 15));
+    EXPECT_EQ(inkBounds(canvas.image(), CAlphaColour::CALPHACOLOUR_BLACK, 0), CRect(20, 20, 15, 15));
     EXPECT_EQ(low->drawnUpdateArea, CRect(10, 10, 15, 15));
     EXPECT_EQ(high->drawnUpdateArea, CRect(0, 0, 5, 5));
     EXPECT_EQ(away->draws, awayDraws);
 
     // Touching the update area along one edge is enough to be redrawn.
-    paint(*image, CRect(80, 0, 20, 70));
+    paint(CRect(80, 0, 20, 70));
     EXPECT_EQ(away->draws, awayDraws + 1);
     EXPECT_EQ(away->drawnUpdateArea.getHeight(), 0);
 }
@@ -218,12 +213,10 @@ TEST_F(Root, DisabledControlsShowOnlyTheirDisabledImageAndTheModalOneComesLast)
     CProbeControl* menu = add(CRect(50, 50, 20, 20), GREEN);
     root.addModalControl(under);
 
-    TAutomaticPointer<CRGBAImage> image;
-    image = new CRGBAImage(100, 100, false);
-    paint(*image, CRect(0, 0, 100, 100));
-    EXPECT_TRUE(near(image->getPixel(5, 5), GREEN, 0));
-    EXPECT_TRUE(near(image->getPixel(25, 5), BLUE, 0));
-    EXPECT_TRUE(near(image->getPixel(55, 55), RED, 0)) << "the modal control above the later one";
+    paint(CRect(0, 0, 100, 100));
+    EXPECT_TRUE(near(canvas.pixel(5, 5), GREEN, 0));
+    EXPECT_TRUE(near(canvas.pixel(25, 5), BLUE, 0));
+    EXPECT_TRUE(near(canvas.pixel(55, 55), RED, 0)) << "the modal control above the later one";
     EXPECT_EQ(menu->draws, 1);
 }
 

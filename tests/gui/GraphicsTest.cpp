@@ -24,13 +24,6 @@ const CAlphaColour& WHITE = CAlphaColour::CALPHACOLOUR_WHITE;
 const CAlphaColour& BLACK = CAlphaColour::CALPHACOLOUR_BLACK;
 const CAlphaColour& RED = CAlphaColour::CALPHACOLOUR_RED;
 
-void fillAll(CCanvas& canvas, const CAlphaColour& colour)
-{
-    canvas.graphics.getMutableBrush().setColour(colour);
-    canvas.graphics.fillRectangle(
-        CRect(0, 0, canvas.image().getImageSize().getWidth(), canvas.image().getImageSize().getHeight()));
-}
-
 }  // namespace
 
 TEST(Colours, DefaultConversionsAndClampedSums)
@@ -98,18 +91,18 @@ TEST(Graphics, ANewClipReplacesTheOldOneAndClearingItFreesTheSurface)
     CCanvas canvas(20, 20);
     canvas.graphics.getClippingRegion().setCurrentClipRegion(CRect(0, 0, 5, 5));
     canvas.graphics.getClippingRegion().setCurrentClipRegion(CRect(10, 10, 4, 3));
-    fillAll(canvas, RED);
+    canvas.fill(RED);
     EXPECT_EQ(inkBounds(canvas.image(), CAlphaColour::CALPHACOLOUR_TRANSPARENT), CRect(10, 10, 4, 3));
     EXPECT_TRUE(canvas.graphics.getClippingRegion().isClipSet());
 
     // An empty overlap (negative size) clips everything away.
     canvas.graphics.getClippingRegion().setCurrentClipRegion(CRect(3, 3, -5, 4));
-    fillAll(canvas, BLACK);
+    canvas.fill(BLACK);
     EXPECT_EQ(inkBounds(canvas.image(), CAlphaColour::CALPHACOLOUR_TRANSPARENT), CRect(10, 10, 4, 3));
 
     canvas.graphics.getClippingRegion().clearClipRegion();
     EXPECT_FALSE(canvas.graphics.getClippingRegion().isClipSet());
-    fillAll(canvas, BLACK);
+    canvas.fill(BLACK);
     EXPECT_EQ(inkBounds(canvas.image(), CAlphaColour::CALPHACOLOUR_TRANSPARENT), CRect(0, 0, 20, 20));
 }
 
@@ -117,7 +110,7 @@ TEST(Graphics, AlphaOfPenBrushAndAlphaDrawingIsKept)
 {
     // On white, a black pen at alpha 128 strokes at half opacity.
     CCanvas canvas(10, 10, false);
-    fillAll(canvas, WHITE);
+    canvas.fill(WHITE);
     canvas.graphics.getMutablePen().setColour(CAlphaColour(0, 0, 0, 128));
     canvas.graphics.drawRectangle(CRect(0, 0, 10, 10));
     EXPECT_TRUE(near(canvas.pixel(0, 4), CAlphaColour(127, 127, 127), 2)) << describe(canvas.pixel(0, 4));
@@ -153,14 +146,11 @@ TEST(Graphics, ImagesGiveOneUnscaledFrameOfAStripOrTheWholeImageScaled)
     EXPECT_TRUE(near(canvas.pixel(73, 73), CAlphaColour(4, 4, 4), 0)) << describe(canvas.pixel(73, 73));
 
     // A source of the whole image's size scales it into the destination.
-    TAutomaticPointer<CRGBAImage> halves;
-    halves = new CRGBAImage(4, 4);
-    for (long y = 0; y < 4; ++y) {
-        halves->setPixel(0, y, RED);
-        halves->setPixel(1, y, RED);
-    }
+    CCanvas halves(4, 4);
+    halves.graphics.getMutableBrush().setColour(RED);
+    halves.graphics.fillRectangle(CRect(0, 0, 2, 4));
     CCanvas scaled(50, 50);
-    scaled.graphics.drawImage(halves.getPointer(), CRect(5, 5, 40, 40), CRect(0, 0, 4, 4));
+    scaled.graphics.drawImage(&halves.image(), CRect(5, 5, 40, 40), CRect(0, 0, 4, 4));
     const CRect ink = inkBounds(scaled.image(), CAlphaColour::CALPHACOLOUR_TRANSPARENT, 0);
     EXPECT_EQ(ink.getLeft(), 5);
     EXPECT_EQ(ink.getTop(), 5);

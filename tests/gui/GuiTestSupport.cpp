@@ -34,6 +34,12 @@ CCanvas::~CCanvas()
     graphics.uninitialise();
 }
 
+void CCanvas::fill(const CAlphaColour& colour)
+{
+    graphics.getMutableBrush().setColour(colour);
+    graphics.fillRectangle(m_image->getNormalisedImageSize());
+}
+
 CRGBAImage* bandedImage(long width, long height, long frames, const std::function<CAlphaColour(long)>& colourOf,
                         bool alpha)
 {
@@ -70,11 +76,6 @@ std::vector<std::string> mask(const CRect& region, Test test)
     return rows;
 }
 
-bool differs(const CAlphaColour& a, const CAlphaColour& b, long tolerance)
-{
-    return !near(a, b, tolerance);
-}
-
 }  // namespace
 
 std::vector<std::string> inkMask(const CRGBAImage& image, const CRect& region)
@@ -85,7 +86,7 @@ std::vector<std::string> inkMask(const CRGBAImage& image, const CRect& region)
 std::vector<std::string> differenceMask(const CRGBAImage& image, const CRect& region, const CAlphaColour& background,
                                         long tolerance)
 {
-    return mask(region, [&](long x, long y) { return differs(image.getPixel(x, y), background, tolerance); });
+    return mask(region, [&](long x, long y) { return !near(image.getPixel(x, y), background, tolerance); });
 }
 
 CRect inkBounds(const CRGBAImage& image, const CAlphaColour& background, long tolerance)
@@ -94,7 +95,7 @@ CRect inkBounds(const CRGBAImage& image, const CAlphaColour& background, long to
     long left = size.getWidth(), top = size.getHeight(), right = -1, bottom = -1;
     for (long y = 0; y < size.getHeight(); ++y) {
         for (long x = 0; x < size.getWidth(); ++x) {
-            if (differs(image.getPixel(x, y), background, tolerance)) {
+            if (!near(image.getPixel(x, y), background, tolerance)) {
                 left = std::min(left, x);
                 top = std::min(top, y);
                 right = std::max(right, x);

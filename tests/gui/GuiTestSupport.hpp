@@ -65,6 +65,8 @@ public:
     CGraphics graphics;
     CRGBAImage& image() { return *m_image; }
     CAlphaColour pixel(long x, long y) const { return m_image->getPixel(x, y); }
+    /** Fills the whole bitmap with the brush in that colour. */
+    void fill(const CAlphaColour& colour);
 
 private:
     Corvane::Collections::TAutomaticPointer<CRGBAImage> m_image;

@@ -43,9 +43,17 @@ protected:
     void SetUp() override
     {
         CImageManager::initialise();
-        writePNG("picture.png", 3, 2);
-        writePNG("picture.PNG", 3, 2);
-        writePNG("larger.png", 5, 4);
+        const struct {
+            const char* name;
+            long width, height;
+        } pictures[] = {{"picture.png", 3, 2}, {"picture.PNG", 3, 2}, {"larger.png", 5, 4}};
+        for (const auto& picture : pictures) {
+            TAutomaticPointer<CRGBAImage> image;
+            image = new CRGBAImage(picture.width, picture.height);
+            image->setPixel(1, 1, CAlphaColour(200, 100, 50, 128));
+            ASSERT_TRUE(image->writeToPNG(path(picture.name)));
+            m_files.push_back(scratchPath(picture.name));
+        }
         for (const char* name : {"notes.txt", "broken.png", "broken.jpg", "image.tga"}) {
             std::ofstream(scratchPath(name)) << "not a picture\n";
             m_files.push_back(scratchPath(name));
@@ -71,15 +79,6 @@ protected:
     {
         m_held.addElement(image);
         return image;
-    }
-
-    void writePNG(const std::string& name, long width, long height)
-    {
-        TAutomaticPointer<CRGBAImage> image;
-        image = new CRGBAImage(width, height);
-        image->setPixel(1, 1, CAlphaColour(200, 100, 50, 128));
-        ASSERT_TRUE(image->writeToPNG(path(name)));
-        m_files.push_back(scratchPath(name));
     }
 
 private:

@@ -22,8 +22,7 @@ const CAlphaColour& WHITE = CAlphaColour::CALPHACOLOUR_WHITE;
 CRect textInk(const char* text, long alignment, CFont* font)
 {
     CCanvas canvas(120, 40, false);
-    canvas.graphics.getMutableBrush().setColour(WHITE);
-    canvas.graphics.fillRectangle(CRect(0, 0, 120, 40));
+    canvas.fill(WHITE);
     canvas.graphics.drawText(CString(text), CRect(10, 5, 100, 30), font,
                              static_cast<CGraphics::ETextAlignment>(alignment));
     return inkBounds(canvas.image(), WHITE, 40);
