@@ -1,16 +1,24 @@
-// The development host's side of a plug-in editor on X11, as a DAW drives it:
-// the host window at the editor's size, open / idle / close / open again, real
-// input into the editor's window, the automation it sends, size requests,
-// keys passed up, and what the window shows read back as pixels and PNG.
+// The development host's side of a plug-in editor on X11 and tenvira-editor
+// end to end, against the stand-in effect: real input into the editor's
+// window, the automation it sends, size requests, keys passed up, what the
+// window shows read back as pixels; the tool's refusals with a reason, its
+// snapshot, automation printed, and a clean end by the window manager's close
+// and by Ctrl-C. Opening, closing and reopening are driven with Tenvira's own
+// editor in tests/editor.
 #include "CX11Fixture.hpp"
 
+#include "CChildProcess.hpp"
 #include "CDevHost.hpp"
 #include "CHostEditorWindow.hpp"
 #include "CPluginInstance.hpp"
 #include "FakeEditor.hpp"
 
 #include <cairo.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -21,20 +29,53 @@
 using DevHost::CDevHost;
 using DevHost::CHostEditorWindow;
 using DevHost::CPluginInstance;
+using TenviraX11Tests::CChildProcess;
 
 namespace {
 
-constexpr long WAIT_MILLISECONDS = 10000;
+std::string readText(const std::string& path)
+{
+    std::stringstream text;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
+}
 
-class EditorHost : public TenviraX11Tests::CX11Fixture {
+// Where each line first stands in the text; npos when it is missing.
+size_t at(const std::string& text, const std::string& line)
+{
+    return ("\n" + text).find("\n" + line + "\n");
+}
+
+// The stand-in effect logs what it is asked to a file of the test's own.
+class CFakeEffectFixture : public TenviraX11Tests::CX11Fixture {
 protected:
     void SetUp() override
     {
         CX11Fixture::SetUp();
-        // The plug-in finds the server as every plug-in does, through DISPLAY.
-        setenv("DISPLAY", server().getDisplayName().c_str(), 1);
         setenv("TENVIRA_FAKE_PLUGIN_LOG", m_log.c_str(), 1);
         std::remove(m_log.c_str());
+    }
+    void TearDown() override
+    {
+        for (const std::string* path : {&m_log, &m_output, &m_png}) {
+            std::remove(path->c_str());
+        }
+        CX11Fixture::TearDown();
+    }
+
+    const std::string m_base = "/tmp/tenvira-editorhost-" + std::to_string(getpid());
+    const std::string m_log = m_base + ".log";
+    const std::string m_output = m_base + ".out";
+    const std::string m_png = m_base + ".png";
+};
+
+class EditorHost : public CFakeEffectFixture {
+protected:
+    void SetUp() override
+    {
+        CFakeEffectFixture::SetUp();
+        // The plug-in finds the server as every plug-in does, through DISPLAY.
+        setenv("DISPLAY", server().getDisplayName().c_str(), 1);
         ASSERT_TRUE(m_host.loadModule(TENVIRA_FAKE_EDITOR_PLUGIN));
         m_instance = m_host.createInstance();
         ASSERT_NE(m_instance, nullptr);
@@ -47,85 +88,99 @@ protected:
         m_window.reset();
         m_instance.reset();
         m_host.unloadModule();
-        std::remove(m_log.c_str());
-        CX11Fixture::TearDown();
+        CFakeEffectFixture::TearDown();
     }
-
     void openInWindow()
     {
         m_window.reset(new CHostEditorWindow(*m_instance));
         std::string error;
         ASSERT_TRUE(m_window->create(server().getDisplayName(), "editor host test", &error)) << error;
         ASSERT_TRUE(m_window->openEditor());
-        ASSERT_TRUE(showsEditor());
+        // The whole window shows the editor's colour (its child covers it).
+        ASSERT_TRUE(idleUntil([&] {
+            return m_window->capture().count(FakeEditor::COLOUR, 0, 0, FakeEditor::WIDTH, FakeEditor::HEIGHT) ==
+                   FakeEditor::WIDTH * FakeEditor::HEIGHT;
+        }));
     }
 
-    // The whole window shows the editor's colour (its child covers it).
-    bool showsEditor()
-    {
-        return m_window->idleUntil(
-            [&] {
-                return m_window->capture().count(FakeEditor::COLOUR, 0, 0, FakeEditor::WIDTH, FakeEditor::HEIGHT) ==
-                       FakeEditor::WIDTH * FakeEditor::HEIGHT;
-            },
-            WAIT_MILLISECONDS);
-    }
-
+    bool idleUntil(const std::function<bool()>& done) { return m_window->idleUntil(done, WAIT_MILLISECONDS); }
     bool logHas(const std::string& line)
     {
-        return m_window->idleUntil(
-            [&] {
-                std::stringstream text;
-                text << std::ifstream(m_log).rdbuf();
-                return text.str().find(line + "\n") != std::string::npos;
-            },
-            WAIT_MILLISECONDS);
+        return idleUntil([&] { return at(readText(m_log), line) != std::string::npos; });
     }
 
-    const std::string m_log = "/tmp/tenvira-editorhost-" + std::to_string(getpid()) + ".log";
     CDevHost m_host;
     std::unique_ptr<CPluginInstance> m_instance;
     std::unique_ptr<CHostEditorWindow> m_window;
 };
 
+class EditorTool : public CFakeEffectFixture {
+protected:
+    pid_t start(const std::vector<std::string>& arguments, const std::string& display)
+    {
+        const pid_t pid = CChildProcess::start(TENVIRA_EDITOR_TOOL, arguments, display, m_output);
+        EXPECT_NE(pid, 0);
+        return pid;
+    }
+    // The exit status, or -1 when the tool did not end in time.
+    int finish(pid_t pid)
+    {
+        int status = 0;
+        if (!CChildProcess::finish(pid, WAIT_MILLISECONDS, status) || !WIFEXITED(status)) {
+            return -1;
+        }
+        return WEXITSTATUS(status);
+    }
+    int run(const std::vector<std::string>& arguments, const std::string& display)
+    {
+        return finish(start(arguments, display));
+    }
+    bool waitFor(const std::function<bool()>& done)
+    {
+        const auto nap = [](long) { std::this_thread::sleep_for(std::chrono::milliseconds(20)); };
+        return serveUntil([] {}, nap, done, WAIT_MILLISECONDS);
+    }
+    // The tool's top-level window, found by its title as a window manager sees it.
+    Window toolWindow()
+    {
+        Window root = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned count = 0;
+        Window found = 0;
+        XQueryTree(observer(), DefaultRootWindow(observer()), &root, &parent, &children, &count);
+        for (unsigned i = 0; i < count && found == 0; ++i) {
+            char* name = nullptr;
+            if (XFetchName(observer(), children[i], &name) && name) {
+                found = std::string(name).find("tenvira-editor") != std::string::npos ? children[i] : 0;
+                XFree(name);
+            }
+        }
+        XFree(children);
+        return found;
+    }
+    // Checks that the session ended as a DAW ends it: editor closed, then suspended, then closed.
+    void expectOrderlyEnd()
+    {
+        const std::string log = readText(m_log);
+        EXPECT_LT(at(log, "editopen 0"), at(log, "editclose 0")) << log;
+        EXPECT_LT(at(log, "editclose 0"), at(log, "suspend 0")) << log;
+        EXPECT_LT(at(log, "suspend 0"), at(log, "close 0")) << log;
+        EXPECT_NE(at(log, "close 0"), std::string::npos) << log;
+    }
+};
+
 }  // namespace
-
-TEST_F(EditorHost, ShowsTheEditorAtItsSizeUntilClosedAndAgainWhenReopened)
-{
-    ASSERT_TRUE(m_instance->hasEditor());
-    openInWindow();
-    EXPECT_EQ(m_window->width(), FakeEditor::WIDTH);
-    EXPECT_EQ(m_window->height(), FakeEditor::HEIGHT);
-    EXPECT_EQ(m_window->childWindows().size(), 1u);
-    // Another connection sees on the screen what the capture read.
-    EXPECT_EQ(pixel(m_window->windowId(), 150, 100), FakeEditor::COLOUR);
-
-    const std::string png = m_log + ".png";
-    ASSERT_TRUE(m_window->capture().writePng(png));
-    cairo_surface_t* read = cairo_image_surface_create_from_png(png.c_str());
-    ASSERT_EQ(cairo_surface_status(read), CAIRO_STATUS_SUCCESS);
-    EXPECT_EQ(cairo_image_surface_get_width(read), FakeEditor::WIDTH);
-    EXPECT_EQ(cairo_image_surface_get_height(read), FakeEditor::HEIGHT);
-    const auto* corner = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(read));
-    EXPECT_EQ(corner[0] & 0xFFFFFFu, FakeEditor::COLOUR);
-    cairo_surface_destroy(read);
-    std::remove(png.c_str());
-
-    m_window->closeEditor();
-    ASSERT_TRUE(m_window->idleUntil([&] { return m_window->childWindows().empty(); }, WAIT_MILLISECONDS));
-    EXPECT_EQ(m_window->capture().count(FakeEditor::COLOUR, 0, 0, FakeEditor::WIDTH, FakeEditor::HEIGHT), 0);
-
-    ASSERT_TRUE(m_window->openEditor());
-    EXPECT_TRUE(showsEditor());
-    EXPECT_EQ(m_window->childWindows().size(), 1u);
-}
 
 TEST_F(EditorHost, ClicksAutomateFromTheWindowThreadAndUnusedKeysReachTheEditor)
 {
+    ASSERT_TRUE(m_instance->hasEditor());
     m_instance->setParameter(FakeEditor::AUTOMATED, 0.5f);
     openInWindow();
+    // Another connection sees on the screen what the capture read.
+    EXPECT_EQ(pixel(m_window->windowId(), 150, 100), FakeEditor::COLOUR);
     input("mousemove --window " + id(m_window->windowId()) + " 50 40 click 1 click 1");
-    ASSERT_TRUE(m_window->idleUntil([&] { return m_host.automationCount() == 2; }, WAIT_MILLISECONDS));
+    ASSERT_TRUE(idleUntil([&] { return m_host.automationCount() == 2; }));
     const auto automation = m_host.automation();
     for (size_t i = 0; i < automation.size(); ++i) {
         EXPECT_EQ(automation[i].index, FakeEditor::AUTOMATED);
@@ -151,13 +206,11 @@ TEST_F(EditorHost, SizeRequestsAndEditGesturesAreAnsweredSensibly)
     EXPECT_EQ(ask(audioMasterSizeWindow, 300, 200), 0) << "no window yet";
     openInWindow();
     EXPECT_EQ(ask(audioMasterSizeWindow, 300, 200), 1);
-    EXPECT_TRUE(m_window->idleUntil(
-        [&] {
-            XWindowAttributes attributes;
-            XGetWindowAttributes(observer(), m_window->windowId(), &attributes);
-            return attributes.width == 300 && attributes.height == 200;
-        },
-        WAIT_MILLISECONDS));
+    EXPECT_TRUE(idleUntil([&] {
+        XWindowAttributes attributes;
+        XGetWindowAttributes(observer(), m_window->windowId(), &attributes);
+        return attributes.width == 300 && attributes.height == 200;
+    }));
     VstIntPtr fromAnotherThread = -1;
     std::thread([&] { fromAnotherThread = ask(audioMasterSizeWindow, 400, 300); }).join();
     EXPECT_EQ(fromAnotherThread, 0);
@@ -169,4 +222,66 @@ TEST_F(EditorHost, SizeRequestsAndEditGesturesAreAnsweredSensibly)
     EXPECT_EQ(ask(audioMasterEndEdit, 20, 0), 0) << "no such parameter";
     m_window->closeEditor();
     EXPECT_EQ(ask(audioMasterSizeWindow, 300, 200), 0) << "editor closed";
+}
+
+TEST_F(EditorTool, RefusesWithAReason)
+{
+    // Every other run names the test's server itself.
+    unsetenv("DISPLAY");
+    EXPECT_EQ(run({"--plugin", TENVIRA_FAKE_EDITOR_PLUGIN}, ""), 1);
+    EXPECT_NE(readText(m_output).find("no X display"), std::string::npos) << readText(m_output);
+    const std::string display = server().getDisplayName();
+    EXPECT_EQ(run({"--plugin", TENVIRA_FAKE_PLUGIN}, display), 1);
+    EXPECT_NE(readText(m_output).find("has no editor"), std::string::npos) << readText(m_output);
+    EXPECT_EQ(run({"--plugin", TENVIRA_FAKE_EDITOR_PLUGIN, "--set", "Loudness=1"}, display), 1);
+    EXPECT_NE(readText(m_output).find("unknown parameter"), std::string::npos) << readText(m_output);
+    EXPECT_EQ(run({"--after", "100"}, display), 2);
+}
+
+TEST_F(EditorTool, SnapshotShowsTheEditorOfTheConfiguredEffectWithAudioRunning)
+{
+    ASSERT_EQ(run({"--plugin", TENVIRA_FAKE_EDITOR_PLUGIN, "--program", "dirty", "--set", "Threshold=0.25",
+                   "--snapshot", m_png, "--after", "300"},
+                  server().getDisplayName()),
+              0)
+        << readText(m_output);
+    cairo_surface_t* image = cairo_image_surface_create_from_png(m_png.c_str());
+    ASSERT_EQ(cairo_surface_status(image), CAIRO_STATUS_SUCCESS);
+    EXPECT_EQ(cairo_image_surface_get_width(image), FakeEditor::WIDTH);
+    EXPECT_EQ(cairo_image_surface_get_height(image), FakeEditor::HEIGHT);
+    const auto* pixels = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(image));
+    const int stride = cairo_image_surface_get_stride(image) / 4;
+    EXPECT_EQ(pixels[0] & 0xFFFFFFu, FakeEditor::COLOUR);
+    EXPECT_EQ(pixels[(FakeEditor::HEIGHT - 1) * stride + FakeEditor::WIDTH - 1] & 0xFFFFFFu, FakeEditor::COLOUR);
+    cairo_surface_destroy(image);
+
+    const std::string log = readText(m_log);
+    EXPECT_LT(at(log, "program 3"), at(log, "set 1 0.250000")) << log;
+    EXPECT_LT(at(log, "set 1 0.250000"), at(log, "resume 0")) << log;
+    EXPECT_NE(at(log, "process 512"), std::string::npos) << "no audio ran: " << log;
+    expectOrderlyEnd();
+}
+
+TEST_F(EditorTool, PrintsAutomationAndEndsCleanlyOnCloseAndOnCtrlC)
+{
+    const std::string display = server().getDisplayName();
+    for (const bool byWindowManager : {true, false}) {
+        SCOPED_TRACE(byWindowManager ? "WM_DELETE_WINDOW" : "SIGINT");
+        const pid_t pid = start({"--plugin", TENVIRA_FAKE_EDITOR_PLUGIN}, display);
+        ASSERT_TRUE(waitFor([&] { return at(readText(m_log), "editopen 0") != std::string::npos; }));
+        Window window = 0;
+        ASSERT_TRUE(waitFor([&] { return (window = toolWindow()) != 0; }));
+        if (byWindowManager) {
+            input("mousemove --window " + id(window) + " 20 20 click 1");
+            EXPECT_TRUE(waitFor([&] {
+                return readText(m_output).find("automate 1 \"Threshold\" 0.550000") != std::string::npos;
+            })) << readText(m_output);
+            sendCloseRequest(window);
+        } else {
+            kill(pid, SIGINT);
+        }
+        EXPECT_EQ(finish(pid), 0) << readText(m_output);
+        expectOrderlyEnd();
+        std::remove(m_log.c_str());
+    }
 }

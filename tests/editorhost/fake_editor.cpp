@@ -1,6 +1,6 @@
 // The editor of the stand-in effect, for the editor host's tests: plain Xlib
 // on a connection of its own, as a plug-in's editor has. It opens a child
-// window in the host's window, paints it COLOUR from idle, and turns a click
+// window in the host's window, paints it COLOUR at every idle, and turns a click
 // of the left button into parameter 1 raised by 0.05, set and then sent to
 // the host as automation, the way an editor's knob does.
 
@@ -24,7 +24,6 @@ struct SEditor {
     Display* display = nullptr;
     Window window = 0;
     GC gc = nullptr;
-    bool dirty = true;
 };
 
 void closeEditor(void*& state)
@@ -50,7 +49,7 @@ bool openEditor(void*& state, void* parent)
     SEditor* editor = new SEditor();
     editor->display = display;
     editor->window = XCreateSimpleWindow(display, parentWindow, 0, 0, WIDTH, HEIGHT, 0, 0, 0);
-    XSelectInput(display, editor->window, ExposureMask | ButtonPressMask);
+    XSelectInput(display, editor->window, ButtonPressMask);
     editor->gc = XCreateGC(display, editor->window, 0, nullptr);
     XMapWindow(display, editor->window);
     XFlush(display);
@@ -63,20 +62,15 @@ void idle(SEditor& editor, AEffect* effect, audioMasterCallback host)
     while (XPending(editor.display) > 0) {
         XEvent event;
         XNextEvent(editor.display, &event);
-        if (event.type == Expose) {
-            editor.dirty = true;
-        } else if (event.type == ButtonPress && event.xbutton.button == Button1) {
+        if (event.type == ButtonPress && event.xbutton.button == Button1) {
             const float value = std::min(1.0f, effect->getParameter(effect, AUTOMATED) + STEP);
             effect->setParameter(effect, AUTOMATED, value);
             host(effect, audioMasterAutomate, AUTOMATED, 0, nullptr, value);
         }
     }
-    if (editor.dirty) {
-        XSetForeground(editor.display, editor.gc, COLOUR);
-        XFillRectangle(editor.display, editor.window, editor.gc, 0, 0, WIDTH, HEIGHT);
-        editor.dirty = false;
-    }
-    // Drawn before idle returns, so the host's read-back that follows sees it.
+    // Painted whole at every idle, and drawn before idle returns, so the host's read-back that follows sees it.
+    XSetForeground(editor.display, editor.gc, COLOUR);
+    XFillRectangle(editor.display, editor.window, editor.gc, 0, 0, WIDTH, HEIGHT);
     XSync(editor.display, False);
 }
 
