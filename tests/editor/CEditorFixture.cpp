@@ -7,33 +7,38 @@
 
 namespace TenviraEditorTests {
 
+std::vector<Window> topLevelWindows(Display* display)
+{
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    std::vector<Window> windows;
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) != 0 && children) {
+        windows.assign(children, children + count);
+        XFree(children);
+    }
+    return windows;
+}
+
 namespace {
 
-constexpr long WAIT_MILLISECONDS = 10000;
 constexpr std::uint32_t METER_SEGMENT_COLOUR = 0x74B8BC;
 constexpr int METER_SEGMENT_PIXELS = 36 * 3;
 
 // A shown top-level window that match() accepts, and its place on the screen.
 bool shownWindow(Display* display, const std::function<bool(const XWindowAttributes&)>& match, SArea* area)
 {
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0) {
-        return false;
-    }
-    bool found = false;
-    for (unsigned int i = 0; i < count && !found; ++i) {
-        XWindowAttributes window;
-        found =
-            XGetWindowAttributes(display, children[i], &window) != 0 && window.map_state == IsViewable && match(window);
-        if (found && area != nullptr) {
-            *area = SArea{window.x, window.y, window.width, window.height};
+    for (Window window : topLevelWindows(display)) {
+        XWindowAttributes shown;
+        if (XGetWindowAttributes(display, window, &shown) != 0 && shown.map_state == IsViewable && match(shown)) {
+            if (area != nullptr) {
+                *area = SArea{shown.x, shown.y, shown.width, shown.height};
+            }
+            return true;
         }
     }
-    XFree(children);
-    return found;
+    return false;
 }
 
 }  // namespace
@@ -102,14 +107,8 @@ bool CEditorFixture::idleUntilParameter(VstInt32 index, float value)
 
 bool CEditorFixture::waitWithoutIdle(const std::function<bool()>& done)
 {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(WAIT_MILLISECONDS);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
+    const auto nap = [](long) { std::this_thread::sleep_for(std::chrono::milliseconds(5)); };
+    return serveUntil([] {}, nap, done, WAIT_MILLISECONDS);
 }
 
 void CEditorFixture::click(const SPoint& point, const std::string& modifiers)

@@ -45,6 +45,9 @@ constexpr SArea EQ_LOW_LABEL{10, 225, 96, 20};
 constexpr SArea VALVE_BUTTON_AREA{175, 405, 44, 24};
 constexpr SArea METER{404, 64, 40, 270};
 
+// The top-level windows of the display's screen, bottom first.
+std::vector<Window> topLevelWindows(Display* display);
+
 class CEditorFixture : public TenviraX11Tests::CX11Fixture {
 protected:
     void SetUp() override;

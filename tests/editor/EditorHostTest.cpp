@@ -9,21 +9,6 @@
 
 namespace TenviraEditorTests {
 
-namespace {
-
-long rootWindowCount(Display* display)
-{
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
-    XFree(children);
-    return static_cast<long>(count);
-}
-
-}  // namespace
-
 TEST_F(CEditorFixture, TheEditorOpensClosesAndReopensFiftyTimesLeavingNothingBehind)
 {
     m_instance = createEffect();
@@ -51,13 +36,13 @@ TEST_F(CEditorFixture, TheEditorOpensClosesAndReopensFiftyTimesLeavingNothingBeh
         cycle();
     }
     XSync(observer(), False);
-    const long windows = rootWindowCount(observer());
+    const size_t windows = topLevelWindows(observer()).size();
     const size_t heap = mallinfo2().uordblks;
     for (int i = 0; i < 50; ++i) {
         cycle();
     }
     XSync(observer(), False);
-    EXPECT_EQ(rootWindowCount(observer()), windows);
+    EXPECT_EQ(topLevelWindows(observer()).size(), windows);
     EXPECT_EQ(m_window->childWindows().size(), 1u);
     EXPECT_LT(static_cast<long>(mallinfo2().uordblks) - static_cast<long>(heap), 50 * 256) << "bytes kept";
     m_window->closeEditor();

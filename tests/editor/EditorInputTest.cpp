@@ -6,7 +6,7 @@
 
 namespace TenviraEditorTests {
 
-TEST_F(CEditorFixture, DraggingAKnobAutomatesEachNewValueOnceAndIsNotEchoedBack)
+TEST_F(CEditorFixture, DraggingAKnobAutomatesEachNewValueOnceIsNotEchoedBackAndADoubleClickRestoresIt)
 {
     openFirstEditor();
     m_instance->setParameter(1, 0.5f);
@@ -34,6 +34,10 @@ TEST_F(CEditorFixture, DraggingAKnobAutomatesEachNewValueOnceAndIsNotEchoedBack)
     EXPECT_EQ(settledPixels(*m_window, EQ_LOW_LABEL), edited);
     m_instance->setParameter(6, m_instance->getParameter(6));
     EXPECT_TRUE(idleUntil(*m_window, [&] { return pixelsOf(*m_window, EQ_LOW_LABEL) != edited; }));
+
+    // A double click restores the knob's default.
+    input("mousemove --window " + id(m_window->windowId()) + " 37 97 click --repeat 2 --delay 60 1");
+    EXPECT_TRUE(idleUntilParameter(1, 0.5f));
 }
 
 TEST_F(CEditorFixture, AltClickIsARightClickAndTheMeterAndLabelsTakeNoClicks)
@@ -51,15 +55,6 @@ TEST_F(CEditorFixture, AltClickIsARightClickAndTheMeterAndLabelsTakeNoClicks)
     EXPECT_FLOAT_EQ(m_instance->getParameter(1), 0.5f);
     click(MONITOR_BUTTON);
     EXPECT_TRUE(idleUntilParameter(10, 0.0f));
-}
-
-TEST_F(CEditorFixture, DoubleClickingAKnobRestoresItsDefault)
-{
-    openFirstEditor();
-    m_instance->setParameter(1, 0.8f);
-    m_window->idle();
-    input("mousemove --window " + id(m_window->windowId()) + " 37 97 click --repeat 2 --delay 60 1");
-    EXPECT_TRUE(idleUntilParameter(1, 0.5f));
 }
 
 TEST_F(CEditorFixture, AKnobReleasedBeyondTheEditorsEdgeLetsGoOfTheMouse)

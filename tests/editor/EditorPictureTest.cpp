@@ -1,26 +1,23 @@
 // What Tenvira's editor shows, read back from the host's window: a program and
-// the output level reach the picture at the next idle, and the meter's refresh
-// paints the meter only.
+// the output level reach the picture at the next idle, and the meter's
+// refresh paints the meter only.
 #include "CEditorFixture.hpp"
 
 namespace TenviraEditorTests {
 
-TEST_F(CEditorFixture, AProgramChangeShowsAtTheNextIdle)
-{
-    openFirstEditor(5);
-    const std::vector<std::uint32_t> bass = settledPixels(*m_window, WHOLE_EDITOR);
-    m_instance->setProgram(0);
-    ASSERT_TRUE(idleUntil(*m_window, [&] { return pixelsOf(*m_window, WHOLE_EDITOR) != bass; }));
-    settledPixels(*m_window, WHOLE_EDITOR);
-    m_instance->setProgram(5);
-    m_instance->idleEditor();
-    EXPECT_TRUE(waitWithoutIdle([&] { return pixelsOf(*m_window, WHOLE_EDITOR) == bass; }));
-}
-
-TEST_F(CEditorFixture, TheMeterShowsTheBlockPeakAtTheNextIdle)
+TEST_F(CEditorFixture, AProgramChangeAndTheBlockPeakShowAtTheNextIdle)
 {
     // Program 0 passes the input through at unity gain, delayed.
     openFirstEditor(0);
+    // One idle shows a whole program: every knob frame and label at once.
+    const std::vector<std::uint32_t> unity = settledPixels(*m_window, WHOLE_EDITOR);
+    m_instance->setProgram(5);
+    ASSERT_TRUE(idleUntil(*m_window, [&] { return pixelsOf(*m_window, WHOLE_EDITOR) != unity; }));
+    settledPixels(*m_window, WHOLE_EDITOR);
+    m_instance->setProgram(0);
+    m_instance->idleEditor();
+    EXPECT_TRUE(waitWithoutIdle([&] { return pixelsOf(*m_window, WHOLE_EDITOR) == unity; }));
+
     EXPECT_EQ(litMeterSegments(), 0);
     const auto blockAndIdle = [&](float level) {
         std::vector<std::vector<float>> outputs;
