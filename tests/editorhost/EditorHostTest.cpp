@@ -140,24 +140,17 @@ protected:
         const auto nap = [](long) { std::this_thread::sleep_for(std::chrono::milliseconds(20)); };
         return serveUntil([] {}, nap, done, WAIT_MILLISECONDS);
     }
-    // The tool's top-level window, found by its title as a window manager sees it.
+    // The tool's top-level window as it reports it, once its title names the tool as a window manager shows it.
     Window toolWindow()
     {
-        Window root = 0;
-        Window parent = 0;
-        Window* children = nullptr;
-        unsigned count = 0;
-        Window found = 0;
-        XQueryTree(observer(), DefaultRootWindow(observer()), &root, &parent, &children, &count);
-        for (unsigned i = 0; i < count && found == 0; ++i) {
-            char* name = nullptr;
-            if (XFetchName(observer(), children[i], &name) && name) {
-                found = std::string(name).find("tenvira-editor") != std::string::npos ? children[i] : 0;
-                XFree(name);
-            }
+        const std::string output = readText(m_output);
+        const size_t reported = output.find("in window 0x");
+        std::string title;
+        const Window window = reported == std::string::npos ? 0 : std::stoul(output.substr(reported + 12), nullptr, 16);
+        if (window != 0) {
+            property(window, atom("WM_NAME"), &title);
         }
-        XFree(children);
-        return found;
+        return title.find("tenvira-editor") != std::string::npos ? window : 0;
     }
     // Checks that the session ended as a DAW ends it: editor closed, then suspended, then closed.
     void expectOrderlyEnd()
