@@ -78,6 +78,7 @@ private:
     void showReportedValues();
     void showParameter(int index, float value);
     void showMeterLevel();
+    void holdDisplayValue(int index, float value);
     // The value label's text for the display parameter's current value.
     Corvane::Basics::CString labelText(int index, bool changedInEditor) const;
 

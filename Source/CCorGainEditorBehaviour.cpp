@@ -95,7 +95,7 @@ void CCorGainEditor::showReportedValues()
 
 void CCorGainEditor::showParameter(int index, float value)
 {
-    m_displayParameters[index]->Set(index == CCorGain::CCORGAIN_RATIO ? 1.0f - value : value);
+    holdDisplayValue(index, value);
     GUI::Controls::IControl* control = m_controls[index].getPointer();
     control->setValue(value);
     control->update();
@@ -154,13 +154,16 @@ void CCorGainEditor::sendChange(long id, float value)
     m_reportedChanges.fetch_and(~bitOf(id), std::memory_order_relaxed);
     {
         const CEditorChangeScope fromEditor(*this);
-        m_displayParameters[id]->Set(value);
         effect->setParameterAutomated(static_cast<VstInt32>(id), value);
     }
-    if (id == CCorGain::CCORGAIN_RATIO) {
-        m_displayParameters[id]->Set(1.0f - value);
-    }
+    holdDisplayValue(static_cast<int>(id), value);
     m_labels[id]->setText(labelText(static_cast<int>(id), true));
+}
+
+void CCorGainEditor::holdDisplayValue(int index, float value)
+{
+    // The ratio's display parameter holds the slope, which falls as the host value rises.
+    m_displayParameters[index]->Set(index == CCorGain::CCORGAIN_RATIO ? 1.0f - value : value);
 }
 
 CString CCorGainEditor::labelText(int index, bool changedInEditor) const
