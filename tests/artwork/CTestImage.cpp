@@ -1,17 +1,11 @@
 #include "CTestImage.hpp"
 
-#include "gui/graphics/CCairoImage.hpp"
 #include "gui/graphics/CGraphics.hpp"
 #include "gui/graphics/CPNGImage.hpp"
 
-#include <gtest/gtest.h>
-
-#include <cairo.h>
-
-#include <fontconfig/fontconfig.h>
-
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 
 namespace {
 
@@ -20,20 +14,6 @@ double linearChannel(unsigned long value)
     const double c = value / 255.0;
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
-
-// Cairo and fontconfig keep font caches for the life of the process; free them once the
-// tests are done so leak checkers see only what the tests themselves leave behind.
-class CFontCacheRelease : public ::testing::Environment {
-public:
-    void TearDown() override
-    {
-        cairo_debug_reset_static_data();
-        FcFini();
-    }
-};
-
-[[maybe_unused]] ::testing::Environment* const FONT_CACHE_RELEASE =
-    ::testing::AddGlobalTestEnvironment(new CFontCacheRelease);
 
 }  // namespace
 
@@ -47,8 +27,10 @@ CTestImage::CTestImage(const std::string& path)
     using namespace Corvane::GUI::Graphics;
     Corvane::Collections::TAutomaticPointer<CPNGImage> png;
     png = new CPNGImage(Corvane::Basics::CSystemString(path.c_str()));
-    // Whether the file itself has an alpha channel: the surface's format tells, not the image class.
-    m_hasAlpha = png->hasImageLoaded() && png->getImageHandle()->hasAlpha();
+    // Whether the file itself has an alpha channel: its header's colour type (byte 25) tells.
+    char header[26] = {};
+    std::ifstream(path, std::ios::binary).read(header, sizeof header);
+    m_hasAlpha = png->hasImageLoaded() && (header[25] & 4) != 0;
     // Drawn 1:1 onto a bitmap of its own size, a picture keeps every channel of every pixel.
     const Corvane::MathTools::CRect whole = png->getNormalisedImageSize();
     m_pixels = new CRGBAImage(whole.getWidth(), whole.getHeight(), m_hasAlpha);
