@@ -1,7 +1,7 @@
 // Drawing the editor headless: a whole 463 x 465 frame (background image,
 // fourteen image-strip knobs, six buttons, twenty value labels) and the
-// repaint of one 96 x 20 label, into a bitmap through the GUI toolkit, as
-// the window repaints the control root. Painting the background picture
+// repaint of one 96 x 20 label, into a bitmap through the GUI toolkit's own
+// controls, as the window repaints the control root. Painting the background picture
 // alone is the baseline the figures are read against.
 //
 //   bin/tenvira_bench_gui                   (the artwork of this build tree)
@@ -9,8 +9,11 @@
 #include "CArtworkLayout.hpp"
 
 #include "collections/TAutomaticPointer.hpp"
-#include "gui/controls/CControl.hpp"
+#include "collections/TCountedPointerArray.hpp"
 #include "gui/controls/CControlRoot.hpp"
+#include "gui/controls/CKnob.hpp"
+#include "gui/controls/CLatchingButton.hpp"
+#include "gui/controls/CTextLabel.hpp"
 #include "gui/fonts/CFont.hpp"
 #include "gui/graphics/CGraphics.hpp"
 #include "gui/graphics/CPNGImage.hpp"
@@ -20,9 +23,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -53,53 +54,14 @@ private:
     Windowing::CWindowAttributes m_attributes;
 };
 
-// One frame of a vertical strip, chosen by the value, as the editor's knobs draw.
-class CStripControl : public Controls::CControl {
-public:
-    CStripControl(Controls::IControlRoot* root, const CRect& area, Graphics::IImage* strip, long frames)
-        : CControl(root, 0, area, nullptr),
-          m_frames(frames)
-    {
-        setPrimaryImage(strip);
-        setValue(0.5);
-    }
-    void drawControl(Graphics::CGraphics& graphics) override
-    {
-        const CDimension size = getPrimaryImage()->getImageSize();
-        const long height = size.getHeight() / m_frames;
-        const long frame = static_cast<long>(getValue() * static_cast<double>(m_frames - 1));
-        graphics.drawImage(getPrimaryImage(), getNormalisedArea(), CRect(0, frame * height, size.getWidth(), height));
-    }
-
-private:
-    long m_frames;
-};
-
-// A line of text, left-aligned one pixel in, as the editor's value labels draw.
-class CLabelControl : public Controls::CControl {
-public:
-    CLabelControl(Controls::IControlRoot* root, const CRect& area, Fonts::CFont* font, const char* text)
-        : CControl(root, 0, area, nullptr),
-          m_font(font),
-          m_text(text)
-    {}
-    void drawControl(Graphics::CGraphics& graphics) override
-    {
-        graphics.setTextColour(Basics::CAlphaColour::CALPHACOLOUR_BLACK);
-        graphics.drawText(m_text, CRect(1, 1, getArea().getWidth(), getArea().getHeight()), m_font,
-                          Graphics::CGraphics::CGRAPHICS_TEXT_LEFT);
-    }
-
-private:
-    Fonts::CFont* m_font;
-    Corvane::Basics::CString m_text;
-};
-
 // The editor's controls over its background, painted into a bitmap of its size.
 class CEditorScene {
 public:
-    CEditorScene() : m_root(&m_window), m_font("Arial", 12, false, false)
+    CEditorScene() : m_root(&m_window)
     {
+        // The editor's labels draw in the system font, which it sets to Arial 12.
+        Fonts::CFont::createDefaultFont();
+        Fonts::CFont::CFONT_SYSTEM_FONT->setFont("Arial", 12, false, false, false, false);
         m_frame = new Graphics::CRGBAImage(CArtworkLayout::CARTWORKLAYOUT_PANEL_WIDTH,
                                            CArtworkLayout::CARTWORKLAYOUT_PANEL_HEIGHT, false);
         m_background = load("Background.png");
@@ -110,6 +72,9 @@ public:
             addControl(CArtworkLayout::controls()[i]);
         }
     }
+    ~CEditorScene() { Fonts::CFont::destroyDefaultFont(); }
+    CEditorScene(const CEditorScene&) = delete;
+    CEditorScene& operator=(const CEditorScene&) = delete;
 
     bool ready() const { return m_background->hasImageLoaded() && m_knob->hasImageLoaded(); }
     long count(EControlKind kind) const { return m_counts[static_cast<int>(kind)]; }
@@ -144,8 +109,7 @@ private:
 
     void add(Controls::IControl* control)
     {
-        m_controls.push_back(std::make_unique<THeld<Controls::IControl>>());
-        *m_controls.back() = control;
+        m_controls.addElement(control);
         m_root.addControl(control);
     }
 
@@ -154,10 +118,12 @@ private:
         const int kind = static_cast<int>(placement.kind);
         if (placement.kind == EControlKind::Knob) {
             const long size = CArtworkLayout::CARTWORKLAYOUT_KNOB_SIZE;
-            add(new CStripControl(&m_root, CRect(placement.left, placement.top, size, size), m_knob.getPointer(),
-                                  CArtworkLayout::CARTWORKLAYOUT_KNOB_FRAMES));
+            auto* knob = new Controls::CKnob(&m_root, 0, CRect(placement.left, placement.top, size, size), nullptr);
+            knob->setAnimationImage(m_knob.getPointer(), size, CArtworkLayout::CARTWORKLAYOUT_KNOB_FRAMES, false);
+            knob->setValue(0.5);
+            add(knob);
         } else if (placement.kind == EControlKind::LatchingButton || placement.kind == EControlKind::PopupButton) {
-            auto* button = new Controls::CControl(
+            auto* button = new Controls::CLatchingButton(
                 &m_root, 0, CRect(CPoint(placement.left, placement.top), m_button->getImageSize()), nullptr);
             button->setPrimaryImage(m_button.getPointer());
             add(button);
@@ -168,7 +134,10 @@ private:
         if (placement.hasLabel) {
             const CRect label(placement.labelLeft, placement.labelTop, CArtworkLayout::CARTWORKLAYOUT_LABEL_WIDTH,
                               CArtworkLayout::CARTWORKLAYOUT_LABEL_HEIGHT);
-            add(new CLabelControl(&m_root, label, &m_font, placement.widestText));
+            auto* text = new Controls::CTextLabel(&m_root, 0, label, placement.widestText);
+            text->setColours(Basics::CAlphaColour::CALPHACOLOUR_BLACK, Basics::CAlphaColour::CALPHACOLOUR_BLACK,
+                             Basics::CAlphaColour::CALPHACOLOUR_BLACK);
+            add(text);
             if (m_labels++ == 0) {
                 m_firstLabel = label;
             }
@@ -177,12 +146,11 @@ private:
 
     CBenchWindow m_window;
     Controls::CControlRoot m_root;
-    Fonts::CFont m_font;
     THeld<Graphics::CRGBAImage> m_frame;
     THeld<Graphics::IImage> m_background;
     THeld<Graphics::IImage> m_knob;
     THeld<Graphics::IImage> m_button;
-    std::vector<std::unique_ptr<THeld<Controls::IControl>>> m_controls;
+    Corvane::Collections::TCountedPointerArray<Controls::IControl> m_controls;
     long m_counts[5] = {0, 0, 0, 0, 0};
     long m_labels = 0;
     CRect m_firstLabel;
