@@ -52,11 +52,7 @@ SRectangle sectionArea(ESection section)
     return {0, 0, 0, 0};
 }
 
-bool insidePanel(const SRectangle& r)
-{
-    return r.left >= 0 && r.top >= 0 && r.right() <= L::CARTWORKLAYOUT_PANEL_WIDTH &&
-           r.bottom() <= L::CARTWORKLAYOUT_PANEL_HEIGHT;
-}
+const SRectangle PANEL{0, 0, L::CARTWORKLAYOUT_PANEL_WIDTH, L::CARTWORKLAYOUT_PANEL_HEIGHT};
 
 }  // namespace
 
@@ -69,7 +65,7 @@ TEST(ArtworkLayout, ControlsPlatesAndLabelTextsFitTheirSectionsWithoutCoveringEa
         const SControlPlacement& c = L::controls()[i];
         const SRectangle area = L::controlArea(c);
         const SRectangle section = sectionArea(c.section);
-        EXPECT_TRUE(insidePanel(area) && inside(area, section)) << "control " << c.id;
+        EXPECT_TRUE(inside(area, PANEL) && inside(area, section)) << "control " << c.id;
         for (std::size_t j = i + 1; j < L::controlCount(); ++j) {
             EXPECT_FALSE(overlaps(area, L::controlArea(L::controls()[j]))) << c.id << " / " << L::controls()[j].id;
         }
@@ -142,7 +138,7 @@ TEST(ArtworkLayout, MeterHasADarkWellUnderItsSegmentsAndADecibelScale)
     const SRectangle bottom = L::meterSegment(0);
     EXPECT_EQ(top.width, 36);
     EXPECT_EQ(top.height, 3);
-    EXPECT_TRUE(insidePanel(L::CARTWORKLAYOUT_METER));
+    EXPECT_TRUE(inside(L::CARTWORKLAYOUT_METER, PANEL));
     EXPECT_GE(top.top, L::CARTWORKLAYOUT_METER.top);
     EXPECT_LE(bottom.bottom(), L::CARTWORKLAYOUT_METER.bottom());
     // Lit turquoise segments need a contrast of 4.5:1 against the well and the gaps.

@@ -20,10 +20,6 @@ using Corvane::GUI::Windowing::CMouse;
 
 namespace {
 
-const CAlphaColour& BLUE = CAlphaColour::CALPHACOLOUR_BLUE;
-const CAlphaColour& GREEN = CAlphaColour::CALPHACOLOUR_GREEN;
-const CAlphaColour& RED = CAlphaColour::CALPHACOLOUR_RED;
-
 // A root in a 100 x 100 test window, with controls held as the editor holds them.
 class Root : public ::testing::Test {
 protected:
@@ -185,10 +181,10 @@ TEST_F(Root, PaintingFillsTheBackgroundThenDrawsEachControlClippedInItsOwnCoordi
     EXPECT_EQ(low->drawnUpdateArea, CRect(0, 0, 30, 30));
 
     // A partial repaint: only the update area changes; a control is told the part it covers.
-    canvas.fill(CAlphaColour::CALPHACOLOUR_BLACK);
+    canvas.fill(BLACK);
     const int awayDraws = away->draws;
     paint(CRect(20, 20, 15, 15));
-    EXPECT_EQ(inkBounds(canvas.image(), CAlphaColour::CALPHACOLOUR_BLACK, 0), CRect(20, 20, 15, 15));
+    EXPECT_EQ(inkBounds(canvas.image(), BLACK, 0), CRect(20, 20, 15, 15));
     EXPECT_EQ(low->drawnUpdateArea, CRect(10, 10, 15, 15));
     EXPECT_EQ(high->drawnUpdateArea, CRect(0, 0, 5, 5));
     EXPECT_EQ(away->draws, awayDraws);

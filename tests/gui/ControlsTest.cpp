@@ -31,8 +31,6 @@ using Corvane::GUI::Windowing::CCursor;
 
 namespace {
 
-const CAlphaColour& BLACK = CAlphaColour::CALPHACOLOUR_BLACK;
-
 class CCountingListener : public Corvane::GUI::Listeners::IActionListener {
 public:
     void handleActionEvent(const Corvane::GUI::Events::CActionEvent& event) override
@@ -197,19 +195,19 @@ TEST_F(Controls, ALatchingButtonTogglesOnEveryReleaseOverItWhereverThePressWas)
     add(new CTextLabel(&root, 1, CRect(0, 0, 40, 20), CString("label")));
     CLatchingButton* a = add(new CLatchingButton(&root, 10, CRect(50, 0, 44, 24), &listener));
     CLatchingButton* b = add(new CLatchingButton(&root, 11, CRect(50, 50, 44, 24), &listener));
-    a->setPrimaryImage(swatch(CAlphaColour::CALPHACOLOUR_RED));
-    a->setDownImage(swatch(CAlphaColour::CALPHACOLOUR_GREEN));
+    a->setPrimaryImage(swatch(RED));
+    a->setDownImage(swatch(GREEN));
 
     press(60, 60);
     release(60, 10);
     EXPECT_TRUE(a->isOn());
     EXPECT_FALSE(b->isOn());
     EXPECT_EQ(listener.last, a);
-    EXPECT_TRUE(near(paint().getPixel(70, 10), CAlphaColour::CALPHACOLOUR_GREEN, 0));
+    EXPECT_TRUE(near(paint().getPixel(70, 10), GREEN, 0));
     press(10, 10);
     release(60, 10);
     EXPECT_FALSE(a->isOn());
-    EXPECT_TRUE(near(paint().getPixel(70, 10), CAlphaColour::CALPHACOLOUR_RED, 0));
+    EXPECT_TRUE(near(paint().getPixel(70, 10), RED, 0));
 
     // Both releases of a double click toggle; the double-click event between them does not.
     press(60, 60);
@@ -235,7 +233,7 @@ TEST_F(Controls, LeavingAPressedMomentaryButtonCancelsThePress)
 {
     CMomentaryButton* info = add(new CMomentaryButton(&root, 22, CRect(0, 0, 40, 20), &listener));
     info->setText(CString("info"));
-    info->setPrimaryImage(swatch(CAlphaColour::CALPHACOLOUR_WHITE));
+    info->setPrimaryImage(swatch(WHITE));
     info->setDownImage(swatch(CAlphaColour::CALPHACOLOUR_LIGHT_GREY));
 
     press(10, 10);
@@ -252,8 +250,8 @@ TEST_F(Controls, LeavingAPressedMomentaryButtonCancelsThePress)
     release(60, 60);
     EXPECT_EQ(listener.count, 0);
     const CRGBAImage& up = paint();
-    EXPECT_TRUE(near(up.getPixel(1, 1), CAlphaColour::CALPHACOLOUR_WHITE, 0));
-    EXPECT_EQ(inkBounds(up, CAlphaColour::CALPHACOLOUR_WHITE, 60), downText) << "the same text, centred, when up";
+    EXPECT_TRUE(near(up.getPixel(1, 1), WHITE, 0));
+    EXPECT_EQ(inkBounds(up, WHITE, 60), downText) << "the same text, centred, when up";
 
     press(10, 10);
     release(12, 12);
@@ -264,7 +262,7 @@ TEST_F(Controls, LeavingAPressedMomentaryButtonCancelsThePress)
 TEST_F(Controls, AMeterLightsItsSegmentsFromTheBottomInStepsOfColour)
 {
     CLevelMeter* meter = add(new CLevelMeter(&root, -1, CRect(0, 0, 40, 270), 50));
-    meter->setLineColour(CAlphaColour::CALPHACOLOUR_WHITE, BLACK);
+    meter->setLineColour(WHITE, BLACK);
     const std::string black = describe(BLACK);
     auto colour = [](const CRGBAImage& image, long x, long y) { return describe(image.getPixel(x, y)); };
     // Segment k (from the bottom) covers rows 265 - 5k ... 267 - 5k, columns 2 ... 37.
@@ -290,7 +288,7 @@ TEST_F(Controls, AMeterLightsItsSegmentsFromTheBottomInStepsOfColour)
     EXPECT_EQ(lit(1.5), 50);
     // White down to black: each channel falls by 255 / 50, truncated to 5, per segment.
     EXPECT_EQ(colour(paint(), 20, 266 - 5 * 49), describe(CAlphaColour(10, 10, 10)));
-    meter->setLineColour(CAlphaColour::CALPHACOLOUR_BLUE, CAlphaColour::CALPHACOLOUR_WHITE);
+    meter->setLineColour(BLUE, WHITE);
     EXPECT_EQ(colour(paint(), 20, 266 - 5 * 10), describe(CAlphaColour(85 + 30, 86 + 30, 200 + 10)));
 
     // Wider than tall: a row from the left, each segment (270 - 4 - 102) / 50 = 3 wide.
@@ -298,7 +296,7 @@ TEST_F(Controls, AMeterLightsItsSegmentsFromTheBottomInStepsOfColour)
     meter->setValue(0.04);
     const CRGBAImage& row = paint();
     EXPECT_EQ(differenceMask(row, CRect(0, 20, 12, 1), BLACK, 0), std::vector<std::string>{"..###..###.."});
-    EXPECT_EQ(colour(row, 3, 37), describe(CAlphaColour::CALPHACOLOUR_BLUE));
+    EXPECT_EQ(colour(row, 3, 37), describe(BLUE));
     EXPECT_EQ(colour(row, 3, 38), black);
 
     // No segments would divide by zero: one is the least a meter has.
@@ -312,13 +310,13 @@ TEST_F(Controls, ALabelDrawsItsTextOnePixelInAndLetsClicksThrough)
     CTextLabel* label = add(new CTextLabel(&root, 1, CRect(10, 30, 96, 20), CString(" -12.00 dB")));
     CLatchingButton* beneath = add(new CLatchingButton(&root, 2, CRect(10, 30, 96, 20), nullptr));
     beneath->setPrimaryImage(swatch(CAlphaColour::CALPHACOLOUR_TRANSPARENT));
-    label->setColours(BLACK, BLACK, CAlphaColour::CALPHACOLOUR_WHITE);
+    label->setColours(BLACK, BLACK, WHITE);
     EXPECT_EQ(window.redraws.size(), 1U);
     label->setText(CString(" -6.00 dB"));
     EXPECT_EQ(window.redraws.back(), CRect(10, 30, 96, 20));
 
     CCanvas expected(100, 300, false);
-    expected.graphics.setTextColour(CAlphaColour::CALPHACOLOUR_WHITE);
+    expected.graphics.setTextColour(WHITE);
     expected.graphics.drawText(CString(" -6.00 dB"), CRect(11, 31, 96, 20), nullptr, CGraphics::CGRAPHICS_TEXT_LEFT);
     const CRect text = inkBounds(expected.image(), BLACK);
     EXPECT_GT(text.getWidth(), 30);

@@ -18,14 +18,6 @@ using Corvane::GUI::Basics::CColour;
 using Corvane::GUI::Graphics::CCairoContext;
 using Corvane::GUI::Graphics::CPath;
 
-namespace {
-
-const CAlphaColour& WHITE = CAlphaColour::CALPHACOLOUR_WHITE;
-const CAlphaColour& BLACK = CAlphaColour::CALPHACOLOUR_BLACK;
-const CAlphaColour& RED = CAlphaColour::CALPHACOLOUR_RED;
-
-}  // namespace
-
 TEST(Colours, DefaultConversionsAndClampedSums)
 {
     EXPECT_TRUE(CAlphaColour() == WHITE);

@@ -30,6 +30,13 @@ using Corvane::MathTools::CDimension;
 using Corvane::MathTools::CPoint;
 using Corvane::MathTools::CRect;
 
+// The colours the tests draw with.
+inline const CAlphaColour& WHITE = CAlphaColour::CALPHACOLOUR_WHITE;
+inline const CAlphaColour& BLACK = CAlphaColour::CALPHACOLOUR_BLACK;
+inline const CAlphaColour& RED = CAlphaColour::CALPHACOLOUR_RED;
+inline const CAlphaColour& GREEN = CAlphaColour::CALPHACOLOUR_GREEN;
+inline const CAlphaColour& BLUE = CAlphaColour::CALPHACOLOUR_BLUE;
+
 /** A window stand-in: attributes, a screen position, and the redraws and pointer shapes it was asked for. */
 class CTestWindow : public Corvane::GUI::Windowing::IWindow, public Corvane::Basics::CCountedObject {
 public:

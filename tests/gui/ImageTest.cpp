@@ -86,11 +86,6 @@ private:
     Corvane::Collections::TCountedPointerArray<IImage> m_held;
 };
 
-const char* errorOf(IImage* image)
-{
-    return dynamic_cast<CBaseImage*>(image)->getLastError().getString();
-}
-
 }  // namespace
 
 TEST_F(Images, PNGKeepsItsAlphaAndSize)
@@ -148,7 +143,7 @@ TEST_F(Images, TheManagerChoosesByExtensionAndEachClassNamesWhyItFailed)
         EXPECT_EQ(dynamic_cast<CPNGImage*>(image) != nullptr, c.png) << c.file;
         EXPECT_FALSE(image->hasImageLoaded()) << c.file;
         EXPECT_EQ(image->getImageHandle(), nullptr) << c.file;
-        EXPECT_STREQ(errorOf(image), c.error) << c.file;
+        EXPECT_STREQ(dynamic_cast<CBaseImage*>(image)->getLastError().getString(), c.error) << c.file;
         char description[64];
         image->getObjectDescription(description, sizeof description);
         EXPECT_STREQ(description, "No Image loaded");

@@ -16,8 +16,6 @@ using Corvane::GUI::Fonts::CTextEncoding;
 
 namespace {
 
-const CAlphaColour& WHITE = CAlphaColour::CALPHACOLOUR_WHITE;
-
 // Where text lands in a 120 x 40 white bitmap, drawn in black in area (10, 5, 100, 30).
 CRect textInk(const char* text, long alignment, CFont* font)
 {
