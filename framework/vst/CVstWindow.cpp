@@ -44,7 +44,7 @@ CVstWindow::CVstWindow(AudioEffect* effect, const CRect& area, GUI::Windowing::C
     : AEffEditor(effect),
       CWindow(area),
       m_editorRect(),
-      m_parameterSetFromEditor(false),
+      m_parameterSetFromEditor(std::thread::id()),
       m_windowTimer(*this),
       m_pumping(false),
       m_leftPressInside(false)
@@ -113,14 +113,17 @@ void CVstWindow::handleActionEvent(const GUI::Events::CActionEvent&) {}
 
 void CVstWindow::setParameter(long, double) {}
 
+// The audio thread asks too: it must never wait for a lock.
+static_assert(std::atomic<std::thread::id>::is_always_lock_free, "the editor's thread id is not lock-free");
+
 bool CVstWindow::parameterSetFromEditor() const
 {
-    return m_parameterSetFromEditor.load();
+    return m_parameterSetFromEditor.load() == std::this_thread::get_id();
 }
 
 void CVstWindow::parameterIsBeingSetFromEditor(bool beingSet)
 {
-    m_parameterSetFromEditor.store(beingSet);
+    m_parameterSetFromEditor.store(beingSet ? std::this_thread::get_id() : std::thread::id());
 }
 
 void CVstWindow::startVSTWindow() {}

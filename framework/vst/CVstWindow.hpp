@@ -7,6 +7,7 @@
 #include "AEffEditor.hpp"
 
 #include <atomic>
+#include <thread>
 
 class AudioEffect;
 
@@ -25,8 +26,9 @@ namespace Corvane { namespace Vst {
  *
  * The effect asks parameterSetFromEditor before it passes a parameter change
  * to the editor: a change the editor is making itself is not echoed back.
- * That flag is read on the effect's threads, everything else belongs to the
- * host's user-interface thread.
+ * That flag is read on the effect's threads and holds only on the thread that
+ * set it, so what other threads change meanwhile still reaches the editor;
+ * everything else belongs to the host's user-interface thread.
  *
  * @code
  * // The host: effEditGetRect, effEditOpen with its window id, effEditIdle
@@ -67,7 +69,7 @@ public:
     void handleActionEvent(const GUI::Events::CActionEvent& event) override;
     /** A parameter (or the meter's level) changed in the effect; any thread. Nothing here. */
     virtual void setParameter(long index, double value);
-    /** Any thread. */
+    /** Any thread: true on the thread that is setting a parameter from the editor, while it does. */
     virtual bool parameterSetFromEditor() const;
     virtual void parameterIsBeingSetFromEditor(bool beingSet);
 
@@ -100,7 +102,7 @@ private:
     };
 
     ERect m_editorRect;
-    std::atomic<bool> m_parameterSetFromEditor;
+    std::atomic<std::thread::id> m_parameterSetFromEditor;
     CVstWindowTimer m_windowTimer;
     bool m_pumping;
     bool m_leftPressInside;
