@@ -40,8 +40,7 @@ CCorGain::CCorGain(audioMasterCallback audioMaster)
       m_editor(nullptr),
       m_parameters(),
       m_chain(),
-      m_appliedSequence(0),
-      m_blockPeak(0.0f)
+      m_appliedSequence(0)
 {
     CVN_CONSTRUCT_CLASS;
     setNumInputs(CCORGAIN_NUMBER_OF_INPUTS);

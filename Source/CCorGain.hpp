@@ -100,8 +100,6 @@ public:
 
     // The chain's settings for the current parameter values.
     SChainSettings getChainSettings() const;
-    // The largest output level of the last processed block (the editor's meter reading).
-    float getBlockPeak() const { return m_blockPeak; }
 
     CVN_DECLARE_CLASS
 
@@ -128,7 +126,6 @@ private:
     // Audio thread (and resume, while the host does not process).
     CCorGainChain m_chain;
     std::uint32_t m_appliedSequence;
-    float m_blockPeak;
 };
 
 }}  // namespace Corvane::CorGain

@@ -23,7 +23,6 @@ CCorGainChain::CCorGainChain()
       m_compressor(),
       m_limiter(),
       m_blockPeak(0.0f),
-      m_lastOutputLevel(0.0f),
       m_chunk(),
       m_discardedOutput()
 {
@@ -61,7 +60,6 @@ void CCorGainChain::apply(const SChainSettings& settings)
 void CCorGainChain::process(const float* const* inputs, float* const* outputs, int frames)
 {
     m_blockPeak = 0.0f;
-    m_lastOutputLevel = 0.0f;
     if (inputs == nullptr || outputs == nullptr || frames <= 0) {
         return;
     }
@@ -187,7 +185,6 @@ DSP_TARGET_CLONES void CCorGainChain::processChunk(const float* const* inputs, f
         const v4f a = abs(left);
         const v4f b = abs(right);
         v4f level = ((a - b) + abs(a - b)) * splatFloat(0.5f) + b;
-        store(c.levels + i, level);
         // Lanes past the last frame do not count.
         const v4fi counted = v4fi{i, i + 1, i + 2, i + 3} < v4fi{frames, frames, frames, frames};
         level = select(counted, level, zero);
@@ -200,7 +197,6 @@ DSP_TARGET_CLONES void CCorGainChain::processChunk(const float* const* inputs, f
     for (int lane = 0; lane < DSPVECTOR_WIDTH; ++lane) {
         m_blockPeak = peak[lane] > m_blockPeak ? peak[lane] : m_blockPeak;
     }
-    m_lastOutputLevel = c.levels[frames - 1];
 }
 
 }}  // namespace Corvane::CorGain

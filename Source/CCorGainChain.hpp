@@ -61,9 +61,8 @@ public:
     // as silence (the key pair is read only with an external key), a null
     // output channel is not written.
     void process(const float* const* inputs, float* const* outputs, int frames);
-    // The largest output level of the last processed block, and the level of its last sample.
+    // The largest output level of the last processed block.
     float getBlockPeak() const { return m_blockPeak; }
-    float getLastOutputLevel() const { return m_lastOutputLevel; }
 
 private:
     DSP_TARGET_CLONES void processChunk(const float* const* inputs, float* const* outputs, int frames);
@@ -72,7 +71,6 @@ private:
     struct SChunk {
         // The host's samples of the main and key pair on the way in, the output pair on the way out.
         alignas(32) float host[4][CCORGAINCHAIN_CHUNK_FRAMES];
-        alignas(32) float levels[CCORGAINCHAIN_CHUNK_FRAMES];
         alignas(32) double audioL[CCORGAINCHAIN_CHUNK_FRAMES];
         alignas(32) double audioR[CCORGAINCHAIN_CHUNK_FRAMES];
         alignas(32) double keyL[CCORGAINCHAIN_CHUNK_FRAMES];
@@ -89,7 +87,6 @@ private:
     CCompressorSC m_compressor;
     CLimiter m_limiter;
     float m_blockPeak;
-    float m_lastOutputLevel;
     SChunk m_chunk;
     // Where the output of a missing channel goes.
     float m_discardedOutput[CCORGAINCHAIN_CHUNK_FRAMES];

@@ -29,8 +29,7 @@ void CCorGain::processReplacing(float** inputs, float** outputs, VstInt32 sample
     // Changes made since the last block take effect from its first sample, all of them together.
     updateChainSettings();
     m_chain.process(inputs, outputs, sampleFrames);
-    m_blockPeak = m_chain.getBlockPeak();
-    tellEditor(CCORGAIN_BLOCK_PEAK, m_blockPeak);
+    tellEditor(CCORGAIN_BLOCK_PEAK, m_chain.getBlockPeak());
     Vst::CVstEffect::processReplacing(inputs, outputs, sampleFrames);
 }
 
