@@ -98,9 +98,6 @@ public:
     // Copies the current program's values and name into destination; false for a destination outside 0..9.
     bool copyProgram(VstInt32 destination);
 
-    // The chain's settings for the current parameter values.
-    SChainSettings getChainSettings() const;
-
     CVN_DECLARE_CLASS
 
 private:

@@ -111,13 +111,6 @@ SChainSettings CCorGain::settingsFor(const float values[CCORGAIN_NUMBER_OF_PARAM
     return s;
 }
 
-SChainSettings CCorGain::getChainSettings() const
-{
-    float values[CCORGAIN_NUMBER_OF_PARAMETERS];
-    m_bank.readValues(values);
-    return settingsFor(values);
-}
-
 void CCorGain::setParameter(VstInt32 index, float value)
 {
     // Hosts may send anything: a NaN is ignored, other values are held inside 0..1.

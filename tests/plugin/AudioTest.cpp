@@ -29,20 +29,6 @@ Channels run(DevHost::CPluginInstance& instance, Channels in)
 
 }  // namespace
 
-TEST_F(PluginFixture, NeutralSettingsDelayTheInputExactly)
-{
-    auto instance = createPrepared();
-    ASSERT_NE(instance, nullptr);
-    const Channels in = {sine(0.5f, 440.0f), sine(0.25f, 1000.0f), sine(0.9f, 50.0f), sine(0.9f, 70.0f)};
-    const Channels out = run(*instance, in);
-    ASSERT_EQ(out.size(), 2u);
-    for (size_t c = 0; c < 2; ++c) {
-        for (size_t i = 0; i < 512; ++i) {
-            ASSERT_EQ(out[c][i], i < 44 ? 0.0f : in[c][i - 44]) << c << " " << i;
-        }
-    }
-}
-
 TEST_F(PluginFixture, DryMixIsTheRawInputDelayedAndScaled)
 {
     auto instance = createPrepared();

@@ -138,45 +138,6 @@ TEST_F(PluginFixture, CorruptSamplesLeaveNoTrace)
     }
 }
 
-TEST_F(PluginFixture, LeftKeyIgnoresTheRightChannel)
-{
-    // Internal key from the left channel only: whatever the right channel
-    // carries, the gain on the left channel is the same.
-    const int frames = 4096;
-    std::vector<std::vector<float>> first(4, std::vector<float>(frames));
-    std::vector<std::vector<float>> second;
-    for (int i = 0; i < frames; ++i) {
-        first[0][static_cast<size_t>(i)] = 0.8f * std::sin(0.03f * static_cast<float>(i));
-        first[1][static_cast<size_t>(i)] = 0.1f * std::sin(0.2f * static_cast<float>(i));
-    }
-    second = first;
-    for (int i = 0; i < frames; ++i) {
-        second[1][static_cast<size_t>(i)] = (i / 200) % 2 ? 0.99f : -0.99f;
-    }
-    std::vector<std::vector<float>> outFirst;
-    std::vector<std::vector<float>> outSecond;
-    auto a = createPrepared();
-    auto b = createPrepared();
-    ASSERT_TRUE(a && b);
-    for (auto* plugin : {a.get(), b.get()}) {
-        plugin->setProgram(5);           // compressor at -17.5 dB, no valve
-        plugin->setParameter(16, 0.0f);  // limiter off: its detector is linked too
-        plugin->setParameter(11, 0.0f);  // no make-up gain, so the reduction shows
-        plugin->setParameter(12, 0.0f);  // "Key Input" "Left"
-    }
-    a->process(first, outFirst);
-    b->process(second, outSecond);
-    bool compressed = false;
-    for (int i = 44; i < frames; ++i) {
-        ASSERT_EQ(outFirst[0][static_cast<size_t>(i)], outSecond[0][static_cast<size_t>(i)]) << i;
-        const float dry = first[0][static_cast<size_t>(i - 44)];
-        compressed = compressed || std::fabs(outFirst[0][static_cast<size_t>(i)]) < 0.5f * std::fabs(dry);
-    }
-    EXPECT_TRUE(compressed);  // the key really drives the gain
-    a->close();
-    b->close();
-}
-
 TEST_F(PluginFixture, ProcessingLeavesTheHostsFloatingPointModeAlone)
 {
     auto plugin = createPrepared();
