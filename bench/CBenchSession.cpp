@@ -3,9 +3,18 @@
 #include "CDevHost.hpp"
 #include "CPluginInstance.hpp"
 
+#include <time.h>
+
 #include <cstdlib>
 
 namespace TenviraBench {
+
+double CBenchSession::threadSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
 
 std::string CBenchSession::pluginPath()
 {

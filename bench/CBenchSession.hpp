@@ -21,6 +21,9 @@ public:
     static constexpr int BLOCK = 512;
     static constexpr float SAMPLE_RATE = 44100.0f;
 
+    /** CPU time of the calling thread, seconds: other load on the machine does not count. */
+    static double threadSeconds();
+
     /** The plug-in: $TENVIRA_PLUGIN when set, else the one in the build tree. */
     static std::string pluginPath();
 

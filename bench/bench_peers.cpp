@@ -14,8 +14,6 @@
 #include "CBenchSession.hpp"
 #include "CDemoSignal.hpp"
 
-#include <time.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -44,13 +42,6 @@ std::string pathFrom(const char* variable, const char* fallback)
 {
     const char* value = std::getenv(variable);
     return value != nullptr && *value != '\0' ? value : fallback;
-}
-
-double threadSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 // Sets the named parameter to the host value whose display comes closest to
@@ -159,9 +150,9 @@ int main(int argc, char** argv)
             SContender& c = contenders[(k + static_cast<std::size_t>(round)) % contenders.size()];
             if (!c.session)
                 continue;
-            const double start = threadSeconds();
+            const double start = CBenchSession::threadSeconds();
             run(*c.session, left, right);
-            c.nsPerFrame.push_back((threadSeconds() - start) * 1e9 / static_cast<double>(frames));
+            c.nsPerFrame.push_back((CBenchSession::threadSeconds() - start) * 1e9 / static_cast<double>(frames));
         }
     }
 

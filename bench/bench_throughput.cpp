@@ -11,7 +11,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <time.h>
 #if defined(__SSE2__)
 #endif
 #include <optional>
@@ -127,13 +126,6 @@ void prepareKeyEq(CBenchSession& session)
     session.restart();
 }
 
-double threadSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
 // The same setting on music, as the reference for the silence below.
 void BM_KeyEqMusic(benchmark::State& state)
 {
@@ -174,12 +166,12 @@ void BM_SilenceAfterLoudPassage(benchmark::State& state)
             material.next();
         }
         session.silenceMainInput();
-        const double start = threadSeconds();
+        const double start = CBenchSession::threadSeconds();
         for (int b = 0; b < SILENT_BLOCKS; ++b) {
             session.process();
             benchmark::DoNotOptimize(session.outputs()[0]);
         }
-        state.SetIterationTime(threadSeconds() - start);
+        state.SetIterationTime(CBenchSession::threadSeconds() - start);
     }
     state.counters["frame"] = perFrame(static_cast<double>(SILENT_BLOCKS) * BLOCK);
 }
