@@ -36,11 +36,6 @@ pid_t CChildProcess::start(const char* program, const std::vector<std::string>& 
         environment.push_back(&displayVariable[0]);
     }
     environment.push_back(nullptr);
-    // The child reports a failed exec through this pipe; a successful exec closes it.
-    int execFailure[2];
-    if (pipe2(execFailure, O_CLOEXEC) != 0) {
-        return 0;
-    }
     // Everything the child needs is prepared before the fork: between fork and
     // exec only async-signal-safe calls are allowed.
     const pid_t parent = getpid();
@@ -55,20 +50,7 @@ pid_t CChildProcess::start(const char* program, const std::vector<std::string>& 
                 execvpe(program, argv.data(), environment.data());
             }
         }
-        const int reason = errno;
-        (void)!write(execFailure[1], &reason, sizeof(reason));
         _exit(127);
-    }
-    close(execFailure[1]);
-    int reason = 0;
-    ssize_t got = 0;
-    do {
-        got = read(execFailure[0], &reason, sizeof(reason));
-    } while (got < 0 && errno == EINTR);
-    close(execFailure[0]);
-    if (pid > 0 && got > 0) {
-        waitpid(pid, nullptr, 0);
-        return 0;
     }
     return pid > 0 ? pid : 0;
 }

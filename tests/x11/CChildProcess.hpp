@@ -14,7 +14,7 @@ public:
      * name, DISPLAY is replaced by it in the child's environment. Open file
      * descriptors without close-on-exec are inherited; with an output path,
      * the child's standard output and error go to that file instead (created
-     * or emptied). 0 when it cannot start.
+     * or emptied). 0 when it cannot fork; a program that cannot run ends with status 127.
      */
     static pid_t start(const char* program, const std::vector<std::string>& arguments, const std::string& display,
                        const std::string& outputPath = std::string());

@@ -6,6 +6,7 @@
 #include "gui/events/CMouseEvent.hpp"
 #include "gui/graphics/CGraphics.hpp"
 #include "gui/graphics/CRGBAImage.hpp"
+#include "gui/windowing/CWindowAttributes.hpp"
 #include "gui/windowing/CX11ErrorTrap.hpp"
 
 #include <unistd.h>
@@ -29,6 +30,13 @@ void CWindowFixture::TearDown()
     Corvane::CvnGUI::stop();
     unsetenv("DISPLAY");
     CX11Fixture::TearDown();
+}
+
+void CWindowFixture::showOwner(Corvane::GUI::Windowing::CWindow& owner)
+{
+    Corvane::GUI::Windowing::CWindowAttributes attributes;
+    owner.initialiseWindow(&attributes, true);
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(owner.getWindowHandle()); }));
 }
 
 bool CWindowFixture::pumpWindowUntil(Corvane::GUI::Windowing::CWindow& window, const std::function<bool()>& done,

@@ -22,6 +22,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    /** Makes owner a shown top-level window and waits until the server shows it. */
+    void showOwner(Corvane::GUI::Windowing::CWindow& owner);
     /** Pumps the window's tree until done() holds; false after the time allowed. */
     bool pumpWindowUntil(Corvane::GUI::Windowing::CWindow& window, const std::function<bool()>& done,
                          long milliseconds = WAIT_MILLISECONDS);

@@ -24,15 +24,6 @@ void CInputRecorder::handleX11Event(const XEvent& event)
     }
 }
 
-long CInputRecorder::count(EWindowInputKind kind) const
-{
-    long found = 0;
-    for (const SWindowInput& input : inputs) {
-        found += input.kind == kind ? 1 : 0;
-    }
-    return found;
-}
-
 std::vector<SWindowInput> CInputRecorder::of(std::initializer_list<EWindowInputKind> kinds) const
 {
     std::vector<SWindowInput> found;
@@ -117,6 +108,15 @@ int CX11Fixture::failOnError(Display* display, XErrorEvent* error)
     ADD_FAILURE() << "X error: " << text << " (request " << static_cast<int>(error->request_code) << ", resource "
                   << error->resourceid << ")";
     return 0;
+}
+
+void CX11Fixture::showTopLevel(Corvane::GUI::Windowing::CX11Window& window, const CInputRecorder& recorder, int x,
+                               int y, int width, int height)
+{
+    ASSERT_TRUE(window.createTopLevel(x, y, width, height, false));
+    window.show();
+    ASSERT_TRUE(
+        pumpUntil(window.getDisplay(), [&] { return recorder.count(Corvane::GUI::Windowing::e_inputExpose) > 0; }));
 }
 
 Window CX11Fixture::createHostWindow(int x, int y, int width, int height)

@@ -10,6 +10,7 @@
 
 #include "collections/TAutomaticPointer.hpp"
 #include "gui/windowing/CX11Display.hpp"
+#include "gui/windowing/CX11Window.hpp"
 #include "gui/windowing/SWindowInput.hpp"
 
 #include <X11/Xlib.h>
@@ -31,9 +32,9 @@ public:
     explicit CInputRecorder(CX11Display& display) : m_display(display) {}
     void handleX11Event(const XEvent& event) override;
 
-    long count(EWindowInputKind kind) const;
     /** The inputs of the given kinds, in order of arrival. */
     std::vector<SWindowInput> of(std::initializer_list<EWindowInputKind> kinds) const;
+    long count(EWindowInputKind kind) const { return static_cast<long>(of({kind}).size()); }
 
     std::vector<SWindowInput> inputs;
     long events = 0;
@@ -67,6 +68,9 @@ protected:
     /** The host's side: its own connection to the server. */
     Display* observer() const { return m_observer; }
 
+    /** Makes window a shown top-level window and waits for its first exposure. */
+    void showTopLevel(Corvane::GUI::Windowing::CX11Window& window, const CInputRecorder& recorder, int x, int y,
+                      int width = 200, int height = 150);
     /** A mapped top-level window of the observer, as a host's editor frame. */
     Window createHostWindow(int x, int y, int width, int height);
     /** Runs xdotool on the private server with the words of commands (xdotool's command chain) and waits for it. */

@@ -78,12 +78,6 @@ protected:
         CWindowFixture::TearDown();
     }
 
-    void showOwner(CWindow& owner)
-    {
-        CWindowAttributes attributes;
-        owner.initialiseWindow(&attributes, true);
-        ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(owner.getWindowHandle()); }));
-    }
     /** The screen position of the middle of item index of an open menu. */
     std::string itemPoint(const CMenuWindow& menu, long index)
     {
@@ -98,9 +92,12 @@ protected:
 
 }  // namespace
 
-TEST_F(PopupMenu, OpensAtThePointOnTheScreenHighlightsAndReportsTheItemChosenOnRelease)
+TEST_F(PopupMenu, OpensAtThePointHighlightsChoosesOnReleaseAndClosesOnAClickElsewhere)
 {
     CWindow owner(CRect(100, 100, 300, 200));
+    CRecordingControl* control =
+        new CRecordingControl(owner.getControlRoot(), CRect(0, 0, 300, 200), CAlphaColour(0, 0, 0, 255));
+    owner.getControlRoot()->addControl(control);
     CMenuRecorder listener;
     CMenuWindow menu(CRect(0, 0, 60, 100), &m_attributes, m_menu, false, &listener);
     // Sized by the items: one text height plus 8 each, the widest text plus 8 but at least the button's width.
@@ -143,31 +140,14 @@ TEST_F(PopupMenu, OpensAtThePointOnTheScreenHighlightsAndReportsTheItemChosenOnR
     ASSERT_TRUE(pumpWindowUntil(owner, [&] { return !isViewable(handle); }));
     EXPECT_TRUE(waitUntil([&] { return !pointerIsGrabbed(); }));
 
-    // Opened at a point near the screen's corner, it is moved up and left to stay on the screen.
-    menu.openPopupWindow(CPoint(SCREEN_WIDTH - 10, SCREEN_HEIGHT - 5));
-    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(menu.getWindowHandle()); }));
-    const XWindowAttributes corner = attributesOf(menu.getWindowHandle());
-    EXPECT_EQ(corner.x + corner.width, SCREEN_WIDTH);
-    EXPECT_EQ(corner.y + corner.height, SCREEN_HEIGHT);
-}
-
-TEST_F(PopupMenu, AClickElsewhereClosesItWithoutAChoiceAndReachesNoOtherWindow)
-{
-    CWindow owner(CRect(100, 100, 300, 200));
-    CRecordingControl* control =
-        new CRecordingControl(owner.getControlRoot(), CRect(0, 0, 300, 200), CAlphaColour(0, 0, 0, 255));
-    owner.getControlRoot()->addControl(control);
-    showOwner(owner);
-    CMenuRecorder listener;
-    CMenuWindow menu(CRect(0, 0, 60, 100), &m_attributes, m_menu, false, &listener);
-    menu.setParentWindow(&owner);
+    // A click elsewhere closes it without a choice.
     menu.openPopupWindow(CPoint(500, 300));
     ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(menu.getWindowHandle()); }));
     input("mousemove 150 150 click 1");
-    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return listener.events.size() == 2; }));
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return listener.events.size() == 4; }));
     EXPECT_EQ(listener.events.back(), "closing -1");
     EXPECT_TRUE(waitUntil([&] { return !pointerIsGrabbed(); }));
-    // Neither the press nor the release reached the owner; the next click does.
+    // No press or release the menu took reached the owner; the next click does.
     input("click 1");
     ASSERT_TRUE(pumpWindowUntil(owner, [&] { return control->events.size() == 2; }));
     EXPECT_EQ(control->events.front(), "left-down 50,50");
@@ -178,16 +158,23 @@ TEST_F(PopupMenu, AClickElsewhereClosesItWithoutAChoiceAndReachesNoOtherWindow)
     input("key Down Down Down Down");
     ASSERT_TRUE(pumpWindowUntil(owner, [&] { return menu.getCurrentSelection() == 2; }));
     input("key Home End Up Return");
-    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return listener.events.size() == 4; }));
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return listener.events.size() == 6; }));
     EXPECT_EQ(listener.events.back(), "selection 1");
 
-    // Escape closes it too, and so does its owner closing.
+    // Escape closes it too.
     menu.openPopupWindow(CPoint(500, 300));
     ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(menu.getWindowHandle()); }));
     input("key Escape");
-    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return listener.events.size() == 6; }));
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return listener.events.size() == 8; }));
     EXPECT_EQ(listener.events.back(), "closing -1");
-    menu.openPopupWindow(CPoint(500, 300));
+
+    // Opened at a point near the screen's corner, it is moved up and left to stay on the screen; its owner
+    // closing closes it.
+    menu.openPopupWindow(CPoint(SCREEN_WIDTH - 10, SCREEN_HEIGHT - 5));
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(menu.getWindowHandle()); }));
+    const XWindowAttributes corner = attributesOf(menu.getWindowHandle());
+    EXPECT_EQ(corner.x + corner.width, SCREEN_WIDTH);
+    EXPECT_EQ(corner.y + corner.height, SCREEN_HEIGHT);
     owner.closeWindow();
     EXPECT_EQ(listener.events.back(), "closing -1");
     EXPECT_FALSE(menu.isWindowOpen());

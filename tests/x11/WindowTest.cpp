@@ -61,9 +61,9 @@ CWindowAttributes attributesWith(const char* title, const CColour& background)
 
 }  // namespace
 
-TEST_F(FrameworkWindow, TimedObjectsOfTheFiringIdAreToldAndNoOthers)
+TEST_F(FrameworkWindow, TimedObjectsInitialiseWindowOnACreatedWindowAndTheWindowManagersClose)
 {
-    CWindow window(CRect(10, 10, 100, 80));
+    CWindow window(CRect(40, 30, 200, 120));
     CCountingTimedObject first(1), second(1), other(2);
     window.addTimedObject(&first);
     window.addTimedObject(&second);
@@ -73,13 +73,16 @@ TEST_F(FrameworkWindow, TimedObjectsOfTheFiringIdAreToldAndNoOthers)
     window.startTimer(1, 5);
     EXPECT_EQ(window.pump(), 0);
     EXPECT_EQ(window.getWindowHandle(), 0u);
-    CWindowAttributes attributes;
-    window.initialiseWindow(&attributes, false);
-    ASSERT_NE(window.getWindowHandle(), 0u);
+    CListenerRecorder listener;
+    window.registerWindowChangeListener(&listener);
+    CWindowAttributes firstAttributes = attributesWith("First", CColour(200, 0, 0));
+    window.initialiseWindow(&firstAttributes, true);
+    const unsigned long handle = window.getWindowHandle();
+    ASSERT_NE(handle, 0u);
+    // Timed objects of the firing id are told, once each, and no others.
     ASSERT_TRUE(pumpWindowUntil(window, [&] { return first.count >= 3; }));
     EXPECT_EQ(second.count, first.count);
     EXPECT_EQ(other.count, 0);
-
     // Stopped, it is silent while another id runs.
     window.stopTimer(1);
     const int stoppedAt = first.count;
@@ -88,21 +91,12 @@ TEST_F(FrameworkWindow, TimedObjectsOfTheFiringIdAreToldAndNoOthers)
     EXPECT_EQ(first.count, stoppedAt);
     EXPECT_TRUE(window.isTimerRunning(2));
     EXPECT_FALSE(window.isTimerRunning(1));
-}
-
-TEST_F(FrameworkWindow, InitialiseWindowOnACreatedWindowChangesNothingAndTheWindowManagersCloseIsTold)
-{
-    CWindow window(CRect(40, 30, 200, 120));
-    CListenerRecorder listener;
-    window.registerWindowChangeListener(&listener);
-    CWindowAttributes first = attributesWith("First", CColour(200, 0, 0));
-    window.initialiseWindow(&first, true);
-    const unsigned long handle = window.getWindowHandle();
+    window.stopTimer(2);
     ASSERT_TRUE(pumpWindowUntil(window, [&] { return isViewable(handle) && pixel(handle, 5, 5) == 0xC80000; }));
 
-    CWindowAttributes second = attributesWith("Second", CColour(0, 200, 0));
-    second.initialise(CWindowAttributes::CWINDOWATTRIBUTES_STYLE_PLAIN);
-    window.initialiseWindow(&second, true);
+    CWindowAttributes secondAttributes = attributesWith("Second", CColour(0, 200, 0));
+    secondAttributes.initialise(CWindowAttributes::CWINDOWATTRIBUTES_STYLE_PLAIN);
+    window.initialiseWindow(&secondAttributes, true);
     EXPECT_EQ(window.getWindowHandle(), handle);
     EXPECT_EQ(std::string(window.getWindowAttributes()->getTitle().getString()), "First");
     EXPECT_FALSE(window.getWindowAttributes()->isPlain());
