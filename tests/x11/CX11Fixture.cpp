@@ -17,7 +17,6 @@ using Corvane::GUI::Windowing::SWindowInput;
 
 void CInputRecorder::handleX11Event(const XEvent& event)
 {
-    ++events;
     SWindowInput input;
     if (m_display.getInputTranslator().translate(event, input)) {
         inputs.push_back(input);

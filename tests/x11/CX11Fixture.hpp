@@ -37,7 +37,6 @@ public:
     long count(EWindowInputKind kind) const { return static_cast<long>(of({kind}).size()); }
 
     std::vector<SWindowInput> inputs;
-    long events = 0;
 
 private:
     CX11Display& m_display;

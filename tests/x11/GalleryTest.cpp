@@ -29,21 +29,18 @@ protected:
         }
         return found;
     }
-    /** The pixels of a rectangle of window, summed with their places: changes when the picture there does. */
-    unsigned long long picture(Window window, int x, int y, int width, int height)
+    /** The colours of a rectangle of window, row by row: they change when the picture there does. */
+    std::vector<unsigned long> picture(Window window, int x, int y, int width, int height)
     {
-        unsigned long long sum = 0;
+        std::vector<unsigned long> colours;
         XImage* image = XGetImage(observer(), window, x, y, width, height, AllPlanes, ZPixmap);
-        for (int row = 0; image != nullptr && row < height; ++row) {
-            for (int column = 0; column < width; ++column) {
-                sum += (XGetPixel(image, column, row) & 0xFFFFFF) *
-                       static_cast<unsigned long long>(row * width + column + 1);
-            }
+        for (int i = 0; image != nullptr && i < width * height; ++i) {
+            colours.push_back(XGetPixel(image, i % width, i / width) & 0xFFFFFF);
         }
         if (image != nullptr) {
             XDestroyImage(image);
         }
-        return sum;
+        return colours;
     }
 };
 
@@ -62,7 +59,7 @@ TEST_F(Gallery, OpensAnswersInputAndEndsWhenClosed)
     ASSERT_TRUE(waitUntil([&] { return (gallery = windowNamed("Corvane gallery")) != 0; }));
     ASSERT_TRUE(waitUntil([&] { return pixel(gallery, 5, 5) == 0x2C3035; }));
     // The knob turned up: its label shows the new value.
-    const unsigned long long label = picture(gallery, 20, 80, 100, 30);
+    const std::vector<unsigned long> label = picture(gallery, 20, 80, 100, 30);
     input("mousemove --window " + id(gallery) + " 50 60 mousedown 1 mousemove --window " + id(gallery) +
           " 50 20 mouseup 1");
     ASSERT_TRUE(waitUntil([&] { return picture(gallery, 20, 80, 100, 30) != label; }));

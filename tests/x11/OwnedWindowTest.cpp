@@ -1,6 +1,7 @@
-// Pop-up menus on a real server: opened at a screen position on their
-// owner's connection, highlighting, choosing on release, closing on a click
-// elsewhere, and gone with their owner.
+// Windows an owner window opens on its own connection: pop-up menus opened at
+// a screen position, highlighting, choosing on release and closing on a click
+// elsewhere; the about window centred at its image's size and hidden by a
+// click or by losing the focus; both gone with their owner.
 #include "CWindowFixture.hpp"
 
 #include "exceptions/CException.hpp"
@@ -58,7 +59,7 @@ public:
     std::vector<long> choices;
 };
 
-class PopupMenu : public CWindowFixture {
+class COwnedWindowFixture : public CWindowFixture {
 protected:
     void SetUp() override
     {
@@ -71,6 +72,9 @@ protected:
         }
         m_attributes.setBackgroundColour(CColour(215, 219, 223));
         m_attributes.setWindowAlpha(0.87);
+        const std::string image = writeImage("splash.png", 300, 180, 0x3366CC);
+        m_folder = image.substr(0, image.rfind('/'));
+        m_name = image.substr(image.rfind('/') + 1);
     }
     void TearDown() override
     {
@@ -88,7 +92,10 @@ protected:
 
     CMenu* m_menu = nullptr;
     CWindowAttributes m_attributes;
+    std::string m_folder, m_name;
 };
+using PopupMenu = COwnedWindowFixture;
+using AboutWindow = COwnedWindowFixture;
 
 }  // namespace
 
@@ -183,10 +190,9 @@ TEST_F(PopupMenu, OpensAtThePointHighlightsChoosesOnReleaseAndClosesOnAClickElse
 TEST_F(PopupMenu, DestroyingTheOwnerLeavesNoWindowAndNoGrab)
 {
     const std::vector<Window> before = rootChildren();
-    const std::string splash = writeImage("splash.png", 120, 80, 0x336699);
     CMenuRecorder listener;
     CMenuWindow menu(CRect(0, 0, 60, 100), &m_attributes, m_menu, false, &listener);
-    CAboutWindow about(splash.substr(0, splash.rfind('/')).c_str(), splash.substr(splash.rfind('/') + 1).c_str(), 0.85);
+    CAboutWindow about(m_folder.c_str(), m_name.c_str(), 0.85);
     std::unique_ptr<CWindow> owner(new CWindow(CRect(100, 100, 300, 200)));
     showOwner(*owner);
     about.setParentWindow(owner.get());
@@ -252,4 +258,76 @@ TEST_F(PopupMenu, AButtonOpensItsMenuInsideItsCornerAndTellsTheChoice)
             exception.getFunctionName().getString(),
             "CPopupButton::CPopupButton(IControlRoot *, const long, const CRect &, CMenu *, IActionListener *)");
     }
+}
+
+TEST_F(AboutWindow, CentredAtTheImageSizeAboveOthersAndHiddenByAClickOrLosingTheFocus)
+{
+    CWindow owner(CRect(20, 20, 200, 150));
+    // Built before the owner has a connection, as an editor builds it: no window yet.
+    CAboutWindow about(m_folder.c_str(), m_name.c_str(), 0.85);
+    about.initialiseWindow(owner.getWindowAttributes(), true);
+    EXPECT_TRUE(about.isWindowCreated());
+    EXPECT_EQ(about.getWindowHandle(), 0u);
+    about.setParentWindow(&owner);
+    showOwner(owner);
+
+    about.openWindow();
+    const unsigned long handle = about.getWindowHandle();
+    // Only the owner's pump serves it: it lives on the owner's connection.
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(handle) && pixel(handle, 150, 90) == 0x3366CC; }));
+    const XWindowAttributes attributes = attributesOf(handle);
+    EXPECT_EQ(attributes.x, (SCREEN_WIDTH - 300) / 2);
+    EXPECT_EQ(attributes.y, (SCREEN_HEIGHT - 180) / 2);
+    EXPECT_EQ(attributes.width, 300);
+    EXPECT_EQ(attributes.height, 180);
+    EXPECT_EQ(property(handle, atom("_NET_WM_STATE")),
+              std::vector<long>({static_cast<long>(atom("_NET_WM_STATE_ABOVE"))}));
+    EXPECT_EQ(property(handle, atom("_MOTIF_WM_HINTS")), std::vector<long>({2, 0, 0, 0, 0}));
+    const auto opacity = property(handle, atom("_NET_WM_WINDOW_OPACITY"));
+    ASSERT_EQ(opacity.size(), 1u);
+    EXPECT_EQ(static_cast<uint32_t>(opacity[0]), 0xD9999999u);
+
+    input("mousemove --window " + id(handle) + " 10 10 click 1");
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return !isViewable(handle); }));
+    EXPECT_FALSE(about.isWindowOpen());
+    // Opened again, it is the same window, and it hides when it loses the focus.
+    about.openWindow();
+    EXPECT_EQ(about.getWindowHandle(), handle);
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] {
+        Window focus = 0;
+        int revert = 0;
+        XGetInputFocus(observer(), &focus, &revert);
+        return isViewable(handle) && focus == handle;
+    }));
+    input("windowfocus --sync " + id(owner.getWindowHandle()));
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return !isViewable(handle); }));
+}
+
+TEST_F(AboutWindow, AnUnreadableImageMeansNoWindowAndAWindowGoesWithItsOwner)
+{
+    const std::vector<Window> before = rootChildren();
+    CWindow owner(CRect(20, 20, 200, 150));
+    CAboutWindow about(m_folder.c_str(), m_name.c_str(), 0.85);
+    showOwner(owner);
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return !owner.needsRedraw(); }));
+    const std::vector<Window> withOwner = rootChildren();
+    CAboutWindow missing(m_folder.c_str(), "missing.png", 0.85);
+    missing.setParentWindow(&owner);
+    missing.openWindow();
+    owner.pump();
+    EXPECT_FALSE(missing.isWindowCreated());
+    EXPECT_EQ(missing.getWindowHandle(), 0u);
+    EXPECT_EQ(rootChildren(), withOwner);
+
+    // The owner's destructor takes it too (see the menu's tests); here the owner's window goes first.
+    about.setParentWindow(&owner);
+    about.openWindow();
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(about.getWindowHandle()); }));
+    owner.destroyWindow();
+    EXPECT_EQ(about.getWindowHandle(), 0u);
+    EXPECT_TRUE(waitUntil([&] { return rootChildren() == before; }));
+    // Made again on the owner's next connection.
+    showOwner(owner);
+    about.openWindow();
+    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(about.getWindowHandle()); }));
 }
