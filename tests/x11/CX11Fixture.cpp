@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <sstream>
@@ -27,10 +28,8 @@ std::vector<SWindowInput> CInputRecorder::of(std::initializer_list<EWindowInputK
 {
     std::vector<SWindowInput> found;
     for (const SWindowInput& input : inputs) {
-        for (EWindowInputKind kind : kinds) {
-            if (input.kind == kind) {
-                found.push_back(input);
-            }
+        if (std::find(kinds.begin(), kinds.end(), input.kind) != kinds.end()) {
+            found.push_back(input);
         }
     }
     return found;

@@ -17,6 +17,8 @@
 #include "gui/windowing/CMenuWindow.hpp"
 #include "gui/windowing/CWindowAttributes.hpp"
 
+#include <X11/Xutil.h>
+
 #include <memory>
 
 using namespace TenviraX11Tests;
@@ -283,6 +285,14 @@ TEST_F(AboutWindow, CentredAtTheImageSizeAboveOthersAndHiddenByAClickOrLosingThe
     EXPECT_EQ(property(handle, atom("_NET_WM_STATE")),
               std::vector<long>({static_cast<long>(atom("_NET_WM_STATE_ABOVE"))}));
     EXPECT_EQ(property(handle, atom("_MOTIF_WM_HINTS")), std::vector<long>({2, 0, 0, 0, 0}));
+    EXPECT_EQ(property(handle, atom("_NET_WM_WINDOW_TYPE")),
+              std::vector<long>({static_cast<long>(atom("_NET_WM_WINDOW_TYPE_SPLASH"))}));
+    EXPECT_EQ(property(handle, atom("WM_PROTOCOLS")), std::vector<long>({static_cast<long>(atom("WM_DELETE_WINDOW"))}));
+    XSizeHints hints;
+    long supplied = 0;
+    ASSERT_TRUE(XGetWMNormalHints(observer(), handle, &hints, &supplied));
+    EXPECT_EQ(hints.min_width, 300);
+    EXPECT_EQ(hints.max_height, 180);
     const auto opacity = property(handle, atom("_NET_WM_WINDOW_OPACITY"));
     ASSERT_EQ(opacity.size(), 1u);
     EXPECT_EQ(static_cast<uint32_t>(opacity[0]), 0xD9999999u);
