@@ -20,8 +20,11 @@ const char* const kMessage = "An Exception has occurred!\nA Log file of this err
 
 class UserAlert : public CWindowFixture {
 protected:
-    /** The alert of this title in a process of its own, as a failing effect creation shows it. */
-    pid_t startAlert(const std::string& title)
+    /**
+     * Shows the alert in a process of its own, as a failing effect creation shows it, waits for its window,
+     * checks that its caller waits, dismisses it and sees the caller go on.
+     */
+    void dismiss(const std::string& title, const std::function<void(Window)>& answer)
     {
         const pid_t pid = fork();
         if (pid == 0) {
@@ -29,13 +32,6 @@ protected:
             CDialog::notifyUser(kMessage, title.c_str(), true);
             std::_Exit(0);
         }
-        return pid;
-    }
-
-    /** Waits for the alert's window, checks that its caller waits, dismisses it and sees the caller go on. */
-    void dismiss(const std::string& title, const std::function<void(Window)>& answer)
-    {
-        const pid_t pid = startAlert(title);
         ASSERT_GT(pid, 0);
         Window alert = 0;
         ASSERT_TRUE(waitUntil([&] { return (alert = windowNamed(title)) != 0; }));
