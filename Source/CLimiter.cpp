@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 const char* const FILE_NAME = "Source/CLimiter";
@@ -91,7 +90,6 @@ void CLimiter::setAttack(double ms)
         m_lookAhead = static_cast<std::int32_t>(samp);
     else
         m_lookAhead = BUFFER_SIZE - 1;
-    std::fprintf(stderr, "Peak is %d\n", static_cast<int>(m_lookAhead));
     m_attack.setTimeConstant(ms);
 }
 

@@ -32,10 +32,10 @@ public:
 
     // Sets the attack time and the look-ahead (ms at the current rate).
     // A look-ahead that would reach the ring length is clamped to
-    // BUFFER_SIZE - 1. Writes "Peak is N" to stderr: resume path only.
+    // BUFFER_SIZE - 1. Resume path only.
     void setAttack(double ms);
     void setRelease(double ms);
-    // Resume path only (recomputes the look-ahead and prints).
+    // Resume path only (recomputes the look-ahead).
     void setSamplerate(double sampleRate);
 
     // Resume path only: allocates new, silent rings and restarts the detector

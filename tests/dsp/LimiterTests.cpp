@@ -45,7 +45,7 @@ TEST(Limiter, LookAheadStopsShortOfTheRing)
 {
     for (double rate : {1024000.0, 1e300}) {
         CLimiter limiter;
-        EXPECT_EQ("Peak is 1023\n", setRate(limiter, rate));
+        EXPECT_EQ("", setRate(limiter, rate));  // nothing printed: hosts show stderr to users
         EXPECT_STREQ("samp < BUFFER_SIZE", dspLastFailedCondition().condition);
         EXPECT_EQ(std::vector<int>{1023}, impulseHits(limiter, 1100));
     }
