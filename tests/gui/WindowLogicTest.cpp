@@ -95,10 +95,10 @@ TEST_F(StubWindows, TimersFireByIdOnlyInsidePumpsOfAWindowThatIsMadeAndStartedOn
         window.stopTimer(4);
         window.startTimer(5, 0);
     });
-    for (ITimedObject* object : {static_cast<ITimedObject*>(&first), static_cast<ITimedObject*>(&second),
-                                 static_cast<ITimedObject*>(&other), static_cast<ITimedObject*>(&first),
-                                 static_cast<ITimedObject*>(&starter), static_cast<ITimedObject*>(&stopped),
-                                 static_cast<ITimedObject*>(&started)}) {
+    for (ITimedObject* object :
+         {static_cast<ITimedObject*>(&first), static_cast<ITimedObject*>(&second), static_cast<ITimedObject*>(&other),
+          static_cast<ITimedObject*>(&first), static_cast<ITimedObject*>(&starter),
+          static_cast<ITimedObject*>(&stopped), static_cast<ITimedObject*>(&started)}) {
         window.addTimedObject(object);
     }
     // Started before the window has a connection: nothing is opened, nothing fires.

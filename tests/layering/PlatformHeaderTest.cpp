@@ -30,8 +30,9 @@ const char* const kScope[] = {"Source", "framework", "vstsdk"};
 const char* const kIncludeRoots[] = {"framework", "Source", "vstsdk"};
 
 const std::regex kPlatformHeader("^(X11/|cairo|fontconfig/|ft2build\\.h|freetype|jpeglib\\.h|jerror\\.h)");
-const std::regex kPlatformFile("^framework/gui/(windowing/x11/.*|graphics/CCairo[A-Za-z]*\\.(hpp|cpp)|"
-                               "graphics/CJPEGDecoder\\.(hpp|cpp)|fonts/CFontConfigFace\\.(hpp|cpp))$");
+const std::regex kPlatformFile(
+    "^framework/gui/(windowing/x11/.*|graphics/CCairo[A-Za-z]*\\.(hpp|cpp)|"
+    "graphics/CJPEGDecoder\\.(hpp|cpp)|fonts/CFontConfigFace\\.(hpp|cpp))$");
 // The drawing library itself, which hands the platform files' contexts around.
 const std::regex kDrawingLibrary("^framework/gui/(graphics/|fonts/|CvnGUI\\.)");
 const std::regex kInclude("^\\s*#\\s*include\\s*[<\"]([^>\"]+)[>\"]");

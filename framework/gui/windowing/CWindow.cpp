@@ -608,9 +608,9 @@ bool CWindow::waitForEvents(long maxMilliseconds)
     return root->m_connection->waitForEvents(timeout);
 }
 
-int CWindow::getConnectionFileDescriptor() const
+int CWindow::getConnectionFileDescriptor()
 {
-    const CWindow* root = const_cast<CWindow*>(this)->getTreeRoot();
+    const CWindow* root = getTreeRoot();
     return root->m_connection != nullptr ? root->m_connection->getFileDescriptor() : -1;
 }
 

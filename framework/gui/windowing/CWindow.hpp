@@ -213,7 +213,7 @@ public:
     /** For loops with nothing else to do: waits until the tree has an event or a due timer, at most that long. */
     bool waitForEvents(long maxMilliseconds);
     /** The tree's connection's descriptor, readable when events arrive; -1 while the tree has no connection. */
-    int getConnectionFileDescriptor() const;
+    int getConnectionFileDescriptor();
 
     /**
      * Makes this window the child of a foreign window (the host's window id),

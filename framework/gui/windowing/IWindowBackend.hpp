@@ -53,8 +53,7 @@ public:
      * is set when the buffer is new, so everything must be painted. False
      * when there is nothing to paint on.
      */
-    virtual bool beginPaint(Graphics::CGraphics& graphics, const Corvane::MathTools::CDimension& size,
-                            bool& whole) = 0;
+    virtual bool beginPaint(Graphics::CGraphics& graphics, const Corvane::MathTools::CDimension& size, bool& whole) = 0;
     /** Ends painting and shows the area on the screen. */
     virtual void endPaint(Graphics::CGraphics& graphics, const Corvane::MathTools::CRect& area) = 0;
 };

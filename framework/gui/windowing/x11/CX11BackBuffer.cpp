@@ -83,10 +83,10 @@ bool CX11BackBuffer::prepare(int width, int height)
         values.graphics_exposures = False;
         m_gc = XCreateGC(display, m_display.getRootWindow(), GCGraphicsExposures, &values);
     }
-    m_image = XCreateImage(display, m_display.getVisual(), static_cast<unsigned int>(m_display.getDepth()), ZPixmap,
-                           0, reinterpret_cast<char*>(cairo_image_surface_get_data(m_surface)),
-                           static_cast<unsigned int>(width), static_cast<unsigned int>(height), 32,
-                           cairo_image_surface_get_stride(m_surface));
+    m_image =
+        XCreateImage(display, m_display.getVisual(), static_cast<unsigned int>(m_display.getDepth()), ZPixmap, 0,
+                     reinterpret_cast<char*>(cairo_image_surface_get_data(m_surface)), static_cast<unsigned int>(width),
+                     static_cast<unsigned int>(height), 32, cairo_image_surface_get_stride(m_surface));
     if (m_image == nullptr) {
         release();
         return false;
@@ -121,9 +121,9 @@ XImage* CX11BackBuffer::imageOf(int x, int y, int width, int height, int& imageX
         return m_image;
     }
     // Another visual (16-bit colour, for one): the rectangle's pixels are converted, one by one.
-    XImage* converted = XCreateImage(m_display.getDisplay(), m_display.getVisual(),
-                                     static_cast<unsigned int>(m_display.getDepth()), ZPixmap, 0, nullptr,
-                                     static_cast<unsigned int>(width), static_cast<unsigned int>(height), 32, 0);
+    XImage* converted =
+        XCreateImage(m_display.getDisplay(), m_display.getVisual(), static_cast<unsigned int>(m_display.getDepth()),
+                     ZPixmap, 0, nullptr, static_cast<unsigned int>(width), static_cast<unsigned int>(height), 32, 0);
     if (converted == nullptr) {
         return nullptr;
     }

@@ -114,10 +114,7 @@ void CX11ErrorTrap::forgetDisplay(Display* display)
                     g_watched.end());
 }
 
-CX11ErrorTrap::CX11ErrorTrap(Display* display)
-    : m_display(display),
-      m_id(0),
-      m_errorCode(0)
+CX11ErrorTrap::CX11ErrorTrap(Display* display) : m_display(display), m_id(0), m_errorCode(0)
 {
     if (m_display == nullptr) {
         return;

@@ -38,7 +38,8 @@ CX11WindowBackend::~CX11WindowBackend()
     m_display.dereference();
 }
 
-bool CX11WindowBackend::createTopLevel(const CRect& area, const CWindowAttributes& attributes, CWindow::EWindowRole role)
+bool CX11WindowBackend::createTopLevel(const CRect& area, const CWindowAttributes& attributes,
+                                       CWindow::EWindowRole role)
 {
     const bool resizable = (attributes.getWindowAttributes() & CWindowAttributes::CWINDOWATTRIBUTES_RESIZABLE) != 0;
     if (!m_x11Window->createTopLevel(static_cast<int>(area.getLeft()), static_cast<int>(area.getTop()),
