@@ -235,7 +235,8 @@ TEST_F(X11Window, PopupGrabsThePointerUnlessAnotherClientHoldsIt)
     XUngrabPointer(observer(), CurrentTime);
 }
 
-// What is drawn reaches the window with one copy of the rectangle given.
+// What is drawn reaches the window with one request for the rectangle given: from memory shared with the
+// server, from the request itself where it cannot be shared, and converted for a visual of another format.
 TEST_F(X11Window, BackBufferPresentsTheDrawnPixels)
 {
     CInputRecorder recorder(display());
@@ -243,38 +244,74 @@ TEST_F(X11Window, BackBufferPresentsTheDrawnPixels)
     showTopLevel(window, recorder, 30, 30, 200, 100);
     const Window w = window.getWindowId();
 
-    CX11BackBuffer buffer(display());
-    ASSERT_TRUE(buffer.prepare(200, 100));
-    fill(buffer.getSurface(), 0, 1, 0, 0, 0, 200, 100);
-    fill(buffer.getSurface(), 1, 0, 0, 50, 20, 40, 30);
-    buffer.present(window, 0, 0, 200, 100);
-    XSync(display().getDisplay(), False);
-    EXPECT_EQ(pixel(w, 10, 10), 0x00FF00UL);
-    EXPECT_EQ(pixel(w, 50, 20), 0xFF0000UL);
-    EXPECT_EQ(pixel(w, 89, 49), 0xFF0000UL);
-    EXPECT_EQ(pixel(w, 90, 50), 0x00FF00UL);
+    for (const bool shared : {true, false}) {
+        SCOPED_TRACE(shared ? "shared memory" : "in the request");
+        window.moveAndResize(30, 30, 200, 100);
+        CX11BackBuffer buffer(display(), shared);
+        ASSERT_TRUE(buffer.prepare(200, 100));
+        EXPECT_EQ(buffer.isShared(), shared);
+        fill(buffer.getSurface(), 0, 1, 0, 0, 0, 200, 100);
+        fill(buffer.getSurface(), 1, 0, 0, 50, 20, 40, 30);
+        buffer.present(window, 0, 0, 200, 100);
+        // Until the server has read the shared image, nothing may draw on it.
+        EXPECT_EQ(buffer.isBusy(), shared);
+        XSync(display().getDisplay(), False);
+        EXPECT_FALSE(buffer.isBusy());
+        EXPECT_EQ(pixel(w, 10, 10), 0x00FF00UL);
+        EXPECT_EQ(pixel(w, 50, 20), 0xFF0000UL);
+        EXPECT_EQ(pixel(w, 89, 49), 0xFF0000UL);
+        EXPECT_EQ(pixel(w, 90, 50), 0x00FF00UL);
 
-    // Only the rectangle given is copied.
-    fill(buffer.getSurface(), 0, 0, 1, 0, 0, 200, 100);
-    buffer.present(window, 0, 0, 100, 100);
-    XSync(display().getDisplay(), False);
-    EXPECT_EQ(pixel(w, 99, 50), 0x0000FFUL);
-    EXPECT_EQ(pixel(w, 100, 50), 0x00FF00UL);
+        // Only the rectangle given is copied.
+        fill(buffer.getSurface(), 0, 0, 1, 0, 0, 200, 100);
+        buffer.present(window, 0, 0, 100, 100);
+        XSync(display().getDisplay(), False);
+        EXPECT_EQ(pixel(w, 99, 50), 0x0000FFUL);
+        EXPECT_EQ(pixel(w, 100, 50), 0x00FF00UL);
 
-    // The same size keeps the surface; another size makes one of that size.
-    cairo_surface_t* const before = buffer.getSurface();
-    ASSERT_TRUE(buffer.prepare(200, 100));
-    EXPECT_EQ(buffer.getSurface(), before);
-    window.moveAndResize(30, 30, 300, 150);
-    ASSERT_TRUE(buffer.prepare(300, 150));
-    EXPECT_EQ(cairo_image_surface_get_width(buffer.getSurface()), 300);
-    EXPECT_EQ(cairo_image_surface_get_height(buffer.getSurface()), 150);
-    fill(buffer.getSurface(), 1, 1, 1, 0, 0, 300, 150);
-    buffer.present(window, 250, 120, 100, 100);
-    XSync(display().getDisplay(), False);
-    EXPECT_EQ(pixel(w, 299, 149), 0xFFFFFFUL);
-    EXPECT_FALSE(buffer.prepare(0, 150));
-    EXPECT_EQ(buffer.getSurface(), nullptr);
+        // The same size keeps the surface; another size makes one of that size.
+        cairo_surface_t* const before = buffer.getSurface();
+        ASSERT_TRUE(buffer.prepare(200, 100));
+        EXPECT_EQ(buffer.getSurface(), before);
+        window.moveAndResize(30, 30, 300, 150);
+        ASSERT_TRUE(buffer.prepare(300, 150));
+        EXPECT_EQ(cairo_image_surface_get_width(buffer.getSurface()), 300);
+        EXPECT_EQ(cairo_image_surface_get_height(buffer.getSurface()), 150);
+        fill(buffer.getSurface(), 1, 1, 1, 0, 0, 300, 150);
+        buffer.present(window, 250, 120, 100, 100);
+        XSync(display().getDisplay(), False);
+        EXPECT_EQ(pixel(w, 299, 149), 0xFFFFFFUL);
+        EXPECT_FALSE(buffer.prepare(0, 150));
+        EXPECT_EQ(buffer.getSurface(), nullptr);
+    }
+
+    // A 16-bit screen: red, green and blue land in its 5, 6 and 5 bits.
+    CXvfbServer deep;
+    std::string error;
+    ASSERT_TRUE(deep.start(320, 200, error, 16)) << error;
+    {
+        Corvane::Collections::TAutomaticPointer<CX11Display> sixteen;
+        sixteen = CX11Display::openDisplay(deep.getDisplayName().c_str());
+        ASSERT_TRUE(sixteen.hasPointer());
+        ASSERT_EQ(sixteen->getDepth(), 16);
+        CInputRecorder shown(*sixteen);
+        CX11Window small(*sixteen, &shown);
+        showTopLevel(small, shown, 0, 0, 60, 20);
+        CX11BackBuffer buffer(*sixteen);
+        ASSERT_TRUE(buffer.prepare(60, 20));
+        EXPECT_FALSE(buffer.isShared());
+        fill(buffer.getSurface(), 1, 0, 0, 0, 0, 20, 20);
+        fill(buffer.getSurface(), 0, 1, 0, 20, 0, 20, 20);
+        fill(buffer.getSurface(), 0, 0, 1, 40, 0, 20, 20);
+        buffer.present(small, 0, 0, 60, 20);
+        XImage* image = XGetImage(sixteen->getDisplay(), small.getWindowId(), 0, 0, 60, 20, AllPlanes, ZPixmap);
+        ASSERT_NE(image, nullptr);
+        EXPECT_EQ(XGetPixel(image, 10, 10), 0xF800UL);
+        EXPECT_EQ(XGetPixel(image, 30, 10), 0x07E0UL);
+        EXPECT_EQ(XGetPixel(image, 50, 10), 0x001FUL);
+        XDestroyImage(image);
+    }
+    deep.stop();
 }
 
 TEST_F(X11Input, ButtonsWheelMotionModifiersAndKeys)

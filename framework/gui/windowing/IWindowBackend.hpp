@@ -54,7 +54,7 @@ public:
      * when there is nothing to paint on.
      */
     virtual bool beginPaint(Graphics::CGraphics& graphics, const Corvane::MathTools::CDimension& size, bool& whole) = 0;
-    /** Ends painting and shows the area on the screen. */
+    /** Ends painting and puts the area on the screen, sent with the connection's next flush. */
     virtual void endPaint(Graphics::CGraphics& graphics, const Corvane::MathTools::CRect& area) = 0;
 };
 

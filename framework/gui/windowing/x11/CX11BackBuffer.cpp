@@ -3,6 +3,8 @@
 #include "gui/windowing/x11/CX11ErrorTrap.hpp"
 
 #include <X11/Xutil.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -41,11 +43,15 @@ unsigned long channelIn(unsigned long mask, std::uint32_t value)
 
 }  // namespace
 
-CX11BackBuffer::CX11BackBuffer(CX11Display& display)
+CX11BackBuffer::CX11BackBuffer(CX11Display& display, bool sharedMemory)
     : m_display(display),
+      m_mayShare(sharedMemory),
       m_gc(nullptr),
       m_surface(nullptr),
       m_image(nullptr),
+      m_shared(false),
+      m_segment(),
+      m_putSerial(0),
       m_width(0),
       m_height(0)
 {
@@ -71,17 +77,22 @@ bool CX11BackBuffer::prepare(int width, int height)
         return true;
     }
     release();
-    m_surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-    if (cairo_surface_status(m_surface) != CAIRO_STATUS_SUCCESS) {
-        release();
-        return false;
-    }
     Display* const display = m_display.getDisplay();
     if (m_gc == nullptr) {
         XGCValues values;
         // A copy onto a window never needs the server to report unpainted parts.
         values.graphics_exposures = False;
         m_gc = XCreateGC(display, m_display.getRootWindow(), GCGraphicsExposures, &values);
+    }
+    if (makeShared(width, height)) {
+        m_width = width;
+        m_height = height;
+        return true;
+    }
+    m_surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    if (cairo_surface_status(m_surface) != CAIRO_STATUS_SUCCESS) {
+        release();
+        return false;
     }
     m_image =
         XCreateImage(display, m_display.getVisual(), static_cast<unsigned int>(m_display.getDepth()), ZPixmap, 0,
@@ -97,20 +108,80 @@ bool CX11BackBuffer::prepare(int width, int height)
     return true;
 }
 
+bool CX11BackBuffer::makeShared(int width, int height)
+{
+    Display* const display = m_display.getDisplay();
+    const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, width);
+    if (!m_mayShare || !XShmQueryExtension(display)) {
+        return false;
+    }
+    XImage* image =
+        XShmCreateImage(display, m_display.getVisual(), static_cast<unsigned int>(m_display.getDepth()), ZPixmap,
+                        nullptr, &m_segment, static_cast<unsigned int>(width), static_cast<unsigned int>(height));
+    // The server reads the memory as it is: only Cairo's own pixel format, in the machine's byte order, will do.
+    if (image == nullptr || !isCairoPixel(m_display.getVisual(), image->bits_per_pixel) ||
+        image->bytes_per_line != stride || image->byte_order != machineByteOrder()) {
+        if (image != nullptr) {
+            XDestroyImage(image);
+        }
+        return false;
+    }
+    m_segment.shmid = shmget(IPC_PRIVATE, static_cast<size_t>(stride) * static_cast<size_t>(height), IPC_CREAT | 0600);
+    void* memory = m_segment.shmid >= 0 ? shmat(m_segment.shmid, nullptr, 0) : reinterpret_cast<void*>(-1);
+    bool attached = false;
+    if (memory != reinterpret_cast<void*>(-1)) {
+        m_segment.shmaddr = image->data = static_cast<char*>(memory);
+        m_segment.readOnly = False;
+        // A server on another machine refuses the segment.
+        CX11ErrorTrap trap(display);
+        XShmAttach(display, &m_segment);
+        attached = trap.release();
+    }
+    if (m_segment.shmid >= 0) {
+        // Gone once the process and the server have both let go of it, however the process ends.
+        shmctl(m_segment.shmid, IPC_RMID, nullptr);
+    }
+    if (!attached) {
+        if (memory != reinterpret_cast<void*>(-1)) {
+            shmdt(memory);
+        }
+        image->data = nullptr;
+        XDestroyImage(image);
+        return false;
+    }
+    m_surface = cairo_image_surface_create_for_data(static_cast<unsigned char*>(memory), CAIRO_FORMAT_RGB24, width,
+                                                    height, stride);
+    m_image = image;
+    m_shared = true;
+    return true;
+}
+
 void CX11BackBuffer::release()
 {
-    if (m_image != nullptr) {
-        // The pixels are the surface's.
-        m_image->data = nullptr;
-        XDestroyImage(m_image);
-        m_image = nullptr;
-    }
     if (m_surface != nullptr) {
         cairo_surface_destroy(m_surface);
         m_surface = nullptr;
     }
+    if (m_shared) {
+        // The server takes the images sent before it lets go.
+        XShmDetach(m_display.getDisplay(), &m_segment);
+        shmdt(m_segment.shmaddr);
+        m_shared = false;
+        m_putSerial = 0;
+    }
+    if (m_image != nullptr) {
+        // The pixels are the surface's, or the segment's.
+        m_image->data = nullptr;
+        XDestroyImage(m_image);
+        m_image = nullptr;
+    }
     m_width = 0;
     m_height = 0;
+}
+
+bool CX11BackBuffer::isBusy() const
+{
+    return m_shared && m_putSerial != 0 && LastKnownRequestProcessed(m_display.getDisplay()) < m_putSerial;
 }
 
 XImage* CX11BackBuffer::imageOf(int x, int y, int width, int height, int& imageX, int& imageY)
@@ -163,6 +234,14 @@ void CX11BackBuffer::present(const CX11Window& window, int x, int y, int width, 
         return;
     }
     cairo_surface_flush(m_surface);
+    if (m_shared) {
+        // The host may have destroyed its window, and ours inside it, before the news reaches us.
+        const CX11ErrorTrap trap(window.mayVanish() ? m_display.getDisplay() : nullptr);
+        m_putSerial = NextRequest(m_display.getDisplay());
+        XShmPutImage(m_display.getDisplay(), window.getWindowId(), m_gc, m_image, left, top, left, top,
+                     static_cast<unsigned int>(right - left), static_cast<unsigned int>(bottom - top), True);
+        return;
+    }
     int imageX = 0;
     int imageY = 0;
     XImage* image = imageOf(left, top, right - left, bottom - top, imageX, imageY);

@@ -59,7 +59,8 @@ CX11Display::CX11Display(Display* display)
       m_screenHeight(DisplayHeight(display, DefaultScreen(display))),
       m_atoms(internAtoms(display)),
       m_translator(m_atoms.wmProtocols, m_atoms.wmDeleteWindow),
-      m_cursors()
+      m_cursors(),
+      m_sentBefore(0)
 {
     CVN_CONSTRUCT_CLASS;
     CX11ErrorTrap::watchDisplay(m_display);
@@ -189,13 +190,17 @@ long CX11Display::pump()
         referenced();
     }
     long read = 0;
-    while (read < CX11DISPLAY_EVENTS_PER_PUMP && XPending(m_display) > 0) {
+    bool more = true;
+    while (read < CX11DISPLAY_EVENTS_PER_PUMP && (more = XPending(m_display) > 0)) {
         XEvent event;
         XNextEvent(m_display, &event);
         ++read;
         dispatch(event);
     }
-    XFlush(m_display);
+    // XPending sends what was asked before it reads: what the handlers asked is on its way.
+    if (!more) {
+        m_sentBefore = NextRequest(m_display);
+    }
     if (held) {
         dereference();
     }
@@ -213,7 +218,12 @@ bool CX11Display::waitForEvents(long maxMilliseconds)
 
 void CX11Display::flush()
 {
-    XFlush(m_display);
+    // XFlush reads what has arrived as well, a system call: an idle with nothing to send makes none.
+    const unsigned long next = NextRequest(m_display);
+    if (next != m_sentBefore) {
+        XFlush(m_display);
+        m_sentBefore = next;
+    }
 }
 
 int CX11Display::getFileDescriptor() const

@@ -72,10 +72,10 @@ public:
     /** A CX11WindowBackend on this display. */
     IWindowBackend* createWindow(IWindowInputListener& listener) override;
     /**
-     * Reads every pending event without waiting and hands each to the handler
-     * of its window (events of unknown windows are dropped). Handlers may
-     * open, close and destroy windows, and may pump again (a modal loop).
-     * Answers the number of events read.
+     * Sends the requests made so far, then reads every pending event without
+     * waiting and hands each to the handler of its window (events of unknown
+     * windows are dropped). Handlers may open, close and destroy windows, and
+     * may pump again (a modal loop). Answers the number of events read.
      */
     long pump() override;
     /**
@@ -103,6 +103,8 @@ private:
     CX11InputTranslator m_translator;
     Cursor m_cursors[e_numberOfX11Cursors];
     std::unordered_map<Window, IX11EventHandler*> m_handlers;
+    /** The serial of the next request when the requests were last sent. */
+    unsigned long m_sentBefore;
 };
 
 }}}  // namespace Corvane::GUI::Windowing

@@ -139,7 +139,8 @@ bool CX11WindowBackend::getScreenPosition(CPoint& position) const
 
 bool CX11WindowBackend::beginPaint(Graphics::CGraphics& graphics, const CDimension& size, bool& whole)
 {
-    if (!m_x11Window->isCreated()) {
+    // The server is still reading the last picture from the shared image: this pump paints nothing.
+    if (!m_x11Window->isCreated() || m_backBuffer->isBusy()) {
         return false;
     }
     const int width = static_cast<int>(size.getWidth());
@@ -158,10 +159,9 @@ bool CX11WindowBackend::beginPaint(Graphics::CGraphics& graphics, const CDimensi
 void CX11WindowBackend::endPaint(Graphics::CGraphics& graphics, const CRect& area)
 {
     graphics.uninitialise();
+    // Painting follows the pump's reading: the pump sends the copy when it ends, not at the next pump.
     m_backBuffer->present(*m_x11Window, static_cast<int>(area.getLeft()), static_cast<int>(area.getTop()),
                           static_cast<int>(area.getWidth()), static_cast<int>(area.getHeight()));
-    // Painting follows the pump's reading: the copy is sent now, not at the next pump.
-    m_display.flush();
 }
 
 void CX11WindowBackend::handleX11Event(const XEvent& event)
