@@ -40,10 +40,10 @@ class IWindowConnection;
  * A window tree is a window without an owner (a top-level framework window,
  * or a plug-in editor inside a host's window) together with the windows it
  * owns (setParentWindow / registerChildWindow): an about window, a pop-up
- * menu. The tree's root opens the display connection when its platform
- * window is made, never before, and the windows it owns are made on that
- * same connection (CWindowSystem opens it; the platform's backend makes the
- * platform windows on it). Nothing runs by itself: pump() reads the tree's
+ * menu. The tree's root opens its connection to the window system when its
+ * platform window is made, never before, and the windows it owns are made on
+ * that same connection (CWindowSystem opens it; the platform's backend makes
+ * the platform windows on it). Nothing runs by itself: pump() reads the tree's
  * pending events, fires its due timers and paints what was asked for, and
  * returns at once; a plug-in editor calls it from its idle, a tool in a loop
  * with waitForEvents between, a host with a loop of its own when the
