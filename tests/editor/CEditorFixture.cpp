@@ -1,5 +1,11 @@
 #include "CEditorFixture.hpp"
 
+#include "gui/controls/CControlRoot.hpp"
+#include "gui/controls/CTextLabel.hpp"
+#include "vst/CVstWindow.hpp"
+
+#include "AudioEffect.hpp"
+
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -109,6 +115,45 @@ bool CEditorFixture::waitWithoutIdle(const std::function<bool()>& done)
 {
     const auto nap = [](long) { std::this_thread::sleep_for(std::chrono::milliseconds(5)); };
     return serveUntil([] {}, nap, done, WAIT_MILLISECONDS);
+}
+
+::testing::AssertionResult CEditorFixture::shows(const CExpectedEditor& expected)
+{
+    ::testing::AssertionResult shown = expected.isShownIn(m_window->capture(), observer());
+    for (int index = 0; shown && index < CExpectedEditor::PARAMETERS; ++index) {
+        if (labelTextHeld(index) != expected.label(index)) {
+            shown = ::testing::AssertionFailure() << "label " << index << " holds \"" << labelTextHeld(index)
+                                                  << "\" instead of \"" << expected.label(index) << "\"";
+        }
+    }
+    return shown;
+}
+
+::testing::AssertionResult CEditorFixture::idleUntilShown(const CExpectedEditor& expected)
+{
+    idleUntil(*m_window, [&] { return shows(expected); });
+    return shows(expected);
+}
+
+::testing::AssertionResult CEditorFixture::shownWithoutIdle(const CExpectedEditor& expected)
+{
+    waitWithoutIdle([&] { return shows(expected); });
+    return shows(expected);
+}
+
+std::string CEditorFixture::labelTextHeld(int index)
+{
+    // The effect and its editor as the module built them; this test is built from the same headers.
+    auto* effect = static_cast<AudioEffect*>(m_instance->effect()->object);
+    const auto* editor = static_cast<Corvane::Vst::CVstWindow*>(effect->getEditor());
+    const Corvane::GUI::Controls::CControlRoot* root = editor->getControlRoot();
+    for (long control = 0; control < root->getNumberOfControls(); ++control) {
+        Corvane::GUI::Controls::IControl* label = root->getControlAtIndex(control, true);
+        if (label->getUniqueId() == index && std::string(label->getObjectClass().getClassName()) == "CTextLabel") {
+            return static_cast<Corvane::GUI::Controls::CTextLabel*>(label)->getText().getString();
+        }
+    }
+    return "(no label)";
 }
 
 void CEditorFixture::click(const SPoint& point, const std::string& modifiers)

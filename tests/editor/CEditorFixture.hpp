@@ -6,6 +6,7 @@
 #include "CX11Fixture.hpp"
 
 #include "CDevHost.hpp"
+#include "CExpectedEditor.hpp"
 #include "CHostEditorWindow.hpp"
 #include "CPluginInstance.hpp"
 
@@ -15,18 +16,6 @@
 #include <vector>
 
 namespace TenviraEditorTests {
-
-struct SPoint {
-    int x;
-    int y;
-};
-
-struct SArea {
-    int left;
-    int top;
-    int width;
-    int height;
-};
 
 // Where the user aims at the editor's controls.
 constexpr SPoint THRESHOLD_KNOB{37, 97};
@@ -66,6 +55,15 @@ protected:
     bool idleUntilParameter(VstInt32 index, float value);
     // Waits without idling the editor: what its last idle drew may still be on its way.
     bool waitWithoutIdle(const std::function<bool()>& done);
+    // Whether the editor's window shows what is expected and its labels hold the expected texts.
+    ::testing::AssertionResult shows(const CExpectedEditor& expected);
+    // Idles the editor until it shows what is expected; what differs when the time allowed runs out.
+    ::testing::AssertionResult idleUntilShown(const CExpectedEditor& expected);
+    // The same without idling: what the last idle drew may still be on its way.
+    ::testing::AssertionResult shownWithoutIdle(const CExpectedEditor& expected);
+    // The text value label index holds, read from the editor the plug-in made: blanks at the end of a
+    // label's text do not show in the picture.
+    std::string labelTextHeld(int index);
 
     // Real input at positions in the editor; a drag moves one pixel at a time.
     void click(const SPoint& point, const std::string& modifiers = "");
