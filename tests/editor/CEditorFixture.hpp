@@ -30,8 +30,6 @@ constexpr SPoint EMPTY_PLACE{230, 40};
 constexpr int EDITOR_WIDTH = 463;
 constexpr int EDITOR_HEIGHT = 465;
 constexpr SArea WHOLE_EDITOR{0, 0, EDITOR_WIDTH, EDITOR_HEIGHT};
-constexpr SArea EQ_LOW_LABEL{10, 225, 96, 20};
-constexpr SArea VALVE_BUTTON_AREA{175, 405, 44, 24};
 constexpr SArea METER{404, 64, 40, 270};
 
 // The top-level windows of the display's screen, bottom first.
