@@ -24,77 +24,38 @@ namespace TenviraEditorTests {
 using Corvane::CorGain::CCorGainLayout;
 using Corvane::CorGain::EControlKind;
 using Corvane::CorGain::SControlLayout;
-using Corvane::GUI::Basics::CAlphaColour;
 using Corvane::GUI::Graphics::CGraphics;
 using Corvane::GUI::Graphics::IImage;
-using Corvane::MathTools::CDimension;
 using Corvane::MathTools::CPoint;
 using Corvane::MathTools::CRect;
 
 namespace {
 
-template <class T>
-using THeld = Corvane::Collections::TAutomaticPointer<T>;
-
 constexpr int PANEL_WIDTH = CCorGainLayout::CCORGAINLAYOUT_WIDTH;
 constexpr int PANEL_HEIGHT = CCorGainLayout::CCORGAINLAYOUT_HEIGHT;
 constexpr int KNOB_FRAMES = CCorGainLayout::CCORGAINLAYOUT_KNOB_FRAMES;
 
-std::string number(const char* format, double value, const char* suffix)
+// The bundle's picture, read once.
+IImage* picture(const char* file)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return std::string(text) + suffix;
-}
-
-// The stop names of the selection parameters.
-std::string stopName(const PlainModel& model, int index)
-{
-    static const std::map<int, std::vector<std::string>> STOPS = {
-        {9, {"Internal", "External"}},     {10, {"Output", "Input"}},         {11, {"Off", "On"}},
-        {12, {"Left", "Stereo", "Right"}}, {14, {"Bypass", "Soft", "Dirty"}}, {16, {"Off", "On"}}};
-    return STOPS.at(index).at(static_cast<std::size_t>(model.parameterIntData(index)));
-}
-
-// The bundle's pictures and the labels' font, read once.
-struct SArtwork {
-    SArtwork() : font("Arial", 12, false, false)
-    {
-        const Corvane::Basics::CSystemString folder(TENVIRA_ARTWORK_DIR);
-        background = Corvane::GUI::Graphics::CPNGImage::getNewInstance(folder, "Background.png");
-        knob = Corvane::GUI::Graphics::CPNGImage::getNewInstance(folder, "knob.png");
-        buttonUp = Corvane::GUI::Graphics::CPNGImage::getNewInstance(folder, "buttonUp.png");
-        buttonDown = Corvane::GUI::Graphics::CPNGImage::getNewInstance(folder, "buttonDown.png");
-        information = Corvane::GUI::Graphics::CPNGImage::getNewInstance(folder, "infopro.png");
+    static std::map<std::string, Corvane::Collections::TAutomaticPointer<IImage>> pictures;
+    auto& held = pictures[file];
+    if (!held.hasPointer()) {
+        held = Corvane::GUI::Graphics::CPNGImage::getNewInstance(Corvane::Basics::CSystemString(TENVIRA_ARTWORK_DIR),
+                                                                 file);
     }
-
-    THeld<IImage> background;
-    THeld<IImage> knob;
-    THeld<IImage> buttonUp;
-    THeld<IImage> buttonDown;
-    THeld<IImage> information;
-    Corvane::GUI::Fonts::CFont font;
-};
-
-SArtwork& artwork()
-{
-    static SArtwork pictures;
-    return pictures;
+    return held.getPointer();
 }
 
 const SControlLayout& layoutOf(int id)
 {
-    for (std::size_t row = 0; row < CCorGainLayout::controlCount(); ++row) {
-        if (CCorGainLayout::controls()[row].id == id) {
-            return CCorGainLayout::controls()[row];
-        }
+    const SControlLayout* end = CCorGainLayout::controls() + CCorGainLayout::controlCount();
+    const SControlLayout* found =
+        std::find_if(CCorGainLayout::controls(), end, [id](const SControlLayout& control) { return control.id == id; });
+    if (found == end) {
+        throw std::out_of_range("no control has the id " + std::to_string(id));
     }
-    throw std::out_of_range("no control has the id " + std::to_string(id));
-}
-
-CRect rectOf(const SArea& area)
-{
-    return CRect(area.left, area.top, area.width, area.height);
+    return *found;
 }
 
 int knobFrame(double value)
@@ -106,7 +67,7 @@ int knobFrame(double value)
 template <class Draw>
 void drawAt(CGraphics& graphics, const SArea& area, Draw draw)
 {
-    graphics.getClippingRegion().setCurrentClipRegion(rectOf(area));
+    graphics.getClippingRegion().setCurrentClipRegion(CRect(area.left, area.top, area.width, area.height));
     graphics.setDrawingOffset(CPoint(area.left, area.top));
     draw(CRect(0, 0, area.width, area.height));
     graphics.setDrawingOffset(CPoint(0, 0));
@@ -116,54 +77,56 @@ void drawAt(CGraphics& graphics, const SArea& area, Draw draw)
 void drawKnob(CGraphics& graphics, const SArea& area, int frame)
 {
     drawAt(graphics, area, [&](const CRect& own) {
-        graphics.drawImage(artwork().knob.getPointer(), own, CRect(0, frame * area.height, area.width, area.height));
+        graphics.drawImage(picture("knob.png"), own, CRect(0, frame * area.height, area.width, area.height));
     });
 }
 
 void drawButton(CGraphics& graphics, const SArea& area, bool down)
 {
-    IImage* image = down ? artwork().buttonDown.getPointer() : artwork().buttonUp.getPointer();
+    IImage* image = picture(down ? "buttonDown.png" : "buttonUp.png");
     drawAt(graphics, area, [&](const CRect& own) { graphics.drawImage(image, own, image->getNormalisedImageSize()); });
 }
 
 void drawLabel(CGraphics& graphics, const SArea& area, const std::string& text)
 {
+    static Corvane::GUI::Fonts::CFont font("Arial", 12, false, false);
     drawAt(graphics, area, [&](const CRect& own) {
-        graphics.setTextColour(CAlphaColour::CALPHACOLOUR_BLACK);
-        graphics.drawText(text.c_str(), CRect(1, 1, own.getWidth(), own.getHeight()), &artwork().font,
+        graphics.setTextColour(Corvane::GUI::Basics::CAlphaColour::CALPHACOLOUR_BLACK);
+        graphics.drawText(text.c_str(), CRect(1, 1, own.getWidth(), own.getHeight()), &font,
                           CGraphics::CGRAPHICS_TEXT_LEFT);
     });
 }
 
-// The panel with the controls and labels that draw draws, as the display's server paints it. The
-// editor's window is painted through Cairo's X backend, whose text differs from an image's in the
-// last bits of its edges: the expected picture is painted the same way, in a pixmap of the server.
+// The panel with what draw draws on it, as the display's server paints it. The editor's window is painted
+// through Cairo's X backend, whose text differs from an image's in the last bits of its edges: the expected
+// picture is painted the same way, in a pixmap of the same server.
 template <class Draw>
 DevHost::CWindowImage paintPanel(Display* display, Draw draw)
 {
+    const int screen = DefaultScreen(display);
     const Pixmap pixmap = XCreatePixmap(display, DefaultRootWindow(display), PANEL_WIDTH, PANEL_HEIGHT,
-                                        static_cast<unsigned>(DefaultDepth(display, DefaultScreen(display))));
-    cairo_surface_t* surface = cairo_xlib_surface_create(
-        display, pixmap, DefaultVisual(display, DefaultScreen(display)), PANEL_WIDTH, PANEL_HEIGHT);
+                                        static_cast<unsigned>(DefaultDepth(display, screen)));
+    cairo_surface_t* surface =
+        cairo_xlib_surface_create(display, pixmap, DefaultVisual(display, screen), PANEL_WIDTH, PANEL_HEIGHT);
     cairo_t* context = cairo_create(surface);
     CGraphics graphics;
-    Corvane::GUI::Graphics::CCairoContext::initialiseGraphics(graphics, context, CDimension(PANEL_WIDTH, PANEL_HEIGHT));
+    Corvane::GUI::Graphics::CCairoContext::initialiseGraphics(
+        graphics, context, Corvane::MathTools::CDimension(PANEL_WIDTH, PANEL_HEIGHT));
     cairo_destroy(context);
     const CRect whole(0, 0, PANEL_WIDTH, PANEL_HEIGHT);
-    graphics.drawImage(artwork().background.getPointer(), whole, whole);
+    graphics.drawImage(picture("Background.png"), whole, whole);
     draw(graphics);
     graphics.uninitialise();
     cairo_surface_flush(surface);
     cairo_surface_destroy(surface);
 
     DevHost::CWindowImage image(PANEL_WIDTH, PANEL_HEIGHT);
-    XImage* pixels = XGetImage(display, pixmap, 0, 0, PANEL_WIDTH, PANEL_HEIGHT, AllPlanes, ZPixmap);
-    for (int y = 0; pixels != nullptr && y < PANEL_HEIGHT; ++y) {
-        for (int x = 0; x < PANEL_WIDTH; ++x) {
-            image.set(x, y, static_cast<std::uint32_t>(XGetPixel(pixels, x, y) & 0xFFFFFFu));
+    if (XImage* pixels = XGetImage(display, pixmap, 0, 0, PANEL_WIDTH, PANEL_HEIGHT, AllPlanes, ZPixmap)) {
+        for (int y = 0; y < PANEL_HEIGHT; ++y) {
+            for (int x = 0; x < PANEL_WIDTH; ++x) {
+                image.set(x, y, static_cast<std::uint32_t>(XGetPixel(pixels, x, y) & 0xFFFFFFu));
+            }
         }
-    }
-    if (pixels != nullptr) {
         XDestroyImage(pixels);
     }
     XFreePixmap(display, pixmap);
@@ -182,62 +145,60 @@ long differences(const DevHost::CWindowImage& shown, const DevHost::CWindowImage
     return count;
 }
 
+std::string describe(EControlKind kind, double value)
+{
+    return kind == EControlKind::Knob ? "frame " + std::to_string(knobFrame(value))
+                                      : (value >= 0.5 ? "the button down" : "the button up");
+}
+
 // What a knob or button shows instead of what is expected, for the failure message.
-std::string shownInstead(Display* display, const DevHost::CWindowImage& picture, const SControlLayout& control)
+std::string shownInstead(Display* display, const DevHost::CWindowImage& shown, const SControlLayout& control)
 {
     const SArea area = CExpectedEditor::controlArea(control.id);
-    if (control.kind == EControlKind::Knob) {
-        for (int frame = 0; frame < KNOB_FRAMES; ++frame) {
-            if (differences(picture, paintPanel(display, [&](CGraphics& g) { drawKnob(g, area, frame); }), area) == 0) {
-                return "frame " + std::to_string(frame);
-            }
-        }
-        return "no frame of the knob";
-    }
-    for (bool down : {false, true}) {
-        if (differences(picture, paintPanel(display, [&](CGraphics& g) { drawButton(g, area, down); }), area) == 0) {
-            return down ? "the button down" : "the button up";
+    const bool knob = control.kind == EControlKind::Knob;
+    for (int state = 0; state < (knob ? KNOB_FRAMES : 2); ++state) {
+        const double value = knob ? (state + 0.5) / (KNOB_FRAMES - 1) : state;
+        const auto candidate = paintPanel(display, [&](CGraphics& graphics) {
+            knob ? drawKnob(graphics, area, knobFrame(value)) : drawButton(graphics, area, value >= 0.5);
+        });
+        if (differences(shown, candidate, area) == 0) {
+            return describe(control.kind, value);
         }
     }
-    return "neither button picture";
+    return "no picture of its own";
 }
 
 }  // namespace
 
 std::string labelText(const PlainModel& model, int index, bool changedInEditor)
 {
+    // The numbers: format, then the unit after a change from the host and after a change in the editor.
+    static const std::map<int, std::vector<const char*>> NUMBERS = {
+        {0, {" %.2f", " dB", " dB"}},  {1, {" %.2f", " dB", " dB"}}, {18, {" %.2f", " dB", " dB"}},
+        {19, {" %.2f", " dB", " dB"}}, {3, {" %.1f", " ms", " ms"}}, {4, {" %.1f", " ms", " ms"}},
+        {17, {" %.1f", " ms", " ms"}}, {6, {" %.2f", " dB", " db"}}, {7, {" %.2f", " dB", " db"}},
+        {8, {" %.2f", " dB", " db"}},  {13, {" %.2f", " %", " %"}},  {15, {" %.2f", " ", " "}},
+        {2, {" %.2f", " :1", " :1"}},  {5, {" %.2f", " ", " "}}};
+    // The choices: the stop names, then what follows the name after a host change and after an editor change.
+    static const std::map<int, std::vector<const char*>> CHOICES = {{9, {"Internal", "External", "", ""}},
+                                                                    {10, {"Output", "Input", " ", " "}},
+                                                                    {11, {"Off", "On", " ", " "}},
+                                                                    {12, {"Left", "Stereo", "Right", "", ""}},
+                                                                    {14, {"Bypass", "Soft", "Dirty", "", ""}},
+                                                                    {16, {"Off", "On", "", " "}}};
     const double data = model.parameterData(index);
-    switch (index) {
-    case 0:
-    case 1:
-    case 18:
-    case 19:
-        return number(" %.2f", data, " dB");
-    case 2:
-        // The parameter holds the slope; the label shows the ratio.
-        return number(" %.2f", 1.0 / data, " :1");
-    case 3:
-    case 4:
-    case 17:
-        return number(" %.1f", data, " ms");
-    case 5:
-        return data == 1.0 ? "Wet" : (data == 0.0 ? " Dry" : number(" %.2f", data, " "));
-    case 6:
-    case 7:
-    case 8:
-        return number(" %.2f", data, changedInEditor ? " db" : " dB");
-    case 13:
-        return number(" %.2f", data, " %");
-    case 15:
-        return number(" %.2f", data, " ");
-    case 10:
-    case 11:
-        return stopName(model, index) + " ";
-    case 16:
-        return stopName(model, index) + (changedInEditor ? " " : "");
-    default:
-        return stopName(model, index);
+    if (index == 5 && (data == 1.0 || data == 0.0)) {
+        return data == 1.0 ? "Wet" : " Dry";
     }
+    char text[64];
+    if (NUMBERS.count(index) != 0) {
+        // The ratio's parameter holds the slope; its label shows the ratio.
+        std::snprintf(text, sizeof text, NUMBERS.at(index)[0], index == 2 ? 1.0 / data : data);
+        return std::string(text) + NUMBERS.at(index)[changedInEditor ? 2 : 1];
+    }
+    const std::vector<const char*>& choice = CHOICES.at(index);
+    return std::string(choice[static_cast<std::size_t>(model.parameterIntData(index))]) +
+           choice[choice.size() - (changedInEditor ? 1 : 2)];
 }
 
 CExpectedEditor::CExpectedEditor(const PlainModel& model)
@@ -263,73 +224,54 @@ void CExpectedEditor::showEditorChange(const PlainModel& model, int index)
 
 ::testing::AssertionResult CExpectedEditor::isShownIn(const DevHost::CWindowImage& picture, Display* display) const
 {
+    const auto parameterControls = [](auto each) {
+        for (std::size_t row = 0; row < CCorGainLayout::controlCount(); ++row) {
+            if (CCorGainLayout::controls()[row].hasLabel) {
+                each(CCorGainLayout::controls()[row]);
+            }
+        }
+    };
     if (m_expected.isEmpty()) {
         // Every control and label at once, in the editor's order: labels overlap their neighbours' rectangles.
         m_expected = paintPanel(display, [&](CGraphics& graphics) {
-            for (std::size_t row = 0; row < CCorGainLayout::controlCount(); ++row) {
-                const SControlLayout& control = CCorGainLayout::controls()[row];
-                const int id = control.id;
-                if (control.kind == EControlKind::Knob) {
-                    drawKnob(graphics, controlArea(id), knobFrame(m_controlValues[id]));
-                } else if (control.kind == EControlKind::LatchingButton || control.kind == EControlKind::PopupButton) {
-                    drawButton(graphics, controlArea(id), m_controlValues[id] >= 0.5);
-                }
-                if (control.hasLabel) {
-                    drawLabel(graphics, labelArea(id), m_labels[id]);
-                }
-            }
+            parameterControls([&](const SControlLayout& control) {
+                const double value = m_controlValues[control.id];
+                control.kind == EControlKind::Knob ? drawKnob(graphics, controlArea(control.id), knobFrame(value))
+                                                   : drawButton(graphics, controlArea(control.id), value >= 0.5);
+                drawLabel(graphics, labelArea(control.id), m_labels[control.id]);
+            });
         });
     }
     std::ostringstream wrong;
-    for (std::size_t row = 0; row < CCorGainLayout::controlCount(); ++row) {
-        const SControlLayout& control = CCorGainLayout::controls()[row];
-        if (!control.hasLabel) {
-            continue;
-        }
+    parameterControls([&](const SControlLayout& control) {
         const int id = control.id;
         if (differences(picture, m_expected, controlArea(id)) != 0) {
             wrong << "\n  control " << id << " shows " << shownInstead(display, picture, control) << " instead of "
-                  << (control.kind == EControlKind::Knob
-                          ? "frame " + std::to_string(knobFrame(m_controlValues[id]))
-                          : (m_controlValues[id] >= 0.5 ? "the button down" : "the button up"));
+                  << describe(control.kind, m_controlValues[id]);
         }
         if (const long differing = differences(picture, m_expected, labelArea(id))) {
             wrong << "\n  label " << id << " does not read \"" << m_labels[id] << "\" (" << differing
                   << " pixels differ)";
         }
-    }
+    });
     if (wrong.str().empty()) {
         return ::testing::AssertionSuccess();
     }
     return ::testing::AssertionFailure() << "the editor does not show what is expected:" << wrong.str();
 }
 
-SArea CExpectedEditor::controlArea(int id)
+SArea CExpectedEditor::controlArea(int index)
 {
-    const SControlLayout& control = layoutOf(id);
-    switch (control.kind) {
-    case EControlKind::Knob: {
-        const auto strip = artwork().knob->getImageSize();
-        return {control.left, control.top, static_cast<int>(strip.getWidth()),
-                static_cast<int>(strip.getHeight() / KNOB_FRAMES)};
-    }
-    case EControlKind::InfoButton: {
-        const auto size = artwork().information->getImageSize();
-        return {control.left, control.top, static_cast<int>(size.getWidth()), static_cast<int>(size.getHeight())};
-    }
-    case EControlKind::Meter:
-        return {control.left, control.top, CCorGainLayout::CCORGAINLAYOUT_METER_WIDTH,
-                CCorGainLayout::CCORGAINLAYOUT_METER_HEIGHT};
-    default: {
-        const auto size = artwork().buttonDown->getImageSize();
-        return {control.left, control.top, static_cast<int>(size.getWidth()), static_cast<int>(size.getHeight())};
-    }
-    }
+    const SControlLayout& control = layoutOf(index);
+    const bool knob = control.kind == EControlKind::Knob;
+    const auto size = picture(knob ? "knob.png" : "buttonDown.png")->getImageSize();
+    return {control.left, control.top, static_cast<int>(size.getWidth()),
+            static_cast<int>(knob ? size.getHeight() / KNOB_FRAMES : size.getHeight())};
 }
 
-SArea CExpectedEditor::labelArea(int id)
+SArea CExpectedEditor::labelArea(int index)
 {
-    const SControlLayout& control = layoutOf(id);
+    const SControlLayout& control = layoutOf(index);
     return {control.labelLeft, control.labelTop, CCorGainLayout::CCORGAINLAYOUT_LABEL_WIDTH,
             CCorGainLayout::CCORGAINLAYOUT_LABEL_HEIGHT};
 }

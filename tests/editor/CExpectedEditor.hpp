@@ -54,9 +54,9 @@ public:
     // expected picture is painted on display's server, as the editor's is.
     ::testing::AssertionResult isShownIn(const DevHost::CWindowImage& picture, Display* display) const;
 
-    // Where the editor shows the control with the id (a parameter index, 22 the information button), and its label.
-    static SArea controlArea(int id);
-    static SArea labelArea(int id);
+    // Where the editor shows the control of parameter index, and its value label.
+    static SArea controlArea(int index);
+    static SArea labelArea(int index);
 
 private:
     std::array<double, PARAMETERS> m_controlValues{};
