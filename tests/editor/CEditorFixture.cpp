@@ -1,11 +1,5 @@
 #include "CEditorFixture.hpp"
 
-#include "gui/controls/CControlRoot.hpp"
-#include "gui/controls/CTextLabel.hpp"
-#include "vst/CVstWindow.hpp"
-
-#include "AudioEffect.hpp"
-
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -117,45 +111,6 @@ bool CEditorFixture::waitWithoutIdle(const std::function<bool()>& done)
     return serveUntil([] {}, nap, done, WAIT_MILLISECONDS);
 }
 
-::testing::AssertionResult CEditorFixture::shows(const CExpectedEditor& expected)
-{
-    ::testing::AssertionResult shown = expected.isShownIn(m_window->capture(), observer());
-    for (int index = 0; shown && index < CExpectedEditor::PARAMETERS; ++index) {
-        if (labelTextHeld(index) != expected.label(index)) {
-            shown = ::testing::AssertionFailure() << "label " << index << " holds \"" << labelTextHeld(index)
-                                                  << "\" instead of \"" << expected.label(index) << "\"";
-        }
-    }
-    return shown;
-}
-
-::testing::AssertionResult CEditorFixture::idleUntilShown(const CExpectedEditor& expected)
-{
-    idleUntil(*m_window, [&] { return shows(expected); });
-    return shows(expected);
-}
-
-::testing::AssertionResult CEditorFixture::shownWithoutIdle(const CExpectedEditor& expected)
-{
-    waitWithoutIdle([&] { return shows(expected); });
-    return shows(expected);
-}
-
-std::string CEditorFixture::labelTextHeld(int index)
-{
-    // The effect and its editor as the module built them; this test is built from the same headers.
-    auto* effect = static_cast<AudioEffect*>(m_instance->effect()->object);
-    const auto* editor = static_cast<Corvane::Vst::CVstWindow*>(effect->getEditor());
-    const Corvane::GUI::Controls::CControlRoot* root = editor->getControlRoot();
-    for (long control = 0; control < root->getNumberOfControls(); ++control) {
-        Corvane::GUI::Controls::IControl* label = root->getControlAtIndex(control, true);
-        if (label->getUniqueId() == index && std::string(label->getObjectClass().getClassName()) == "CTextLabel") {
-            return static_cast<Corvane::GUI::Controls::CTextLabel*>(label)->getText().getString();
-        }
-    }
-    return "(no label)";
-}
-
 void CEditorFixture::click(const SPoint& point, const std::string& modifiers)
 {
     drag(point, 0, 0, modifiers);
@@ -171,30 +126,6 @@ void CEditorFixture::drag(const SPoint& point, int dx, int dy, const std::string
                                      : (dy > 0 ? " mousemove_relative -- 0 1" : " mousemove_relative -- 0 -1");
     }
     input(commands + " mouseup 1" + (modifiers.empty() ? "" : " keyup " + modifiers));
-}
-
-std::vector<std::uint32_t> CEditorFixture::pixelsOf(DevHost::CHostEditorWindow& window, const SArea& area)
-{
-    const DevHost::CWindowImage image = window.capture();
-    std::vector<std::uint32_t> pixels;
-    for (int y = area.top; y < area.top + area.height; ++y) {
-        for (int x = area.left; x < area.left + area.width; ++x) {
-            pixels.push_back(image.at(x, y));
-        }
-    }
-    return pixels;
-}
-
-std::vector<std::uint32_t> CEditorFixture::settledPixels(DevHost::CHostEditorWindow& window, const SArea& area)
-{
-    std::vector<std::uint32_t> pixels = pixelsOf(window, area);
-    for (int agreeing = 1; agreeing < 3;) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        std::vector<std::uint32_t> again = pixelsOf(window, area);
-        agreeing = again == pixels ? agreeing + 1 : 1;
-        pixels.swap(again);
-    }
-    return pixels;
 }
 
 long CEditorFixture::litMeterSegments()

@@ -6,7 +6,6 @@
 #include "CX11Fixture.hpp"
 
 #include "CDevHost.hpp"
-#include "CExpectedEditor.hpp"
 #include "CHostEditorWindow.hpp"
 #include "CPluginInstance.hpp"
 
@@ -16,6 +15,20 @@
 #include <vector>
 
 namespace TenviraEditorTests {
+
+struct SPoint {
+    int x;
+    int y;
+};
+
+struct SArea {
+    int left;
+    int top;
+    int width;
+    int height;
+
+    SPoint centre() const { return SPoint{left + width / 2, top + height / 2}; }
+};
 
 // Where the user aims at the editor's controls.
 constexpr SPoint THRESHOLD_KNOB{37, 97};
@@ -29,7 +42,6 @@ constexpr SPoint EMPTY_PLACE{230, 40};
 
 constexpr int EDITOR_WIDTH = 463;
 constexpr int EDITOR_HEIGHT = 465;
-constexpr SArea WHOLE_EDITOR{0, 0, EDITOR_WIDTH, EDITOR_HEIGHT};
 constexpr SArea METER{404, 64, 40, 270};
 
 // The top-level windows of the display's screen, bottom first.
@@ -53,23 +65,11 @@ protected:
     bool idleUntilParameter(VstInt32 index, float value);
     // Waits without idling the editor: what its last idle drew may still be on its way.
     bool waitWithoutIdle(const std::function<bool()>& done);
-    // Whether the editor's window shows what is expected and its labels hold the expected texts.
-    ::testing::AssertionResult shows(const CExpectedEditor& expected);
-    // Idles the editor until it shows what is expected; what differs when the time allowed runs out.
-    ::testing::AssertionResult idleUntilShown(const CExpectedEditor& expected);
-    // The same without idling: what the last idle drew may still be on its way.
-    ::testing::AssertionResult shownWithoutIdle(const CExpectedEditor& expected);
-    // The text value label index holds, read from the editor the plug-in made: blanks at the end of a
-    // label's text do not show in the picture.
-    std::string labelTextHeld(int index);
 
     // Real input at positions in the editor; a drag moves one pixel at a time.
     void click(const SPoint& point, const std::string& modifiers = "");
     void drag(const SPoint& point, int dx, int dy, const std::string& modifiers = "");
 
-    std::vector<std::uint32_t> pixelsOf(DevHost::CHostEditorWindow& window, const SArea& area);
-    // The area once the server shows the editor's last drawing (three reads in a row agree).
-    std::vector<std::uint32_t> settledPixels(DevHost::CHostEditorWindow& window, const SArea& area);
     long litMeterSegments();
     // The pop-up menu (a window no window manager handles) and the splash, when shown, and where.
     bool menuShown(SArea* area = nullptr);

@@ -6,31 +6,15 @@
 // the values from the tests' plain model.
 #pragma once
 
-#include <gtest/gtest.h>
+#include "CEditorFixture.hpp"
 
 #include "CWindowImage.hpp"
 #include "model/PlainModel.hpp"
-
-#include <X11/Xlib.h>
 
 #include <array>
 #include <string>
 
 namespace TenviraEditorTests {
-
-struct SPoint {
-    int x;
-    int y;
-};
-
-struct SArea {
-    int left;
-    int top;
-    int width;
-    int height;
-
-    SPoint centre() const { return SPoint{left + width / 2, top + height / 2}; }
-};
 
 // The text of parameter index's value label for the model's value, after a change from the host (or a
 // program) or after one made in the editor.

@@ -1,6 +1,6 @@
 // Real pointer input into Tenvira's editor in a host window: what reaches the
-// effect and the host, and what does not.
-#include "CEditorFixture.hpp"
+// effect and the host, what does not, and what the labels read afterwards.
+#include "CEditorPictureFixture.hpp"
 
 #include <thread>
 
@@ -55,7 +55,7 @@ TEST_F(CEditorFixture, AltClickIsARightClickTheMeterAndLabelsTakeNoClicksAndAKno
     EXPECT_FLOAT_EQ(m_instance->getParameter(0), 0.615f);
 }
 
-TEST_F(CEditorFixture, EveryLabelReadsAsItsFormatSaysAfterAChangeFromTheHostAndAfterOneInTheEditor)
+TEST_F(CEditorPictureFixture, EveryLabelReadsAsItsFormatSaysAfterAChangeFromTheHostAndAfterOneInTheEditor)
 {
     openFirstEditor();
     // From the host: values between the ends, where every number format shows, and the choices that the

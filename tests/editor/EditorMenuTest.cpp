@@ -2,11 +2,11 @@
 // Input" and the splash behind the information button, opened by real clicks
 // and closed by a choice, a click, the host closing the editor or the host
 // closing the effect.
-#include "CEditorFixture.hpp"
+#include "CEditorPictureFixture.hpp"
 
 namespace TenviraEditorTests {
 
-TEST_F(CEditorFixture, ThePopUpMenusAndTheSplashOpenCloseAndChooseAsTheUserAndTheHostExpect)
+TEST_F(CEditorPictureFixture, ThePopUpMenusAndTheSplashOpenCloseAndChooseAsTheUserAndTheHostExpect)
 {
     openFirstEditor();
     PlainModel model;

@@ -1,14 +1,14 @@
 // What Tenvira's editor shows, read back from the host's window: the output
 // level reaches the meter at the next idle, and only the meter is painted for
 // it; a program reaches every knob, button and label at the next idle.
-#include "CEditorFixture.hpp"
+#include "CEditorPictureFixture.hpp"
 
 #include <chrono>
 #include <thread>
 
 namespace TenviraEditorTests {
 
-TEST_F(CEditorFixture, TheBlockPeakAndAProgramChangeShowAtTheNextIdle)
+TEST_F(CEditorPictureFixture, TheBlockPeakAndAProgramChangeShowAtTheNextIdle)
 {
     // Program 0 passes the input through at unity gain, delayed.
     openFirstEditor(0);
