@@ -1,5 +1,6 @@
 #include "CVstParamInt.hpp"
 
+#include <cmath>
 #include <cstdio>
 
 CVN_IMPLEMENT_CLASS(CVstParamInt, "CVstParam")
@@ -30,6 +31,23 @@ int CVstParamInt::GetIntDataFor(float value) const
 {
     const int integer = truncatedInt(static_cast<double>(GetDataFor(value)));
     return integer < m_minimum ? m_minimum : (integer > m_maximum ? m_maximum : integer);
+}
+
+double CVstParamInt::GetUnitsFor(float value) const
+{
+    return static_cast<double>(GetIntDataFor(value));
+}
+
+float CVstParamInt::GetNormalisedFor(double units) const
+{
+    // Each integer owns a share of 0..1 that begins at (integer - minimum) / (maximum - minimum).
+    const double minimum = static_cast<double>(m_minimum);
+    const double maximum = static_cast<double>(m_maximum);
+    if (m_maximum == m_minimum || !(units > minimum)) {
+        return 0.0f;
+    }
+    const double integer = units < maximum ? std::floor(units + 0.5) : maximum;
+    return clampedNormalised((integer - minimum) / (maximum - minimum));
 }
 
 void CVstParamInt::GetValueFor(float value, char* text) const
