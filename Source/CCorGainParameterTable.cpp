@@ -1,6 +1,7 @@
 #include "CCorGainParameterTable.hpp"
 
 #include "CCorGainParameterFactory.hpp"
+#include "CVstParamSelect.hpp"
 #include "DspMath.hpp"
 
 #include <algorithm>
@@ -25,8 +26,11 @@ CCorGainParameterTable::~CCorGainParameterTable()
 
 void CCorGainParameterTable::getUnit(int index, char text[CVstParam::CVSTPARAM_TEXT_SIZE]) const
 {
-    char label[CVstParam::CVSTPARAM_TEXT_SIZE];
-    getParameter(index).GetLabel(label);
+    // "Mix" is labelled "mix", which names the value rather than a unit.
+    char label[CVstParam::CVSTPARAM_TEXT_SIZE] = "";
+    if (index != SCorGainParameter::CCORGAIN_MIX) {
+        getParameter(index).GetLabel(label);
+    }
     const char* first = label;
     while (*first == ' ') {
         ++first;
@@ -37,6 +41,17 @@ void CCorGainParameterTable::getUnit(int index, char text[CVstParam::CVSTPARAM_T
     }
     std::memcpy(text, first, length);
     text[length] = '\0';
+}
+
+int CCorGainParameterTable::getStopCount(int index) const
+{
+    const auto* choice = dynamic_cast<const CVstParamSelect*>(&getParameter(index));
+    return choice != nullptr ? choice->getNumberOfStops() : 0;
+}
+
+void CCorGainParameterTable::getStopName(int index, int stop, char text[CVstParam::CVSTPARAM_TEXT_SIZE]) const
+{
+    getParameter(index).GetValueFor(valueForUnits(index, stop), text);
 }
 
 float CCorGainParameterTable::slopeFor(float ratioValue) const

@@ -28,8 +28,13 @@ public:
 
     // Index must be 0..19.
     const CVstParam& getParameter(int index) const { return *m_parameters[index]; }
-    // The parameter's unit without surrounding blanks ("dB", "ms", "%", ":1"; "" for none).
+    // The parameter's unit: its label without surrounding blanks ("dB", "ms", "%", ":1"); "" for none.
     void getUnit(int index, char text[CVstParam::CVSTPARAM_TEXT_SIZE]) const;
+
+    // The number of stops of a choice ("Valve Modelling" has 3); 0 for other parameters.
+    int getStopCount(int index) const;
+    // The name of stop 0..getStopCount(index) - 1, as the VST build shows it.
+    void getStopName(int index, int stop, char text[CVstParam::CVSTPARAM_TEXT_SIZE]) const;
 
     // What the chain is to do for these twenty normalised values. No allocation.
     SChainSettings settingsFor(const float values[CCORGAINPARAMETERTABLE_SIZE]) const;

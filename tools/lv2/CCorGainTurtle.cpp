@@ -14,7 +14,6 @@ namespace Tenvira { namespace Lv2Turtle {
 using Corvane::CorGain::CCorGainFactoryPrograms;
 using Corvane::CorGain::CCorGainLv2Ports;
 
-
 namespace {
 
 const std::string kUri = CCorGainLv2Ports::CCORGAINLV2PORTS_URI;
@@ -87,11 +86,7 @@ std::string CCorGainTurtle::presetUri(int program)
 
 bool CCorGainTurtle::sameSetting(int index, float a, float b) const
 {
-    const unsigned hints =
-        CCorGainLv2Ports::getPort(CCorGainLv2Ports::CCORGAINLV2PORTS_FIRST_CONTROL + static_cast<unsigned>(index))
-            .hints;
-    const unsigned choice = CCorGainLv2Ports::CCORGAINLV2PORTS_ENUMERATION | CCorGainLv2Ports::CCORGAINLV2PORTS_TOGGLED;
-    if ((hints & choice) != 0) {
+    if (m_table.getStopCount(index) > 0) {
         // A choice is its stop; which value inside the stop's share does not matter.
         return m_table.getParameter(index).GetIntDataFor(a) == m_table.getParameter(index).GetIntDataFor(b);
     }
@@ -162,16 +157,12 @@ std::string CCorGainTurtle::controlPort(unsigned port) const
     }
     if ((p.hints & CCorGainLv2Ports::CCORGAINLV2PORTS_ENUMERATION) != 0) {
         // One point per stop, labelled as the VST build shows it.
-        const CVstParam& parameter = m_table.getParameter(index);
-        for (int stop = 0;; ++stop) {
-            const float value = m_table.valueForUnits(index, stop);
-            if (parameter.GetIntDataFor(value) != stop) {
-                break;
-            }
+        for (int stop = 0; stop < m_table.getStopCount(index); ++stop) {
             char label[CVstParam::CVSTPARAM_TEXT_SIZE];
-            parameter.GetValueFor(value, label);
+            m_table.getStopName(index, stop, label);
             text += std::string(stop == 0 ? " ;\n        lv2:scalePoint " : " , ") + "[\n            rdfs:label " +
-                    quoted(label) + " ;\n            rdf:value " + decimalFor(index, value) + "\n        ]";
+                    quoted(label) + " ;\n            rdf:value " +
+                    decimalFor(index, m_table.valueForUnits(index, stop)) + "\n        ]";
         }
     }
     return text;
