@@ -15,7 +15,12 @@ class CCorGainLv2Ports {
 public:
     static constexpr const char* CCORGAINLV2PORTS_URI = "https://tolvek-orvasse.audio/plugins/tenvira";
 
-    enum EType { CCORGAINLV2PORTS_AUDIO_IN, CCORGAINLV2PORTS_AUDIO_OUT, CCORGAINLV2PORTS_CONTROL_IN, CCORGAINLV2PORTS_CONTROL_OUT };
+    enum EType {
+        CCORGAINLV2PORTS_AUDIO_IN,
+        CCORGAINLV2PORTS_AUDIO_OUT,
+        CCORGAINLV2PORTS_CONTROL_IN,
+        CCORGAINLV2PORTS_CONTROL_OUT
+    };
 
     // Port properties, combined.
     enum EHint : unsigned {

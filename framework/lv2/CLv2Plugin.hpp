@@ -31,8 +31,7 @@ class TLv2Descriptor {
 public:
     static LV2_Descriptor make(const char* uri)
     {
-        return LV2_Descriptor{uri,   &instantiate, &connectPort, &activate, &run,
-                              &deactivate, &cleanup, &extensionData};
+        return LV2_Descriptor{uri, &instantiate, &connectPort, &activate, &run, &deactivate, &cleanup, &extensionData};
     }
 
     TLv2Descriptor() = delete;
@@ -48,7 +47,10 @@ private:
         }
     }
     static CLv2Plugin* plugin(LV2_Handle handle) { return static_cast<CLv2Plugin*>(handle); }
-    static void connectPort(LV2_Handle handle, std::uint32_t port, void* data) { plugin(handle)->connectPort(port, data); }
+    static void connectPort(LV2_Handle handle, std::uint32_t port, void* data)
+    {
+        plugin(handle)->connectPort(port, data);
+    }
     static void activate(LV2_Handle handle) { plugin(handle)->activate(); }
     static void run(LV2_Handle handle, std::uint32_t frames) { plugin(handle)->run(frames); }
     static void deactivate(LV2_Handle handle) { plugin(handle)->deactivate(); }

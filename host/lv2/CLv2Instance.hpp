@@ -43,8 +43,7 @@ public:
     CLv2Instance& operator=(const CLv2Instance&) = delete;
 
 private:
-    static void setPortValue(const char* symbol, void* self, const void* value, std::uint32_t size,
-                             std::uint32_t type);
+    static void setPortValue(const char* symbol, void* self, const void* value, std::uint32_t size, std::uint32_t type);
 
     CLv2World& m_world;
     const LilvPlugin* m_plugin;

@@ -6,7 +6,9 @@
 namespace Lv2Host {
 
 CLv2World::CLv2World(const std::string& lv2Path, const std::string& bundlePath)
-    : m_world(lilv_world_new()), m_urids(), m_uridMap{this, &CLv2World::mapUri}
+    : m_world(lilv_world_new()),
+      m_urids(),
+      m_uridMap{this, &CLv2World::mapUri}
 {
     if (m_world == nullptr) {
         throw std::runtime_error("lilv_world_new failed");
@@ -45,7 +47,8 @@ std::vector<std::pair<std::string, std::string>> CLv2World::presets(const LilvPl
     LilvNode* presetClass = lilv_new_uri(m_world, "http://lv2plug.in/ns/ext/presets#Preset");
     LilvNode* label = lilv_new_uri(m_world, "http://www.w3.org/2000/01/rdf-schema#label");
     LilvNodes* related = lilv_plugin_get_related(plugin, presetClass);
-    LILV_FOREACH (nodes, i, related) {
+    LILV_FOREACH(nodes, i, related)
+    {
         const LilvNode* preset = lilv_nodes_get(related, i);
         lilv_world_load_resource(m_world, preset);
         LilvNode* name = lilv_world_get(m_world, preset, label, nullptr);

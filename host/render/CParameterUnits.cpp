@@ -93,8 +93,7 @@ float CParameterUnits::normalisedValue(const std::string& name, const std::strin
     const float units = static_cast<float>(number);
     if (units < static_cast<float>(lowest) || units > static_cast<float>(highest)) {
         throw CUsageError("value for \"" + name + "\" must lie within " + numberText(static_cast<float>(lowest)) +
-                          ".." + numberText(static_cast<float>(highest)) + " " + expected + ", got \"" + value +
-                          "\"");
+                          ".." + numberText(static_cast<float>(highest)) + " " + expected + ", got \"" + value + "\"");
     }
     return table().valueForUnits(index, number);
 }

@@ -23,8 +23,8 @@ TEST_F(Lv2Fixture, RunNeitherAllocatesNorFrees)
     }
     std::vector<float*> controls;
     for (uint32_t port = 6; port < 26; ++port) {
-        controls.push_back(&lv2->control(lilv_node_as_string(lilv_port_get_symbol(
-            world().plugin(URI), lilv_plugin_get_port_by_index(world().plugin(URI), port)))));
+        controls.push_back(&lv2->control(lilv_node_as_string(
+            lilv_port_get_symbol(world().plugin(URI), lilv_plugin_get_port_by_index(world().plugin(URI), port)))));
     }
     std::mt19937 random(7);
     std::uniform_real_distribution<float> any(-60.0f, 1100.0f);

@@ -95,14 +95,19 @@ TEST_F(Lv2Fixture, PortsCarryTheirSymbolsUnitsRangesAndHints)
     LilvWorld* w = world().get();
     const LilvPlugin* plugin = world().plugin(URI);
     const auto node = [&](const char* uri) { return lilv_new_uri(w, uri); };
-    std::map<std::string, LilvNode*> n = {
-        {"audio", node(LV2_CORE__AudioPort)},        {"control", node(LV2_CORE__ControlPort)},
-        {"input", node(LV2_CORE__InputPort)},        {"output", node(LV2_CORE__OutputPort)},
-        {"sidechain", node(LV2_CORE_PREFIX "isSideChain")},  {"i", node(LV2_CORE__integer)},
-        {"t", node(LV2_CORE__toggled)},              {"e", node(LV2_CORE__enumeration)},
-        {"l", node(LV2_PORT_PROPS__logarithmic)},    {"unit", node(LV2_UNITS__unit)},
-        {"symbol", node(LV2_UNITS__symbol)},         {"latency", node(LV2_CORE__latency)},
-        {"reportsLatency", node(LV2_CORE__reportsLatency)}};
+    std::map<std::string, LilvNode*> n = {{"audio", node(LV2_CORE__AudioPort)},
+                                          {"control", node(LV2_CORE__ControlPort)},
+                                          {"input", node(LV2_CORE__InputPort)},
+                                          {"output", node(LV2_CORE__OutputPort)},
+                                          {"sidechain", node(LV2_CORE_PREFIX "isSideChain")},
+                                          {"i", node(LV2_CORE__integer)},
+                                          {"t", node(LV2_CORE__toggled)},
+                                          {"e", node(LV2_CORE__enumeration)},
+                                          {"l", node(LV2_PORT_PROPS__logarithmic)},
+                                          {"unit", node(LV2_UNITS__unit)},
+                                          {"symbol", node(LV2_UNITS__symbol)},
+                                          {"latency", node(LV2_CORE__latency)},
+                                          {"reportsLatency", node(LV2_CORE__reportsLatency)}};
 
     // The symbols sessions store, in index order.
     const char* const audio[] = {"in_l", "in_r", "key_l", "key_r", "out_l", "out_r"};
@@ -154,7 +159,8 @@ TEST_F(Lv2Fixture, PortsCarryTheirSymbolsUnitsRangesAndHints)
         }
         LilvScalePoints* points = lilv_port_get_scale_points(plugin, port);
         std::map<float, std::string> labels;
-        LILV_FOREACH (scale_points, i, points) {
+        LILV_FOREACH(scale_points, i, points)
+        {
             const LilvScalePoint* point = lilv_scale_points_get(points, i);
             labels[lilv_node_as_float(lilv_scale_point_get_value(point))] =
                 lilv_node_as_string(lilv_scale_point_get_label(point));

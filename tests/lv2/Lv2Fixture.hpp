@@ -3,9 +3,9 @@
 #pragma once
 
 #include "CDevHost.hpp"
-#include "CPluginInstance.hpp"
 #include "CLv2Instance.hpp"
 #include "CLv2World.hpp"
+#include "CPluginInstance.hpp"
 
 #include <gtest/gtest.h>
 

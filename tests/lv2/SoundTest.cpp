@@ -74,8 +74,8 @@ const std::vector<SSetting> kMonitoringTheKey = {
 
 TEST_F(Lv2Fixture, EveryPresetSoundsLikeItsProgram)
 {
-    const char* const names[] = {"Default", "Soft master", "Warm master", "Dirty",   "Guitar",
-                                 "Bass",    "------------", "Tolvek",     "Orvasse", "Audio"};
+    const char* const names[] = {"Default", "Soft master",  "Warm master", "Dirty",   "Guitar",
+                                 "Bass",    "------------", "Tolvek",      "Orvasse", "Audio"};
     const auto presets = world().presets(world().plugin(URI));
     ASSERT_EQ(presets.size(), 10u);
     const Channels in = testSignal(44100.0f);
@@ -202,14 +202,34 @@ TEST_F(Lv2Fixture, ValuesOutsideTheRangesAreHeldAndNaNIsIgnored)
         return out;
     };
     // Beyond the ranges, as the ranges' ends; a toggle is on above 0; a choice is the nearest stop.
-    const Channels wild = render({{"threshold", -70}, {"ratio", 500}, {"attack", -5},      {"release", 1e9f},
-                                  {"knee", 500},      {"valve", 7.6f}, {"key_input", -3}, {"master", -1e30f},
-                                  {"eq_low", inf},    {"limiter_ceiling", 3}, {"limiter", 0.5f}, {"makeup", 0.01f},
-                                  {"limiter_threshold", -inf}, {"mix", 1.5f}});
-    const Channels held = render({{"threshold", -50}, {"ratio", 20},  {"attack", 1},     {"release", 1000},
-                                  {"knee", 100},      {"valve", 2},   {"key_input", 0},  {"master", -20},
-                                  {"eq_low", 20},     {"limiter_ceiling", 0}, {"limiter", 1}, {"makeup", 1},
-                                  {"limiter_threshold", -50}, {"mix", 1}});
+    const Channels wild = render({{"threshold", -70},
+                                  {"ratio", 500},
+                                  {"attack", -5},
+                                  {"release", 1e9f},
+                                  {"knee", 500},
+                                  {"valve", 7.6f},
+                                  {"key_input", -3},
+                                  {"master", -1e30f},
+                                  {"eq_low", inf},
+                                  {"limiter_ceiling", 3},
+                                  {"limiter", 0.5f},
+                                  {"makeup", 0.01f},
+                                  {"limiter_threshold", -inf},
+                                  {"mix", 1.5f}});
+    const Channels held = render({{"threshold", -50},
+                                  {"ratio", 20},
+                                  {"attack", 1},
+                                  {"release", 1000},
+                                  {"knee", 100},
+                                  {"valve", 2},
+                                  {"key_input", 0},
+                                  {"master", -20},
+                                  {"eq_low", 20},
+                                  {"limiter_ceiling", 0},
+                                  {"limiter", 1},
+                                  {"makeup", 1},
+                                  {"limiter_threshold", -50},
+                                  {"mix", 1}});
     EXPECT_EQ(largestDifference(wild, held), 0.0);
     EXPECT_EQ(largestDifference(render({{"valve", 1.4f}}), render({{"valve", 1}})), 0.0);
     EXPECT_GT(largestDifference(render({{"valve", 1.6f}}), render({{"valve", 1}})), 0.0);

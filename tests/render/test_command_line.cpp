@@ -65,10 +65,11 @@ TEST(CommandLine, SetTakesNormalisedValuesUnitsAndChoices)
     EXPECT_EQ(value("SideChain=External"), 1.0f);
     EXPECT_EQ(value("LimitOnOff=off"), 0.0f);
 
-    for (const char* bad : {"Mix", "=0.5", "Mix=", "Mix=0.5=2", "Mix=lots", "Mix=1.5", "Mix=-0.1", "Mix=nan",
-                            "Master=1e999", "Threshold=-60dB", "Threshold=5dB", "Threshold=-20ms", "Threshold=-20",
-                            "Mid/Side=0.5dB", "Ratio=0.5:1", "Ratio=25", "Attack=0.5ms", "Valve Modelling=Loud",
-                            "Knee=3dB", "21=1dB"})
+    for (const char* bad :
+         {"Mix",           "=0.5",           "Mix=",         "Mix=0.5=2",       "Mix=lots",      "Mix=1.5",
+          "Mix=-0.1",      "Mix=nan",        "Master=1e999", "Threshold=-60dB", "Threshold=5dB", "Threshold=-20ms",
+          "Threshold=-20", "Mid/Side=0.5dB", "Ratio=0.5:1",  "Ratio=25",        "Attack=0.5ms",  "Valve Modelling=Loud",
+          "Knee=3dB",      "21=1dB"})
         EXPECT_THROW(parse({"--set", bad, "a", "b"}), CUsageError) << bad;
 }
 

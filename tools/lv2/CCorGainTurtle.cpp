@@ -54,8 +54,9 @@ std::string unitFor(const char* unit)
         {"dB", "units:db"},
         {"ms", "units:ms"},
         {"%", "units:pc"},
-        {":1", "[\n            a units:Unit ;\n            rdfs:label \"ratio\" ;\n            units:symbol \":1\" ;\n"
-               "            units:render \"%.2f:1\"\n        ]"},
+        {":1",
+         "[\n            a units:Unit ;\n            rdfs:label \"ratio\" ;\n            units:symbol \":1\" ;\n"
+         "            units:render \"%.2f:1\"\n        ]"},
     };
     for (const auto& entry : known) {
         if (std::strcmp(unit, entry.first) == 0) {
@@ -75,9 +76,10 @@ const struct {
 }  // namespace
 
 CCorGainTurtle::CCorGainTurtle(std::string dspBinary, std::string uiBinary)
-    : m_table(), m_dspBinary(std::move(dspBinary)), m_uiBinary(std::move(uiBinary))
-{
-}
+    : m_table(),
+      m_dspBinary(std::move(dspBinary)),
+      m_uiBinary(std::move(uiBinary))
+{}
 
 std::string CCorGainTurtle::presetUri(int program)
 {
@@ -248,7 +250,7 @@ std::string CCorGainTurtle::presets() const
              port < CCorGainLv2Ports::CCORGAINLV2PORTS_LATENCY_PORT; ++port) {
             const CCorGainLv2Ports::SPort& control = CCorGainLv2Ports::getPort(port);
             text += std::string(port == CCorGainLv2Ports::CCORGAINLV2PORTS_FIRST_CONTROL ? " ;\n    lv2:port [\n"
-                                                                                          : " , [\n") +
+                                                                                         : " , [\n") +
                     "        lv2:symbol " + quoted(control.symbol) + " ;\n        pset:value " +
                     decimalFor(control.parameter, values[control.parameter]) + "\n    ]";
         }
