@@ -5,6 +5,7 @@
 #include "CDevHost.hpp"
 #include "CLv2Instance.hpp"
 #include "CLv2World.hpp"
+#include "model/VariedSignal.hpp"
 #include "CPluginInstance.hpp"
 
 #include <gtest/gtest.h>
@@ -12,8 +13,6 @@
 #include <memory>
 #include <utility>
 #include <vector>
-
-using Channels = std::vector<std::vector<float>>;
 
 class Lv2Fixture : public ::testing::Test {
 protected:
@@ -36,9 +35,6 @@ protected:
     Channels renderVst(float rate, int program, const std::vector<std::pair<int, float>>& settings,
                        const Channels& input, int block = 512);
 
-    // Two seconds that reach every stage: tones, noise bursts, silence, a transient
-    // beyond full scale, a quiet passage; a key pair of its own on channels 2 and 3.
-    static Channels testSignal(float rate, float seconds = 2.0f);
     static double largestDifference(const Channels& a, const Channels& b);
 
     DevHost::CDevHost vst;

@@ -78,7 +78,7 @@ TEST_F(Lv2Fixture, EveryPresetSoundsLikeItsProgram)
                                  "Bass",    "------------", "Tolvek",      "Orvasse", "Audio"};
     const auto presets = world().presets(world().plugin(URI));
     ASSERT_EQ(presets.size(), 10u);
-    const Channels in = testSignal(44100.0f);
+    const Channels in = variedSignal(44100.0f, 2.0f);
     double largest = 0.0;
     for (int p = 0; p < 10; ++p) {
         EXPECT_EQ(presets[p].first, std::string(URI) + "/preset/" + std::to_string(p));
@@ -97,7 +97,7 @@ TEST_F(Lv2Fixture, EveryPresetSoundsLikeItsProgram)
 TEST_F(Lv2Fixture, ValuesInUnitsSoundLikeTheNormalisedValues)
 {
     // Each setting over program 0, and one changed into the other between two blocks.
-    const Channels in = testSignal(48000.0f);
+    const Channels in = variedSignal(48000.0f, 2.0f);
     for (const auto* setting : {&kEverything, &kMonitoringTheKey}) {
         auto lv2 = instantiate(48000.0);
         apply(*lv2, *setting);
@@ -137,7 +137,7 @@ TEST_F(Lv2Fixture, ValuesInUnitsSoundLikeTheNormalisedValues)
 
 TEST_F(Lv2Fixture, EveryBlockSizeGivesTheSameOutput)
 {
-    const Channels in = testSignal(44100.0f, 0.25f);
+    const Channels in = variedSignal(44100.0f, 0.25f);
     Channels reference;
     for (uint32_t block : {4096u, 1u, 3u, 127u, 128u, 129u, 1000u}) {
         auto lv2 = instantiate();
@@ -189,7 +189,7 @@ TEST_F(Lv2Fixture, TheLatencyPortTellsTheDelayOfAnImpulse)
 
 TEST_F(Lv2Fixture, ValuesOutsideTheRangesAreHeldAndNaNIsIgnored)
 {
-    const Channels in = testSignal(44100.0f, 0.5f);
+    const Channels in = variedSignal(44100.0f, 0.5f);
     const float inf = std::numeric_limits<float>::infinity();
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const auto render = [&](const std::vector<std::pair<const char*, float>>& controls) {
@@ -262,7 +262,7 @@ TEST_F(Lv2Fixture, UnconnectedPortsAreSilenceOrGoNowhere)
     lv2->run(300);  // nothing connected at all
 
     // An external key that is not connected is a silent key.
-    const Channels in = testSignal(44100.0f, 0.25f);
+    const Channels in = variedSignal(44100.0f, 0.25f);
     Channels silentKey = in;
     silentKey[2].assign(in[2].size(), 0.0f);
     silentKey[3].assign(in[3].size(), 0.0f);
