@@ -1,6 +1,6 @@
 # Fails unless the bundle's Turtle (and the Turtle written with a UI declared)
 # passes sord_validate against the LV2 specifications' vocabularies, and the
-# DSP module exports lv2_descriptor alone and needs no display library.
+# DSP module needs no display library.
 if(NOT SORD_VALIDATE)
   message(FATAL_ERROR "sord_validate not found (Debian: sordi)")
 endif()
@@ -31,12 +31,6 @@ if(failed OR NOT manifest MATCHES "ui:X11UI")
 endif()
 validate(${with_ui})
 
-execute_process(COMMAND nm -D --defined-only ${MODULE} OUTPUT_VARIABLE symbols RESULT_VARIABLE failed)
-string(REGEX REPLACE "[0-9a-fA-F]* *[A-Za-z] " "" names "${symbols}")
-string(STRIP "${names}" names)
-if(failed OR NOT names STREQUAL "lv2_descriptor")
-  message(FATAL_ERROR "exported symbols are '${names}', expected 'lv2_descriptor'")
-endif()
 execute_process(COMMAND readelf -d ${MODULE} OUTPUT_VARIABLE dynamic)
 if(dynamic MATCHES "libX11|libcairo|libjpeg|libfontconfig")
   message(FATAL_ERROR "the DSP module needs a display library:\n${dynamic}")

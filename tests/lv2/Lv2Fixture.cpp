@@ -59,19 +59,6 @@ Channels Lv2Fixture::processVst(DevHost::CPluginInstance& effect, const Channels
     return output;
 }
 
-Channels Lv2Fixture::renderVst(float rate, int program, const std::vector<std::pair<int, float>>& settings,
-                               const Channels& input, int block)
-{
-    auto effect = createVst(rate, block);
-    effect->setProgram(program);
-    for (const auto& setting : settings) {
-        effect->setParameter(setting.first, setting.second);
-    }
-    Channels output = processVst(*effect, input, block);
-    effect->close();
-    return output;
-}
-
 double Lv2Fixture::largestDifference(const Channels& a, const Channels& b)
 {
     double largest = a.size() == b.size() ? 0.0 : INFINITY;

@@ -5,13 +5,12 @@
 #include "CDevHost.hpp"
 #include "CLv2Instance.hpp"
 #include "CLv2World.hpp"
-#include "model/VariedSignal.hpp"
 #include "CPluginInstance.hpp"
+#include "model/VariedSignal.hpp"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <utility>
 #include <vector>
 
 class Lv2Fixture : public ::testing::Test {
@@ -31,9 +30,6 @@ protected:
     std::unique_ptr<DevHost::CPluginInstance> createVst(float rate, int block);
     // Its output for the input, block frames at a time.
     static Channels processVst(DevHost::CPluginInstance& effect, const Channels& input, int block);
-    // The VST build's output for program and then (index, normalised value) settings.
-    Channels renderVst(float rate, int program, const std::vector<std::pair<int, float>>& settings,
-                       const Channels& input, int block = 512);
 
     static double largestDifference(const Channels& a, const Channels& b);
 

@@ -21,11 +21,6 @@ struct SSetting {
     float normalised;  // what the VST host sends for the same setting
 };
 
-double logShare(double ms)
-{
-    return std::log(ms) / std::log(1000.0);
-}
-
 // Sets the controls of a setting in units.
 void apply(CLv2Instance& instance, const std::vector<SSetting>& setting)
 {
@@ -34,41 +29,32 @@ void apply(CLv2Instance& instance, const std::vector<SSetting>& setting)
     }
 }
 
-std::vector<std::pair<int, float>> normalised(const std::vector<SSetting>& setting)
-{
-    std::vector<std::pair<int, float>> values;
-    for (const SSetting& s : setting) {
-        values.emplace_back(s.index, s.normalised);
-    }
-    return values;
-}
-
 // Compressing hard through every stage, with the valve, the key equaliser and the limiter.
-const std::vector<SSetting> kEverything = {
-    {"master", -2.0f, 0, 0.45f},
-    {"threshold", -20.0f, 1, 0.6f},
-    {"ratio", 4.0f, 2, static_cast<float>(1.0 - (0.25 - 0.05) / 0.95)},
-    {"attack", 30.0f, 3, static_cast<float>(logShare(30.0))},
-    {"release", 250.0f, 4, static_cast<float>(logShare(250.0))},
-    {"mix", 0.8f, 5, 0.8f},
-    {"eq_low", 6.0f, 6, 0.65f},
-    {"eq_high", -4.0f, 8, 0.4f},
-    {"makeup", 1.0f, 11, 1.0f},
-    {"key_input", 2.0f, 12, 1.0f},
-    {"knee", 35.0f, 13, 0.35f},
-    {"valve", 1.0f, 14, 0.4f},
-    {"mid_side", 0.3f, 15, 0.65f},
-    {"limiter", 1.0f, 16, 1.0f},
-    {"limiter_release", 80.0f, 17, static_cast<float>(logShare(80.0))},
-    {"limiter_threshold", -3.0f, 18, 0.94f},
-    {"limiter_ceiling", -0.3f, 19, 0.994f},
-};
+// Ratio 4:1 is 1 - (1/4 - 0.05) / 0.95; a time of t ms is ln t / ln 1000.
+const std::vector<SSetting> kEverything = {{"master", -2, 0, 0.45f},
+                                           {"threshold", -20, 1, 0.6f},
+                                           {"ratio", 4, 2, 0.789473684f},
+                                           {"attack", 30, 3, 0.492373752f},
+                                           {"release", 250, 4, 0.799313336f},
+                                           {"mix", 0.8f, 5, 0.8f},
+                                           {"eq_low", 6, 6, 0.65f},
+                                           {"eq_high", -4, 8, 0.4f},
+                                           {"makeup", 1, 11, 1},
+                                           {"key_input", 2, 12, 1},
+                                           {"knee", 35, 13, 0.35f},
+                                           {"valve", 1, 14, 0.4f},
+                                           {"mid_side", 0.3f, 15, 0.65f},
+                                           {"limiter", 1, 16, 1},
+                                           {"limiter_release", 80, 17, 0.634363329f},
+                                           {"limiter_threshold", -3, 18, 0.94f},
+                                           {"limiter_ceiling", -0.3f, 19, 0.994f}};
 
 // Monitoring the equalised external key, taken from its left channel.
-const std::vector<SSetting> kMonitoringTheKey = {
-    {"sidechain", 1.0f, 9, 1.0f}, {"monitor", 1.0f, 10, 0.7f}, {"key_input", 0.0f, 12, 0.2f},
-    {"eq_mid", 10.0f, 7, 0.75f},  {"valve", 2.0f, 14, 1.0f},
-};
+const std::vector<SSetting> kMonitoringTheKey = {{"sidechain", 1, 9, 1},
+                                                 {"monitor", 1, 10, 0.7f},
+                                                 {"key_input", 0, 12, 0.2f},
+                                                 {"eq_mid", 10, 7, 0.75f},
+                                                 {"valve", 2, 14, 1}};
 
 }  // namespace
 
@@ -87,7 +73,10 @@ TEST_F(Lv2Fixture, EveryPresetSoundsLikeItsProgram)
         lv2->applyPreset(presets[p].first);
         Channels out;
         lv2->process(in, out, 512);
-        const double difference = largestDifference(out, renderVst(44100.0f, p, {}, in));
+        auto effect = createVst(44100.0f, 512);
+        effect->setProgram(p);
+        const double difference = largestDifference(out, processVst(*effect, in, 512));
+        effect->close();
         EXPECT_LE(difference, 1e-7) << names[p];
         largest = std::max(largest, difference);
     }
@@ -96,43 +85,23 @@ TEST_F(Lv2Fixture, EveryPresetSoundsLikeItsProgram)
 
 TEST_F(Lv2Fixture, ValuesInUnitsSoundLikeTheNormalisedValues)
 {
-    // Each setting over program 0, and one changed into the other between two blocks.
-    const Channels in = variedSignal(48000.0f, 2.0f);
-    for (const auto* setting : {&kEverything, &kMonitoringTheKey}) {
-        auto lv2 = instantiate(48000.0);
-        apply(*lv2, *setting);
+    // One stream through both builds; each setting is changed between two blocks
+    // and takes effect from the next block's first sample in both.
+    const std::vector<SSetting> harder = {
+        {"threshold", -35.0f, 1, 0.3f}, {"ratio", 20.0f, 2, 1.0f}, {"eq_low", 0.0f, 6, 0.5f}};
+    const Channels in = variedSignal(48000.0f, 1.0f);
+    auto lv2 = instantiate(48000.0);
+    auto effect = createVst(48000.0f, 480);
+    for (const auto* setting : {&kEverything, &harder, &kMonitoringTheKey}) {
+        for (const SSetting& s : *setting) {
+            lv2->control(s.symbol) = s.units;
+            effect->setParameter(s.index, s.normalised);
+        }
         Channels out;
         lv2->process(in, out, 480);
-        EXPECT_LE(largestDifference(out, renderVst(48000.0f, 0, normalised(*setting), in, 480)), 1e-7);
+        EXPECT_LE(largestDifference(out, processVst(*effect, in, 480)), 1e-7);
     }
-
-    const size_t half = in[0].size() / 2 / 480 * 480;
-    Channels first(4);
-    Channels second(4);
-    for (size_t c = 0; c < 4; ++c) {
-        first[c].assign(in[c].begin(), in[c].begin() + static_cast<long>(half));
-        second[c].assign(in[c].begin() + static_cast<long>(half), in[c].end());
-    }
-    auto lv2 = instantiate(48000.0);
-    apply(*lv2, kEverything);
-    Channels outFirst;
-    Channels outSecond;
-    lv2->process(first, outFirst, 480);
-    apply(*lv2, {{"threshold", -35.0f, 1, 0.3f}, {"ratio", 20.0f, 2, 1.0f}, {"eq_low", 0.0f, 6, 0.5f}});
-    lv2->process(second, outSecond, 480);
-
-    auto effect = createVst(48000.0f, 480);
-    for (const auto& value : normalised(kEverything)) {
-        effect->setParameter(value.first, value.second);
-    }
-    const Channels vstFirst = processVst(*effect, first, 480);
-    effect->setParameter(1, 0.3f);
-    effect->setParameter(2, 1.0f);
-    effect->setParameter(6, 0.5f);
-    const Channels vstSecond = processVst(*effect, second, 480);
     effect->close();
-    EXPECT_LE(largestDifference(outFirst, vstFirst), 1e-7);
-    EXPECT_LE(largestDifference(outSecond, vstSecond), 1e-7);
 }
 
 TEST_F(Lv2Fixture, EveryBlockSizeGivesTheSameOutput)
@@ -202,53 +171,41 @@ TEST_F(Lv2Fixture, ValuesOutsideTheRangesAreHeldAndNaNIsIgnored)
         return out;
     };
     // Beyond the ranges, as the ranges' ends; a toggle is on above 0; a choice is the nearest stop.
-    const Channels wild = render({{"threshold", -70},
-                                  {"ratio", 500},
-                                  {"attack", -5},
-                                  {"release", 1e9f},
-                                  {"knee", 500},
-                                  {"valve", 7.6f},
-                                  {"key_input", -3},
-                                  {"master", -1e30f},
-                                  {"eq_low", inf},
-                                  {"limiter_ceiling", 3},
-                                  {"limiter", 0.5f},
-                                  {"makeup", 0.01f},
-                                  {"limiter_threshold", -inf},
-                                  {"mix", 1.5f}});
-    const Channels held = render({{"threshold", -50},
-                                  {"ratio", 20},
-                                  {"attack", 1},
-                                  {"release", 1000},
-                                  {"knee", 100},
-                                  {"valve", 2},
-                                  {"key_input", 0},
-                                  {"master", -20},
-                                  {"eq_low", 20},
-                                  {"limiter_ceiling", 0},
-                                  {"limiter", 1},
-                                  {"makeup", 1},
-                                  {"limiter_threshold", -50},
-                                  {"mix", 1}});
-    EXPECT_EQ(largestDifference(wild, held), 0.0);
+    const struct {
+        const char* symbol;
+        float wild;
+        float held;
+    } cases[] = {{"threshold", -70, -50}, {"ratio", 500, 20},
+                 {"attack", -5, 1},       {"release", 1e9f, 1000},
+                 {"knee", 500, 100},      {"valve", 7.6f, 2},
+                 {"key_input", -3, 0},    {"master", -1e30f, -20},
+                 {"eq_low", inf, 20},     {"limiter", 0.5f, 1},
+                 {"makeup", 0.01f, 1},    {"limiter_ceiling", 3, 0},
+                 {"mix", 1.5f, 1},        {"limiter_threshold", -inf, -50}};
+    std::vector<std::pair<const char*, float>> wild;
+    std::vector<std::pair<const char*, float>> held;
+    for (const auto& c : cases) {
+        wild.emplace_back(c.symbol, c.wild);
+        held.emplace_back(c.symbol, c.held);
+    }
+    EXPECT_EQ(largestDifference(render(wild), render(held)), 0.0);
     EXPECT_EQ(largestDifference(render({{"valve", 1.4f}}), render({{"valve", 1}})), 0.0);
     EXPECT_GT(largestDifference(render({{"valve", 1.6f}}), render({{"valve", 1}})), 0.0);
 
     // NaN leaves the last good value, also before the first.
     EXPECT_EQ(largestDifference(render({{"threshold", nan}, {"ratio", nan}, {"valve", nan}}), render({})), 0.0);
-    auto lv2 = instantiate();
-    apply(*lv2, kEverything);
-    Channels start;
-    lv2->process(in, start, 256);
-    for (const SSetting& s : kEverything) {
-        lv2->control(s.symbol) = nan;
-    }
-    Channels out;
-    lv2->process(in, out, 256);
+    auto withNaN = instantiate();
     auto steady = instantiate();
-    apply(*steady, kEverything);
+    Channels out;
     Channels expected;
-    steady->process(in, expected, 256);
+    for (auto* lv2 : {withNaN.get(), steady.get()}) {
+        apply(*lv2, kEverything);
+        lv2->process(in, out, 256);
+    }
+    for (const SSetting& setting : kEverything) {
+        withNaN->control(setting.symbol) = nan;
+    }
+    withNaN->process(in, out, 256);
     steady->process(in, expected, 256);
     EXPECT_EQ(largestDifference(out, expected), 0.0);
 }
