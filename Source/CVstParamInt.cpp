@@ -40,14 +40,17 @@ double CVstParamInt::GetUnitsFor(float value) const
 
 float CVstParamInt::GetNormalisedFor(double units) const
 {
-    // Each integer owns a share of 0..1 that begins at (integer - minimum) / (maximum - minimum).
+    // The value whose data lies half way inside the integer's share: data is
+    // truncated toward zero, so a share reaches up from a positive integer and
+    // down from a negative one.
     const double minimum = static_cast<double>(m_minimum);
     const double maximum = static_cast<double>(m_maximum);
-    if (m_maximum == m_minimum || !(units > minimum)) {
+    if (!(units > minimum)) {
         return 0.0f;
     }
     const double integer = units < maximum ? std::floor(units + 0.5) : maximum;
-    return clampedNormalised((integer - minimum) / (maximum - minimum));
+    const double data = integer < 0.0 ? integer - 0.5 : integer + 0.5;
+    return clampedNormalised((data - minimum) / (maximum + 0.99999 - minimum));
 }
 
 void CVstParamInt::GetValueFor(float value, char* text) const

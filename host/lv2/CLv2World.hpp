@@ -1,5 +1,5 @@
 // A development LV2 host's world, built through lilv as a host builds it: the
-// bundles in the folders of an LV2 path (the LV2 specifications among them)
+// bundles in the folders of an LV2 path (LV2's own vocabulary bundles among them)
 // and one plug-in bundle of the build. Used by tests and benchmarks to load
 // the LV2 build as hosts load it.
 #pragma once

@@ -1,5 +1,5 @@
 # Fails unless the bundle's Turtle (and the Turtle written with a UI declared)
-# passes sord_validate against the LV2 specifications' vocabularies, and the
+# passes sord_validate against LV2's own vocabularies, and the
 # DSP module needs no display library.
 if(NOT SORD_VALIDATE)
   message(FATAL_ERROR "sord_validate not found (Debian: sordi)")
