@@ -2,6 +2,7 @@
 #include "CCorGainEditor.hpp"
 
 #include "CCorGain.hpp"
+#include "CCorGainLayout.hpp"
 #include "CCorGainParameterFactory.hpp"
 
 #include "gui/controls/CControlRoot.hpp"
@@ -27,49 +28,6 @@ using GUI::Basics::CAlphaColour;
 using GUI::Controls::IControl;
 
 namespace {
-
-enum EControlKind {
-    e_knob,
-    e_switch,
-    e_popup
-};
-
-// One parameter's control and its value label, in the order they are made (and hit-tested).
-struct SParameterControl {
-    int index;
-    EControlKind kind;
-    long left;
-    long top;
-    long labelLeft;
-    long labelTop;
-    // The label's text until the parameter is first shown; null: the parameter's display and unit.
-    const char* firstText;
-};
-
-const SParameterControl kParameterControls[] = {
-    {0, e_knob, 410, 405, 395, 440, nullptr},      // Master
-    {5, e_knob, 332, 405, 332, 440, nullptr},      // Mix
-    {1, e_knob, 20, 80, 10, 115, nullptr},         // Threshold
-    {2, e_knob, 100, 80, 90, 115, nullptr},        // Ratio
-    {3, e_knob, 175, 80, 164, 115, nullptr},       // Attack
-    {4, e_knob, 252, 80, 241, 115, nullptr},       // Release
-    {13, e_knob, 331, 80, 320, 115, nullptr},      // Soft-Knee
-    {6, e_knob, 20, 190, 10, 225, nullptr},        // EQ Low
-    {7, e_knob, 100, 190, 90, 225, nullptr},       // EQ Mid
-    {8, e_knob, 175, 190, 164, 225, nullptr},      // EQ High
-    {15, e_knob, 252, 190, 250, 225, nullptr},     // Mid/Side
-    {10, e_switch, 331, 190, 325, 225, "Output"},  // Monitor
-    {11, e_switch, 252, 405, 255, 441, "Output"},  // MakeUpGain
-    {14, e_popup, 175, 405, 170, 440, "Valve"},    // Valve Modelling
-    {12, e_popup, 20, 405, 20, 440, "SC Input"},   // Key Input
-    {9, e_switch, 100, 405, 90, 440, "Output"},    // SideChain
-    {18, e_knob, 20, 299, 10, 334, nullptr},       // limiter Threshold
-    {19, e_knob, 100, 299, 90, 334, nullptr},      // LimitCeil
-    {17, e_knob, 175, 299, 165, 334, nullptr},     // LimitRel
-    {16, e_switch, 333, 299, 335, 334, "Off"},     // LimitOnOff
-};
-
-const CRect kMeterArea(404, 64, 40, 270);
 
 // The items of the two pop-up menus; an item's id is its place.
 const char* const kValveItems[] = {"Valve Bypass", "Valve Soft", "Valve Dirty"};
@@ -97,7 +55,7 @@ struct CCorGainEditor::SImages {
         buttonUp = GUI::Graphics::CPNGImage::getNewInstance(folder, "buttonUp.png");
         buttonDown = GUI::Graphics::CPNGImage::getNewInstance(folder, "buttonDown.png");
         const CDimension strip = knob->getImageSize();
-        knobSize = CDimension(strip.getWidth(), strip.getHeight() / CCORGAINEDITOR_KNOB_FRAMES);
+        knobSize = CDimension(strip.getWidth(), strip.getHeight() / CCorGainLayout::CCORGAINLAYOUT_KNOB_FRAMES);
         buttonSize = buttonDown->getImageSize();
     }
 
@@ -125,28 +83,21 @@ CCorGainEditor::CCorGainEditor(AudioEffect* effect, const CRect& area, GUI::Wind
     }
 
     const CSystemString folder = resourceFolder();
-    GUI::Controls::CControlRoot* root = getControlRoot();
     const SImages images(folder);
-
-    THeld<GUI::Graphics::IImage> information;
-    information = GUI::Graphics::CPNGImage::getNewInstance(folder, "infopro.png");
-    m_informationButton = new GUI::Controls::CMomentaryButton(
-        root, CCORGAINEDITOR_INFORMATION_BUTTON, CRect(CPoint(0, 0), information->getImageSize()), nullptr);
-    m_informationButton->setText("info");
-    m_informationButton->setPrimaryImage(information.getPointer());
-    m_informationButton->setDownImage(information.getPointer());
-    m_informationButton->registerActionListener(this);
-    root->addControl(m_informationButton.getPointer());
-
-    for (int table = 0; table < CCORGAINEDITOR_NUMBER_OF_PARAMETERS; ++table) {
-        createParameterControl(table, images);
+    for (std::size_t row = 0; row < CCorGainLayout::controlCount(); ++row) {
+        const SControlLayout& placement = CCorGainLayout::controls()[row];
+        switch (placement.kind) {
+        case EControlKind::InfoButton:
+            createInformationButton(placement, folder);
+            break;
+        case EControlKind::Meter:
+            createMeter(placement);
+            break;
+        default:
+            createParameterControl(placement, images);
+            break;
+        }
     }
-
-    m_meter = new GUI::Controls::CLevelMeter(root, CCORGAINEDITOR_METER, kMeterArea, CCORGAINEDITOR_METER_SEGMENTS);
-    m_meter->setLineColour(CAlphaColour::CALPHACOLOUR_TURQUOISE, CAlphaColour::CALPHACOLOUR_TURQUOISE);
-    m_meter->setValue(0.0);
-    m_meter->update();
-    root->addControl(m_meter.getPointer());
 }
 
 CCorGainEditor::~CCorGainEditor()
@@ -188,11 +139,37 @@ void CCorGainEditor::prepareForScreen()
     }
 }
 
-void CCorGainEditor::createParameterControl(int table, const SImages& images)
+void CCorGainEditor::createInformationButton(const SControlLayout& placement, const CSystemString& folder)
 {
-    const SParameterControl& placement = kParameterControls[table];
-    const int index = placement.index;
-    IControl* control = createControlOfKind(table, images);
+    THeld<GUI::Graphics::IImage> information;
+    information = GUI::Graphics::CPNGImage::getNewInstance(folder, "infopro.png");
+    m_informationButton = new GUI::Controls::CMomentaryButton(
+        getControlRoot(), placement.id, CRect(CPoint(placement.left, placement.top), information->getImageSize()),
+        nullptr);
+    m_informationButton->setText("info");
+    m_informationButton->setPrimaryImage(information.getPointer());
+    m_informationButton->setDownImage(information.getPointer());
+    m_informationButton->registerActionListener(this);
+    getControlRoot()->addControl(m_informationButton.getPointer());
+}
+
+void CCorGainEditor::createMeter(const SControlLayout& placement)
+{
+    m_meter =
+        new GUI::Controls::CLevelMeter(getControlRoot(), placement.id,
+                                       CRect(placement.left, placement.top, CCorGainLayout::CCORGAINLAYOUT_METER_WIDTH,
+                                             CCorGainLayout::CCORGAINLAYOUT_METER_HEIGHT),
+                                       CCorGainLayout::CCORGAINLAYOUT_METER_SEGMENTS);
+    m_meter->setLineColour(CAlphaColour::CALPHACOLOUR_TURQUOISE, CAlphaColour::CALPHACOLOUR_TURQUOISE);
+    m_meter->setValue(0.0);
+    m_meter->update();
+    getControlRoot()->addControl(m_meter.getPointer());
+}
+
+void CCorGainEditor::createParameterControl(const SControlLayout& placement, const SImages& images)
+{
+    const int index = placement.id;
+    IControl* control = createControlOfKind(placement, images);
     m_controls[index] = control;
     getControlRoot()->addControl(control);
 
@@ -207,39 +184,39 @@ void CCorGainEditor::createParameterControl(int table, const SImages& images)
     }
     GUI::Controls::CTextLabel* label = new GUI::Controls::CTextLabel(
         getControlRoot(), index,
-        CRect(placement.labelLeft, placement.labelTop, CCORGAINEDITOR_LABEL_WIDTH, CCORGAINEDITOR_LABEL_HEIGHT), text);
+        CRect(placement.labelLeft, placement.labelTop, CCorGainLayout::CCORGAINLAYOUT_LABEL_WIDTH,
+              CCorGainLayout::CCORGAINLAYOUT_LABEL_HEIGHT),
+        text);
     m_labels[index] = label;
     label->setColours(CAlphaColour::CALPHACOLOUR_BLACK, CAlphaColour::CALPHACOLOUR_BLACK,
                       CAlphaColour::CALPHACOLOUR_BLACK);
     getControlRoot()->addControl(label);
 }
 
-IControl* CCorGainEditor::createControlOfKind(int table, const SImages& images)
+IControl* CCorGainEditor::createControlOfKind(const SControlLayout& placement, const SImages& images)
 {
-    const SParameterControl& placement = kParameterControls[table];
     const CPoint origin(placement.left, placement.top);
     GUI::Controls::CControlRoot* root = getControlRoot();
-    if (placement.kind == e_knob) {
-        GUI::Controls::CKnob* knob =
-            new GUI::Controls::CKnob(root, placement.index, CRect(origin, images.knobSize), this);
-        knob->setAnimationImage(images.knob.getPointer(), images.knobSize.getHeight(), CCORGAINEDITOR_KNOB_FRAMES,
-                                false);
+    if (placement.kind == EControlKind::Knob) {
+        GUI::Controls::CKnob* knob = new GUI::Controls::CKnob(root, placement.id, CRect(origin, images.knobSize), this);
+        knob->setAnimationImage(images.knob.getPointer(), images.knobSize.getHeight(),
+                                CCorGainLayout::CCORGAINLAYOUT_KNOB_FRAMES, false);
         return knob;
     }
     const CRect area(origin, images.buttonSize);
     GUI::Controls::CLatchingButton* button = nullptr;
-    if (placement.kind == e_popup) {
-        const char* const* items = placement.index == CCorGain::CCORGAIN_VALVE ? kValveItems : kKeyInputItems;
+    if (placement.kind == EControlKind::PopupButton) {
+        const char* const* items = placement.id == CCorGain::CCORGAIN_VALVE ? kValveItems : kKeyInputItems;
         GUI::Controls::CMenu* menu = new GUI::Controls::CMenu();
         for (long id = 0; id < 3; ++id) {
             menu->addMenuItem(new GUI::Controls::CMenuItem(items[id], id));
         }
         GUI::Controls::CPopupButton* popup =
-            new GUI::Controls::CPopupButton(root, placement.index, area, menu, this, this);
+            new GUI::Controls::CPopupButton(root, placement.id, area, menu, this, this);
         popup->doDefaultDrawing(false);
         button = popup;
     } else {
-        button = new GUI::Controls::CLatchingButton(root, placement.index, area, this);
+        button = new GUI::Controls::CLatchingButton(root, placement.id, area, this);
     }
     button->setPrimaryImage(images.buttonUp.getPointer());
     button->setDownImage(images.buttonDown.getPointer());

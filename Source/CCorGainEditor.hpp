@@ -7,6 +7,7 @@
 // editor stores them and shows them at its next idle.
 #pragma once
 
+#include "CCorGainLayout.hpp"
 #include "CVstParam.hpp"
 
 #include "basics/CSystemString.hpp"
@@ -27,18 +28,13 @@ namespace Corvane { namespace CorGain {
 
 class CCorGainEditor : public Vst::CVstWindow, public GUI::Listeners::IMenuListener {
 public:
-    static constexpr long CCORGAINEDITOR_WIDTH = 463;
-    static constexpr long CCORGAINEDITOR_HEIGHT = 465;
+    static constexpr long CCORGAINEDITOR_WIDTH = CCorGainLayout::CCORGAINLAYOUT_WIDTH;
+    static constexpr long CCORGAINEDITOR_HEIGHT = CCorGainLayout::CCORGAINLAYOUT_HEIGHT;
     static constexpr int CCORGAINEDITOR_NUMBER_OF_PARAMETERS = 20;
     // The pseudo-parameter that carries the output level, 0..1 full scale.
     static constexpr long CCORGAINEDITOR_METER_LEVEL = 21;
-    // Control ids beside the parameter indices.
+    // The information button's control id, beside the parameter indices.
     static constexpr long CCORGAINEDITOR_INFORMATION_BUTTON = 22;
-    static constexpr long CCORGAINEDITOR_METER = -1;
-    static constexpr long CCORGAINEDITOR_METER_SEGMENTS = 50;
-    static constexpr long CCORGAINEDITOR_KNOB_FRAMES = 63;
-    static constexpr long CCORGAINEDITOR_LABEL_WIDTH = 96;
-    static constexpr long CCORGAINEDITOR_LABEL_HEIGHT = 20;
 
     // Needs no display: the window is made when the host opens the editor.
     CCorGainEditor(AudioEffect* effect, const Corvane::MathTools::CRect& area,
@@ -71,8 +67,10 @@ private:
     static Corvane::Basics::CSystemString resourceFolder();
     // Reads the pictures and makes the windows that are needed only once the editor is on the screen.
     void prepareForScreen();
-    void createParameterControl(int table, const SImages& images);
-    GUI::Controls::IControl* createControlOfKind(int table, const SImages& images);
+    void createInformationButton(const SControlLayout& placement, const Corvane::Basics::CSystemString& folder);
+    void createMeter(const SControlLayout& placement);
+    void createParameterControl(const SControlLayout& placement, const SImages& images);
+    GUI::Controls::IControl* createControlOfKind(const SControlLayout& placement, const SImages& images);
     // The effect set and the host told of a change the user made, and the label updated.
     void sendChange(long index, float value);
     void showReportedValues();

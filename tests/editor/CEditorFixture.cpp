@@ -128,30 +128,6 @@ void CEditorFixture::drag(const SPoint& point, int dx, int dy, const std::string
     input(commands + " mouseup 1" + (modifiers.empty() ? "" : " keyup " + modifiers));
 }
 
-std::vector<std::uint32_t> CEditorFixture::pixelsOf(DevHost::CHostEditorWindow& window, const SArea& area)
-{
-    const DevHost::CWindowImage image = window.capture();
-    std::vector<std::uint32_t> pixels;
-    for (int y = area.top; y < area.top + area.height; ++y) {
-        for (int x = area.left; x < area.left + area.width; ++x) {
-            pixels.push_back(image.at(x, y));
-        }
-    }
-    return pixels;
-}
-
-std::vector<std::uint32_t> CEditorFixture::settledPixels(DevHost::CHostEditorWindow& window, const SArea& area)
-{
-    std::vector<std::uint32_t> pixels = pixelsOf(window, area);
-    for (int agreeing = 1; agreeing < 3;) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        std::vector<std::uint32_t> again = pixelsOf(window, area);
-        agreeing = again == pixels ? agreeing + 1 : 1;
-        pixels.swap(again);
-    }
-    return pixels;
-}
-
 long CEditorFixture::litMeterSegments()
 {
     return m_window->capture().count(METER_SEGMENT_COLOUR, METER.left, METER.top, METER.width, METER.height) /

@@ -26,6 +26,8 @@ struct SArea {
     int top;
     int width;
     int height;
+
+    SPoint centre() const { return SPoint{left + width / 2, top + height / 2}; }
 };
 
 // Where the user aims at the editor's controls.
@@ -40,9 +42,6 @@ constexpr SPoint EMPTY_PLACE{230, 40};
 
 constexpr int EDITOR_WIDTH = 463;
 constexpr int EDITOR_HEIGHT = 465;
-constexpr SArea WHOLE_EDITOR{0, 0, EDITOR_WIDTH, EDITOR_HEIGHT};
-constexpr SArea EQ_LOW_LABEL{10, 225, 96, 20};
-constexpr SArea VALVE_BUTTON_AREA{175, 405, 44, 24};
 constexpr SArea METER{404, 64, 40, 270};
 
 // The top-level windows of the display's screen, bottom first.
@@ -71,9 +70,6 @@ protected:
     void click(const SPoint& point, const std::string& modifiers = "");
     void drag(const SPoint& point, int dx, int dy, const std::string& modifiers = "");
 
-    std::vector<std::uint32_t> pixelsOf(DevHost::CHostEditorWindow& window, const SArea& area);
-    // The area once the server shows the editor's last drawing (three reads in a row agree).
-    std::vector<std::uint32_t> settledPixels(DevHost::CHostEditorWindow& window, const SArea& area);
     long litMeterSegments();
     // The pop-up menu (a window no window manager handles) and the splash, when shown, and where.
     bool menuShown(SArea* area = nullptr);

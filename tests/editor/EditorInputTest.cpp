@@ -1,6 +1,6 @@
 // Real pointer input into Tenvira's editor in a host window: what reaches the
-// effect and the host, and what does not.
-#include "CEditorFixture.hpp"
+// effect and the host, what does not, and what the labels read afterwards.
+#include "CEditorPictureFixture.hpp"
 
 #include <thread>
 
@@ -22,18 +22,6 @@ TEST_F(CEditorFixture, DraggingAKnobAutomatesEachNewValueOnceIsNotEchoedBackAndA
     }
     EXPECT_LE(m_host.automationCount(), 10u);
     EXPECT_NEAR(previous, 0.55f, 1e-6f);
-
-    // An EQ gain set in the editor is labelled " db", one set by the host " dB": were the editor's own
-    // change echoed back to it, the label would take the host's spelling at a later idle.
-    drag(EQ_LOW_KNOB, 0, -10);
-    ASSERT_TRUE(idleUntilParameter(6, 0.55f));
-    const std::vector<std::uint32_t> edited = settledPixels(*m_window, EQ_LOW_LABEL);
-    for (int i = 0; i < 10; ++i) {
-        m_window->idle();
-    }
-    EXPECT_EQ(settledPixels(*m_window, EQ_LOW_LABEL), edited);
-    m_instance->setParameter(6, m_instance->getParameter(6));
-    EXPECT_TRUE(idleUntil(*m_window, [&] { return pixelsOf(*m_window, EQ_LOW_LABEL) != edited; }));
 
     // A double click restores the knob's default.
     input("mousemove --window " + id(m_window->windowId()) + " 37 97 click --repeat 2 --delay 60 1");
@@ -65,6 +53,47 @@ TEST_F(CEditorFixture, AltClickIsARightClickTheMeterAndLabelsTakeNoClicksAndAKno
     ASSERT_TRUE(idleUntilParameter(10, 0.0f));
     EXPECT_EQ(m_host.automationCount(), dragged + 1);
     EXPECT_FLOAT_EQ(m_instance->getParameter(0), 0.615f);
+}
+
+TEST_F(CEditorPictureFixture, EveryLabelReadsAsItsFormatSaysAfterAChangeFromTheHostAndAfterOneInTheEditor)
+{
+    openFirstEditor();
+    // From the host: values between the ends, where every number format shows, and the choices that the
+    // program test does not show.
+    const float fromHost[CExpectedEditor::PARAMETERS] = {0.25f, 0.3f,  1.0f, 0.5f,  0.75f, 0.5f, 0.75f,
+                                                         0.3f,  0.6f,  1.0f, 1.0f,  0.0f,  0.0f, 0.25f,
+                                                         0.45f, 0.25f, 0.0f, 0.25f, 0.9f,  0.7f};
+    PlainModel model;
+    for (int index = 0; index < CExpectedEditor::PARAMETERS; ++index) {
+        model.setParameter(index, fromHost[index]);
+        m_instance->setParameter(index, fromHost[index]);
+    }
+    CExpectedEditor expected(model);
+    ASSERT_TRUE(idleUntilShown(expected));
+
+    // From the editor: every knob turned by ten pixels towards the middle (Mix to both ends), every switch clicked.
+    const auto changedInEditor = [&](int index, float value) {
+        ASSERT_TRUE(idleUntilParameter(index, value)) << index;
+        model.setParameter(index, m_instance->getParameter(index));
+        expected.showEditorChange(model, index);
+    };
+    for (int index : {0, 1, 2, 3, 4, 6, 7, 8, 13, 15, 17, 18, 19}) {
+        const int up = fromHost[index] < 0.5f ? 1 : -1;
+        drag(CExpectedEditor::controlArea(index).centre(), 0, -10 * up);
+        changedInEditor(index, fromHost[index] + 0.05f * static_cast<float>(up));
+    }
+    const SPoint mix = CExpectedEditor::controlArea(5).centre();
+    drag(mix, 0, -110);
+    changedInEditor(5, 1.0f);
+    ASSERT_TRUE(idleUntilShown(expected));
+    // Pressed again away from the last press: at the same place, the press would be a double click.
+    drag(SPoint{mix.x - 10, mix.y}, -210, 0);
+    changedInEditor(5, 0.0f);
+    for (int index : {9, 10, 11, 16}) {
+        click(CExpectedEditor::controlArea(index).centre());
+        changedInEditor(index, 1.0f - fromHost[index]);
+    }
+    EXPECT_TRUE(idleUntilShown(expected));
 }
 
 }  // namespace TenviraEditorTests

@@ -1,39 +1,68 @@
 #include "CArtworkLayout.hpp"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace Corvane::CorGain::Artwork {
 
 namespace {
 
-using K = EControlKind;
 using S = ESection;
 
-// In the editor's creation order; positions are left and top in pixels.
-constexpr SControlPlacement CONTROLS[] = {
-    {K::InfoButton, 22, "", 0, 0, false, 0, 0, 0, "", S::Header},
-    {K::Knob, 0, "MASTER", 410, 405, true, 395, 440, 64, " -20.00 dB", S::RoutingOutput},
-    {K::Knob, 5, "MIX", 332, 405, true, 332, 440, 52, " 0.50 ", S::RoutingOutput},
-    {K::Knob, 1, "THRESHOLD", 20, 80, true, 10, 115, 68, " -50.00 dB", S::Compressor},
-    {K::Knob, 2, "RATIO", 100, 80, true, 90, 115, 68, " 20.00 :1", S::Compressor},
-    {K::Knob, 3, "ATTACK", 175, 80, true, 164, 115, 68, " 1000.0 ms", S::Compressor},
-    {K::Knob, 4, "RELEASE", 252, 80, true, 241, 115, 68, " 1000.0 ms", S::Compressor},
-    {K::Knob, 13, "SOFT KNEE", 331, 80, true, 320, 115, 61, " 100.00 %", S::Compressor},
-    {K::Knob, 6, "EQ LOW", 20, 190, true, 10, 225, 68, " -20.00 dB", S::KeyEqualiser},
-    {K::Knob, 7, "EQ MID", 100, 190, true, 90, 225, 68, " -20.00 dB", S::KeyEqualiser},
-    {K::Knob, 8, "EQ HIGH", 175, 190, true, 164, 225, 68, " -20.00 dB", S::KeyEqualiser},
-    {K::Knob, 15, "MID/SIDE", 252, 190, true, 250, 225, 52, " -1.00 ", S::KeyEqualiser},
-    {K::LatchingButton, 10, "MONITOR", 331, 190, true, 325, 225, 52, "Output ", S::KeyEqualiser},
-    {K::LatchingButton, 11, "MAKE-UP", 252, 405, true, 255, 441, 52, "Output", S::RoutingOutput},
-    {K::PopupButton, 14, "VALVE", 175, 405, true, 170, 440, 56, "Bypass", S::RoutingOutput},
-    {K::PopupButton, 12, "KEY INPUT", 20, 405, true, 20, 440, 56, "SC Input", S::RoutingOutput},
-    {K::LatchingButton, 9, "SIDE-CHAIN", 100, 405, true, 90, 440, 60, "External", S::RoutingOutput},
-    {K::Knob, 18, "THRESHOLD", 20, 299, true, 10, 334, 68, " -50.00 dB", S::Limiter},
-    {K::Knob, 19, "CEILING", 100, 299, true, 90, 334, 68, " -50.00 dB", S::Limiter},
-    {K::Knob, 17, "RELEASE", 175, 299, true, 165, 334, 68, " 1000.0 ms", S::Limiter},
-    {K::LatchingButton, 16, "LIMITER", 333, 299, true, 335, 334, 44, "Off ", S::Limiter},
-    {K::Meter, -1, "", 404, 64, false, 0, 0, 0, "", S::Level},
+// What the panel shows around each control of the editor's layout.
+struct SPanelDetail {
+    int id;
+    const char* caption;
+    int plateWidth;
+    const char* widestText;
+    ESection section;
 };
+
+constexpr SPanelDetail DETAILS[] = {
+    {22, "", 0, "", S::Header},
+    {0, "MASTER", 64, " -20.00 dB", S::RoutingOutput},
+    {5, "MIX", 52, " 0.50 ", S::RoutingOutput},
+    {1, "THRESHOLD", 68, " -50.00 dB", S::Compressor},
+    {2, "RATIO", 68, " 20.00 :1", S::Compressor},
+    {3, "ATTACK", 68, " 1000.0 ms", S::Compressor},
+    {4, "RELEASE", 68, " 1000.0 ms", S::Compressor},
+    {13, "SOFT KNEE", 61, " 100.00 %", S::Compressor},
+    {6, "EQ LOW", 68, " -20.00 dB", S::KeyEqualiser},
+    {7, "EQ MID", 68, " -20.00 dB", S::KeyEqualiser},
+    {8, "EQ HIGH", 68, " -20.00 dB", S::KeyEqualiser},
+    {15, "MID/SIDE", 52, " -1.00 ", S::KeyEqualiser},
+    {10, "MONITOR", 52, "Output ", S::KeyEqualiser},
+    {11, "MAKE-UP", 52, "Output", S::RoutingOutput},
+    {14, "VALVE", 56, "Bypass", S::RoutingOutput},
+    {12, "KEY INPUT", 56, "SC Input", S::RoutingOutput},
+    {9, "SIDE-CHAIN", 60, "External", S::RoutingOutput},
+    {18, "THRESHOLD", 68, " -50.00 dB", S::Limiter},
+    {19, "CEILING", 68, " -50.00 dB", S::Limiter},
+    {17, "RELEASE", 68, " 1000.0 ms", S::Limiter},
+    {16, "LIMITER", 44, "Off ", S::Limiter},
+    {-1, "", 0, "", S::Level},
+};
+
+// The editor's controls, in its order, joined with their panel details.
+std::vector<SControlPlacement> placeControls()
+{
+    std::vector<SControlPlacement> placements;
+    for (std::size_t row = 0; row < CCorGainLayout::controlCount(); ++row) {
+        const SControlLayout& control = CCorGainLayout::controls()[row];
+        const auto detail = std::find_if(std::begin(DETAILS), std::end(DETAILS),
+                                         [&](const SPanelDetail& candidate) { return candidate.id == control.id; });
+        if (detail == std::end(DETAILS)) {
+            throw std::logic_error("The panel has no caption or plate for editor control " +
+                                   std::to_string(control.id));
+        }
+        placements.push_back({control, detail->caption, detail->plateWidth, detail->widestText, detail->section});
+    }
+    return placements;
+}
 
 constexpr SSectionPlacement SECTIONS[] = {
     {S::Header, "", {0, 0, 463, 38}},
@@ -48,12 +77,13 @@ constexpr SSectionPlacement SECTIONS[] = {
 
 const SControlPlacement* CArtworkLayout::controls()
 {
-    return CONTROLS;
+    static const std::vector<SControlPlacement> placements = placeControls();
+    return placements.data();
 }
 
 std::size_t CArtworkLayout::controlCount()
 {
-    return sizeof(CONTROLS) / sizeof(CONTROLS[0]);
+    return CCorGainLayout::controlCount();
 }
 
 const SSectionPlacement* CArtworkLayout::sections()

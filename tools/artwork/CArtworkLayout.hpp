@@ -1,17 +1,12 @@
 #pragma once
 
+#include "CCorGainLayout.hpp"
+
 #include <cstddef>
 
 namespace Corvane::CorGain::Artwork {
 
-// Which kind of editor control stands at a place of the panel.
-enum class EControlKind {
-    Knob,
-    LatchingButton,
-    PopupButton,
-    InfoButton,
-    Meter
-};
+using Corvane::CorGain::EControlKind;
 
 // The titled groups of the panel.
 enum class ESection {
@@ -33,16 +28,9 @@ struct SRectangle {
     constexpr int bottom() const { return top + height; }  // one past the last row
 };
 
-// One control of the editor: where it stands, its caption on the panel and its value label.
-struct SControlPlacement {
-    EControlKind kind;
-    int id;               // the parameter index the control drives (22 info, -1 meter)
-    const char* caption;  // printed on the panel above the control
-    int left;
-    int top;
-    bool hasLabel;
-    int labelLeft;
-    int labelTop;
+// One control of the editor where the editor places it, with what the panel shows around it.
+struct SControlPlacement : SControlLayout {
+    const char* caption;     // printed on the panel above the control
     int plateWidth;          // width of the light plate behind the label text
     const char* widestText;  // the widest text the label can show
     ESection section;
@@ -57,11 +45,11 @@ struct SSectionPlacement {
 // The editor's geometry, shared by the artwork generator, the preview and the tests.
 class CArtworkLayout {
 public:
-    static constexpr int CARTWORKLAYOUT_PANEL_WIDTH = 463;
-    static constexpr int CARTWORKLAYOUT_PANEL_HEIGHT = 465;
+    static constexpr int CARTWORKLAYOUT_PANEL_WIDTH = CCorGainLayout::CCORGAINLAYOUT_WIDTH;
+    static constexpr int CARTWORKLAYOUT_PANEL_HEIGHT = CCorGainLayout::CCORGAINLAYOUT_HEIGHT;
 
     static constexpr int CARTWORKLAYOUT_KNOB_SIZE = 34;  // K: one frame is K x K
-    static constexpr int CARTWORKLAYOUT_KNOB_FRAMES = 63;
+    static constexpr int CARTWORKLAYOUT_KNOB_FRAMES = CCorGainLayout::CCORGAINLAYOUT_KNOB_FRAMES;
     static constexpr double CARTWORKLAYOUT_KNOB_TRAVEL_DEGREES = 270.0;
     static constexpr int CARTWORKLAYOUT_BUTTON_WIDTH = 44;  // B
     static constexpr int CARTWORKLAYOUT_BUTTON_HEIGHT = 24;
@@ -70,17 +58,20 @@ public:
     static constexpr int CARTWORKLAYOUT_SPLASH_WIDTH = 420;
     static constexpr int CARTWORKLAYOUT_SPLASH_HEIGHT = 236;
 
-    static constexpr int CARTWORKLAYOUT_LABEL_WIDTH = 96;
-    static constexpr int CARTWORKLAYOUT_LABEL_HEIGHT = 20;
+    static constexpr int CARTWORKLAYOUT_LABEL_WIDTH = CCorGainLayout::CCORGAINLAYOUT_LABEL_WIDTH;
+    static constexpr int CARTWORKLAYOUT_LABEL_HEIGHT = CCorGainLayout::CCORGAINLAYOUT_LABEL_HEIGHT;
     static constexpr double CARTWORKLAYOUT_LABEL_FONT_SIZE = 12.0;
     static constexpr const char* CARTWORKLAYOUT_LABEL_FONT = "Arial";
 
-    static constexpr SRectangle CARTWORKLAYOUT_METER{404, 64, 40, 270};
-    static constexpr int CARTWORKLAYOUT_METER_SEGMENTS = 50;
+    static constexpr SRectangle CARTWORKLAYOUT_METER{
+        CCorGainLayout::CCORGAINLAYOUT_METER_LEFT, CCorGainLayout::CCORGAINLAYOUT_METER_TOP,
+        CCorGainLayout::CCORGAINLAYOUT_METER_WIDTH, CCorGainLayout::CCORGAINLAYOUT_METER_HEIGHT};
+    static constexpr int CARTWORKLAYOUT_METER_SEGMENTS = CCorGainLayout::CCORGAINLAYOUT_METER_SEGMENTS;
     static constexpr int CARTWORKLAYOUT_METER_SEGMENT_WIDTH = 36;
     static constexpr int CARTWORKLAYOUT_METER_SEGMENT_HEIGHT = 3;
     static constexpr int CARTWORKLAYOUT_METER_GAP = 2;
 
+    // The editor's controls in its order, each with the panel's caption, plate and section for it.
     static const SControlPlacement* controls();
     static std::size_t controlCount();
     static const SSectionPlacement* sections();

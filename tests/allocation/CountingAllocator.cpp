@@ -1,0 +1,112 @@
+#include "CountingAllocator.hpp"
+
+#include <cstddef>
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+thread_local bool t_counting = false;
+thread_local long t_calls = 0;
+
+void* allocate(std::size_t size, std::size_t alignment = 0)
+{
+    if (t_counting) {
+        ++t_calls;
+    }
+    size = size == 0 ? 1 : size;
+    void* memory = alignment > alignof(std::max_align_t)
+                       ? std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment)
+                       : std::malloc(size);
+    if (memory == nullptr) {
+        throw std::bad_alloc();
+    }
+    return memory;
+}
+
+void release(void* memory) noexcept
+{
+    if (t_counting && memory != nullptr) {
+        ++t_calls;
+    }
+    std::free(memory);
+}
+
+}  // namespace
+
+namespace TestAllocation {
+
+void beginCounting()
+{
+    t_calls = 0;
+    t_counting = true;
+}
+
+long endCounting()
+{
+    t_counting = false;
+    return t_calls;
+}
+
+}  // namespace TestAllocation
+
+void* operator new(std::size_t size)
+{
+    return allocate(size);
+}
+void* operator new[](std::size_t size)
+{
+    return allocate(size);
+}
+void* operator new(std::size_t size, std::align_val_t alignment)
+{
+    return allocate(size, static_cast<std::size_t>(alignment));
+}
+void* operator new[](std::size_t size, std::align_val_t alignment)
+{
+    return allocate(size, static_cast<std::size_t>(alignment));
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    try {
+        return allocate(size);
+    } catch (...) {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept
+{
+    return operator new(size, tag);
+}
+void operator delete(void* memory) noexcept
+{
+    release(memory);
+}
+void operator delete[](void* memory) noexcept
+{
+    release(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept
+{
+    release(memory);
+}
+void operator delete[](void* memory, std::size_t) noexcept
+{
+    release(memory);
+}
+void operator delete(void* memory, std::align_val_t) noexcept
+{
+    release(memory);
+}
+void operator delete[](void* memory, std::align_val_t) noexcept
+{
+    release(memory);
+}
+void operator delete(void* memory, std::size_t, std::align_val_t) noexcept
+{
+    release(memory);
+}
+void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept
+{
+    release(memory);
+}
