@@ -25,6 +25,7 @@ void CJackHost::tellEffect(unsigned sampleRate, unsigned blockSize)
         m_session.setBlockSize(static_cast<int>(blockSize));
     m_sampleRate = sampleRate;
     m_blockSize = blockSize;
+    m_engine.setBlockSize(static_cast<int>(blockSize));
 }
 
 void CJackHost::start()

@@ -2,6 +2,7 @@
 
 #include "CPluginInstance.hpp"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <thread>
@@ -19,11 +20,32 @@ void CRealTimeEngine::process(float* const* inputs, float* const* outputs, int f
             std::memset(outputs[c], 0, sizeof(float) * static_cast<std::size_t>(frames));
         return;
     }
-    if (m_events.size() > 0)
-        m_instance.dispatch(effProcessEvents, 0, 0, m_events.list());
-    m_instance.process(inputs, outputs, frames);
+    const int blockSize = m_blockSize.load(std::memory_order_relaxed);
+    if (blockSize <= 0 || frames <= blockSize) {
+        processPart(inputs, outputs, 0, frames, m_events);
+    } else {
+        for (int first = 0; first < frames; first += blockSize) {
+            const int length = std::min(blockSize, frames - first);
+            m_partEvents.takePart(m_events, first, first + length);
+            processPart(inputs, outputs, first, length, m_partEvents);
+        }
+    }
     m_blocks.fetch_add(1, std::memory_order_relaxed);
     m_inside.store(false, std::memory_order_release);
+}
+
+void CRealTimeEngine::processPart(float* const* inputs, float* const* outputs, int first, int frames,
+                                  const CVstEventBuffer& events)
+{
+    if (events.size() > 0)
+        m_instance.dispatch(effProcessEvents, 0, 0, const_cast<VstEvents*>(events.list()));
+    float* in[INPUTS];
+    float* out[OUTPUTS];
+    for (int c = 0; c < INPUTS; ++c)
+        in[c] = inputs[c] + first;
+    for (int c = 0; c < OUTPUTS; ++c)
+        out[c] = outputs[c] + first;
+    m_instance.process(in, out, frames);
 }
 
 void CRealTimeEngine::hold()

@@ -1,5 +1,7 @@
 #include "CVstEventBuffer.hpp"
 
+#include <algorithm>
+
 namespace Tenvira { namespace Jack {
 
 namespace {
@@ -52,6 +54,20 @@ bool CVstEventBuffer::add(const unsigned char* bytes, std::size_t size, int delt
         event.midiData[i] = static_cast<char>(i < length ? bytes[i] : 0);
     ++events->numEvents;
     return true;
+}
+
+void CVstEventBuffer::takePart(const CVstEventBuffer& source, int first, int end)
+{
+    int count = 0;
+    for (int i = 0; i < source.size(); ++i) {
+        const VstMidiEvent& event = source.m_events[static_cast<std::size_t>(i)];
+        if (event.deltaFrames >= first && event.deltaFrames < end) {
+            VstMidiEvent& part = m_events[static_cast<std::size_t>(count++)];
+            part.deltaFrames = event.deltaFrames - first;
+            std::copy(event.midiData, event.midiData + 4, part.midiData);
+        }
+    }
+    list()->numEvents = count;
 }
 
 }}  // namespace Tenvira::Jack

@@ -25,6 +25,9 @@ public:
      */
     bool add(const unsigned char* bytes, std::size_t size, int deltaFrames);
 
+    /** Replaces the contents with source's events from frame first up to end, their times counted from first. */
+    void takePart(const CVstEventBuffer& source, int first, int end);
+
     int size() const { return list()->numEvents; }
     VstEvents* list() { return reinterpret_cast<VstEvents*>(m_storage.data()); }
     const VstEvents* list() const { return reinterpret_cast<const VstEvents*>(m_storage.data()); }
