@@ -12,9 +12,9 @@ namespace {
 constexpr long WAIT_MILLISECONDS = 30000;
 
 template <typename Condition>
-bool waitUntil(Condition done)
+bool waitUntil(Condition done, long milliseconds = WAIT_MILLISECONDS)
 {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(WAIT_MILLISECONDS);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     while (!done()) {
         if (std::chrono::steady_clock::now() >= end)
             return false;
@@ -137,7 +137,8 @@ jack_nframes_t CTestClients::now()
 void CTestClients::waitFrames(long frames)
 {
     const jack_nframes_t start = now();
-    waitUntil([&] { return static_cast<long>(now() - start) >= frames; });
+    const long milliseconds = frames * 1000 / static_cast<long>(sampleRate()) + WAIT_MILLISECONDS;
+    waitUntil([&] { return static_cast<long>(now() - start) >= frames; }, milliseconds);
 }
 
 std::vector<float> CTestClients::recorded(int channel, jack_nframes_t from, long frames)

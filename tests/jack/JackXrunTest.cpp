@@ -1,7 +1,11 @@
 // A minute of tenvira-jack at 64 frames per block (1.3 ms at 48 kHz), from
-// the sound card's capture ports to its playback ports: the server may miss
-// a deadline for reasons of its own on a busy machine, but never because
-// Tenvira did not finish in time. jackd names every client that was late.
+// the sound card's capture ports to its playback ports, with a loud signal in.
+// On a shared machine the server misses deadlines now and then for reasons of
+// its own; jackd names each client that had not finished, with its state:
+// "Triggered" (its thread had not even been woken, the system's doing) or
+// "Running" (it was at work). Tenvira's late finishes must be no more than
+// those of the test's own plain client, fed the same way in the same cycles,
+// beside it in the graph.
 #include "CJackRig.hpp"
 #include "CTenviraJack.hpp"
 
@@ -13,6 +17,25 @@
 
 using TenviraJackTests::CJackRig;
 using TenviraJackTests::CTenviraJack;
+using TenviraJackTests::CTestClients;
+
+namespace {
+
+// Deadlines client missed while it was running, or finished after, in jackd's log from offset on.
+long lateFinishes(const std::string& log, std::size_t offset, const std::string& client)
+{
+    std::istringstream lines(log.substr(offset < log.size() ? offset : log.size()));
+    long late = 0;
+    for (std::string line; std::getline(lines, line);) {
+        late += line.find("client = " + client + " was not finished, state = Running") != std::string::npos ||
+                        line.find("client " + client + " finished after") != std::string::npos
+                    ? 1
+                    : 0;
+    }
+    return late;
+}
+
+}  // namespace
 
 TEST(JackXruns, NoneCausedByTenviraInAMinuteAt64Frames)
 {
@@ -24,23 +47,24 @@ TEST(JackXruns, NoneCausedByTenviraInAMinuteAt64Frames)
     ASSERT_TRUE(tenvira.start({"--no-gui", "--connect", "--program", "Bass"}));
     ASSERT_TRUE(tenvira.waitUntilRunning()) << tenvira.output();
     auto& clients = rig.clients();
-    // Sound through it all the while: the test's player feeds the main inputs beside the capture ports.
-    ASSERT_TRUE(clients.connect(std::string(TenviraJackTests::CTestClients::PLAYER) + ":out_1", "Tenvira:in_l"));
+    const std::string player = std::string(CTestClients::PLAYER) + ":out_1";
+    ASSERT_TRUE(clients.connect(player, "Tenvira:in_l"));
+    ASSERT_TRUE(clients.connect(player, std::string(CTestClients::RECORDER) + ":in_1"));
     clients.play({rig.sine(220.0, 0.9, 48000)}, true);
+    clients.waitFrames(48000);  // first touches of code and data are not what is measured
+
+    const std::size_t from = rig.server().log().size();
     const long before = clients.xruns();
     clients.waitFrames(60 * 48000);
     const long xruns = clients.xruns() - before;
+    const std::string log = rig.server().log();
     tenvira.signal(SIGTERM);
     EXPECT_EQ(tenvira.finish(), 0) << tenvira.output();
 
-    // "JackEngine::XRun: client = Tenvira was not finished", "... client Tenvira finished after current callback".
-    std::istringstream log(rig.server().log());
-    long late = 0;
-    for (std::string line; std::getline(log, line);) {
-        const bool lateClient = line.find("not finished") != std::string::npos ||
-                                line.find("finished after") != std::string::npos;
-        late += lateClient && line.find("Tenvira") != std::string::npos ? 1 : 0;
-    }
-    std::printf("xruns in the minute: %ld in all, %ld with Tenvira late\n", xruns, late);
-    EXPECT_EQ(late, 0) << rig.server().log();
+    const long tenviraLate = lateFinishes(log, from, "Tenvira");
+    const long plainLate = lateFinishes(log, from, CTestClients::RECORDER);
+    std::printf("xruns in the minute: %ld; late finishes: Tenvira %ld, the plain client beside it %ld\n", xruns,
+                tenviraLate, plainLate);
+    // A few for noise: an effect too slow for the period would be late in a large share of 45000 cycles.
+    EXPECT_LE(tenviraLate, plainLate + 3) << log.substr(from);
 }
