@@ -5,6 +5,7 @@
 // main thread and follows a change of the server's buffer size.
 #include "CJackHost.hpp"
 #include "CJackRig.hpp"
+#include "CountingAllocator.hpp"
 
 #include "CDevHost.hpp"
 #include "CDevHostSession.hpp"
@@ -14,101 +15,17 @@
 #include <pthread.h>
 
 #include <atomic>
-#include <cstdlib>
-#include <new>
 
 namespace {
 
 std::atomic<bool> g_counting{false};
 std::atomic<pthread_t> g_watched{};
-std::atomic<long> g_calls{0};
-
-void count()
-{
-    if (g_counting.load(std::memory_order_relaxed) && pthread_equal(pthread_self(), g_watched.load()))
-        g_calls.fetch_add(1, std::memory_order_relaxed);
-}
-
-void* allocate(std::size_t size, std::size_t alignment = 0)
-{
-    count();
-    size = size == 0 ? 1 : size;
-    void* memory = alignment > alignof(std::max_align_t)
-                       ? std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment)
-                       : std::malloc(size);
-    if (memory == nullptr)
-        throw std::bad_alloc();
-    return memory;
-}
-
-void release(void* memory) noexcept
-{
-    if (memory != nullptr)
-        count();
-    std::free(memory);
-}
 
 }  // namespace
 
-void* operator new(std::size_t size)
+bool CountingAllocator::counts()
 {
-    return allocate(size);
-}
-void* operator new[](std::size_t size)
-{
-    return allocate(size);
-}
-void* operator new(std::size_t size, std::align_val_t alignment)
-{
-    return allocate(size, static_cast<std::size_t>(alignment));
-}
-void* operator new[](std::size_t size, std::align_val_t alignment)
-{
-    return allocate(size, static_cast<std::size_t>(alignment));
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept
-{
-    try {
-        return allocate(size);
-    } catch (...) {
-        return nullptr;
-    }
-}
-void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept
-{
-    return operator new(size, tag);
-}
-void operator delete(void* memory) noexcept
-{
-    release(memory);
-}
-void operator delete[](void* memory) noexcept
-{
-    release(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept
-{
-    release(memory);
-}
-void operator delete[](void* memory, std::size_t) noexcept
-{
-    release(memory);
-}
-void operator delete(void* memory, std::align_val_t) noexcept
-{
-    release(memory);
-}
-void operator delete[](void* memory, std::align_val_t) noexcept
-{
-    release(memory);
-}
-void operator delete(void* memory, std::size_t, std::align_val_t) noexcept
-{
-    release(memory);
-}
-void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept
-{
-    release(memory);
+    return g_counting.load(std::memory_order_relaxed) && pthread_equal(pthread_self(), g_watched.load());
 }
 
 TEST(JackRealTime, TheProcessThreadNeitherAllocatesNorCallsTheHost)
@@ -129,7 +46,8 @@ TEST(JackRealTime, TheProcessThreadNeitherAllocatesNorCallsTheHost)
     g_counting.store(true);
     { Tenvira::Render::CDevHostSession probe(TENVIRA_PLUGIN); }
     g_counting.store(false);
-    ASSERT_GT(g_calls.exchange(0), 0);
+    ASSERT_GT(CountingAllocator::calls(), 0);
+    const long probed = CountingAllocator::calls();
 
     g_watched.store(host.client().processThread());
     g_counting.store(true);
@@ -157,7 +75,7 @@ TEST(JackRealTime, TheProcessThreadNeitherAllocatesNorCallsTheHost)
     clients.waitFrames(4096);
     g_counting.store(false);
 
-    EXPECT_EQ(g_calls.load(), 0) << "allocations and frees on the real-time thread over "
+    EXPECT_EQ(CountingAllocator::calls() - probed, 0) << "allocations and frees on the real-time thread over "
                                  << host.engine().blocks() - before << " blocks";
     EXPECT_EQ(host.blockSize(), 256u);
     EXPECT_GT(host.engine().blocks(), afterChange) << "the effect stopped after the buffer size changed";

@@ -4,114 +4,33 @@
 // takes MIDI and is automated, with programs switched and parameters changed
 // from another thread meanwhile.
 #include "CMidiEventBatch.hpp"
+#include "CountingAllocator.hpp"
 #include "PluginFixture.hpp"
 
 #include <atomic>
 #include <cmath>
-#include <cstdlib>
-#include <new>
 #include <thread>
 
 namespace {
 
-std::atomic<long> g_calls{0};
 thread_local bool t_counting = false;
-
-void* allocate(std::size_t size, std::size_t alignment = 0)
-{
-    if (t_counting) {
-        g_calls.fetch_add(1, std::memory_order_relaxed);
-    }
-    size = size == 0 ? 1 : size;
-    void* memory = alignment > alignof(std::max_align_t)
-                       ? std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment)
-                       : std::malloc(size);
-    if (memory == nullptr) {
-        throw std::bad_alloc();
-    }
-    return memory;
-}
-
-void release(void* memory) noexcept
-{
-    if (t_counting && memory != nullptr) {
-        g_calls.fetch_add(1, std::memory_order_relaxed);
-    }
-    std::free(memory);
-}
 
 // Counts the allocations made by what runs inside.
 template <typename Work>
 long countedOnThisThread(Work work)
 {
-    const long before = g_calls.load();
+    const long before = CountingAllocator::calls();
     t_counting = true;
     work();
     t_counting = false;
-    return g_calls.load() - before;
+    return CountingAllocator::calls() - before;
 }
 
 }  // namespace
 
-void* operator new(std::size_t size)
+bool CountingAllocator::counts()
 {
-    return allocate(size);
-}
-void* operator new[](std::size_t size)
-{
-    return allocate(size);
-}
-void* operator new(std::size_t size, std::align_val_t alignment)
-{
-    return allocate(size, static_cast<std::size_t>(alignment));
-}
-void* operator new[](std::size_t size, std::align_val_t alignment)
-{
-    return allocate(size, static_cast<std::size_t>(alignment));
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept
-{
-    try {
-        return allocate(size);
-    } catch (...) {
-        return nullptr;
-    }
-}
-void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept
-{
-    return operator new(size, tag);
-}
-void operator delete(void* memory) noexcept
-{
-    release(memory);
-}
-void operator delete[](void* memory) noexcept
-{
-    release(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept
-{
-    release(memory);
-}
-void operator delete[](void* memory, std::size_t) noexcept
-{
-    release(memory);
-}
-void operator delete(void* memory, std::align_val_t) noexcept
-{
-    release(memory);
-}
-void operator delete[](void* memory, std::align_val_t) noexcept
-{
-    release(memory);
-}
-void operator delete(void* memory, std::size_t, std::align_val_t) noexcept
-{
-    release(memory);
-}
-void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept
-{
-    release(memory);
+    return t_counting;
 }
 
 TEST_F(PluginFixture, TheAudioThreadNeitherAllocatesNorFrees)
