@@ -75,7 +75,8 @@ bool CTestClients::patch(const std::string& effect)
            connect(player + PLAYER_PORTS[2], effect + ":key_l") &&
            connect(player + PLAYER_PORTS[3], effect + ":key_r") && connect(player + "midi", effect + ":midi_in") &&
            connect(effect + ":out_l", recorder + RECORDER_PORTS[0]) &&
-           connect(effect + ":out_r", recorder + RECORDER_PORTS[1]);
+           connect(effect + ":out_r", recorder + RECORDER_PORTS[1]) &&
+           connect(player + PLAYER_PORTS[0], recorder + RECORDER_PORTS[REFERENCE]);
 }
 
 bool CTestClients::connect(const std::string& source, const std::string& destination)
@@ -110,13 +111,29 @@ jack_nframes_t CTestClients::play(std::vector<std::vector<float>> channels, bool
     return m_startFrame.load();
 }
 
-jack_nframes_t CTestClients::playedUntil()
+CTestClients::STake CTestClients::take(std::vector<std::vector<float>> channels, long frames)
 {
-    if (!m_loop)
-        return m_startFrame.load() + static_cast<jack_nframes_t>(m_sound[0].size());
-    m_request.store(STOP);
-    waitUntil([&] { return m_request.load() == NOTHING; });
-    return m_stopFrame.load();
+    const long before = xruns();
+    const long length = static_cast<long>(channels.at(0).size());
+    const float first = channels[0][0];
+    // A late callback reads a later cycle's frame time: a few cycles either side hold the take.
+    const long margin = 8 * static_cast<long>(jack_get_buffer_size(m_recorder));
+    const jack_nframes_t start = play(std::move(channels)) - static_cast<jack_nframes_t>(margin);
+    STake take;
+    std::vector<float> window[RECORDER_CHANNELS];
+    for (int c = 0; c < RECORDER_CHANNELS; ++c)
+        window[c] = recorded(c, start, length + frames + 2 * margin);
+    take.xruns = xruns() - before;
+    const std::vector<float>& reference = window[REFERENCE];
+    std::size_t onset = 0;
+    while (onset < reference.size() && reference[onset] == 0.0f)
+        ++onset;
+    if (onset + static_cast<std::size_t>(frames) > reference.size() || reference[onset] != first)
+        return take;
+    for (int c = 0; c < RECORDER_CHANNELS; ++c)
+        take.channels[c].assign(window[c].begin() + static_cast<long>(onset),
+                                window[c].begin() + static_cast<long>(onset) + frames);
+    return take;
 }
 
 void CTestClients::sendMidi(const std::vector<std::array<std::uint8_t, 3>>& messages)
@@ -166,7 +183,6 @@ int CTestClients::playBlock(jack_nframes_t frames, void* self)
     const int request = clients.m_request.exchange(NOTHING);
     if (request == STOP) {
         clients.m_playing = false;
-        clients.m_stopFrame.store(time);
     } else if (request == PLAY) {
         clients.m_playing = true;
         clients.m_position = 0;
@@ -204,8 +220,6 @@ int CTestClients::recordBlock(jack_nframes_t frames, void* self)
     const auto capacity = clients.m_recording[0].size();
     if (recorded == 0)
         clients.m_firstFrame.store(time);
-    else if (time != clients.m_firstFrame.load() + static_cast<jack_nframes_t>(recorded))
-        clients.m_gap.store(true);
     for (int c = 0; c < RECORDER_CHANNELS; ++c) {
         const auto* in = static_cast<const float*>(jack_port_get_buffer(clients.m_recorderPorts[c], frames));
         for (jack_nframes_t i = 0; i < frames; ++i)
