@@ -3,7 +3,9 @@
 #include "CChildProcess.hpp"
 
 #include <jack/jack.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,20 +21,33 @@ namespace TenviraJackTests {
 namespace {
 
 constexpr long START_MILLISECONDS = 15000;
+constexpr int SLOTS = 8;
 
 void quiet(const char*) {}
 
 }  // namespace
 
-bool CJackServer::start(unsigned sampleRate, unsigned period, std::string& error)
+bool CJackServer::start(unsigned sampleRate, unsigned period, std::string& error, bool asDefault)
 {
-    static int started = 0;
-    m_name = "tenvira-test-" + std::to_string(getpid()) + "-" + std::to_string(++started);
-    m_logPath = "/tmp/" + m_name + ".log";
+    for (int slot = 0; slot < SLOTS && m_slotLock < 0; ++slot) {
+        const std::string lock = "/tmp/tenvira-jack-test-slot-" + std::to_string(slot) + ".lock";
+        m_slotLock = open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (m_slotLock >= 0 && flock(m_slotLock, LOCK_EX | LOCK_NB) != 0) {
+            close(m_slotLock);
+            m_slotLock = -1;
+        }
+        m_name = "tenvira-test-" + std::to_string(slot);
+    }
+    if (m_slotLock < 0) {
+        error = "all test server slots are taken";
+        return false;
+    }
+    m_logPath = "/tmp/" + m_name + "-" + std::to_string(getpid()) + ".log";
     // A test machine's audio devices are no business of the tests.
     setenv("JACK_NO_AUDIO_RESERVATION", "1", 1);
     setenv("JACK_NO_START_SERVER", "1", 1);
-    setenv("JACK_DEFAULT_SERVER", m_name.c_str(), 1);
+    if (asDefault)
+        setenv("JACK_DEFAULT_SERVER", m_name.c_str(), 1);
     m_pid = TenviraX11Tests::CChildProcess::start(
         "jackd", {"-n", m_name, "-d", "dummy", "-r", std::to_string(sampleRate), "-p", std::to_string(period)}, "",
         m_logPath);
@@ -45,7 +60,8 @@ bool CJackServer::start(unsigned sampleRate, unsigned period, std::string& error
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(START_MILLISECONDS);
     for (;;) {
         jack_status_t status{};
-        jack_client_t* probe = jack_client_open("tenvira-test-probe", JackNoStartServer, &status);
+        jack_client_t* probe = jack_client_open(
+            "tenvira-test-probe", static_cast<jack_options_t>(JackNoStartServer | JackServerName), &status, m_name.c_str());
         if (probe != nullptr) {
             jack_client_close(probe);
             return true;
@@ -73,6 +89,9 @@ void CJackServer::stop()
     }
     if (!m_logPath.empty())
         std::remove(m_logPath.c_str());
+    if (m_slotLock >= 0)
+        close(m_slotLock);
+    m_slotLock = -1;
 }
 
 std::string CJackServer::log() const

@@ -9,17 +9,26 @@ namespace TenviraJackTests {
 
 /**
  * Starts jackd (dummy driver: real time without a sound card, two capture and
- * two playback ports) under a name of this process's own and makes it the
- * default server of this process and of the programs it starts
- * (JACK_DEFAULT_SERVER); no client here ever starts a server by itself.
+ * two playback ports) and makes it the default server of this process and of
+ * the programs it starts (JACK_DEFAULT_SERVER); no client here ever starts a
+ * server by itself.
+ *
+ * jackd registers servers by name in a table of eight that it clears of a
+ * dead server only when a server of the same name starts. So test servers
+ * take their names from eight slots, each held through a lock file for as
+ * long as its server runs: a test that crashed leaves nothing that blocks the
+ * next ones.
  */
 class CJackServer {
 public:
     CJackServer() = default;
     ~CJackServer() { stop(); }
 
-    /** False, with the reason (and the server's output) in error, when it did not come up in time. */
-    bool start(unsigned sampleRate, unsigned period, std::string& error);
+    /**
+     * False, with the reason (and the server's output) in error, when it did not come up in time.
+     * A second server, not the default one, is reached by its name.
+     */
+    bool start(unsigned sampleRate, unsigned period, std::string& error, bool asDefault = true);
     void stop();
 
     const std::string& name() const { return m_name; }
@@ -31,6 +40,7 @@ public:
 
 private:
     pid_t m_pid = 0;
+    int m_slotLock = -1;
     std::string m_name;
     std::string m_logPath;
 };

@@ -23,18 +23,19 @@ bool waitUntil(Condition done, long milliseconds = WAIT_MILLISECONDS)
     return true;
 }
 
-jack_client_t* openClient(const char* name)
+jack_client_t* openClient(const char* name, const std::string& server)
 {
     jack_status_t status{};
-    return jack_client_open(name, static_cast<jack_options_t>(JackNoStartServer | JackUseExactName), &status);
+    const int options = JackNoStartServer | JackUseExactName | (server.empty() ? 0 : JackServerName);
+    return jack_client_open(name, static_cast<jack_options_t>(options), &status, server.c_str());
 }
 
 }  // namespace
 
-CTestClients::CTestClients(double seconds)
+CTestClients::CTestClients(double seconds, const std::string& server)
 {
-    m_player = openClient(PLAYER);
-    m_recorder = openClient(RECORDER);
+    m_player = openClient(PLAYER, server);
+    m_recorder = openClient(RECORDER, server);
     if (!isOpen())
         return;
     for (int c = 0; c < PLAYER_CHANNELS; ++c)

@@ -33,8 +33,9 @@ public:
         long xruns = 0;  ///< while it played: anything may have been lost then
     };
 
-    /** Opens and activates both clients on the default server; the recorder keeps the last `seconds` of sound. */
-    explicit CTestClients(double seconds = 20.0);
+    /** Opens and activates both clients on the server (the default one when unnamed); the recorder keeps
+     *  the last `seconds` of sound. */
+    explicit CTestClients(double seconds = 20.0, const std::string& server = std::string());
     ~CTestClients();
     bool isOpen() const { return m_player != nullptr && m_recorder != nullptr; }
     unsigned sampleRate() const;
