@@ -23,7 +23,7 @@ struct CJackClient::SJack {
     jack_port_t* audio[AUDIO_PORTS] = {};
     jack_port_t* midi = nullptr;
     CRealTimeEngine* engine = nullptr;
-    bool active = false;  // owner's thread only
+    bool active = false;                  // owner's thread only
     std::atomic<unsigned> sampleRate{0};  // written by JACK's threads, read anywhere
     std::atomic<unsigned> bufferSize{0};  // written by JACK's threads, read anywhere
     std::atomic<bool> serverGone{false};  // written by JACK's threads, read anywhere
@@ -119,8 +119,9 @@ void reportLatency(jack_latency_callback_mode_t mode, void* argument)
 std::string noServerMessage()
 {
     const char* server = std::getenv("JACK_DEFAULT_SERVER");
-    const std::string which =
-        server != nullptr && server[0] != '\0' ? "no JACK server named \"" + std::string(server) + "\"" : "no JACK server";
+    const std::string which = server != nullptr && server[0] != '\0'
+                                  ? "no JACK server named \"" + std::string(server) + "\""
+                                  : "no JACK server";
     return which +
            " is running. Start one first (for example `jackd -d alsa`, or with QjackCtl), or on a "
            "PipeWire desktop start tenvira-jack through PipeWire's JACK layer: `pw-jack tenvira-jack`";
@@ -187,7 +188,8 @@ void CJackClient::start(CRealTimeEngine& engine, int latency)
         std::lock_guard<std::mutex> lock(jack.portsMutex);
         for (int port = 0; port < AUDIO_PORTS; ++port) {
             const unsigned long flags = port < OUT_LEFT ? JackPortIsInput : JackPortIsOutput;
-            jack.audio[port] = jack_port_register(jack.client, AUDIO_PORT_NAMES[port], JACK_DEFAULT_AUDIO_TYPE, flags, 0);
+            jack.audio[port] =
+                jack_port_register(jack.client, AUDIO_PORT_NAMES[port], JACK_DEFAULT_AUDIO_TYPE, flags, 0);
         }
         jack.midi = jack_port_register(jack.client, MIDI_PORT_NAME, JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
         jack.portsRegistered = true;

@@ -23,7 +23,15 @@ class CRealTimeEngine;
  */
 class CJackClient {
 public:
-    enum EAudioPort { IN_LEFT, IN_RIGHT, KEY_LEFT, KEY_RIGHT, OUT_LEFT, OUT_RIGHT, AUDIO_PORTS };
+    enum EAudioPort {
+        IN_LEFT,
+        IN_RIGHT,
+        KEY_LEFT,
+        KEY_RIGHT,
+        OUT_LEFT,
+        OUT_RIGHT,
+        AUDIO_PORTS
+    };
     static constexpr const char* AUDIO_PORT_NAMES[AUDIO_PORTS] = {"in_l", "in_r", "key_l", "key_r", "out_l", "out_r"};
     static constexpr const char* MIDI_PORT_NAME = "midi_in";
 

@@ -10,9 +10,8 @@ using Render::CUsageError;
 
 SJackOptions CJackCommandLine::parse(const std::vector<std::string>& arguments)
 {
-    static const Render::COptionScanner scanner(
-        {"--plugin", "--program", "--set", "--state", "--in", "--key", "--out"},
-        {"--connect", "--no-gui", "--help", "-h"});
+    static const Render::COptionScanner scanner({"--plugin", "--program", "--set", "--state", "--in", "--key", "--out"},
+                                                {"--connect", "--no-gui", "--help", "-h"});
     std::vector<Render::SScannedOption> scanned;
     std::vector<std::string> words;
     scanner.scan(arguments, scanned, words);

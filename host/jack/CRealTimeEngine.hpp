@@ -53,7 +53,7 @@ private:
 
     DevHost::CPluginInstance& m_instance;
     CVstEventBuffer m_events;
-    CVstEventBuffer m_partEvents;  // audio thread only
+    CVstEventBuffer m_partEvents;     // audio thread only
     std::atomic<int> m_blockSize{0};  // written by the main thread, read by the audio thread
     // hold and process meet as in Dekker's protocol: each stores its own flag, then reads the
     // other's, both sequentially consistent, so at most one of them goes on into the effect.

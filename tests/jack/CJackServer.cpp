@@ -2,8 +2,8 @@
 
 #include "CChildProcess.hpp"
 
-#include <jack/jack.h>
 #include <fcntl.h>
+#include <jack/jack.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/wait.h>
@@ -60,8 +60,9 @@ bool CJackServer::start(unsigned sampleRate, unsigned period, std::string& error
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(START_MILLISECONDS);
     for (;;) {
         jack_status_t status{};
-        jack_client_t* probe = jack_client_open(
-            "tenvira-test-probe", static_cast<jack_options_t>(JackNoStartServer | JackServerName), &status, m_name.c_str());
+        jack_client_t* probe =
+            jack_client_open("tenvira-test-probe", static_cast<jack_options_t>(JackNoStartServer | JackServerName),
+                             &status, m_name.c_str());
         if (probe != nullptr) {
             jack_client_close(probe);
             return true;

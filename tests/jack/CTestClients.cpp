@@ -43,7 +43,8 @@ CTestClients::CTestClients(double seconds, const std::string& server)
     m_midiPort = jack_port_register(m_player, "midi", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
     const auto capacity = static_cast<std::size_t>(seconds * jack_get_sample_rate(m_recorder));
     for (int c = 0; c < RECORDER_CHANNELS; ++c) {
-        m_recorderPorts[c] = jack_port_register(m_recorder, RECORDER_PORTS[c], JACK_DEFAULT_AUDIO_TYPE, JackPortIsInput, 0);
+        m_recorderPorts[c] =
+            jack_port_register(m_recorder, RECORDER_PORTS[c], JACK_DEFAULT_AUDIO_TYPE, JackPortIsInput, 0);
         m_recording[c].assign(capacity, 0.0f);
     }
     jack_set_process_callback(m_player, &CTestClients::playBlock, this);
@@ -173,7 +174,8 @@ std::vector<float> CTestClients::recorded(int channel, jack_nframes_t from, long
         return {};
     std::vector<float> samples(static_cast<std::size_t>(frames));
     for (long i = 0; i < frames; ++i)
-        samples[static_cast<std::size_t>(i)] = m_recording[channel][static_cast<std::size_t>((offset() + i) % capacity)];
+        samples[static_cast<std::size_t>(i)] =
+            m_recording[channel][static_cast<std::size_t>((offset() + i) % capacity)];
     return samples;
 }
 

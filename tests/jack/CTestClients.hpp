@@ -19,7 +19,7 @@ namespace TenviraJackTests {
 
 class CTestClients {
 public:
-    static constexpr int PLAYER_CHANNELS = 4;  // to in_l, in_r, key_l, key_r
+    static constexpr int PLAYER_CHANNELS = 4;    // to in_l, in_r, key_l, key_r
     static constexpr int RECORDER_CHANNELS = 3;  // the effect's out_l, out_r; the reference
     static constexpr const char* PLAYER = "tenvira-test-player";
     static constexpr const char* RECORDER = "tenvira-test-recorder";
@@ -88,12 +88,16 @@ private:
     // The sound to play: written by the test thread, then handed over through m_request.
     std::vector<std::vector<float>> m_sound;
     bool m_loop = false;
-    enum ERequest { NOTHING, PLAY, STOP };
-    std::atomic<int> m_request{NOTHING};      // test thread -> player thread
-    std::atomic<bool> m_started{false};       // player thread -> test thread, with m_startFrame
+    enum ERequest {
+        NOTHING,
+        PLAY,
+        STOP
+    };
+    std::atomic<int> m_request{NOTHING};  // test thread -> player thread
+    std::atomic<bool> m_started{false};   // player thread -> test thread, with m_startFrame
     std::atomic<jack_nframes_t> m_startFrame{0};
-    bool m_playing = false;                   // player thread only
-    std::size_t m_position = 0;               // player thread only
+    bool m_playing = false;      // player thread only
+    std::size_t m_position = 0;  // player thread only
 
     // MIDI: the test thread fills m_midi, then sets the count; the player thread sends and clears it.
     std::array<std::array<std::uint8_t, 3>, 32> m_midi{};

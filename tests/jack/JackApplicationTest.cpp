@@ -11,11 +11,11 @@
 #include <sndfile.h>
 #include <sys/wait.h>
 
+#include <dirent.h>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
-#include <dirent.h>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -68,8 +68,7 @@ std::size_t lineAt(const std::string& text, const std::string& line, std::size_t
     return at;
 }
 
-void writeStereo(const std::string& path, long silence, const std::vector<float>& left,
-                 const std::vector<float>& right)
+void writeStereo(const std::string& path, long silence, const std::vector<float>& left, const std::vector<float>& right)
 {
     RenderTest::SSound sound{static_cast<int>(RATE), 2, SF_FORMAT_WAV | SF_FORMAT_FLOAT, {}};
     sound.samples.assign(static_cast<std::size_t>(silence * 2), 0.0f);
@@ -198,8 +197,8 @@ TEST_F(JackApplication, SoundsAsTheRendererWithTheDelayItReportsAndObeysMidi)
         std::size_t measured = 0;
         while (measured < out.size() && out[measured] == 0.0f)
             ++measured;
-        const bool delayed = measured == reported.min &&
-                             std::equal(out.begin() + static_cast<long>(measured), out.end(), burst.begin());
+        const bool delayed =
+            measured == reported.min && std::equal(out.begin() + static_cast<long>(measured), out.end(), burst.begin());
         if (delayed || take.xruns == 0) {
             EXPECT_EQ(measured, reported.min);
             EXPECT_TRUE(delayed) << "not a plain delay of " << measured << " frames";
@@ -251,7 +250,7 @@ TEST_F(JackApplication, FollowsTheServersBufferSizeAsADawDoes)
         else
             order.push_back(line);
     }
-    const std::vector<std::string> expected = {"open 0",    "rate 48000", "block 256", "resume 0", "suspend 0",
+    const std::vector<std::string> expected = {"open 0",     "rate 48000", "block 256", "resume 0", "suspend 0",
                                                "block 1024", "resume 0",   "suspend 0", "close 0"};
     EXPECT_EQ(order, expected);
 }

@@ -73,7 +73,7 @@ TEST(StateFile, EveryValueComesBackExactlyAndNothingDoubtfulIsTaken)
         {replaced(text, "parameter 5 ", "parameter 5 -0.25"), ELoad::CORRUPT},
         {replaced(text, "parameter 5 ", "parameter 5 0.5x"), ELoad::CORRUPT},
         {replaced(text, "parameter 5 ", "parameter 5  "), ELoad::CORRUPT},
-        {replaced(text, "parameter 5 ", "parameter 6 "), ELoad::CORRUPT},   // 6 twice, 5 missing
+        {replaced(text, "parameter 5 ", "parameter 6 "), ELoad::CORRUPT},    // 6 twice, 5 missing
         {replaced(text, "parameter 19 ", "parameter 20 "), ELoad::CORRUPT},  // no such parameter
         {replaced(text, "program 7", "program 10"), ELoad::CORRUPT},
         {replaced(text, "program 7\n", ""), ELoad::CORRUPT},

@@ -44,7 +44,9 @@ TEST(JackRealTime, TheProcessThreadNeitherAllocatesNorCallsTheHost)
     // The counter sees the plug-in's allocations: making an effect makes some.
     g_watched.store(pthread_self());
     g_counting.store(true);
-    { Tenvira::Render::CDevHostSession probe(TENVIRA_PLUGIN); }
+    {
+        Tenvira::Render::CDevHostSession probe(TENVIRA_PLUGIN);
+    }
     g_counting.store(false);
     ASSERT_GT(CountingAllocator::calls(), 0);
     const long probed = CountingAllocator::calls();
@@ -75,12 +77,12 @@ TEST(JackRealTime, TheProcessThreadNeitherAllocatesNorCallsTheHost)
     clients.waitFrames(4096);
     g_counting.store(false);
 
-    EXPECT_EQ(CountingAllocator::calls() - probed, 0) << "allocations and frees on the real-time thread over "
-                                 << host.engine().blocks() - before << " blocks";
+    EXPECT_EQ(CountingAllocator::calls() - probed, 0)
+        << "allocations and frees on the real-time thread over " << host.engine().blocks() - before << " blocks";
     EXPECT_EQ(host.blockSize(), 256u);
     EXPECT_GT(host.engine().blocks(), afterChange) << "the effect stopped after the buffer size changed";
     EXPECT_EQ(session.instance().program(), 5) << "MIDI did not reach the effect";
     for (const DevHost::SHostCall& call : devHost.calls())
-        EXPECT_EQ(call.thread, std::this_thread::get_id()) << "the plug-in called the host with " << call.opcode
-                                                          << " from another thread";
+        EXPECT_EQ(call.thread, std::this_thread::get_id())
+            << "the plug-in called the host with " << call.opcode << " from another thread";
 }

@@ -63,8 +63,8 @@ TEST(JackXruns, NoneCausedByTenviraInAMinuteAt64Frames)
 
     // The baseline counts for the same minute (after a second of its own to warm up).
     const std::string counted = rig.path("plain.txt");
-    const pid_t counter = TenviraX11Tests::CChildProcess::start(TENVIRA_XRUN_COUNTER, {plainServer.name(), "60"}, "",
-                                                                counted);
+    const pid_t counter =
+        TenviraX11Tests::CChildProcess::start(TENVIRA_XRUN_COUNTER, {plainServer.name(), "60"}, "", counted);
     ASSERT_NE(counter, 0);
     clients.waitFrames(RATE);
     const std::size_t from = rig.server().log().size();
@@ -80,8 +80,9 @@ TEST(JackXruns, NoneCausedByTenviraInAMinuteAt64Frames)
     ASSERT_EQ(std::sscanf(RenderTest::readText(counted).c_str(), "xruns %ld", &plainXruns), 1)
         << RenderTest::readText(counted);
 
-    std::printf("xruns in the minute: %ld with Tenvira (late: Tenvira %ld, the test's player %ld), %ld on the "
-                "server beside it with a plain client in its place\n",
-                xruns, lateFinishes(log, from, "Tenvira"), lateFinishes(log, from, CTestClients::PLAYER), plainXruns);
+    std::printf(
+        "xruns in the minute: %ld with Tenvira (late: Tenvira %ld, the test's player %ld), %ld on the "
+        "server beside it with a plain client in its place\n",
+        xruns, lateFinishes(log, from, "Tenvira"), lateFinishes(log, from, CTestClients::PLAYER), plainXruns);
     EXPECT_LE(xruns, 2 * plainXruns + 20) << log.substr(from);
 }

@@ -120,10 +120,10 @@ int main(int argc, char** argv)
             program.signal(SIGTERM);
             program.finish();
         }
-        std::printf("%u frames: DSP load %.2f %% with tenvira-jack, %.2f %% with a plain pass-through client "
-                    "(%+.2f points, x%.2f); xruns %ld\n",
-                    period, tenvira, plain, tenvira - plain, plain > 0.0 ? tenvira / plain : 0.0,
-                    rig.clients().xruns());
+        std::printf(
+            "%u frames: DSP load %.2f %% with tenvira-jack, %.2f %% with a plain pass-through client "
+            "(%+.2f points, x%.2f); xruns %ld\n",
+            period, tenvira, plain, tenvira - plain, plain > 0.0 ? tenvira / plain : 0.0, rig.clients().xruns());
         std::fflush(stdout);
     }
     return 0;

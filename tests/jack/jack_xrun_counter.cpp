@@ -48,7 +48,8 @@ int copyBlock(jack_nframes_t frames, void* argument)
 
 int takeBlock(jack_nframes_t frames, void* argument)
 {
-    volatile float last = static_cast<const float*>(jack_port_get_buffer(static_cast<SClient*>(argument)->in, frames))[0];
+    volatile float last =
+        static_cast<const float*>(jack_port_get_buffer(static_cast<SClient*>(argument)->in, frames))[0];
     (void)last;
     return 0;
 }
@@ -85,7 +86,8 @@ int main(int argc, char** argv)
     SClient player;
     SClient plain;
     SClient recorder;
-    if (!open(player, "player", argv[1], playBlock, false, true) || !open(plain, "plain", argv[1], copyBlock, true, true) ||
+    if (!open(player, "player", argv[1], playBlock, false, true) ||
+        !open(plain, "plain", argv[1], copyBlock, true, true) ||
         !open(recorder, "recorder", argv[1], takeBlock, true, false))
         return 1;
     jack_connect(plain.client, "player:out", "plain:in");
