@@ -38,7 +38,7 @@ CCorGain::CCorGain(audioMasterCallback audioMaster)
     : Vst::CVstEffect(audioMaster, CCORGAIN_NUMBER_OF_PARAMETERS, CCORGAIN_NUMBER_OF_PROGRAMS),
       m_bank(),
       m_editor(nullptr),
-      m_parameters(),
+      m_table(),
       m_chain(),
       m_appliedSequence(0)
 {
@@ -55,20 +55,16 @@ CCorGain::CCorGain(audioMasterCallback audioMaster)
     m_editor = new CCorGainEditor(
         this, MathTools::CRect(0, 0, CCorGainEditor::CCORGAINEDITOR_WIDTH, CCorGainEditor::CCORGAINEDITOR_HEIGHT),
         &attributes);
-    createParameters();
     fillProgramBank();
     float values[CCORGAIN_NUMBER_OF_PARAMETERS];
     m_appliedSequence = m_bank.readValues(values);
-    m_chain.apply(settingsFor(values));
+    m_chain.apply(m_table.settingsFor(values));
     tellEditorAllValues();
 }
 
 CCorGain::~CCorGain()
 {
     CVN_DESTRUCT_CLASS;
-    for (int i = CCORGAIN_NUMBER_OF_PARAMETERS - 1; i >= 0; --i) {
-        m_parameters[i].freePointer();
-    }
 }
 
 void CCorGain::reportLatency()

@@ -9,11 +9,10 @@
 #pragma once
 
 #include "CCorGainChain.hpp"
+#include "CCorGainParameterTable.hpp"
 #include "CProgramBank.hpp"
-#include "CVstParam.hpp"
-#include "SChainSettings.hpp"
+#include "SCorGainParameter.hpp"
 
-#include "collections/TAutomaticPointer.hpp"
 #include "vst/CVstEffect.hpp"
 
 #include <cstdint>
@@ -22,7 +21,8 @@ namespace Corvane { namespace CorGain {
 
 class CCorGainEditor;
 
-class CCorGain : public Vst::CVstEffect {
+// The parameter indices (CCORGAIN_MASTER ...) come with SCorGainParameter.
+class CCorGain : public Vst::CVstEffect, public SCorGainParameter {
 public:
     static constexpr int CCORGAIN_NUMBER_OF_PARAMETERS = CProgramBank::CPROGRAMBANK_NUMBER_OF_VALUES;
     static constexpr int CCORGAIN_NUMBER_OF_PROGRAMS = CProgramBank::CPROGRAMBANK_NUMBER_OF_PROGRAMS;
@@ -42,35 +42,6 @@ public:
     static constexpr int CCORGAIN_MIDI_ATTACK_CONTROLLER = 72;
     static constexpr int CCORGAIN_MIDI_RELEASE_CONTROLLER = 73;
     static constexpr int CCORGAIN_MIDI_MASTER_CONTROLLER = 74;
-
-    // Make-up gain is the static reduction at 0 dBFS scaled by this (about -2.5 dB).
-    static constexpr double CCORGAIN_MAKE_UP_SCALE = 0.75;
-    // Kept below the ceiling so that a clamped sample stays inside it.
-    static constexpr double CCORGAIN_CEILING_MARGIN = 0.000001;
-
-    // Parameter indices shared by the host, the programs, MIDI and the editor.
-    enum EParameter {
-        CCORGAIN_MASTER = 0,
-        CCORGAIN_THRESHOLD,
-        CCORGAIN_RATIO,
-        CCORGAIN_ATTACK,
-        CCORGAIN_RELEASE,
-        CCORGAIN_MIX,
-        CCORGAIN_EQ_LOW,
-        CCORGAIN_EQ_MID,
-        CCORGAIN_EQ_HIGH,
-        CCORGAIN_SIDECHAIN,
-        CCORGAIN_MONITOR,
-        CCORGAIN_MAKEUP_GAIN,
-        CCORGAIN_KEY_INPUT,
-        CCORGAIN_SOFT_KNEE,
-        CCORGAIN_VALVE,
-        CCORGAIN_MID_SIDE,
-        CCORGAIN_LIMIT_ON_OFF,
-        CCORGAIN_LIMIT_RELEASE,
-        CCORGAIN_LIMIT_THRESHOLD,
-        CCORGAIN_LIMIT_CEILING
-    };
 
     explicit CCorGain(audioMasterCallback audioMaster);
     ~CCorGain() override;
@@ -101,10 +72,7 @@ public:
     CVN_DECLARE_CLASS
 
 private:
-    void createParameters();
     void fillProgramBank();
-    // What the chain is to do for these twenty values.
-    SChainSettings settingsFor(const float values[CCORGAIN_NUMBER_OF_PARAMETERS]) const;
     // Audio thread: brings the chain's settings up to the current values when they have moved.
     void updateChainSettings();
     // Applies the look-ahead of the limiter as the delay the host compensates.
@@ -112,13 +80,12 @@ private:
     // Any thread: tells the editor a parameter's value (or the block peak), unless the editor made the change.
     void tellEditor(VstInt32 index, float value);
     void tellEditorAllValues();
-    static bool isParameterIndex(VstInt32 index);
 
     CProgramBank m_bank;
     // Owned by the effect base as its editor.
     CCorGainEditor* m_editor;
-    // Fixed after construction: names, ranges and display of each parameter.
-    Collections::TAutomaticPointer<CVstParam> m_parameters[CCORGAIN_NUMBER_OF_PARAMETERS];
+    // Fixed after construction: names, ranges and display of each parameter, and what the values mean.
+    CCorGainParameterTable m_table;
 
     // Audio thread (and resume, while the host does not process).
     CCorGainChain m_chain;

@@ -1,6 +1,6 @@
 #include "CCorGainParameterFactory.hpp"
 
-#include "CCorGain.hpp"
+#include "SCorGainParameter.hpp"
 
 #include "CVstParamFloat.hpp"
 #include "CVstParamFloatExp.hpp"
@@ -21,45 +21,45 @@ const char* const kValveStops[] = {"Bypass", "Soft", "Dirty"};
 CVstParam* CCorGainParameterFactory::createParameter(int index)
 {
     switch (index) {
-    case CCorGain::CCORGAIN_MASTER:
+    case SCorGainParameter::CCORGAIN_MASTER:
         return new CVstParamFloat("Master", "dB", -20.0f, 20.0f, 0.0f, false);
-    case CCorGain::CCORGAIN_THRESHOLD:
+    case SCorGainParameter::CCORGAIN_THRESHOLD:
         return new CVstParamFloat("Threshold", "dB", -50.0f, 0.0f, 0.0f, false);
-    case CCorGain::CCORGAIN_RATIO:
+    case SCorGainParameter::CCORGAIN_RATIO:
         return new CVstParamFloat("Ratio", " :1", 0.05f, 1.0f, 1.0f, false);
-    case CCorGain::CCORGAIN_ATTACK:
+    case SCorGainParameter::CCORGAIN_ATTACK:
         return new CVstParamFloatExp("Attack", "ms", 1.0f, 1000.0f, 1.0f);
-    case CCorGain::CCORGAIN_RELEASE:
+    case SCorGainParameter::CCORGAIN_RELEASE:
         return new CVstParamFloatExp("Release", "ms", 1.0f, 1000.0f, 1.0f);
-    case CCorGain::CCORGAIN_MIX:
+    case SCorGainParameter::CCORGAIN_MIX:
         return new CVstParamFloat("Mix", "mix", 0.0f, 1.0f, 1.0f, false);
-    case CCorGain::CCORGAIN_EQ_LOW:
+    case SCorGainParameter::CCORGAIN_EQ_LOW:
         return new CVstParamFloat("EQ Low", "dB", -20.0f, 20.0f, 0.5f, false);
-    case CCorGain::CCORGAIN_EQ_MID:
+    case SCorGainParameter::CCORGAIN_EQ_MID:
         return new CVstParamFloat("EQ Mid", "dB", -20.0f, 20.0f, 0.5f, false);
-    case CCorGain::CCORGAIN_EQ_HIGH:
+    case SCorGainParameter::CCORGAIN_EQ_HIGH:
         return new CVstParamFloat("EQ High", "dB", -20.0f, 20.0f, 0.5f, false);
-    case CCorGain::CCORGAIN_SIDECHAIN:
+    case SCorGainParameter::CCORGAIN_SIDECHAIN:
         return new CVstParamSelect("SideChain", "", 2, kSideChainStops, 0);
-    case CCorGain::CCORGAIN_MONITOR:
+    case SCorGainParameter::CCORGAIN_MONITOR:
         return new CVstParamSelect("Monitor", "", 2, kMonitorStops, 0);
-    case CCorGain::CCORGAIN_MAKEUP_GAIN:
+    case SCorGainParameter::CCORGAIN_MAKEUP_GAIN:
         return new CVstParamSelect("MakeUpGain", "", 2, kOffOnStops, 0);
-    case CCorGain::CCORGAIN_KEY_INPUT:
+    case SCorGainParameter::CCORGAIN_KEY_INPUT:
         return new CVstParamSelect("Key Input", "", 3, kKeyInputStops, 0);
-    case CCorGain::CCORGAIN_SOFT_KNEE:
+    case SCorGainParameter::CCORGAIN_SOFT_KNEE:
         return new CVstParamFloat("Soft-Knee", "%", 0.0f, 100.0f, 0.0f, false);
-    case CCorGain::CCORGAIN_VALVE:
+    case SCorGainParameter::CCORGAIN_VALVE:
         return new CVstParamSelect("Valve Modelling", "", 3, kValveStops, 0);
-    case CCorGain::CCORGAIN_MID_SIDE:
+    case SCorGainParameter::CCORGAIN_MID_SIDE:
         return new CVstParamFloat("Mid/Side", " ", -1.0f, 1.0f, 0.5f, false);
-    case CCorGain::CCORGAIN_LIMIT_ON_OFF:
+    case SCorGainParameter::CCORGAIN_LIMIT_ON_OFF:
         return new CVstParamSelect("LimitOnOff", "", 2, kOffOnStops, 0);
-    case CCorGain::CCORGAIN_LIMIT_RELEASE:
+    case SCorGainParameter::CCORGAIN_LIMIT_RELEASE:
         return new CVstParamFloatExp("LimitRel", "ms", 1.0f, 1000.0f, 1.0f);
-    case CCorGain::CCORGAIN_LIMIT_THRESHOLD:
+    case SCorGainParameter::CCORGAIN_LIMIT_THRESHOLD:
         return new CVstParamFloat("Threshold", "dB", -50.0f, 0.0f, 0.5f, false);
-    case CCorGain::CCORGAIN_LIMIT_CEILING:
+    case SCorGainParameter::CCORGAIN_LIMIT_CEILING:
         return new CVstParamFloat("LimitCeil", "dB", -50.0f, 0.0f, 0.5f, false);
     default:
         return nullptr;

@@ -20,7 +20,7 @@ void CCorGain::updateChainSettings()
     if (m_bank.getSequence() != m_appliedSequence) {
         float values[CCORGAIN_NUMBER_OF_PARAMETERS];
         m_appliedSequence = m_bank.readValues(values);
-        m_chain.apply(settingsFor(values));
+        m_chain.apply(m_table.settingsFor(values));
     }
 }
 

@@ -70,6 +70,24 @@ void CVstParam::GetValueFor(float value, char* text) const
     formatByMagnitude(text, static_cast<double>(GetDataFor(value)));
 }
 
+double CVstParam::GetUnitsFor(float value) const
+{
+    return static_cast<double>(value);
+}
+
+float CVstParam::GetNormalisedFor(double units) const
+{
+    return clampedNormalised(units);
+}
+
+float CVstParam::clampedNormalised(double x)
+{
+    if (!(x > 0.0)) {
+        return 0.0f;
+    }
+    return x < 1.0 ? static_cast<float>(x) : 1.0f;
+}
+
 int CVstParam::truncatedInt(double x)
 {
     if (std::isnan(x)) {

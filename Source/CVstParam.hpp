@@ -32,6 +32,13 @@ public:
     virtual int GetIntDataFor(float value) const;
     virtual void GetValueFor(float value, char* text) const;
 
+    // The one mapping between normalised values and the parameter's own units
+    // (dB, ms, %, a stop's index), in double precision, and its inverse: the
+    // normalised value, held inside 0..1, whose units are closest to units.
+    // The inverse of a value's units gives the value back.
+    virtual double GetUnitsFor(float value) const;
+    virtual float GetNormalisedFor(double units) const;
+
     CVstParam(const CVstParam&) = delete;
     CVstParam& operator=(const CVstParam&) = delete;
 
@@ -46,6 +53,8 @@ protected:
     static int nearestInt(double x);
     // x truncated toward zero, held inside the int range; 0 for NaN.
     static int truncatedInt(double x);
+    // x held inside 0..1; 0 for NaN.
+    static float clampedNormalised(double x);
 
     // Read by the audio thread while another thread sets them.
     std::atomic<float> m_value;

@@ -33,6 +33,18 @@ int CVstParamFloat::GetIntDataFor(float value) const
     return nearestInt(static_cast<double>(GetDataFor(value)));
 }
 
+double CVstParamFloat::GetUnitsFor(float value) const
+{
+    const double minimum = static_cast<double>(m_minimum);
+    return minimum + static_cast<double>(value) * (static_cast<double>(m_maximum) - minimum);
+}
+
+float CVstParamFloat::GetNormalisedFor(double units) const
+{
+    const double minimum = static_cast<double>(m_minimum);
+    return clampedNormalised((units - minimum) / (static_cast<double>(m_maximum) - minimum));
+}
+
 void CVstParamFloat::GetValueFor(float value, char* text) const
 {
     const double data = static_cast<double>(GetDataFor(value));

@@ -12,6 +12,8 @@ public:
 
     float GetDataFor(float value) const override;
     int GetIntDataFor(float value) const override;
+    double GetUnitsFor(float value) const override;
+    float GetNormalisedFor(double units) const override;
     void GetValueFor(float value, char* text) const override;
     // New bounds; the normalised value stays and the value in units is derived anew.
     virtual void SetRange(float minimum, float maximum);

@@ -31,6 +31,25 @@ int CVstParamFloatExp::GetIntDataFor(float value) const
     return nearestInt(static_cast<double>(GetDataFor(value)));
 }
 
+double CVstParamFloatExp::GetUnitsFor(float value) const
+{
+    const double minimum = static_cast<double>(m_minimum);
+    const double maximum = static_cast<double>(m_maximum);
+    const double logMin = std::log(minimum);
+    const double units = std::exp(logMin + (std::log(maximum) - logMin) * static_cast<double>(value));
+    return units < minimum ? minimum : (units > maximum ? maximum : units);
+}
+
+float CVstParamFloatExp::GetNormalisedFor(double units) const
+{
+    const double minimum = static_cast<double>(m_minimum);
+    if (!(units > minimum)) {
+        return 0.0f;
+    }
+    const double logMin = std::log(minimum);
+    return clampedNormalised((std::log(units) - logMin) / (std::log(static_cast<double>(m_maximum)) - logMin));
+}
+
 void CVstParamFloatExp::SetRange(float minimum, float maximum)
 {
     m_minimum = minimum;

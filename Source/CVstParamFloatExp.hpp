@@ -10,6 +10,8 @@ public:
 
     float GetDataFor(float value) const override;
     int GetIntDataFor(float value) const override;
+    double GetUnitsFor(float value) const override;
+    float GetNormalisedFor(double units) const override;
     virtual void SetRange(float minimum, float maximum);
 
     CVN_DECLARE_CLASS

@@ -1,5 +1,6 @@
 #include "CVstParamInt.hpp"
 
+#include <cmath>
 #include <cstdio>
 
 CVN_IMPLEMENT_CLASS(CVstParamInt, "CVstParam")
@@ -30,6 +31,26 @@ int CVstParamInt::GetIntDataFor(float value) const
 {
     const int integer = truncatedInt(static_cast<double>(GetDataFor(value)));
     return integer < m_minimum ? m_minimum : (integer > m_maximum ? m_maximum : integer);
+}
+
+double CVstParamInt::GetUnitsFor(float value) const
+{
+    return static_cast<double>(GetIntDataFor(value));
+}
+
+float CVstParamInt::GetNormalisedFor(double units) const
+{
+    // The value whose data lies half way inside the integer's share: data is
+    // truncated toward zero, so a share reaches up from a positive integer and
+    // down from a negative one.
+    const double minimum = static_cast<double>(m_minimum);
+    const double maximum = static_cast<double>(m_maximum);
+    if (!(units > minimum)) {
+        return 0.0f;
+    }
+    const double integer = units < maximum ? std::floor(units + 0.5) : maximum;
+    const double data = integer < 0.0 ? integer - 0.5 : integer + 0.5;
+    return clampedNormalised((data - minimum) / (maximum + 0.99999 - minimum));
 }
 
 void CVstParamInt::GetValueFor(float value, char* text) const

@@ -10,6 +10,8 @@ public:
 
     float GetDataFor(float value) const override;
     int GetIntDataFor(float value) const override;
+    double GetUnitsFor(float value) const override;
+    float GetNormalisedFor(double units) const override;
     void GetValueFor(float value, char* text) const override;
     virtual void SetRange(int minimum, int maximum);
 

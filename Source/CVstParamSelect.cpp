@@ -2,6 +2,8 @@
 
 #include "SafeString.hpp"
 
+#include <cmath>
+
 namespace {
 int stopCount(int numberOfStops)
 {
@@ -57,6 +59,22 @@ int CVstParamSelect::GetIntDataFor(float value) const
 {
     const int selected = truncatedInt(static_cast<double>(value) * static_cast<double>(m_numberOfStops));
     return selected < 0 ? 0 : (selected > m_numberOfStops - 1 ? m_numberOfStops - 1 : selected);
+}
+
+double CVstParamSelect::GetUnitsFor(float value) const
+{
+    return static_cast<double>(GetIntDataFor(value));
+}
+
+float CVstParamSelect::GetNormalisedFor(double units) const
+{
+    // Stop k of n as k / (n - 1): the first stop is 0, the last 1, and each value lies inside its stop's share.
+    const double last = static_cast<double>(m_numberOfStops - 1);
+    if (m_numberOfStops < 2 || !(units > 0.0)) {
+        return 0.0f;
+    }
+    const double stop = units < last ? std::floor(units + 0.5) : last;
+    return static_cast<float>(stop / last);
 }
 
 void CVstParamSelect::GetValueFor(float value, char* text) const

@@ -18,6 +18,8 @@ public:
     int GetIntData() const override;
     float GetDataFor(float value) const override;
     int GetIntDataFor(float value) const override;
+    double GetUnitsFor(float value) const override;
+    float GetNormalisedFor(double units) const override;
     void GetValueFor(float value, char* text) const override;
 
     virtual void SetStops(int numberOfStops, const char* const* stopNames);

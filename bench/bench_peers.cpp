@@ -9,15 +9,21 @@
 //   ZAMCOMPX2=/path/ZamCompX2-vst.so LSP_SC_COMPRESSOR=/path/sc-compressor-stereo.so bin/tenvira_peer_bench
 //
 // Other builds of Tenvira named after the rounds join the run with the same
-// settings, so that what a change bought is measured beside the peers.
+// settings, so that what a change bought is measured beside the peers. The
+// LV2 build of the same tree runs too, loaded through lilv with the same
+// settings as its preset and a control in units: its shell must cost nothing.
 
 #include "CBenchSession.hpp"
 #include "CDemoSignal.hpp"
+#include "CLv2Instance.hpp"
+#include "CLv2World.hpp"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,13 +35,51 @@ namespace {
 
 constexpr int BLOCK = CBenchSession::BLOCK;
 
+// Processes one block of the passage from the left and right channels (which
+// also feed a key pair); answers the output channels.
+using BlockFunction = std::function<float* const*(float*, float*)>;
+
 struct SContender {
     std::string name;
     std::string path;
     std::string settings;
     std::function<bool(CBenchSession&)> prepare;
     std::unique_ptr<CBenchSession> session;
+    BlockFunction block;
     std::vector<double> nsPerFrame;
+};
+
+// The LV2 build through lilv, as an LV2 host runs it.
+struct SLv2Build {
+    SLv2Build()
+        : world(TENVIRA_LV2_SPEC_DIR, TENVIRA_LV2_BUNDLE),
+          instance(world, "https://tolvek-orvasse.audio/plugins/tenvira", CBenchSession::SAMPLE_RATE),
+          outputs(2, std::vector<float>(BLOCK)),
+          pointers{outputs[0].data(), outputs[1].data()},
+          inputPorts{instance.portIndex("in_l"), instance.portIndex("key_l"), instance.portIndex("in_r"),
+                     instance.portIndex("key_r")}
+    {
+        instance.applyPreset("https://tolvek-orvasse.audio/plugins/tenvira/preset/4");
+        instance.control("eq_low") = 8.0f;
+        instance.connect(instance.portIndex("out_l"), pointers[0]);
+        instance.connect(instance.portIndex("out_r"), pointers[1]);
+        instance.activate();
+    }
+    // As a host runs a block: the inputs connected where the block's samples are, then run.
+    float* const* block(float* left, float* right)
+    {
+        instance.connect(inputPorts[0], left);
+        instance.connect(inputPorts[1], left);
+        instance.connect(inputPorts[2], right);
+        instance.connect(inputPorts[3], right);
+        instance.run(BLOCK);
+        return pointers;
+    }
+    Lv2Host::CLv2World world;
+    Lv2Host::CLv2Instance instance;
+    std::vector<std::vector<float>> outputs;
+    float* pointers[2];
+    std::uint32_t inputPorts[4];
 };
 
 std::string pathFrom(const char* variable, const char* fallback)
@@ -69,17 +113,16 @@ bool setShown(CBenchSession& session, const char* name, double wanted, std::stri
 }
 
 // The passage, block by block; answers the level of the output against the input in dB when asked.
-double run(CBenchSession& session, std::vector<float>& left, std::vector<float>& right, bool measureLevel = false)
+double run(const BlockFunction& block, std::vector<float>& left, std::vector<float>& right, bool measureLevel = false)
 {
     double in = 0.0;
     double out = 0.0;
     for (std::size_t at = 0; at + BLOCK <= left.size(); at += BLOCK) {
-        session.setAllInputs(left.data() + at, right.data() + at);
-        session.process();
+        float* const* outputs = block(left.data() + at, right.data() + at);
         for (int i = 0; measureLevel && i < BLOCK; ++i) {
             in += static_cast<double>(left[at + i]) * left[at + i] + static_cast<double>(right[at + i]) * right[at + i];
-            const float l = session.outputs()[0][i];
-            const float r = session.outputs()[1][i];
+            const float l = outputs[0][i];
+            const float r = outputs[1][i];
             out += static_cast<double>(l) * l + static_cast<double>(r) * r;
         }
     }
@@ -119,6 +162,21 @@ int main(int argc, char** argv)
         };
         contenders.push_back(std::move(tenvira));
     }
+    // The LV2 build of this tree, with the same settings.
+    std::unique_ptr<SLv2Build> lv2;
+    {
+        SContender c;
+        c.name = "Tenvira LV2";
+        c.path = TENVIRA_LV2_BUNDLE;
+        c.settings = "preset 4, eq_low 8 dB (the same settings through lilv)";
+        try {
+            lv2.reset(new SLv2Build());
+            c.block = [&lv2](float* l, float* r) { return lv2->block(l, r); };
+        } catch (const std::exception& error) {
+            std::printf("%-26s not measured: %s\n", c.name.c_str(), error.what());
+        }
+        contenders.push_back(std::move(c));
+    }
     const std::size_t builds = contenders.size();
     contenders.resize(builds + 2);
     SContender& zam = contenders[builds];
@@ -133,25 +191,35 @@ int main(int argc, char** argv)
     std::printf("%zu frames per run (%.1f s of drum and bass), %d rounds\n", frames,
                 static_cast<double>(frames) / CBenchSession::SAMPLE_RATE, rounds);
     for (SContender& c : contenders) {
-        c.session.reset(new CBenchSession(c.path));
-        if (!c.session->error().empty() || !c.prepare(*c.session)) {
-            std::printf("%-26s not measured: %s\n", c.name.c_str(),
-                        c.session->error().empty() ? "its settings are not there" : c.session->error().c_str());
-            c.session.reset();
-            continue;
+        if (c.prepare) {
+            c.session.reset(new CBenchSession(c.path));
+            if (!c.session->error().empty() || !c.prepare(*c.session)) {
+                std::printf("%-26s not measured: %s\n", c.name.c_str(),
+                            c.session->error().empty() ? "its settings are not there" : c.session->error().c_str());
+                c.session.reset();
+                continue;
+            }
+            c.session->restart();
+            CBenchSession& session = *c.session;
+            c.block = [&session](float* l, float* r) {
+                session.setAllInputs(l, r);
+                session.process();
+                return static_cast<float* const*>(session.outputs());
+            };
         }
-        c.session->restart();
-        const double level = run(*c.session, left, right, true);  // also warms caches and detectors
+        if (!c.block)
+            continue;
+        const double level = run(c.block, left, right, true);  // also warms caches and detectors
         std::printf("%-26s %s; output against input %+.1f dB\n", c.name.c_str(), c.settings.c_str(), level);
     }
 
     for (int round = 0; round < rounds; ++round) {
         for (std::size_t k = 0; k < contenders.size(); ++k) {
             SContender& c = contenders[(k + static_cast<std::size_t>(round)) % contenders.size()];
-            if (!c.session)
+            if (!c.block)
                 continue;
             const double start = CBenchSession::threadSeconds();
-            run(*c.session, left, right);
+            run(c.block, left, right);
             c.nsPerFrame.push_back((CBenchSession::threadSeconds() - start) * 1e9 / static_cast<double>(frames));
         }
     }

@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev libfontconfig-dev fonts-liberation
   libjpeg62-turbo-dev libx11-dev libsndfile1-dev
+  lv2-dev liblilv-dev lilv-utils sordi
   xvfb xdotool x11-apps
 )
 

@@ -76,8 +76,10 @@ std::string CJackCommandLine::helpText(const std::string& defaultPlugin, const s
            "  --key PORT,PORT      connect key_l, key_r from these ports\n"
            "  --out PORT,PORT      connect out_l, out_r to these ports\n"
            "  --program P          factory program by number or by name (case-insensitive)\n"
-           "  --set NAME=VALUE     set a parameter to a normalised value 0..1; NAME is its\n"
-           "                       name or index. Repeatable; applied after --program\n"
+           "  --set NAME=VALUE     set a parameter as tenvira-render --set does: NAME is its\n"
+           "                       name or index, VALUE a normalised value 0..1, a value\n"
+           "                       in the parameter's unit (Threshold=-20dB) or a choice\n"
+           "                       by name. Repeatable; applied after --program\n"
            "  --state FILE         read the settings from FILE and save them there on exit\n"
            "                       (default: " +
            defaultState +

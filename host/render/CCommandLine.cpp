@@ -1,6 +1,7 @@
 #include "CCommandLine.hpp"
 
 #include "COptionScanner.hpp"
+#include "CParameterUnits.hpp"
 #include "CRenderError.hpp"
 
 #include <cerrno>
@@ -73,7 +74,17 @@ SParameterSetting CCommandLine::parseSetting(const std::string& text)
         throw CUsageError("--set expects NAME_OR_INDEX=VALUE, got \"" + text + "\"");
     SParameterSetting setting;
     setting.key = text.substr(0, equals);
-    setting.value = parseNormalised(text.substr(equals + 1), "value for \"" + setting.key + "\"");
+    const std::string value = text.substr(equals + 1);
+    if (value.empty())
+        throw CUsageError("--set expects NAME_OR_INDEX=VALUE, got \"" + text + "\"");
+    // A bare number within 0..1 is the normalised value, whatever the plug-in; anything
+    // else is a value in Tenvira's units or a stop's name.
+    const char* begin = value.c_str();
+    char* end = nullptr;
+    const double number = std::strtod(begin, &end);
+    const bool normalised = end != begin && *end == '\0' && number >= 0.0 && number <= 1.0;
+    setting.value = normalised ? parseNormalised(value, "value for \"" + setting.key + "\"")
+                               : CParameterUnits::normalisedValue(setting.key, value);
     return setting;
 }
 
@@ -138,8 +149,16 @@ std::string CCommandLine::helpText(const std::string& defaultPlugin)
            "                       key is padded with silence); set SideChain=1 to use it\n"
            "  --program P          factory program by number (0-9) or by name\n"
            "                       (case-insensitive), e.g. --program \"soft master\"\n"
-           "  --set NAME=VALUE     set a parameter to a normalised value 0..1; NAME is the\n"
-           "                       parameter's name (case-insensitive) or its index.\n"
+           "  --set NAME=VALUE     set a parameter; NAME is the parameter's name\n"
+           "                       (case-insensitive) or its index. VALUE is either\n"
+           "                       - a bare number: the normalised value 0..1 a host\n"
+           "                         sends (for Ratio a bare number above 1 is the\n"
+           "                         ratio itself: Ratio=4 is 4:1, Ratio=1 is 20:1), or\n"
+           "                       - a number with the parameter's unit, in its range:\n"
+           "                         Threshold=-20dB, Attack=30ms, Soft-Knee=35%,\n"
+           "                         Ratio=1:1 (Mix and Mid/Side have no unit), or\n"
+           "                       - a choice by name: \"Valve Modelling=Soft\",\n"
+           "                         SideChain=External, LimitOnOff=On.\n"
            "                       Repeatable; applied after --program, in order.\n"
            "                       \"Threshold\" names two parameters: the name alone means\n"
            "                       the compressor threshold (index 1); use 18 for the\n"

@@ -19,7 +19,10 @@ public:
     static long parseWholeNumber(const std::string& text, const std::string& what, long minimum, long maximum);
     /** Parses the block size: a whole number within 1..MAX_BLOCK_SIZE. */
     static int parseBlockSize(const std::string& text);
-    /** Parses NAME_OR_INDEX=VALUE with a normalised value. */
+    /**
+     * Parses NAME_OR_INDEX=VALUE into a normalised value: a bare number within
+     * 0..1 as it stands, anything else in Tenvira's units (CParameterUnits).
+     */
     static SParameterSetting parseSetting(const std::string& text);
 
     static std::string helpText(const std::string& defaultPlugin);

@@ -5,28 +5,13 @@
 // main thread and follows a change of the server's buffer size.
 #include "CJackHost.hpp"
 #include "CJackRig.hpp"
-#include "CountingAllocator.hpp"
+#include "allocation/CountingAllocator.hpp"
 
 #include "CDevHost.hpp"
 #include "CDevHostSession.hpp"
 #include "CPluginInstance.hpp"
 
 #include <gtest/gtest.h>
-#include <pthread.h>
-
-#include <atomic>
-
-namespace {
-
-std::atomic<bool> g_counting{false};
-std::atomic<pthread_t> g_watched{};
-
-}  // namespace
-
-bool CountingAllocator::counts()
-{
-    return g_counting.load(std::memory_order_relaxed) && pthread_equal(pthread_self(), g_watched.load());
-}
 
 TEST(JackRealTime, TheProcessThreadNeitherAllocatesNorCallsTheHost)
 {
@@ -42,17 +27,9 @@ TEST(JackRealTime, TheProcessThreadNeitherAllocatesNorCallsTheHost)
     clients.play({rig.sine(220.0, 0.9, 48000), rig.sine(330.0, 0.9, 48000)}, true);
     clients.waitFrames(4800);
     // The counter sees the plug-in's allocations: making an effect makes some.
-    g_watched.store(pthread_self());
-    g_counting.store(true);
-    {
-        Tenvira::Render::CDevHostSession probe(TENVIRA_PLUGIN);
-    }
-    g_counting.store(false);
-    ASSERT_GT(CountingAllocator::calls(), 0);
-    const long probed = CountingAllocator::calls();
+    ASSERT_GT(TestAllocation::countedOnThisThread([] { Tenvira::Render::CDevHostSession probe(TENVIRA_PLUGIN); }), 0);
 
-    g_watched.store(host.client().processThread());
-    g_counting.store(true);
+    TestAllocation::beginCountingOn(host.client().processThread());
     devHost.clearCalls();
     const long before = host.engine().blocks();
     for (int round = 0; round < 200; ++round) {
@@ -75,9 +52,9 @@ TEST(JackRealTime, TheProcessThreadNeitherAllocatesNorCallsTheHost)
     const long afterChange = host.engine().blocks();
     clients.sendMidi({{0xB0, 5, 0}});
     clients.waitFrames(4096);
-    g_counting.store(false);
+    const long calls = TestAllocation::endCountingOn();
 
-    EXPECT_EQ(CountingAllocator::calls() - probed, 0)
+    EXPECT_EQ(calls, 0)
         << "allocations and frees on the real-time thread over " << host.engine().blocks() - before << " blocks";
     EXPECT_EQ(host.blockSize(), 256u);
     EXPECT_GT(host.engine().blocks(), afterChange) << "the effect stopped after the buffer size changed";

@@ -1,37 +1,18 @@
 // The audio thread of the built plug-in never allocates or frees: this test
-// binary replaces the global allocation functions (the plug-in's calls reach
-// them too) and counts the calls made on the audio thread while it processes,
-// takes MIDI and is automated, with programs switched and parameters changed
-// from another thread meanwhile.
+// binary counts the allocation functions' calls (the plug-in's calls reach
+// them too) made on the audio thread while it processes, takes MIDI and is
+// automated, with programs switched and parameters changed from another
+// thread meanwhile.
 #include "CMidiEventBatch.hpp"
-#include "CountingAllocator.hpp"
 #include "PluginFixture.hpp"
+#include "allocation/CountingAllocator.hpp"
 
 #include <atomic>
 #include <cmath>
 #include <thread>
+#include <vector>
 
-namespace {
-
-thread_local bool t_counting = false;
-
-// Counts the allocations made by what runs inside.
-template <typename Work>
-long countedOnThisThread(Work work)
-{
-    const long before = CountingAllocator::calls();
-    t_counting = true;
-    work();
-    t_counting = false;
-    return CountingAllocator::calls() - before;
-}
-
-}  // namespace
-
-bool CountingAllocator::counts()
-{
-    return t_counting;
-}
+using TestAllocation::countedOnThisThread;
 
 TEST_F(PluginFixture, TheAudioThreadNeitherAllocatesNorFrees)
 {

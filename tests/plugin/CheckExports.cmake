@@ -1,4 +1,5 @@
-# Fails unless MODULE defines exactly the plug-in's five exported symbols.
+# Fails unless MODULE defines exactly the exported symbols EXPECTED (a list),
+# by default the VST plug-in's five.
 execute_process(COMMAND nm -D --defined-only ${MODULE} OUTPUT_VARIABLE symbols RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "nm failed on ${MODULE}")
@@ -10,7 +11,11 @@ foreach(line ${lines})
   list(APPEND names ${name})
 endforeach()
 list(SORT names)
-set(expected ConstructPluginVersion InitialiseLibrary UninitialiseLibrary VSTPluginMain versionString)
+if(DEFINED EXPECTED)
+  set(expected ${EXPECTED})
+else()
+  set(expected ConstructPluginVersion InitialiseLibrary UninitialiseLibrary VSTPluginMain versionString)
+endif()
 if(NOT names STREQUAL expected)
   message(FATAL_ERROR "exported symbols are '${names}', expected '${expected}'")
 endif()

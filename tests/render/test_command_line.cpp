@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -39,15 +40,33 @@ TEST(CommandLine, ReadsFilesBetweenOptionsInBothSpellings)
     EXPECT_EQ(parse({"--", "-in.wav", "-out.wav"}).input, "-in.wav");
 }
 
-TEST(CommandLine, ValuesMustBeNumbersWithinZeroToOne)
+TEST(CommandLine, SetTakesNormalisedValuesUnitsAndChoices)
 {
-    EXPECT_FLOAT_EQ(CCommandLine::parseNormalised("0", "v"), 0.0f);
-    EXPECT_FLOAT_EQ(CCommandLine::parseNormalised("1", "v"), 1.0f);
-    EXPECT_FLOAT_EQ(CCommandLine::parseNormalised("5e-1", "v"), 0.5f);
-    for (const char* bad : {"", "abc", "0.5x", "nan", "inf", "-0.01", "1.0001", "1e999", " "})
-        EXPECT_THROW(CCommandLine::parseNormalised(bad, "v"), CUsageError) << bad;
-    // The last '=' separates the value, so a name may not hide a bad value.
-    for (const char* bad : {"Mix", "=0.5", "Mix=", "Mix=0.5=2"})
+    const auto value = [](const std::string& setting) {
+        const SRenderOptions options = parse({"--set", setting, "a", "b"});
+        return options.settings.at(0).value;
+    };
+    // Bare numbers within 0..1 are the host's normalised values, for any parameter name.
+    EXPECT_EQ(value("Mix=0.5"), 0.5f);
+    EXPECT_EQ(value("Loudness=5e-1"), 0.5f);
+    EXPECT_EQ(value("Ratio=1"), 1.0f);  // the normalised top: 20:1
+    // Units map as the plug-in maps them: each gives the value of the same setting.
+    EXPECT_EQ(value("Threshold=-20dB"), 0.6f);
+    EXPECT_EQ(value("threshold=-17.5 DB"), 0.65f);
+    EXPECT_EQ(value("18=-0.5dB"), 0.99f);
+    EXPECT_FLOAT_EQ(value("Ratio=4"), static_cast<float>(1.0 - (0.25 - 0.05) / 0.95));
+    EXPECT_EQ(value("Ratio=4:1"), value("Ratio=4"));
+    EXPECT_EQ(value("Ratio=1:1"), 0.0f);
+    EXPECT_FLOAT_EQ(value("Attack=30ms"), static_cast<float>(std::log(30.0) / std::log(1000.0)));
+    EXPECT_EQ(value("Valve Modelling=Soft"), 0.5f);
+    EXPECT_EQ(value("14=dirty"), 1.0f);
+    EXPECT_EQ(value("Soft-Knee=25 %"), 0.25f);
+
+    for (const char* bad :
+         {"Mix",           "=0.5",           "Mix=",         "Mix=0.5=2",       "Mix=lots",      "Mix=1.5",
+          "Mix=-0.1",      "Mix=nan",        "Master=1e999", "Threshold=-60dB", "Threshold=5dB", "Threshold=-20ms",
+          "Threshold=-20", "Mid/Side=0.5dB", "Ratio=0.5:1",  "Ratio=25",        "Attack=0.5ms",  "Valve Modelling=Loud",
+          "Knee=3dB",      "21=1dB"})
         EXPECT_THROW(parse({"--set", bad, "a", "b"}), CUsageError) << bad;
 }
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -86,4 +87,26 @@ TEST(Param, SelectStopsAssociatesAndBounds)
     EXPECT_STREQ(strncpy_safe(small, "abcdef", sizeof(small)), "abc");
     EXPECT_STREQ(strncpy_safe(small, nullptr, sizeof(small)), "");
     EXPECT_EQ(strncpy_safe(nullptr, "x", 4), nullptr);
+}
+
+TEST(Param, UnitsMapBackToTheSameSetting)
+{
+    CVstParamFloat gain("Gain", "dB", -50.0f, 0.0f, 0.0f, false);
+    CVstParamFloatExp time("Time", "ms", 1.0f, 1000.0f, 1.0f);
+    CVstParamInt steps("Steps", "", -3, 7, 0, false);
+    CVstParamSelect key("Key", "", 3, kThreeStops, 0);
+    for (float v : {0.0f, 0.013f, 0.25f, 0.5f, 0.82f, 0.99f, 1.0f}) {
+        EXPECT_EQ(gain.GetNormalisedFor(gain.GetUnitsFor(v)), v);
+        EXPECT_EQ(time.GetNormalisedFor(time.GetUnitsFor(v)), v);
+        EXPECT_EQ(steps.GetIntDataFor(steps.GetNormalisedFor(steps.GetUnitsFor(v))), steps.GetIntDataFor(v)) << v;
+        EXPECT_EQ(key.GetIntDataFor(key.GetNormalisedFor(key.GetUnitsFor(v))), key.GetIntDataFor(v)) << v;
+    }
+    // Outside the range (and NaN) the ends; a choice takes the nearest stop.
+    EXPECT_EQ(gain.GetNormalisedFor(12.0), 1.0f);
+    EXPECT_EQ(time.GetNormalisedFor(-5.0), 0.0f);
+    EXPECT_EQ(time.GetNormalisedFor(std::nan("")), 0.0f);
+    EXPECT_EQ(steps.GetIntDataFor(steps.GetNormalisedFor(99.0)), 7);
+    EXPECT_EQ(steps.GetIntDataFor(steps.GetNormalisedFor(-2.0)), -2);
+    EXPECT_EQ(key.GetIntDataFor(key.GetNormalisedFor(1.4)), 1);
+    EXPECT_EQ(key.GetIntDataFor(key.GetNormalisedFor(1.6)), 2);
 }

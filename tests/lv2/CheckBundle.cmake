@@ -1,0 +1,37 @@
+# Fails unless the bundle's Turtle (and the Turtle written with a UI declared)
+# passes sord_validate against LV2's own vocabularies, and the
+# DSP module needs no display library.
+if(NOT SORD_VALIDATE)
+  message(FATAL_ERROR "sord_validate not found (Debian: sordi)")
+endif()
+file(GLOB_RECURSE schemas ${SPEC_DIR}/*.ttl)
+
+function(validate folder)
+  file(GLOB turtle ${folder}/*.ttl)
+  list(LENGTH turtle count)
+  if(count LESS 3)
+    message(FATAL_ERROR "expected manifest, plug-in and presets in ${folder}, found '${turtle}'")
+  endif()
+  execute_process(COMMAND ${SORD_VALIDATE} ${schemas} ${turtle}
+    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE failed)
+  set(report "${out}${err}")
+  if(failed OR NOT report MATCHES "Found 0 errors" OR report MATCHES "Error:|Warning:")
+    message(FATAL_ERROR "sord_validate on ${folder}:\n${out}${err}")
+  endif()
+endfunction()
+
+validate(${BUNDLE})
+set(with_ui ${CMAKE_CURRENT_BINARY_DIR}/lv2_bundle_with_ui)
+file(REMOVE_RECURSE ${with_ui})
+file(MAKE_DIRECTORY ${with_ui})
+execute_process(COMMAND ${TURTLE_TOOL} ${with_ui} Tenvira_dsp.so Tenvira_ui.so RESULT_VARIABLE failed)
+file(READ ${with_ui}/manifest.ttl manifest)
+if(failed OR NOT manifest MATCHES "ui:X11UI")
+  message(FATAL_ERROR "the Turtle with a UI was not written")
+endif()
+validate(${with_ui})
+
+execute_process(COMMAND readelf -d ${MODULE} OUTPUT_VARIABLE dynamic)
+if(dynamic MATCHES "libX11|libcairo|libjpeg|libfontconfig")
+  message(FATAL_ERROR "the DSP module needs a display library:\n${dynamic}")
+endif()
