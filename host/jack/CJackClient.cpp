@@ -1,5 +1,6 @@
 #include "CJackClient.hpp"
 
+#include "CJackBufferHandOver.hpp"
 #include "CRealTimeEngine.hpp"
 #include "CRenderError.hpp"
 
@@ -47,11 +48,14 @@ int processBlock(jack_nframes_t frames, void* argument)
 {
     auto& jack = *static_cast<CJackClient::SJack*>(argument);
     float* buffers[CJackClient::AUDIO_PORTS];
-    for (int port = 0; port < CJackClient::AUDIO_PORTS; ++port)
+    for (int port = 0; port < CJackClient::AUDIO_PORTS; ++port) {
         buffers[port] = static_cast<float*>(jack_port_get_buffer(jack.audio[port], frames));
+        CJackBufferHandOver::take(buffers[port]);
+    }
+    void* midi = jack_port_get_buffer(jack.midi, frames);
+    CJackBufferHandOver::take(midi);
     CVstEventBuffer& events = jack.engine->events();
     events.clear();
-    void* midi = jack_port_get_buffer(jack.midi, frames);
     const jack_nframes_t count = jack_midi_get_event_count(midi);
     for (jack_nframes_t i = 0; i < count; ++i) {
         jack_midi_event_t event;
@@ -59,6 +63,9 @@ int processBlock(jack_nframes_t frames, void* argument)
             events.add(event.buffer, event.size, static_cast<int>(event.time));
     }
     jack.engine->process(buffers, buffers + CRealTimeEngine::INPUTS, static_cast<int>(frames));
+    for (float* buffer : buffers)
+        CJackBufferHandOver::passOn(buffer);
+    CJackBufferHandOver::passOn(midi);
     return 0;
 }
 

@@ -12,9 +12,9 @@ CJackRig::CJackRig()
     setenv("XDG_CONFIG_HOME", path("config").c_str(), 1);
 }
 
-bool CJackRig::start(unsigned sampleRate, unsigned period, std::string& error)
+bool CJackRig::start(unsigned sampleRate, unsigned period, std::string& error, bool synchronous)
 {
-    if (!m_server.start(sampleRate, period, error))
+    if (!m_server.start(sampleRate, period, error, true, synchronous))
         return false;
     m_clients.reset(new CTestClients());
     if (!m_clients->isOpen())

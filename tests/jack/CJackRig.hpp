@@ -18,8 +18,8 @@ class CJackRig {
 public:
     CJackRig();
 
-    /** Starts the server and the test clients; false with the reason. */
-    bool start(unsigned sampleRate, unsigned period, std::string& error);
+    /** Starts the server (see CJackServer) and the test clients; false with the reason. */
+    bool start(unsigned sampleRate, unsigned period, std::string& error, bool synchronous = true);
 
     std::string path(const std::string& name) const { return m_scratch.path(name); }
     /** Where tenvira-jack keeps its settings by default, here. */

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
+#include <vector>
 
 namespace TenviraJackTests {
 
@@ -27,7 +28,7 @@ void quiet(const char*) {}
 
 }  // namespace
 
-bool CJackServer::start(unsigned sampleRate, unsigned period, std::string& error, bool asDefault)
+bool CJackServer::start(unsigned sampleRate, unsigned period, std::string& error, bool asDefault, bool synchronous)
 {
     for (int slot = 0; slot < SLOTS && m_slotLock < 0; ++slot) {
         const std::string lock = "/tmp/tenvira-jack-test-slot-" + std::to_string(slot) + ".lock";
@@ -48,9 +49,11 @@ bool CJackServer::start(unsigned sampleRate, unsigned period, std::string& error
     setenv("JACK_NO_START_SERVER", "1", 1);
     if (asDefault)
         setenv("JACK_DEFAULT_SERVER", m_name.c_str(), 1);
-    m_pid = TenviraX11Tests::CChildProcess::start(
-        "jackd", {"-n", m_name, "-d", "dummy", "-r", std::to_string(sampleRate), "-p", std::to_string(period)}, "",
-        m_logPath);
+    std::vector<std::string> arguments = {"-n", m_name};
+    if (synchronous)
+        arguments.push_back("-S");
+    arguments.insert(arguments.end(), {"-d", "dummy", "-r", std::to_string(sampleRate), "-p", std::to_string(period)});
+    m_pid = TenviraX11Tests::CChildProcess::start("jackd", arguments, "", m_logPath);
     if (m_pid == 0) {
         error = "cannot start jackd";
         return false;

@@ -25,10 +25,13 @@ public:
     ~CJackServer() { stop(); }
 
     /**
-     * False, with the reason (and the server's output) in error, when it did not come up in time.
-     * A second server, not the default one, is reached by its name.
+     * False, with the reason (and the server's output) in error, when it did not come up in time or all
+     * slots are taken. A second server, not the default one, is reached by its name. A synchronous
+     * server (jackd -S) ends a cycle only once every client has finished it, so no client ever runs
+     * into the next one; users run jackd asynchronously, as the xrun test and the load figures do.
      */
-    bool start(unsigned sampleRate, unsigned period, std::string& error, bool asDefault = true);
+    bool start(unsigned sampleRate, unsigned period, std::string& error, bool asDefault = true,
+               bool synchronous = true);
     void stop();
 
     const std::string& name() const { return m_name; }

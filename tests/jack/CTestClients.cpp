@@ -1,5 +1,7 @@
 #include "CTestClients.hpp"
 
+#include "CPortBuffers.hpp"
+
 #include <jack/midiport.h>
 
 #include <chrono>
@@ -193,8 +195,9 @@ int CTestClients::playBlock(jack_nframes_t frames, void* self)
         clients.m_started.store(true);
     }
     const std::size_t length = clients.m_playing ? clients.m_sound[0].size() : 0;
+    CPortBuffers buffers(frames);
     for (int c = 0; c < PLAYER_CHANNELS; ++c) {
-        auto* out = static_cast<float*>(jack_port_get_buffer(clients.m_playerPorts[c], frames));
+        auto* out = buffers.of<float>(clients.m_playerPorts[c]);
         for (jack_nframes_t i = 0; i < frames; ++i) {
             std::size_t position = clients.m_position + i;
             if (length > 0 && clients.m_loop)
@@ -204,7 +207,7 @@ int CTestClients::playBlock(jack_nframes_t frames, void* self)
     }
     clients.m_position += frames;
 
-    void* midi = jack_port_get_buffer(clients.m_midiPort, frames);
+    void* midi = buffers.of<void>(clients.m_midiPort);
     jack_midi_clear_buffer(midi);
     const int count = clients.m_midiCount.load();
     for (int i = 0; i < count; ++i)
@@ -223,8 +226,9 @@ int CTestClients::recordBlock(jack_nframes_t frames, void* self)
     const auto capacity = clients.m_recording[0].size();
     if (recorded == 0)
         clients.m_firstFrame.store(time);
+    CPortBuffers buffers(frames);
     for (int c = 0; c < RECORDER_CHANNELS; ++c) {
-        const auto* in = static_cast<const float*>(jack_port_get_buffer(clients.m_recorderPorts[c], frames));
+        const auto* in = buffers.of<const float>(clients.m_recorderPorts[c]);
         for (jack_nframes_t i = 0; i < frames; ++i)
             clients.m_recording[c][(static_cast<std::size_t>(recorded) + i) % capacity] = in[i];
     }

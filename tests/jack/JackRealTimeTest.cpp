@@ -54,8 +54,8 @@ TEST(JackRealTime, TheProcessThreadNeitherAllocatesNorCallsTheHost)
     clients.waitFrames(4096);
     const long calls = TestAllocation::endCountingOn();
 
-    EXPECT_EQ(calls, 0)
-        << "allocations and frees on the real-time thread over " << host.engine().blocks() - before << " blocks";
+    EXPECT_EQ(calls, 0) << "allocations and frees on the real-time thread over " << host.engine().blocks() - before
+                        << " blocks";
     EXPECT_EQ(host.blockSize(), 256u);
     EXPECT_GT(host.engine().blocks(), afterChange) << "the effect stopped after the buffer size changed";
     EXPECT_EQ(session.instance().program(), 5) << "MIDI did not reach the effect";

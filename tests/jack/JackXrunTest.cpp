@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <sstream>
@@ -47,9 +48,9 @@ TEST(JackXruns, NoneCausedByTenviraInAMinuteAt64Frames)
     // The baseline's server first: this process's clients may be on one server at a time only.
     CJackServer plainServer;
     std::string error;
-    ASSERT_TRUE(plainServer.start(RATE, 64, error, false)) << error;
+    ASSERT_TRUE(plainServer.start(RATE, 64, error, false, false)) << error;
     CJackRig rig;
-    ASSERT_TRUE(rig.start(RATE, 64, error)) << error;
+    ASSERT_TRUE(rig.start(RATE, 64, error, false)) << error;
 
     CTenviraJack tenvira;
     ASSERT_TRUE(tenvira.start({"--no-gui", "--connect", "--program", "Bass"}));
@@ -76,9 +77,13 @@ TEST(JackXruns, NoneCausedByTenviraInAMinuteAt64Frames)
     ASSERT_TRUE(TenviraX11Tests::CChildProcess::finish(counter, 30000, status));
     tenvira.signal(SIGTERM);
     EXPECT_EQ(tenvira.finish(), 0) << tenvira.output();
+    // Whatever else the baseline program wrote (a sanitizer's findings in JACK's hand-over), the count is last.
+    const std::string baseline = RenderTest::readText(counted);
     long plainXruns = -1;
-    ASSERT_EQ(std::sscanf(RenderTest::readText(counted).c_str(), "xruns %ld", &plainXruns), 1)
-        << RenderTest::readText(counted);
+    ASSERT_EQ(
+        std::sscanf(baseline.c_str() + std::min(baseline.size(), baseline.rfind("xruns ")), "xruns %ld", &plainXruns),
+        1)
+        << baseline;
 
     std::printf(
         "xruns in the minute: %ld with Tenvira (late: Tenvira %ld, the test's player %ld), %ld on the "

@@ -7,6 +7,7 @@
 //
 //     jack_load_figures [SECONDS_PER_TURN] [ROUNDS]
 #include "CJackRig.hpp"
+#include "CPortBuffers.hpp"
 #include "CTenviraJack.hpp"
 
 #include <jack/jack.h>
@@ -50,8 +51,9 @@ private:
     {
         auto& client = *static_cast<CPassThrough*>(self);
         for (int c = 0; c < 2; ++c) {
-            const auto* in = static_cast<const float*>(jack_port_get_buffer(client.m_ports[c], frames));
-            auto* out = static_cast<float*>(jack_port_get_buffer(client.m_ports[c + 2], frames));
+            TenviraJackTests::CPortBuffers buffers(frames);
+            const auto* in = buffers.of<const float>(client.m_ports[c]);
+            auto* out = buffers.of<float>(client.m_ports[c + 2]);
             std::copy(in, in + frames, out);
         }
         return 0;
@@ -96,7 +98,7 @@ int main(int argc, char** argv)
     for (const unsigned period : {64u, 512u}) {
         CJackRig rig;
         std::string error;
-        if (!rig.start(48000, period, error)) {
+        if (!rig.start(48000, period, error, false)) {
             std::fprintf(stderr, "%s\n", error.c_str());
             return 1;
         }

@@ -6,6 +6,8 @@
 // second of warming up. Prints "xruns N".
 //
 //     jack_xrun_counter SERVER SECONDS
+#include "CPortBuffers.hpp"
+
 #include <jack/jack.h>
 
 #include <atomic>
@@ -30,7 +32,8 @@ struct SClient {
 int playBlock(jack_nframes_t frames, void* argument)
 {
     auto& player = *static_cast<SClient*>(argument);
-    auto* out = static_cast<float*>(jack_port_get_buffer(player.out, frames));
+    TenviraJackTests::CPortBuffers buffers(frames);
+    auto* out = buffers.of<float>(player.out);
     for (jack_nframes_t i = 0; i < frames; ++i, player.phase += 220.0 / 48000.0)
         out[i] = static_cast<float>(0.9 * std::sin(6.283185307179586 * player.phase));
     return 0;
@@ -39,8 +42,9 @@ int playBlock(jack_nframes_t frames, void* argument)
 int copyBlock(jack_nframes_t frames, void* argument)
 {
     auto& plain = *static_cast<SClient*>(argument);
-    const auto* in = static_cast<const float*>(jack_port_get_buffer(plain.in, frames));
-    auto* out = static_cast<float*>(jack_port_get_buffer(plain.out, frames));
+    TenviraJackTests::CPortBuffers buffers(frames);
+    const auto* in = buffers.of<const float>(plain.in);
+    auto* out = buffers.of<float>(plain.out);
     for (jack_nframes_t i = 0; i < frames; ++i)
         out[i] = in[i];
     return 0;
@@ -48,8 +52,8 @@ int copyBlock(jack_nframes_t frames, void* argument)
 
 int takeBlock(jack_nframes_t frames, void* argument)
 {
-    volatile float last =
-        static_cast<const float*>(jack_port_get_buffer(static_cast<SClient*>(argument)->in, frames))[0];
+    TenviraJackTests::CPortBuffers buffers(frames);
+    volatile float last = buffers.of<const float>(static_cast<SClient*>(argument)->in)[0];
     (void)last;
     return 0;
 }
