@@ -260,6 +260,15 @@ bool CHostEditorWindow::create(const std::string& displayName, const std::string
     }
 }
 
+void CHostEditorWindow::setTitle(const std::string& title)
+{
+    requireWindowThread("setTitle");
+    if (m_x && m_x->windowAlive) {
+        XStoreName(m_x->display, m_x->window, title.c_str());
+        XFlush(m_x->display);
+    }
+}
+
 bool CHostEditorWindow::openEditor()
 {
     requireWindowThread("openEditor");

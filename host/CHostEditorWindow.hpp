@@ -38,6 +38,8 @@ public:
      */
     bool create(const std::string& displayName, const std::string& title, std::string* error = nullptr);
     bool isCreated() const;
+    // Renames the window, as a host does when the plug-in's program changes.
+    void setTitle(const std::string& title);
 
     /**
      * effEditOpen with the window's id. The window follows the editor when it

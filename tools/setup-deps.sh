@@ -12,6 +12,10 @@ packages=(
   xvfb xdotool x11-apps
 )
 
+# tenvira-jack: libjack to build it; a real JACK server (jackd2, whose dummy
+# driver needs no sound card) and its tools for the tests; the menu entry's checker.
+packages+=(libjack-jackd2-dev jackd2 desktop-file-utils)
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -1,5 +1,8 @@
 #include "CountingAllocator.hpp"
 
+#include <pthread.h>
+
+#include <atomic>
 #include <cstddef>
 #include <cstdlib>
 #include <new>
@@ -8,12 +11,23 @@ namespace {
 
 thread_local bool t_counting = false;
 thread_local long t_calls = 0;
+// Another thread's count: the watched thread adds, the test's thread reads.
+std::atomic<bool> g_watching{false};
+std::atomic<pthread_t> g_watched{};
+std::atomic<long> g_watchedCalls{0};
 
-void* allocate(std::size_t size, std::size_t alignment = 0)
+void count()
 {
     if (t_counting) {
         ++t_calls;
+    } else if (g_watching.load(std::memory_order_relaxed) && pthread_equal(pthread_self(), g_watched.load())) {
+        g_watchedCalls.fetch_add(1, std::memory_order_relaxed);
     }
+}
+
+void* allocate(std::size_t size, std::size_t alignment = 0)
+{
+    count();
     size = size == 0 ? 1 : size;
     void* memory = alignment > alignof(std::max_align_t)
                        ? std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment)
@@ -26,8 +40,8 @@ void* allocate(std::size_t size, std::size_t alignment = 0)
 
 void release(void* memory) noexcept
 {
-    if (t_counting && memory != nullptr) {
-        ++t_calls;
+    if (memory != nullptr) {
+        count();
     }
     std::free(memory);
 }
@@ -46,6 +60,19 @@ long endCounting()
 {
     t_counting = false;
     return t_calls;
+}
+
+void beginCountingOn(unsigned long thread)
+{
+    g_watchedCalls.store(0);
+    g_watched.store(static_cast<pthread_t>(thread));
+    g_watching.store(true);
+}
+
+long endCountingOn()
+{
+    g_watching.store(false);
+    return g_watchedCalls.load();
 }
 
 }  // namespace TestAllocation

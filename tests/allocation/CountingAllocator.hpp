@@ -10,6 +10,11 @@ void beginCounting();
 // Stops counting on this thread; answers how many there were.
 long endCounting();
 
+// Counts, from now on, the allocations and frees made on a thread that some library started
+// (a real-time thread of an audio server), until endCountingOn.
+void beginCountingOn(unsigned long thread);
+long endCountingOn();
+
 // The allocations and frees made by what runs inside, on this thread.
 template <typename Work>
 long countedOnThisThread(Work work)
