@@ -15,7 +15,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 namespace {
@@ -44,24 +43,16 @@ namespace {
 
 constexpr long CHILD_MILLISECONDS = 60000;
 
-// A host of the child process's own: raw Xlib on its own connection, the effect through the development host.
+// A host of the child process's own: raw Xlib on a connection of its own, and the effect given.
 class CBareHost {
 public:
-    CBareHost()
+    explicit CBareHost(std::unique_ptr<DevHost::CPluginInstance> instance)
+        : m_display(XOpenDisplay(nullptr)),
+          m_instance(std::move(instance))
     {
-        m_display = XOpenDisplay(nullptr);
-        std::string error;
-        if (m_display == nullptr || !m_host.loadModule(TENVIRA_PLUGIN_PATH, &error)) {
-            fail("no display or no plug-in: " + error);
+        if (m_display == nullptr || m_instance == nullptr) {
+            fail("no display or no effect");
         }
-        m_instance = m_host.createInstance();
-        if (m_instance == nullptr) {
-            fail("no effect");
-        }
-        m_instance->open();
-        m_instance->setSampleRate(44100.0f);
-        m_instance->setBlockSize(512);
-        m_instance->resume();
     }
 
     static void fail(const std::string& reason)
@@ -139,26 +130,10 @@ public:
         return shown;
     }
 
-    // Real input through xdotool, on the display the child was given.
-    static void input(const std::string& commands)
-    {
-        std::vector<std::string> words;
-        std::istringstream stream(commands);
-        for (std::string word; stream >> word;) {
-            words.push_back(word);
-        }
-        const pid_t pid = TenviraX11Tests::CChildProcess::start(TENVIRA_XDOTOOL, words, "");
-        int status = 0;
-        if (pid == 0 || !TenviraX11Tests::CChildProcess::finish(pid, CHILD_MILLISECONDS, status) || status != 0) {
-            fail("xdotool failed: " + commands);
-        }
-    }
-
     DevHost::CPluginInstance& instance() { return *m_instance; }
 
 private:
-    Display* m_display = nullptr;
-    DevHost::CDevHost m_host;
+    Display* m_display;
     std::unique_ptr<DevHost::CPluginInstance> m_instance;
 };
 
@@ -197,8 +172,8 @@ TEST_F(CHostileHost, AHostThatDestroysItsWindowFirstAndHasNoErrorHandlerLivesOn)
 {
     std::string output;
     const bool survived = runWithoutErrorHandler(
-        [] {
-            CBareHost host;
+        [this] {
+            CBareHost host(createEffect());
             // Destroyed, then closed at once; an idle between destroy and close; with the menu open.
             Window window = host.makeWindow();
             host.open(window);
@@ -209,8 +184,8 @@ TEST_F(CHostileHost, AHostThatDestroysItsWindowFirstAndHasNoErrorHandlerLivesOn)
             window = host.makeWindow();
             host.open(window);
             host.idleUntil([&] { return host.editorShown(window); }, "the editor again");
-            host.input("mousemove --window " + std::to_string(window) + " " + std::to_string(VALVE_BUTTON.x) + " " +
-                       std::to_string(VALVE_BUTTON.y) + " click 1");
+            input("mousemove --window " + std::to_string(window) + " " + std::to_string(VALVE_BUTTON.x) + " " +
+                  std::to_string(VALVE_BUTTON.y) + " click 1");
             host.idleUntil([&] { return host.menuShown(); }, "the menu");
             host.destroy(window);
             host.instance().idleEditor();

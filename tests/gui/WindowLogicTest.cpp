@@ -1,7 +1,6 @@
 // The window logic above the window system's seam, against a stub window
 // system: timers that fire only inside a pump, requests painted once, a press
 // that ends when its release cannot come; and the pop-up menu's picture.
-#include "CStubWindowSystem.hpp"
 #include "GuiTestSupport.hpp"
 
 #include "gui/controls/CControlRoot.hpp"
@@ -16,17 +15,123 @@
 #include "gui/windowing/CWindow.hpp"
 #include "gui/windowing/CWindowSystem.hpp"
 #include "gui/windowing/ITimedObject.hpp"
+#include "gui/windowing/IWindowBackend.hpp"
+#include "gui/windowing/IWindowConnection.hpp"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <utility>
 
 using namespace GuiTests;
 using namespace Corvane::GUI::Windowing;
+using Corvane::Collections::TAutomaticPointer;
 using Corvane::GUI::Controls::CKnob;
 using Corvane::GUI::Controls::CMomentaryButton;
 
 namespace {
+
+// One window of the stub: what was asked of it, and the areas painted, on a picture of its own.
+class CStubBackend : public IWindowBackend {
+public:
+    CStubBackend(std::vector<CStubBackend*>& all, IWindowInputListener& inputListener)
+        : listener(inputListener),
+          m_all(all)
+    {
+        m_all.push_back(this);
+    }
+    ~CStubBackend() override { m_all.erase(std::find(m_all.begin(), m_all.end(), this)); }
+
+    bool createTopLevel(const CRect&, const CWindowAttributes&, CWindow::EWindowRole) override { return made(); }
+    bool createPopup(const CRect&, double) override { return made(); }
+    bool createChild(unsigned long parent, const CDimension&) override { return (shown = parent != 0) && made(); }
+    unsigned long getWindowId() const override { return m_id; }
+    bool isShown() const override { return shown; }
+    void show() override { shown = true; }
+    void hide() override { shown = false; }
+    void moveAndResize(const CRect&) override {}
+    void setOpacity(double) override {}
+    void setCursor(CCursor::ECursorShape) override {}
+    bool grabPointer() override { return true; }
+    void requestFocus() override {}
+    bool getScreenPosition(CPoint&) const override { return false; }
+    bool beginPaint(CGraphics& graphics, const CDimension& size, bool& whole) override
+    {
+        whole = !m_picture.hasPointer() || m_picture->getImageSize() != size;
+        if (whole) {
+            m_picture = new CRGBAImage(size.getWidth(), size.getHeight(), false);
+        }
+        return m_picture->initialiseGraphics(graphics);
+    }
+    void endPaint(CGraphics& graphics, const CRect& area) override
+    {
+        graphics.uninitialise();
+        paints.push_back(area);
+    }
+
+    IWindowInputListener& listener;
+    bool shown = false;
+    std::vector<CRect> paints;
+
+private:
+    bool made()
+    {
+        static unsigned long next = 1;
+        m_id = next++;
+        return true;
+    }
+
+    std::vector<CStubBackend*>& m_all;
+    unsigned long m_id = 0;
+    TAutomaticPointer<CRGBAImage> m_picture;
+};
+
+// The stub's connection: its windows, and the input a test hands in for the next pump. The last one opened
+// is the tests' while it lives.
+class CStubConnection : public Corvane::Basics::CCountedObject, public IWindowConnection {
+public:
+    static constexpr int STUB_FILE_DESCRIPTOR = 7;
+    static CStubConnection* latest;
+
+    static IWindowConnection* open() { return latest = new CStubConnection(); }
+    ~CStubConnection() override { latest = latest == this ? nullptr : latest; }
+
+    IWindowBackend* createWindow(IWindowInputListener& listener) override
+    {
+        return new CStubBackend(backends, listener);
+    }
+    long pump() override
+    {
+        std::vector<std::pair<unsigned long, SWindowInput>> queue;
+        queue.swap(m_queue);
+        for (const auto& item : queue) {
+            if (CStubBackend* backend = backendOf(item.first)) {
+                backend->listener.handleWindowInput(item.second);
+            }
+        }
+        return static_cast<long>(queue.size());
+    }
+    bool waitForEvents(long) override { return !m_queue.empty(); }
+    void flush() override {}
+    int getFileDescriptor() const override { return STUB_FILE_DESCRIPTOR; }
+    CDimension getScreenSize() const override { return CDimension(1024, 768); }
+
+    void send(unsigned long window, const SWindowInput& input) { m_queue.emplace_back(window, input); }
+    CStubBackend* backendOf(unsigned long window) const
+    {
+        const auto found = std::find_if(backends.begin(), backends.end(),
+                                        [window](CStubBackend* backend) { return backend->getWindowId() == window; });
+        return found != backends.end() ? *found : nullptr;
+    }
+
+    std::vector<CStubBackend*> backends;
+
+private:
+    std::vector<std::pair<unsigned long, SWindowInput>> m_queue;
+};
+
+CStubConnection* CStubConnection::latest = nullptr;
 
 class CTimedCounter : public ITimedObject {
 public:
@@ -64,7 +169,7 @@ protected:
     }
     static CStubBackend& backendOf(const CWindow& window)
     {
-        return *CStubConnection::latest()->backendOf(window.getWindowHandle());
+        return *CStubConnection::latest->backendOf(window.getWindowHandle());
     }
     static SWindowInput pointer(EWindowInputKind kind, long x, long y, bool held)
     {
@@ -78,7 +183,7 @@ protected:
     }
     static void send(CWindow& window, const SWindowInput& input)
     {
-        CStubConnection::latest()->send(window.getWindowHandle(), input);
+        CStubConnection::latest->send(window.getWindowHandle(), input);
         window.pump();
     }
 };
