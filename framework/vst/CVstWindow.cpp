@@ -164,6 +164,9 @@ void CVstWindow::releaseVSTWindow()
 
 void CVstWindow::handleWindowInput(const SWindowInput& input)
 {
+    if (input.endsLeftPress()) {
+        m_leftPressInside = false;
+    }
     if (isPointerInput(input.kind)) {
         const CDimension size = getWindowSize();
         const bool beyond = input.x >= size.getWidth() || input.y >= size.getHeight();

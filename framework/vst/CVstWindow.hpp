@@ -24,11 +24,10 @@ namespace Corvane { namespace Vst {
  * waiting; close destroys the child and the connection. Nothing runs between
  * idle calls: the plug-in has no thread of its own.
  *
- * The effect asks parameterSetFromEditor before it passes a parameter change
- * to the editor: a change the editor is making itself is not echoed back.
- * That flag is read on the effect's threads and holds only on the thread that
- * set it, so what other threads change meanwhile still reaches the editor;
- * everything else belongs to the host's user-interface thread.
+ * The editor's window tree belongs to the thread that calls open, idle and
+ * close (the host's user-interface thread). setParameter and
+ * parameterSetFromEditor may come from any thread; everything else comes from
+ * that one.
  *
  * @code
  * // The host: effEditGetRect, effEditOpen with its window id, effEditIdle
@@ -42,7 +41,12 @@ namespace Corvane { namespace Vst {
  */
 class CVstWindow : public AEffEditor, public GUI::Windowing::CWindow, public GUI::Listeners::IActionListener {
 public:
-    /** The window's own timer, which keeps the editor's idle work going between the host's idle calls. */
+    /**
+     * The window's own timer. Like every timer of a window tree it fires only
+     * inside a pump, which is inside idle: at most every 25 ms, it runs the
+     * editor's idle work again after the events of that pump. Nothing runs
+     * between the host's idle calls.
+     */
     static constexpr long CVSTWINDOW_TIMER_ID = -5000;
     static constexpr long CVSTWINDOW_TIMER_MILLISECONDS = 25;
 
@@ -69,7 +73,14 @@ public:
     void handleActionEvent(const GUI::Events::CActionEvent& event) override;
     /** A parameter (or the meter's level) changed in the effect; any thread. Nothing here. */
     virtual void setParameter(long index, double value);
-    /** Any thread: true on the thread that is setting a parameter from the editor, while it does. */
+    /**
+     * The from-editor mark. The editor sets it (true, then false) on the
+     * user-interface thread around its own calls into the effect; the effect
+     * reads it, on whichever thread it is changing a parameter, before it
+     * passes the change to the editor, so that the editor's own change is not
+     * echoed back to it. It holds only for the thread that set it: what other
+     * threads change meanwhile still reaches the editor.
+     */
     virtual bool parameterSetFromEditor() const;
     virtual void parameterIsBeingSetFromEditor(bool beingSet);
 
@@ -102,6 +113,7 @@ private:
     };
 
     ERect m_editorRect;
+    /** The thread that set the from-editor mark, or none: written by the editor's thread, read by any. */
     std::atomic<std::thread::id> m_parameterSetFromEditor;
     CVstWindowTimer m_windowTimer;
     bool m_pumping;

@@ -9,8 +9,7 @@
 #include "gui/graphics/CGraphics.hpp"
 #include "gui/graphics/CPNGImage.hpp"
 
-#include <X11/Xutil.h>
-#include <cairo-xlib.h>
+#include <cairo.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -97,17 +96,12 @@ void drawLabel(CGraphics& graphics, const SArea& area, const std::string& text)
     });
 }
 
-// The panel with what draw draws on it, as the display's server paints it. The editor's window is painted
-// through Cairo's X backend, whose text differs from an image's in the last bits of its edges: the expected
-// picture is painted the same way, in a pixmap of the same server.
+// The panel with what draw draws on it. The editor paints its window in an image of Cairo's and puts the
+// image's pixels on the window as they are: the expected picture is painted the same way.
 template <class Draw>
-DevHost::CWindowImage paintPanel(Display* display, Draw draw)
+DevHost::CWindowImage paintPanel(Draw draw)
 {
-    const int screen = DefaultScreen(display);
-    const Pixmap pixmap = XCreatePixmap(display, DefaultRootWindow(display), PANEL_WIDTH, PANEL_HEIGHT,
-                                        static_cast<unsigned>(DefaultDepth(display, screen)));
-    cairo_surface_t* surface =
-        cairo_xlib_surface_create(display, pixmap, DefaultVisual(display, screen), PANEL_WIDTH, PANEL_HEIGHT);
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, PANEL_WIDTH, PANEL_HEIGHT);
     cairo_t* context = cairo_create(surface);
     CGraphics graphics;
     Corvane::GUI::Graphics::CCairoContext::initialiseGraphics(
@@ -118,18 +112,16 @@ DevHost::CWindowImage paintPanel(Display* display, Draw draw)
     draw(graphics);
     graphics.uninitialise();
     cairo_surface_flush(surface);
-    cairo_surface_destroy(surface);
-
     DevHost::CWindowImage image(PANEL_WIDTH, PANEL_HEIGHT);
-    if (XImage* pixels = XGetImage(display, pixmap, 0, 0, PANEL_WIDTH, PANEL_HEIGHT, AllPlanes, ZPixmap)) {
-        for (int y = 0; y < PANEL_HEIGHT; ++y) {
-            for (int x = 0; x < PANEL_WIDTH; ++x) {
-                image.set(x, y, static_cast<std::uint32_t>(XGetPixel(pixels, x, y) & 0xFFFFFFu));
-            }
+    const unsigned char* pixels = cairo_image_surface_get_data(surface);
+    for (int y = 0; y < PANEL_HEIGHT; ++y) {
+        const std::uint32_t* row =
+            reinterpret_cast<const std::uint32_t*>(pixels + y * cairo_image_surface_get_stride(surface));
+        for (int x = 0; x < PANEL_WIDTH; ++x) {
+            image.set(x, y, row[x] & 0xFFFFFFu);
         }
-        XDestroyImage(pixels);
     }
-    XFreePixmap(display, pixmap);
+    cairo_surface_destroy(surface);
     return image;
 }
 
@@ -152,13 +144,13 @@ std::string describe(EControlKind kind, double value)
 }
 
 // What a knob or button shows instead of what is expected, for the failure message.
-std::string shownInstead(Display* display, const DevHost::CWindowImage& shown, const SControlLayout& control)
+std::string shownInstead(const DevHost::CWindowImage& shown, const SControlLayout& control)
 {
     const SArea area = CExpectedEditor::controlArea(control.id);
     const bool knob = control.kind == EControlKind::Knob;
     for (int state = 0; state < (knob ? KNOB_FRAMES : 2); ++state) {
         const double value = knob ? (state + 0.5) / (KNOB_FRAMES - 1) : state;
-        const auto candidate = paintPanel(display, [&](CGraphics& graphics) {
+        const auto candidate = paintPanel([&](CGraphics& graphics) {
             knob ? drawKnob(graphics, area, knobFrame(value)) : drawButton(graphics, area, value >= 0.5);
         });
         if (differences(shown, candidate, area) == 0) {
@@ -222,7 +214,7 @@ void CExpectedEditor::showEditorChange(const PlainModel& model, int index)
     m_labels[index] = labelText(model, index, true);
 }
 
-::testing::AssertionResult CExpectedEditor::isShownIn(const DevHost::CWindowImage& picture, Display* display) const
+::testing::AssertionResult CExpectedEditor::isShownIn(const DevHost::CWindowImage& picture, Display*) const
 {
     const auto parameterControls = [](auto each) {
         for (std::size_t row = 0; row < CCorGainLayout::controlCount(); ++row) {
@@ -233,7 +225,7 @@ void CExpectedEditor::showEditorChange(const PlainModel& model, int index)
     };
     if (m_expected.isEmpty()) {
         // Every control and label at once, in the editor's order: labels overlap their neighbours' rectangles.
-        m_expected = paintPanel(display, [&](CGraphics& graphics) {
+        m_expected = paintPanel([&](CGraphics& graphics) {
             parameterControls([&](const SControlLayout& control) {
                 const double value = m_controlValues[control.id];
                 control.kind == EControlKind::Knob ? drawKnob(graphics, controlArea(control.id), knobFrame(value))
@@ -246,7 +238,7 @@ void CExpectedEditor::showEditorChange(const PlainModel& model, int index)
     parameterControls([&](const SControlLayout& control) {
         const int id = control.id;
         if (differences(picture, m_expected, controlArea(id)) != 0) {
-            wrong << "\n  control " << id << " shows " << shownInstead(display, picture, control) << " instead of "
+            wrong << "\n  control " << id << " shows " << shownInstead(picture, control) << " instead of "
                   << describe(control.kind, m_controlValues[id]);
         }
         if (const long differing = differences(picture, m_expected, labelArea(id))) {

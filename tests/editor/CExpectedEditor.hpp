@@ -35,7 +35,7 @@ public:
     const std::string& label(int index) const { return m_labels[index]; }
 
     // Whether every control and label of the picture shows what is expected; what differs when not. The
-    // expected picture is painted on display's server, as the editor's is.
+    // expected picture is painted in an image, as the editor's is.
     ::testing::AssertionResult isShownIn(const DevHost::CWindowImage& picture, Display* display) const;
 
     // Where the editor shows the control of parameter index, and its value label.

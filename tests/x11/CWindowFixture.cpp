@@ -7,7 +7,7 @@
 #include "gui/graphics/CGraphics.hpp"
 #include "gui/graphics/CRGBAImage.hpp"
 #include "gui/windowing/CWindowAttributes.hpp"
-#include "gui/windowing/CX11ErrorTrap.hpp"
+#include "gui/windowing/x11/CX11ErrorTrap.hpp"
 
 #include <unistd.h>
 #include <algorithm>

@@ -2,6 +2,8 @@
 
 #include "CChildProcess.hpp"
 
+#include "gui/windowing/x11/CX11ErrorTrap.hpp"
+
 #include <X11/Xutil.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -66,6 +68,8 @@ void CX11Fixture::SetUp()
         }
     }
     ASSERT_NE(m_observer, nullptr);
+    // The host's side asks about windows that may be gone too (through traps), as the windowing code does.
+    Corvane::GUI::Windowing::CX11ErrorTrap::watchDisplay(m_observer);
     m_display = CX11Display::openDisplay(server().getDisplayName().c_str());
     ASSERT_TRUE(m_display.hasPointer());
 }
@@ -82,6 +86,7 @@ void CX11Fixture::TearDown()
     m_others.clear();
     if (m_observer != nullptr) {
         XSync(m_observer, False);
+        Corvane::GUI::Windowing::CX11ErrorTrap::forgetDisplay(m_observer);
         XCloseDisplay(m_observer);
         m_observer = nullptr;
     }
@@ -170,7 +175,7 @@ bool CX11Fixture::serveUntil(const std::function<void()>& pump, const std::funct
 
 bool CX11Fixture::pumpUntil(CX11Display& target, const std::function<bool()>& done, long milliseconds)
 {
-    return serveUntil([&] { target.pump(); }, [&](long left) { target.waitForEvent(left); }, done, milliseconds);
+    return serveUntil([&] { target.pump(); }, [&](long left) { target.waitForEvents(left); }, done, milliseconds);
 }
 
 void CX11Fixture::sendCloseRequest(Window window)

@@ -18,7 +18,7 @@ namespace {
 const long kStartMilliseconds = 60000;
 }  // namespace
 
-bool CXvfbServer::start(int width, int height, std::string& error)
+bool CXvfbServer::start(int width, int height, std::string& error, int depth)
 {
     stop();
     int ready[2];
@@ -30,7 +30,7 @@ bool CXvfbServer::start(int width, int height, std::string& error)
     // -displayfd: the server chooses a free display and writes its number once it listens.
     // -noreset: without it the server resets whenever its last client leaves, between two tests, and
     // refuses the next test's connections while it does.
-    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x" + std::to_string(depth);
     m_pid = CChildProcess::start(
         TENVIRA_XVFB, {"-displayfd", std::to_string(ready[1]), "-screen", "0", screen, "-nolisten", "tcp", "-noreset"},
         std::string());

@@ -19,7 +19,7 @@ public:
     CXvfbServer& operator=(const CXvfbServer&) = delete;
 
     /** False, with the reason in error, when the server did not come up within the time allowed. */
-    bool start(int width, int height, std::string& error);
+    bool start(int width, int height, std::string& error, int depth = 24);
     void stop();
     /** Holds (SIGSTOP) or resumes (SIGCONT) the server, to prove that nothing waits for it. */
     void suspend(bool suspended);

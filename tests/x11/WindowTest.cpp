@@ -1,5 +1,6 @@
-// Framework windows on a real server: timers, creation, the window manager's
-// close, input routed to the controls, painting, and a window inside a host's.
+// Framework windows on a real server: creation, the window manager's close,
+// real input routed to the controls, and a window inside a host's. The window
+// logic above the window system is tested without a server (tests/gui).
 #include "CWindowFixture.hpp"
 
 #include "exceptions/CException.hpp"
@@ -10,7 +11,6 @@
 #include "gui/listeners/IWindowChangeListener.hpp"
 #include "gui/windowing/CMenuWindow.hpp"
 #include "gui/windowing/CWindowAttributes.hpp"
-#include "gui/windowing/ITimedObject.hpp"
 
 #include <X11/Xutil.h>
 
@@ -25,17 +25,6 @@ using Corvane::MathTools::CRect;
 namespace {
 
 class FrameworkWindow : public CWindowFixture {};
-
-class CCountingTimedObject : public ITimedObject {
-public:
-    explicit CCountingTimedObject(long id) : m_id(id) {}
-    void timerExpired() override { ++count; }
-    long getTimerId() const override { return m_id; }
-    int count = 0;
-
-private:
-    long m_id;
-};
 
 class CListenerRecorder : public Corvane::GUI::Listeners::IWindowChangeListener,
                           public Corvane::GUI::Listeners::IFocusListener {
@@ -61,37 +50,15 @@ CWindowAttributes attributesWith(const char* title, const CColour& background)
 
 }  // namespace
 
-TEST_F(FrameworkWindow, TimedObjectsInitialiseWindowOnACreatedWindowAndTheWindowManagersClose)
+TEST_F(FrameworkWindow, InitialiseWindowOnACreatedWindowChangesNothingAndTheWindowManagersCloseHidesIt)
 {
     CWindow window(CRect(40, 30, 200, 120));
-    CCountingTimedObject first(1), second(1), other(2);
-    window.addTimedObject(&first);
-    window.addTimedObject(&second);
-    window.addTimedObject(&other);
-    window.addTimedObject(&first);
-    // Started before the window has a connection: nothing is opened, and it runs once the window exists.
-    window.startTimer(1, 5);
-    EXPECT_EQ(window.pump(), 0);
-    EXPECT_EQ(window.getWindowHandle(), 0u);
     CListenerRecorder listener;
     window.registerWindowChangeListener(&listener);
     CWindowAttributes firstAttributes = attributesWith("First", CColour(200, 0, 0));
     window.initialiseWindow(&firstAttributes, true);
     const unsigned long handle = window.getWindowHandle();
     ASSERT_NE(handle, 0u);
-    // Timed objects of the firing id are told, once each, and no others.
-    ASSERT_TRUE(pumpWindowUntil(window, [&] { return first.count >= 3; }));
-    EXPECT_EQ(second.count, first.count);
-    EXPECT_EQ(other.count, 0);
-    // Stopped, it is silent while another id runs.
-    window.stopTimer(1);
-    const int stoppedAt = first.count;
-    window.startTimer(2, 5);
-    ASSERT_TRUE(pumpWindowUntil(window, [&] { return other.count >= 3; }));
-    EXPECT_EQ(first.count, stoppedAt);
-    EXPECT_TRUE(window.isTimerRunning(2));
-    EXPECT_FALSE(window.isTimerRunning(1));
-    window.stopTimer(2);
     ASSERT_TRUE(pumpWindowUntil(window, [&] { return isViewable(handle) && pixel(handle, 5, 5) == 0xC80000; }));
 
     CWindowAttributes secondAttributes = attributesWith("Second", CColour(0, 200, 0));
@@ -117,7 +84,7 @@ TEST_F(FrameworkWindow, TimedObjectsInitialiseWindowOnACreatedWindowAndTheWindow
     EXPECT_FALSE(window.isWindowOpen());
 }
 
-TEST_F(FrameworkWindow, InputReachesTheControlsAndRequestsArePaintedOnce)
+TEST_F(FrameworkWindow, RealInputReachesTheControlsAndFocusTheListener)
 {
     CWindow window(CRect(100, 80, 200, 150));
     CRecordingControl* control =
@@ -130,14 +97,6 @@ TEST_F(FrameworkWindow, InputReachesTheControlsAndRequestsArePaintedOnce)
     const unsigned long handle = window.getWindowHandle();
     ASSERT_TRUE(pumpWindowUntil(window, [&] { return isViewable(handle) && pixel(handle, 30, 40) == 0x0000FF; }));
     EXPECT_EQ(pixel(handle, 5, 5), 0xFFFFFFu);
-
-    // Two requests before a pump: one paint of their union.
-    const size_t draws = control->drawnAreas.size();
-    control->update();
-    window.redrawWindow(CRect(150, 100, 10, 10));
-    EXPECT_EQ(window.getPendingUpdateArea(), CRect(20, 30, 140, 80));
-    ASSERT_TRUE(pumpWindowUntil(window, [&] { return !window.needsRedraw(); }));
-    EXPECT_EQ(control->drawnAreas.size(), draws + 1);
 
     // A right click between left ones keeps them from making a double click.
     input("mousemove --window " + id(handle) +

@@ -5,13 +5,13 @@
 #include "CX11Fixture.hpp"
 
 #include "gui/events/CKeyboardEvent.hpp"
-#include "gui/windowing/CX11BackBuffer.hpp"
-#include "gui/windowing/CX11ErrorTrap.hpp"
+#include "gui/windowing/x11/CX11BackBuffer.hpp"
+#include "gui/windowing/x11/CX11ErrorTrap.hpp"
 #include "host/CDisplayInformation.hpp"
 
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
-#include <cairo-xlib.h>
+#include <cairo.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -30,19 +30,6 @@ using CClock = std::chrono::steady_clock;
 using X11Display = CX11Fixture;
 using X11Window = CX11Fixture;
 using X11Input = CX11Fixture;
-
-class CTimerCounter : public IX11TimerHandler {
-public:
-    void handleX11Timer(long id) override
-    {
-        ++fired[id];
-        if (onFire) {
-            onFire(id);
-        }
-    }
-    std::map<long, int> fired;
-    std::function<void(long)> onFire;
-};
 
 /** Destroys another window when its own window is pressed. */
 class CDestroyingRecorder : public CInputRecorder {
@@ -142,53 +129,6 @@ TEST_F(X11Display, PumpHandsEachEventToItsOwnWindowAndNeverWaits)
     EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(held).count(), 500);
 }
 
-TEST_F(X11Display, TimersFireByOwnerAndId)
-{
-    CTimerCounter a, b, c;
-    const auto begin = CClock::now();
-    display().startTimer(&a, 7, 20);
-    display().startTimer(&b, 7, 20);
-    display().startTimer(&a, 8, 600000);
-    EXPECT_TRUE(a.fired.empty());
-    // The first firing comes with the next pump, then the interval counts.
-    display().pump();
-    EXPECT_EQ(a.fired[7], 1);
-    EXPECT_EQ(b.fired[7], 1);
-    EXPECT_EQ(a.fired[8], 1);
-    display().pump();
-    EXPECT_EQ(a.fired[8], 1);
-
-    ASSERT_TRUE(pumpUntil([&] { return a.fired[7] >= 4; }));
-    EXPECT_GE(CClock::now() - begin, std::chrono::milliseconds(3 * 20));
-    display().stopTimer(&a, 7);
-    const int stoppedAt = a.fired[7];
-    const int otherAt = b.fired[7];
-    ASSERT_TRUE(pumpUntil([&] { return b.fired[7] >= otherAt + 3; }));
-    EXPECT_EQ(a.fired[7], stoppedAt);
-    EXPECT_TRUE(display().hasTimer(&a, 8));
-    display().stopTimers(&a);
-    EXPECT_FALSE(display().hasTimer(&a, 8));
-    EXPECT_TRUE(display().hasTimer(&b, 7));
-    display().stopTimers(&b);
-
-    // A timer stopped by an earlier one of the same pump does not fire; one started there waits for the next pump.
-    CTimerCounter stopped, started;
-    c.onFire = [&](long) {
-        display().stopTimer(&stopped, 1);
-        display().startTimer(&started, 2, 0);
-    };
-    display().startTimer(&c, 1, 600000);
-    display().startTimer(&stopped, 1, 600000);
-    display().pump();
-    EXPECT_EQ(c.fired[1], 1);
-    EXPECT_EQ(stopped.fired[1], 0);
-    EXPECT_EQ(started.fired[2], 0);
-    display().pump();
-    EXPECT_EQ(started.fired[2], 1);
-
-    display().stopTimers(&started);
-}
-
 TEST_F(X11Window, ChildOfAHostWindowThatVanishes)
 {
     CInputRecorder recorder(display());
@@ -252,18 +192,27 @@ TEST_F(X11Window, ChildOfAHostWindowThatVanishes)
     XSync(display().getDisplay(), False);
     late.destroy();
 
-    // The trap records the error of its own request and puts the test's handler back exactly.
+    // A trap answers for its own requests. One ended without waiting keeps the errors of its requests from the
+    // process whenever they come; the errors of other requests still reach the process's handler.
     XWindowAttributes gone;
     CX11ErrorTrap trap(display().getDisplay());
     XGetWindowAttributes(display().getDisplay(), host, &gone);
     EXPECT_FALSE(trap.release());
     EXPECT_EQ(trap.getErrorCode(), BadWindow);
-    const XErrorHandler current = XSetErrorHandler(nullptr);
-    XSetErrorHandler(current);
-    EXPECT_EQ(current, testErrorHandler());
+    {
+        const CX11ErrorTrap unanswered(display().getDisplay());
+        XUnmapWindow(display().getDisplay(), host);
+    }
     CX11ErrorTrap harmless(display().getDisplay());
     XGetWindowAttributes(display().getDisplay(), display().getRootWindow(), &gone);
     EXPECT_TRUE(harmless.release());
+    static int reported;
+    reported = 0;
+    const XErrorHandler fixtureHandler = XSetErrorHandler([](Display*, XErrorEvent*) { return ++reported, 0; });
+    XUnmapWindow(display().getDisplay(), host);
+    XSync(display().getDisplay(), False);
+    XSetErrorHandler(fixtureHandler);
+    EXPECT_EQ(reported, 1);
 }
 
 TEST_F(X11Window, PopupGrabsThePointerUnlessAnotherClientHoldsIt)
@@ -286,7 +235,8 @@ TEST_F(X11Window, PopupGrabsThePointerUnlessAnotherClientHoldsIt)
     XUngrabPointer(observer(), CurrentTime);
 }
 
-// What is drawn reaches the window with one copy of the rectangle given.
+// What is drawn reaches the window with one request for the rectangle given: from memory shared with the
+// server, from the request itself where it cannot be shared, and converted for a visual of another format.
 TEST_F(X11Window, BackBufferPresentsTheDrawnPixels)
 {
     CInputRecorder recorder(display());
@@ -294,38 +244,74 @@ TEST_F(X11Window, BackBufferPresentsTheDrawnPixels)
     showTopLevel(window, recorder, 30, 30, 200, 100);
     const Window w = window.getWindowId();
 
-    CX11BackBuffer buffer(display());
-    ASSERT_TRUE(buffer.prepare(200, 100));
-    fill(buffer.getSurface(), 0, 1, 0, 0, 0, 200, 100);
-    fill(buffer.getSurface(), 1, 0, 0, 50, 20, 40, 30);
-    buffer.present(window, 0, 0, 200, 100);
-    XSync(display().getDisplay(), False);
-    EXPECT_EQ(pixel(w, 10, 10), 0x00FF00UL);
-    EXPECT_EQ(pixel(w, 50, 20), 0xFF0000UL);
-    EXPECT_EQ(pixel(w, 89, 49), 0xFF0000UL);
-    EXPECT_EQ(pixel(w, 90, 50), 0x00FF00UL);
+    for (const bool shared : {true, false}) {
+        SCOPED_TRACE(shared ? "shared memory" : "in the request");
+        window.moveAndResize(30, 30, 200, 100);
+        CX11BackBuffer buffer(display(), shared);
+        ASSERT_TRUE(buffer.prepare(200, 100));
+        EXPECT_EQ(buffer.isShared(), shared);
+        fill(buffer.getSurface(), 0, 1, 0, 0, 0, 200, 100);
+        fill(buffer.getSurface(), 1, 0, 0, 50, 20, 40, 30);
+        buffer.present(window, 0, 0, 200, 100);
+        // Until the server has read the shared image, nothing may draw on it.
+        EXPECT_EQ(buffer.isBusy(), shared);
+        XSync(display().getDisplay(), False);
+        EXPECT_FALSE(buffer.isBusy());
+        EXPECT_EQ(pixel(w, 10, 10), 0x00FF00UL);
+        EXPECT_EQ(pixel(w, 50, 20), 0xFF0000UL);
+        EXPECT_EQ(pixel(w, 89, 49), 0xFF0000UL);
+        EXPECT_EQ(pixel(w, 90, 50), 0x00FF00UL);
 
-    // Only the rectangle given is copied.
-    fill(buffer.getSurface(), 0, 0, 1, 0, 0, 200, 100);
-    buffer.present(window, 0, 0, 100, 100);
-    XSync(display().getDisplay(), False);
-    EXPECT_EQ(pixel(w, 99, 50), 0x0000FFUL);
-    EXPECT_EQ(pixel(w, 100, 50), 0x00FF00UL);
+        // Only the rectangle given is copied.
+        fill(buffer.getSurface(), 0, 0, 1, 0, 0, 200, 100);
+        buffer.present(window, 0, 0, 100, 100);
+        XSync(display().getDisplay(), False);
+        EXPECT_EQ(pixel(w, 99, 50), 0x0000FFUL);
+        EXPECT_EQ(pixel(w, 100, 50), 0x00FF00UL);
 
-    // The same size keeps the surface; another size makes one of that size.
-    cairo_surface_t* const before = buffer.getSurface();
-    ASSERT_TRUE(buffer.prepare(200, 100));
-    EXPECT_EQ(buffer.getSurface(), before);
-    window.moveAndResize(30, 30, 300, 150);
-    ASSERT_TRUE(buffer.prepare(300, 150));
-    EXPECT_EQ(cairo_xlib_surface_get_width(buffer.getSurface()), 300);
-    EXPECT_EQ(cairo_xlib_surface_get_height(buffer.getSurface()), 150);
-    fill(buffer.getSurface(), 1, 1, 1, 0, 0, 300, 150);
-    buffer.present(window, 250, 120, 100, 100);
-    XSync(display().getDisplay(), False);
-    EXPECT_EQ(pixel(w, 299, 149), 0xFFFFFFUL);
-    EXPECT_FALSE(buffer.prepare(0, 150));
-    EXPECT_EQ(buffer.getSurface(), nullptr);
+        // The same size keeps the surface; another size makes one of that size.
+        cairo_surface_t* const before = buffer.getSurface();
+        ASSERT_TRUE(buffer.prepare(200, 100));
+        EXPECT_EQ(buffer.getSurface(), before);
+        window.moveAndResize(30, 30, 300, 150);
+        ASSERT_TRUE(buffer.prepare(300, 150));
+        EXPECT_EQ(cairo_image_surface_get_width(buffer.getSurface()), 300);
+        EXPECT_EQ(cairo_image_surface_get_height(buffer.getSurface()), 150);
+        fill(buffer.getSurface(), 1, 1, 1, 0, 0, 300, 150);
+        buffer.present(window, 250, 120, 100, 100);
+        XSync(display().getDisplay(), False);
+        EXPECT_EQ(pixel(w, 299, 149), 0xFFFFFFUL);
+        EXPECT_FALSE(buffer.prepare(0, 150));
+        EXPECT_EQ(buffer.getSurface(), nullptr);
+    }
+
+    // A 16-bit screen: red, green and blue land in its 5, 6 and 5 bits.
+    CXvfbServer deep;
+    std::string error;
+    ASSERT_TRUE(deep.start(320, 200, error, 16)) << error;
+    {
+        Corvane::Collections::TAutomaticPointer<CX11Display> sixteen;
+        sixteen = CX11Display::openDisplay(deep.getDisplayName().c_str());
+        ASSERT_TRUE(sixteen.hasPointer());
+        ASSERT_EQ(sixteen->getDepth(), 16);
+        CInputRecorder shown(*sixteen);
+        CX11Window small(*sixteen, &shown);
+        showTopLevel(small, shown, 0, 0, 60, 20);
+        CX11BackBuffer buffer(*sixteen);
+        ASSERT_TRUE(buffer.prepare(60, 20));
+        EXPECT_FALSE(buffer.isShared());
+        fill(buffer.getSurface(), 1, 0, 0, 0, 0, 20, 20);
+        fill(buffer.getSurface(), 0, 1, 0, 20, 0, 20, 20);
+        fill(buffer.getSurface(), 0, 0, 1, 40, 0, 20, 20);
+        buffer.present(small, 0, 0, 60, 20);
+        XImage* image = XGetImage(sixteen->getDisplay(), small.getWindowId(), 0, 0, 60, 20, AllPlanes, ZPixmap);
+        ASSERT_NE(image, nullptr);
+        EXPECT_EQ(XGetPixel(image, 10, 10), 0xF800UL);
+        EXPECT_EQ(XGetPixel(image, 30, 10), 0x07E0UL);
+        EXPECT_EQ(XGetPixel(image, 50, 10), 0x001FUL);
+        XDestroyImage(image);
+    }
+    deep.stop();
 }
 
 TEST_F(X11Input, ButtonsWheelMotionModifiersAndKeys)

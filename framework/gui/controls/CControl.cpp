@@ -142,6 +142,7 @@ void CControl::handleDoubleClick(Events::CMouseEvent& /*event*/) {}
 void CControl::handleMouseScroll(Events::CMouseEvent& /*event*/) {}
 void CControl::handleMouseMovement(Events::CMouseEvent& /*event*/) {}
 void CControl::handleMouseLeavingArea(Events::CMouseEvent& /*event*/) {}
+void CControl::handleMouseCaptureLost() {}
 
 bool CControl::handleKeyDown(const Events::CKeyboardEvent& /*event*/)
 {

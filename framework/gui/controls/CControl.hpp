@@ -94,6 +94,7 @@ public:
     void handleMouseScroll(Events::CMouseEvent& event) override;
     void handleMouseMovement(Events::CMouseEvent& event) override;
     void handleMouseLeavingArea(Events::CMouseEvent& event) override;
+    void handleMouseCaptureLost() override;
     bool handleKeyDown(const Events::CKeyboardEvent& event) override;
     bool handleKeyUp(const Events::CKeyboardEvent& event) override;
     bool handleFileDrop(const Events::CDropEvent& event) override;

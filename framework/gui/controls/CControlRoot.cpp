@@ -208,6 +208,18 @@ void CControlRoot::unlockControl()
     m_lockedControl.freePointer();
 }
 
+void CControlRoot::releaseMouseCapture()
+{
+    if (!m_lockedControl.hasPointer()) {
+        return;
+    }
+    IControl* control = m_lockedControl.getPointer();
+    control->referenced();
+    m_lockedControl.freePointer();
+    control->handleMouseCaptureLost();
+    control->dereference();
+}
+
 void CControlRoot::addModalControl(IControl* control)
 {
     m_modalControl = control;

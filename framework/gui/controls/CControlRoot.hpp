@@ -49,6 +49,12 @@ public:
 
     void lockControl(IControl* control) override;
     void unlockControl() override;
+    /**
+     * For the window: the release of the button that made a control take the
+     * mouse will not come. The root lets go of that control and tells it
+     * (handleMouseCaptureLost); nothing happens when none has the mouse.
+     */
+    void releaseMouseCapture();
     bool controlIsLocked() const override { return m_lockedControl.hasPointer(); }
     IControl* getLockedControl() const override { return m_lockedControl.getPointer(); }
     void addModalControl(IControl* control) override;

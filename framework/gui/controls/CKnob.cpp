@@ -54,6 +54,12 @@ void CKnob::handleLeftButtonUp(Events::CMouseEvent& /*event*/)
     getRootControl()->unlockControl();
 }
 
+void CKnob::handleMouseCaptureLost()
+{
+    m_dragging = false;
+    m_dragOrigin = CPoint(0, 0);
+}
+
 void CKnob::handleMouseMovement(Events::CMouseEvent& event)
 {
     if (!m_dragging) {

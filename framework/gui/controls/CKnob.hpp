@@ -13,7 +13,9 @@ namespace Corvane { namespace GUI { namespace Controls {
  * told each time the user changes it.
  *
  * A drag measures the whole way from the point pressed, so a drag past the end
- * of the range must come back as far before the value moves again.
+ * of the range must come back as far before the value moves again. It lasts
+ * from the left button's press to its release, or until the root tells the
+ * knob that the release will not come; no other movement turns the knob.
  */
 class CKnob : public CAnimation {
 public:
@@ -39,6 +41,8 @@ public:
     void handleMouseMovement(Events::CMouseEvent& event) override;
     void handleMouseScroll(Events::CMouseEvent& event) override;
     void handleDoubleClick(Events::CMouseEvent& event) override;
+    /** Ends the drag where it is. */
+    void handleMouseCaptureLost() override;
 
     CVN_DECLARE_CLASS
 

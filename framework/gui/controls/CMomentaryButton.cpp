@@ -48,6 +48,11 @@ void CMomentaryButton::handleMouseMovement(Events::CMouseEvent& event)
     }
 }
 
+void CMomentaryButton::handleMouseCaptureLost()
+{
+    showDown(false);
+}
+
 void CMomentaryButton::handleLeftButtonUp(Events::CMouseEvent& event)
 {
     if (usesCursorChange()) {

@@ -36,6 +36,8 @@ public:
     void handleLeftButtonDown(Events::CMouseEvent& event) override;
     void handleLeftButtonUp(Events::CMouseEvent& event) override;
     void handleMouseMovement(Events::CMouseEvent& event) override;
+    /** Drawn up again, without telling the listener: the press is cancelled. */
+    void handleMouseCaptureLost() override;
 
     CVN_DECLARE_CLASS
 

@@ -70,6 +70,13 @@ public:
 
     /** Asks the root for a repaint of the control: the only way a control gets redrawn. */
     virtual void update() = 0;
+    /**
+     * The control had taken the mouse (lockControl), and the button's release
+     * will not come: its window closed or hid, or another took the pointer.
+     * A drag or press in progress ends here, as if it never went on; the
+     * listener is not told. The root has let go of the control already.
+     */
+    virtual void handleMouseCaptureLost() = 0;
     /** Draws in the control's own coordinates; the root has set the offset, clip and update area. */
     virtual void drawControl(Graphics::CGraphics& graphics) = 0;
     virtual void enableControl() = 0;

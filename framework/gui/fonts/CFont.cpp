@@ -116,18 +116,24 @@ long CFont::loadFont()
 
 void CFont::releaseFace() const
 {
-    delete m_face;
-    m_face = nullptr;
+    delete m_face.exchange(nullptr);
     m_lookedUp = false;
 }
 
 CFontConfigFace* CFont::getFontHandle() const
 {
-    if (!m_lookedUp) {
-        m_face = CFontConfigFace::create(m_name.getString(), m_size, m_bold, m_italic);
+    CFontConfigFace* face = m_face.load();
+    if (face == nullptr && !m_lookedUp.load()) {
+        // Threads that look it up at once each make a face; the first one published is kept.
+        CFontConfigFace* made = CFontConfigFace::create(m_name.getString(), m_size, m_bold, m_italic);
+        if (m_face.compare_exchange_strong(face, made)) {
+            face = made;
+        } else {
+            delete made;
+        }
         m_lookedUp = true;
     }
-    return m_face;
+    return face;
 }
 
 Corvane::Basics::CString CFont::getResolvedFamily() const

@@ -4,6 +4,8 @@
 #include "basics/CString.hpp"
 #include "gui/fonts/STextExtents.hpp"
 
+#include <atomic>
+
 namespace Corvane { namespace GUI { namespace Fonts {
 
 class CFontConfigFace;
@@ -17,7 +19,16 @@ class CFontConfigFace;
  */
 class CFont : public Corvane::Basics::CCountedObject {
 public:
-    /** The font text is drawn with when none is given; made by createDefaultFont. */
+    /**
+     * The font text is drawn with when none is given; made by createDefaultFont.
+     *
+     * Shared read-only by every window tree of the process, on whatever thread
+     * each runs: the GUI library makes it when it starts and lets go of it
+     * when it stops (the module's load and unload); a plug-in may set its face
+     * once, before its first editor draws (under a std::call_once); after that
+     * nobody changes, references or releases it. Its face is looked up at its
+     * first use, which may come on two threads at once (see getFontHandle).
+     */
     static CFont* CFONT_SYSTEM_FONT;
     static constexpr const char* CFONT_DEFAULT_NAME = "Arial";
     static constexpr unsigned long CFONT_DEFAULT_HEIGHT = 11;
@@ -74,8 +85,9 @@ private:
     double m_size;
     bool m_bold;
     bool m_italic;
-    mutable CFontConfigFace* m_face;
-    mutable bool m_lookedUp;
+    /** Looked up at the first use; any thread may be the first, so the lookup is published atomically. */
+    mutable std::atomic<CFontConfigFace*> m_face;
+    mutable std::atomic<bool> m_lookedUp;
 };
 
 }}}  // namespace Corvane::GUI::Fonts

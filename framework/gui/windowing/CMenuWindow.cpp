@@ -35,6 +35,7 @@ CMenuWindow::CMenuWindow(const CRect& area, CWindowAttributes* attributes, Contr
       m_menuListener(listener),
       m_minimumWidth(area.getWidth()),
       m_itemHeight(kItemPadding),
+      m_textHeight(0),
       m_menuWidth(area.getWidth()),
       m_iconWidth(0),
       m_currentSelection(-1),
@@ -100,6 +101,7 @@ void CMenuWindow::measureMenu()
             m_iconWidth = std::max(m_iconWidth, icon.getWidth());
         }
     }
+    m_textHeight = textHeight;
     m_itemHeight = std::max(textHeight, iconHeight) + kItemPadding;
     m_menuWidth = std::max(m_minimumWidth, textWidth + kItemPadding + m_iconWidth);
 }
@@ -334,8 +336,10 @@ void CMenuWindow::draw(Graphics::CGraphics& graphics)
             textLeft += m_iconWidth;
         }
         graphics.setTextColour(item->isEnabled() ? item->getTextColour() : CWindowLook::CWINDOWLOOK_MUTED_TEXT);
-        graphics.drawText(item->getText(), CRect(textLeft, top, m_menuWidth - textLeft, m_itemHeight), nullptr,
-                          Graphics::CGraphics::CGRAPHICS_TEXT_LEFT);
+        // Where a left-aligned, vertically centred label puts the tallest text; the others share its baseline.
+        const double baseline = top + (m_itemHeight + m_textHeight) / 2.0 - 1.5;
+        graphics.drawTextLine(item->getText(), textLeft + 0.5, baseline, nullptr,
+                              Graphics::CGraphics::CGRAPHICS_ANCHOR_LEFT);
     }
 }
 

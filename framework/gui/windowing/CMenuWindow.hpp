@@ -18,7 +18,8 @@ namespace Corvane { namespace GUI { namespace Windowing {
 /**
  * A pop-up menu: the menu's items stacked from the top, each as high as the
  * tallest text (or icon) plus 8 pixels and as wide as the widest plus 8, the
- * menu at least as wide as the area given. It opens at a screen position with
+ * menu at least as wide as the area given. Every item's text stands on the
+ * same baseline within its item, whatever its letters reach above or below. It opens at a screen position with
  * the pointer grabbed, so a click anywhere else closes it as losing the focus
  * does; the item under the pointer is highlighted, and a button released over
  * the item it was pressed on chooses it. The listener hears of the opening,
@@ -92,6 +93,8 @@ private:
     Listeners::IMenuListener* m_menuListener;
     long m_minimumWidth;
     long m_itemHeight;
+    /** The inked height of the tallest item text: every text sits on the baseline that centres it. */
+    long m_textHeight;
     long m_menuWidth;
     long m_iconWidth;
     long m_currentSelection;

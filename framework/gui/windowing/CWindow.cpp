@@ -3,8 +3,10 @@
 #include "exceptions/CException.hpp"
 #include "gui/controls/CControlRoot.hpp"
 #include "gui/windowing/CWindowAttributes.hpp"
-#include "gui/windowing/CX11WindowPeer.hpp"
+#include "gui/windowing/CWindowSystem.hpp"
 #include "gui/windowing/ITimedObject.hpp"
+#include "gui/windowing/IWindowBackend.hpp"
+#include "gui/windowing/IWindowConnection.hpp"
 
 #include <algorithm>
 
@@ -55,7 +57,8 @@ CWindow::CWindow(const CRect& area)
       m_needsRedraw(true),
       m_windowRole(CWINDOW_ROLE_NORMAL),
       m_cursor(nullptr),
-      m_peer(nullptr)
+      m_connection(nullptr),
+      m_backend(nullptr)
 {
     CVN_CONSTRUCT_CLASS;
     m_windowAttributes->referenced();
@@ -173,7 +176,7 @@ void CWindow::unregisterAllChildWindows()
 
 unsigned long CWindow::getWindowHandle() const
 {
-    return m_peer != nullptr ? m_peer->getWindowId() : 0;
+    return m_backend != nullptr ? m_backend->getWindowId() : 0;
 }
 
 void CWindow::initialiseWindow(CWindowAttributes* attributes, bool show)
@@ -202,49 +205,53 @@ void CWindow::createWindow()
 
 bool CWindow::realiseWindow()
 {
-    if (m_peer != nullptr) {
+    if (m_backend != nullptr) {
         return true;
     }
-    CX11WindowPeer* peer = nullptr;
+    IWindowConnection* connection = nullptr;
     if (getOwnerWindow() != nullptr) {
-        const CWindow* root = getTreeRoot();
-        if (root->m_peer == nullptr) {
-            return false;
-        }
-        peer = CX11WindowPeer::shareConnection(*this, *root->m_peer);
+        connection = getTreeRoot()->m_connection;
     } else {
-        peer = CX11WindowPeer::openConnection(*this);
+        connection = CWindowSystem::openConnection();
     }
-    if (peer == nullptr) {
+    if (connection == nullptr) {
         return false;
     }
+    connection->referenced();
+    IWindowBackend* backend = connection->createWindow(*this);
     const CRect area = getWindowPositionAndSize();
     const bool made = m_windowRole == CWINDOW_ROLE_POPUP
-                          ? peer->createPopup(area, m_windowAttributes->getWindowAlpha())
-                          : peer->createTopLevel(area, *m_windowAttributes, m_windowRole);
+                          ? backend->createPopup(area, m_windowAttributes->getWindowAlpha())
+                          : backend->createTopLevel(area, *m_windowAttributes, m_windowRole);
     if (!made) {
-        delete peer;
+        delete backend;
+        connection->dereference();
         return false;
     }
-    m_peer = peer;
+    m_connection = connection;
+    m_backend = backend;
     platformWindowMade();
     return true;
 }
 
 bool CWindow::createEmbeddedWindow(unsigned long parentWindow)
 {
-    if (m_peer != nullptr || parentWindow == 0) {
+    if (m_backend != nullptr || parentWindow == 0) {
         return false;
     }
-    CX11WindowPeer* peer = CX11WindowPeer::openConnection(*this);
-    if (peer == nullptr) {
+    IWindowConnection* connection = CWindowSystem::openConnection();
+    if (connection == nullptr) {
         return false;
     }
-    if (!peer->createChild(parentWindow, m_windowSize)) {
-        delete peer;
+    connection->referenced();
+    IWindowBackend* backend = connection->createWindow(*this);
+    if (!backend->createChild(parentWindow, m_windowSize)) {
+        delete backend;
+        connection->dereference();
         return false;
     }
-    m_peer = peer;
+    m_connection = connection;
+    m_backend = backend;
     m_windowPosition.setPoint(0, 0);
     m_windowCreated = true;
     m_windowOpen = true;
@@ -256,11 +263,12 @@ void CWindow::platformWindowMade()
 {
     m_needsRedraw = true;
     m_pendingUpdateArea.setRect(0, 0, m_windowSize.getWidth(), m_windowSize.getHeight());
-    for (const STimer& timer : m_timers) {
-        m_peer->startTimer(timer.id, timer.milliseconds);
+    const CClock::time_point now = CClock::now();
+    for (STimer& timer : m_timers) {
+        timer.due = now;
     }
     if (m_cursor != nullptr) {
-        m_peer->setCursor(m_cursor);
+        m_backend->setCursor(m_cursor->getShape());
     }
 }
 
@@ -271,20 +279,24 @@ void CWindow::destroyPlatformWindow()
         child->destroyPlatformWindow();
     }
     m_windowOpen = false;
-    m_leftButtonPressed = false;
-    if (m_peer != nullptr) {
-        CX11WindowPeer* peer = m_peer;
-        m_peer = nullptr;
-        delete peer;
+    loseMouseCapture();
+    if (m_backend != nullptr) {
+        IWindowBackend* backend = m_backend;
+        IWindowConnection* connection = m_connection;
+        m_backend = nullptr;
+        m_connection = nullptr;
+        delete backend;
+        // The last window of a tree closes its connection.
+        connection->dereference();
     }
 }
 
 void CWindow::openWindow()
 {
-    if (!m_windowCreated || (m_peer == nullptr && !realiseWindow())) {
+    if (!m_windowCreated || (m_backend == nullptr && !realiseWindow())) {
         return;
     }
-    m_peer->show();
+    m_backend->show();
     m_windowOpen = true;
     enableWindow();
 }
@@ -295,11 +307,11 @@ void CWindow::closeWindow()
         return;
     }
     closeOwnedWindows();
-    if (m_peer != nullptr) {
-        m_peer->hide();
+    loseMouseCapture();
+    if (m_backend != nullptr) {
+        m_backend->hide();
     }
     m_windowOpen = false;
-    m_leftButtonPressed = false;
     if (m_windowChangeListener != nullptr) {
         m_windowChangeListener->windowClosed(this);
     }
@@ -389,11 +401,11 @@ void CWindow::paintTree()
 
 void CWindow::paintPendingArea()
 {
-    if (m_peer == nullptr || !m_needsRedraw || !m_peer->isShown()) {
+    if (m_backend == nullptr || !m_needsRedraw || !m_backend->isShown()) {
         return;
     }
     bool whole = false;
-    if (!m_peer->beginPaint(m_graphics, m_windowSize, whole)) {
+    if (!m_backend->beginPaint(m_graphics, m_windowSize, whole)) {
         return;
     }
     CRect area(0, 0, m_windowSize.getWidth(), m_windowSize.getHeight());
@@ -410,7 +422,7 @@ void CWindow::paintPendingArea()
         m_graphics.setDrawingOffset(CPoint(0, 0));
         draw(m_graphics);
     }
-    m_peer->endPaint(m_graphics, area);
+    m_backend->endPaint(m_graphics, area);
 }
 
 // ---------------------------------------------------------------------------------------------------------------
@@ -424,7 +436,7 @@ void CWindow::setWindowPosition(const CPoint& position)
 CPoint CWindow::getWindowPosition() const
 {
     CPoint position;
-    if (m_peer != nullptr && m_peer->getScreenPosition(position)) {
+    if (m_backend != nullptr && m_backend->getScreenPosition(position)) {
         return position;
     }
     return m_windowPosition;
@@ -439,8 +451,8 @@ void CWindow::setWindowPositionAndSize(const CRect& area)
 {
     m_windowPosition = area.getOrigin();
     m_windowSize = area.getDimension();
-    if (m_peer != nullptr) {
-        m_peer->moveAndResize(area);
+    if (m_backend != nullptr) {
+        m_backend->moveAndResize(area);
         redrawWindow();
     }
     if (m_windowCreated && m_windowChangeListener != nullptr) {
@@ -460,34 +472,34 @@ void CWindow::setWindowAlpha(double alpha)
         return;
     }
     m_windowAttributes->setWindowAlpha(alpha);
-    if (m_peer != nullptr) {
-        m_peer->setOpacity(alpha);
+    if (m_backend != nullptr) {
+        m_backend->setOpacity(alpha);
     }
 }
 
 void CWindow::setCursor(const CCursor* cursor)
 {
     m_cursor = cursor;
-    if (m_peer != nullptr) {
-        m_peer->setCursor(cursor);
+    if (m_backend != nullptr) {
+        m_backend->setCursor(cursor != nullptr ? cursor->getShape() : CCursor::CCURSOR_SHAPE_ARROW);
     }
 }
 
 CDimension CWindow::getScreenSize() const
 {
-    return m_peer != nullptr ? m_peer->getScreenSize() : CDimension(0, 0);
+    return m_connection != nullptr ? m_connection->getScreenSize() : CDimension(0, 0);
 }
 
 void CWindow::giveFocus()
 {
-    if (m_peer != nullptr) {
-        m_peer->requestFocus();
+    if (m_backend != nullptr) {
+        m_backend->requestFocus();
     }
 }
 
 bool CWindow::grabPointer()
 {
-    return m_peer != nullptr && m_peer->grabPointer();
+    return m_backend != nullptr && m_backend->grabPointer();
 }
 
 // ---------------------------------------------------------------------------------------------------------------
@@ -513,15 +525,14 @@ void CWindow::handleTimerEvent(long id)
 
 void CWindow::startTimer(long id, long milliseconds)
 {
+    const long interval = std::max(0L, milliseconds);
     const auto timer =
         std::find_if(m_timers.begin(), m_timers.end(), [id](const STimer& candidate) { return candidate.id == id; });
     if (timer != m_timers.end()) {
-        timer->milliseconds = milliseconds;
+        timer->milliseconds = interval;
+        timer->due = CClock::now();
     } else {
-        m_timers.push_back(STimer{id, milliseconds});
-    }
-    if (m_peer != nullptr) {
-        m_peer->startTimer(id, milliseconds);
+        m_timers.push_back(STimer{id, interval, CClock::now()});
     }
 }
 
@@ -530,9 +541,6 @@ void CWindow::stopTimer(long id)
     m_timers.erase(
         std::remove_if(m_timers.begin(), m_timers.end(), [id](const STimer& timer) { return timer.id == id; }),
         m_timers.end());
-    if (m_peer != nullptr) {
-        m_peer->stopTimer(id);
-    }
 }
 
 bool CWindow::isTimerRunning(long id) const
@@ -563,7 +571,7 @@ void CWindow::clearTimedObjects()
 long CWindow::pump()
 {
     CWindow* root = getTreeRoot();
-    if (root->m_peer == nullptr) {
+    if (root->m_connection == nullptr) {
         return 0;
     }
     // A handler may let go of the tree's root: a held root lives until the pump is over.
@@ -571,8 +579,15 @@ long CWindow::pump()
     if (held) {
         root->referenced();
     }
-    const long read = root->m_peer->pump();
+    // Timers (re)started from here on are due after this moment: they wait for the next pump.
+    const CClock::time_point start = CClock::now();
+    IWindowConnection* const connection = root->m_connection;
+    connection->referenced();
+    const long read = connection->pump();
+    root->fireTimerTree(start);
     root->paintTree();
+    connection->flush();
+    connection->dereference();
     if (held) {
         root->dereference();
     }
@@ -582,7 +597,82 @@ long CWindow::pump()
 bool CWindow::waitForEvents(long maxMilliseconds)
 {
     const CWindow* root = getTreeRoot();
-    return root->m_peer != nullptr && root->m_peer->waitForEvents(maxMilliseconds);
+    if (root->m_connection == nullptr) {
+        return false;
+    }
+    long timeout = std::max(0L, maxMilliseconds);
+    const long timer = root->getMillisecondsToNextTimer(CClock::now());
+    if (timer >= 0) {
+        timeout = std::min(timeout, timer);
+    }
+    return root->m_connection->waitForEvents(timeout);
+}
+
+int CWindow::getConnectionFileDescriptor()
+{
+    const CWindow* root = getTreeRoot();
+    return root->m_connection != nullptr ? root->m_connection->getFileDescriptor() : -1;
+}
+
+void CWindow::fireTimerTree(CClock::time_point now)
+{
+    // A timed object may let go of the window: a held window lives until its timers are done.
+    const bool held = getReferenceCount() > 0;
+    if (held) {
+        referenced();
+    }
+    if (m_backend != nullptr) {
+        std::vector<long> due;
+        for (const STimer& timer : m_timers) {
+            if (timer.due <= now) {
+                due.push_back(timer.id);
+            }
+        }
+        // Timed objects may stop, start or restart any timer: each is looked up again before it fires.
+        for (long id : due) {
+            const auto timer = std::find_if(m_timers.begin(), m_timers.end(),
+                                            [id](const STimer& candidate) { return candidate.id == id; });
+            if (m_backend == nullptr) {
+                break;
+            }
+            if (timer == m_timers.end() || timer->due > now) {
+                continue;
+            }
+            timer->due += std::chrono::milliseconds(timer->milliseconds);
+            if (timer->due <= now) {
+                timer->due = now + std::chrono::milliseconds(timer->milliseconds);
+            }
+            handleTimerEvent(id);
+        }
+    }
+    const std::vector<CWindow*> children(m_childWindows);
+    for (CWindow* child : children) {
+        if (contains(m_childWindows, child)) {
+            child->fireTimerTree(now);
+        }
+    }
+    if (held) {
+        dereference();
+    }
+}
+
+long CWindow::getMillisecondsToNextTimer(CClock::time_point now) const
+{
+    long next = -1;
+    if (m_backend != nullptr) {
+        for (const STimer& timer : m_timers) {
+            const long wait =
+                std::max(0L, static_cast<long>(std::chrono::ceil<std::chrono::milliseconds>(timer.due - now).count()));
+            next = next < 0 ? wait : std::min(next, wait);
+        }
+    }
+    for (const CWindow* child : m_childWindows) {
+        const long wait = child->getMillisecondsToNextTimer(now);
+        if (wait >= 0) {
+            next = next < 0 ? wait : std::min(next, wait);
+        }
+    }
+    return next;
 }
 
 // ---------------------------------------------------------------------------------------------------------------
@@ -590,6 +680,10 @@ bool CWindow::waitForEvents(long maxMilliseconds)
 
 void CWindow::handleWindowInput(const SWindowInput& input)
 {
+    // The release went elsewhere (a window hidden in the middle of a drag, another client's grab).
+    if (m_leftButtonPressed && input.endsLeftPress()) {
+        loseMouseCapture();
+    }
     switch (input.kind) {
     case e_inputButtonDown:
     case e_inputButtonUp:
@@ -643,6 +737,12 @@ void CWindow::handleWindowInput(const SWindowInput& input)
     default:
         break;
     }
+}
+
+void CWindow::loseMouseCapture()
+{
+    m_leftButtonPressed = false;
+    m_controlRoot->releaseMouseCapture();
 }
 
 void CWindow::handleMouseInput(const SWindowInput& input)

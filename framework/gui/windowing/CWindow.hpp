@@ -8,8 +8,10 @@
 #include "gui/listeners/IWindowChangeListener.hpp"
 #include "gui/windowing/CMouse.hpp"
 #include "gui/windowing/IWindow.hpp"
+#include "gui/windowing/IWindowInputListener.hpp"
 #include "gui/windowing/SWindowInput.hpp"
 
+#include <chrono>
 #include <vector>
 
 namespace Corvane { namespace GUI { namespace Controls {
@@ -24,8 +26,9 @@ class IMouseListener;
 
 namespace Corvane { namespace GUI { namespace Windowing {
 
-class CX11WindowPeer;
 class ITimedObject;
+class IWindowBackend;
+class IWindowConnection;
 
 /**
  * The framework's window: a control root, its attributes, timers, and the
@@ -37,12 +40,19 @@ class ITimedObject;
  * A window tree is a window without an owner (a top-level framework window,
  * or a plug-in editor inside a host's window) together with the windows it
  * owns (setParentWindow / registerChildWindow): an about window, a pop-up
- * menu. The tree's root opens the display connection when its platform
- * window is made, never before, and the windows it owns are made on that
- * same connection. Nothing runs by itself: pump() reads the tree's pending
- * events, fires its due timers and paints what was asked for, and returns at
- * once; a plug-in editor calls it from its idle, a tool in a loop with
- * waitForEvents between.
+ * menu. The tree's root opens its connection to the window system when its
+ * platform window is made, never before, and the windows it owns are made on
+ * that same connection (CWindowSystem opens it; the platform's backend makes
+ * the platform windows on it). Nothing runs by itself: pump() reads the tree's
+ * pending events, fires its due timers and paints what was asked for, and
+ * returns at once; a plug-in editor calls it from its idle, a tool in a loop
+ * with waitForEvents between, a host with a loop of its own when the
+ * connection's file descriptor becomes readable.
+ *
+ * Threads: a window tree belongs to the thread that pumps it. Every call on
+ * its windows, their controls and their timers comes from that thread; other
+ * threads hand values over through atomics that this thread reads when it
+ * pumps (as a plug-in editor's idle does).
  *
  * States: constructed (no platform window), created (initialiseWindow, or
  * createEmbeddedWindow), shown (openWindow), hidden (closeWindow), and back
@@ -68,7 +78,8 @@ class ITimedObject;
 class CWindow : public IWindow,
                 public Listeners::IWindowChangeListener,
                 public Listeners::IFocusListener,
-                public Corvane::Basics::CCountedObject {
+                public Corvane::Basics::CCountedObject,
+                private IWindowInputListener {
 public:
     /** How the platform shows a top-level window the framework makes. */
     enum EWindowRole : long {
@@ -126,9 +137,9 @@ public:
     virtual void disableWindow();
     virtual void enableWindow();
     bool isWindowCreated() const { return m_windowCreated; }
-    bool hasPlatformWindow() const { return m_peer != nullptr; }
+    bool hasPlatformWindow() const { return m_backend != nullptr; }
     /** Opened and not closed since, with its platform window. */
-    bool isWindowOpen() const { return m_windowOpen && m_peer != nullptr; }
+    bool isWindowOpen() const { return m_windowOpen && m_backend != nullptr; }
 
     /** Paints the control root into graphics, whose update area is what to paint. */
     virtual void draw(Graphics::CGraphics& graphics);
@@ -155,8 +166,11 @@ public:
     virtual void handleTimerEvent(long id);
     /**
      * Starts (or restarts) timer id: it fires at the next pump, then every
-     * milliseconds. A timer started before the platform window exists runs
-     * once it does; destroying the platform window stops it until then.
+     * milliseconds; firings missed between pumps are not caught up, and a
+     * timer (re)started while a pump runs waits for the next one. Timers fire
+     * only inside pump(): nothing runs between pumps. A timer started before
+     * the platform window exists runs once it does; destroying the platform
+     * window stops it until then.
      */
     virtual void startTimer(long id, long milliseconds);
     virtual void stopTimer(long id);
@@ -198,6 +212,8 @@ public:
     long pump();
     /** For loops with nothing else to do: waits until the tree has an event or a due timer, at most that long. */
     bool waitForEvents(long maxMilliseconds);
+    /** The tree's connection's descriptor, readable when events arrive; -1 while the tree has no connection. */
+    int getConnectionFileDescriptor();
 
     /**
      * Makes this window the child of a foreign window (the host's window id),
@@ -237,16 +253,23 @@ protected:
      * button; a double click replaces the second button-down); keys to the
      * keyboard listener; focus to the focus listener; exposures into the
      * pending update area; the window manager's close to closeWindow.
+     *
+     * A left press whose release will not come here ends as soon as that is
+     * known: when the window is closed, hidden or destroyed, when a pointer
+     * event shows the button up, and when a grab takes the pointer. The
+     * control root lets go of the control that took the mouse
+     * (CControlRoot::releaseMouseCapture), which ends its drag or press.
      */
-    virtual void handleWindowInput(const SWindowInput& input);
+    void handleWindowInput(const SWindowInput& input) override;
     Graphics::CGraphics& getGraphics() { return m_graphics; }
 
 private:
-    friend class CX11WindowPeer;
+    typedef std::chrono::steady_clock CClock;
 
     struct STimer {
         long id;
         long milliseconds;
+        CClock::time_point due;
     };
 
     CWindow* getOwnerWindow() const;
@@ -257,6 +280,11 @@ private:
     void closeOwnedWindows();
     void paintTree();
     void paintPendingArea();
+    /** Fires the due timers of this window and of the windows it owns, as of the pump's start. */
+    void fireTimerTree(CClock::time_point now);
+    /** Until the next timer of the tree is due, as of now; -1 without one. */
+    long getMillisecondsToNextTimer(CClock::time_point now) const;
+    void loseMouseCapture();
     void handleMouseInput(const SWindowInput& input);
     void handleKeyInput(const SWindowInput& input);
 
@@ -284,7 +312,8 @@ private:
     bool m_needsRedraw;
     EWindowRole m_windowRole;
     const CCursor* m_cursor;
-    CX11WindowPeer* m_peer;
+    IWindowConnection* m_connection;
+    IWindowBackend* m_backend;
 };
 
 }}}  // namespace Corvane::GUI::Windowing

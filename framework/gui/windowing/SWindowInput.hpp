@@ -49,8 +49,10 @@ struct SWindowInput {
     bool ctrl = false;
     bool shift = false;
     bool alt = false;
-    /** The left button is held during a motion. */
+    /** The left button is held during a motion or a crossing. */
     bool leftButtonHeld = false;
+    /** A crossing that a pointer grab made, beginning or ending, not the pointer moving. */
+    bool grabChange = false;
     /** Latin-1 character of a key, 0 for keys that type none. */
     unsigned char keyCharacter = 0;
     /** The window system's code of the key (an X keysym). */
@@ -66,6 +68,17 @@ struct SWindowInput {
     bool moreToCome = false;
     /** Time of the event in milliseconds, on the window system's clock. */
     unsigned long time = 0;
+
+    /**
+     * A left press in progress has ended without its release reaching the
+     * window: the window is hidden or gone, the pointer comes back with the
+     * button up, or a grab took the pointer.
+     */
+    bool endsLeftPress() const
+    {
+        const bool pointer = kind == e_inputMotion || kind == e_inputEnter || kind == e_inputLeave;
+        return kind == e_inputHidden || kind == e_inputDestroyed || (pointer && (!leftButtonHeld || grabChange));
+    }
 };
 
 }}}  // namespace Corvane::GUI::Windowing

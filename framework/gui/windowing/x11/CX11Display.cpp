@@ -1,5 +1,8 @@
-#include "gui/windowing/CX11Display.hpp"
+#include "gui/windowing/x11/CX11Display.hpp"
 
+#include "gui/windowing/CWindowSystem.hpp"
+#include "gui/windowing/x11/CX11ErrorTrap.hpp"
+#include "gui/windowing/x11/CX11WindowBackend.hpp"
 #include "host/CDisplayInformation.hpp"
 
 #include <X11/cursorfont.h>
@@ -21,6 +24,12 @@ const int kConnectAttempts = 5;
 }  // namespace
 
 CVN_IMPLEMENT_CLASS(CX11Display, "CCountedObject")
+
+// The windowing layer's factory, as this backend answers it: a display connection to $DISPLAY.
+IWindowConnection* CWindowSystem::openPlatformConnection()
+{
+    return CX11Display::openDisplay();
+}
 
 CX11Display* CX11Display::openDisplay(const char* name)
 {
@@ -51,9 +60,10 @@ CX11Display::CX11Display(Display* display)
       m_atoms(internAtoms(display)),
       m_translator(m_atoms.wmProtocols, m_atoms.wmDeleteWindow),
       m_cursors(),
-      m_nextTimerSerial(1)
+      m_sentBefore(0)
 {
     CVN_CONSTRUCT_CLASS;
+    CX11ErrorTrap::watchDisplay(m_display);
     ++g_openDisplays;
     Host::CDisplayInformation::setMonitorScreenSize(m_screenWidth, m_screenHeight);
 }
@@ -65,6 +75,9 @@ CX11Display::~CX11Display()
             XFreeCursor(m_display, cursor);
         }
     }
+    // Errors still on their way are read while the trap's hook can still drop those that may come.
+    XSync(m_display, False);
+    CX11ErrorTrap::forgetDisplay(m_display);
     // Closing the connection also destroys any window still made on it.
     XCloseDisplay(m_display);
     if (--g_openDisplays == 0) {
@@ -163,54 +176,9 @@ bool CX11Display::isRegistered(Window window) const
     return m_handlers.count(window) != 0;
 }
 
-void CX11Display::startTimer(IX11TimerHandler* owner, long id, long milliseconds)
+IWindowBackend* CX11Display::createWindow(IWindowInputListener& listener)
 {
-    if (owner == nullptr) {
-        return;
-    }
-    const long interval = std::max(0L, milliseconds);
-    // A new serial keeps a timer started during a pump from firing in that same pump.
-    const auto existing = findTimer(owner, id);
-    if (existing != m_timers.end()) {
-        existing->interval = interval;
-        existing->due = CClock::now();
-        existing->serial = m_nextTimerSerial++;
-    } else {
-        m_timers.push_back(STimer{owner, id, interval, CClock::now(), m_nextTimerSerial++});
-    }
-}
-
-void CX11Display::stopTimer(IX11TimerHandler* owner, long id)
-{
-    const auto timer = findTimer(owner, id);
-    if (timer != m_timers.end()) {
-        m_timers.erase(timer);
-    }
-}
-
-void CX11Display::stopTimers(IX11TimerHandler* owner)
-{
-    m_timers.erase(
-        std::remove_if(m_timers.begin(), m_timers.end(), [owner](const STimer& timer) { return timer.owner == owner; }),
-        m_timers.end());
-}
-
-bool CX11Display::hasTimer(IX11TimerHandler* owner, long id) const
-{
-    return findTimer(owner, id) != m_timers.end();
-}
-
-long CX11Display::getMillisecondsToNextTimer() const
-{
-    if (m_timers.empty()) {
-        return -1;
-    }
-    CClock::time_point next = m_timers.front().due;
-    for (const STimer& timer : m_timers) {
-        next = std::min(next, timer.due);
-    }
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(next - CClock::now()).count();
-    return std::max(0L, static_cast<long>(wait));
+    return new CX11WindowBackend(*this, listener);
 }
 
 long CX11Display::pump()
@@ -221,39 +189,51 @@ long CX11Display::pump()
     if (held) {
         referenced();
     }
-    const unsigned long startedBefore = m_nextTimerSerial;
     long read = 0;
-    while (read < CX11DISPLAY_EVENTS_PER_PUMP && XPending(m_display) > 0) {
+    bool more = true;
+    while (read < CX11DISPLAY_EVENTS_PER_PUMP && (more = XPending(m_display) > 0)) {
         XEvent event;
         XNextEvent(m_display, &event);
         ++read;
         dispatch(event);
     }
-    fireTimers(startedBefore);
-    XFlush(m_display);
+    // XPending sends what was asked before it reads: what the handlers asked is on its way.
+    if (!more) {
+        m_sentBefore = NextRequest(m_display);
+    }
     if (held) {
         dereference();
     }
     return read;
 }
 
-bool CX11Display::waitForEvent(long maxMilliseconds)
+bool CX11Display::waitForEvents(long maxMilliseconds)
 {
     if (XPending(m_display) > 0) {
         return true;
     }
-    long timeout = std::max(0L, maxMilliseconds);
-    const long timer = getMillisecondsToNextTimer();
-    if (timer >= 0) {
-        timeout = std::min(timeout, timer);
-    }
     pollfd connection = {ConnectionNumber(m_display), POLLIN, 0};
-    return poll(&connection, 1, static_cast<int>(std::min(timeout, 1000000L))) > 0;
+    return poll(&connection, 1, static_cast<int>(std::min(std::max(0L, maxMilliseconds), 1000000L))) > 0;
 }
 
 void CX11Display::flush()
 {
-    XFlush(m_display);
+    // XFlush reads what has arrived as well, a system call: an idle with nothing to send makes none.
+    const unsigned long next = NextRequest(m_display);
+    if (next != m_sentBefore) {
+        XFlush(m_display);
+        m_sentBefore = next;
+    }
+}
+
+int CX11Display::getFileDescriptor() const
+{
+    return ConnectionNumber(m_display);
+}
+
+Corvane::MathTools::CDimension CX11Display::getScreenSize() const
+{
+    return Corvane::MathTools::CDimension(m_screenWidth, m_screenHeight);
 }
 
 void CX11Display::dispatch(XEvent& event)
@@ -266,46 +246,6 @@ void CX11Display::dispatch(XEvent& event)
     if (handler != m_handlers.end()) {
         handler->second->handleX11Event(event);
     }
-}
-
-void CX11Display::fireTimers(unsigned long startedBefore)
-{
-    if (m_timers.empty()) {
-        return;
-    }
-    const CClock::time_point now = CClock::now();
-    std::vector<unsigned long> due;
-    for (const STimer& timer : m_timers) {
-        if (timer.serial < startedBefore && timer.due <= now) {
-            due.push_back(timer.serial);
-        }
-    }
-    // Handlers may stop, start or restart any timer: each is looked up again before it fires.
-    for (unsigned long serial : due) {
-        const auto timer = std::find_if(m_timers.begin(), m_timers.end(),
-                                        [serial](const STimer& candidate) { return candidate.serial == serial; });
-        if (timer == m_timers.end()) {
-            continue;
-        }
-        timer->due += std::chrono::milliseconds(timer->interval);
-        if (timer->due <= now) {
-            timer->due = now + std::chrono::milliseconds(timer->interval);
-        }
-        IX11TimerHandler* const owner = timer->owner;
-        owner->handleX11Timer(timer->id);
-    }
-}
-
-std::vector<CX11Display::STimer>::iterator CX11Display::findTimer(IX11TimerHandler* owner, long id)
-{
-    return std::find_if(m_timers.begin(), m_timers.end(),
-                        [owner, id](const STimer& timer) { return timer.owner == owner && timer.id == id; });
-}
-
-std::vector<CX11Display::STimer>::const_iterator CX11Display::findTimer(IX11TimerHandler* owner, long id) const
-{
-    return std::find_if(m_timers.begin(), m_timers.end(),
-                        [owner, id](const STimer& timer) { return timer.owner == owner && timer.id == id; });
 }
 
 }}}  // namespace Corvane::GUI::Windowing

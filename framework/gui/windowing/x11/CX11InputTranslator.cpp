@@ -1,4 +1,4 @@
-#include "gui/windowing/CX11InputTranslator.hpp"
+#include "gui/windowing/x11/CX11InputTranslator.hpp"
 
 #include "gui/events/CKeyboardEvent.hpp"
 
@@ -98,6 +98,8 @@ bool CX11InputTranslator::translate(const XEvent& event, SWindowInput& input)
     case LeaveNotify:
         input.kind = event.type == EnterNotify ? e_inputEnter : e_inputLeave;
         readCommon(input, event.xcrossing);
+        input.leftButtonHeld = (event.xcrossing.state & Button1Mask) != 0;
+        input.grabChange = event.xcrossing.mode == NotifyGrab || event.xcrossing.mode == NotifyUngrab;
         return true;
     case KeyPress:
     case KeyRelease:

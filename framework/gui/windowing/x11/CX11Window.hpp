@@ -2,7 +2,7 @@
 // a top-level window, or a pop-up; with the window-manager hints they need.
 #pragma once
 
-#include "gui/windowing/CX11Display.hpp"
+#include "gui/windowing/x11/CX11Display.hpp"
 
 #include <X11/Xlib.h>
 
@@ -22,9 +22,10 @@ enum EX11WindowType {
  *
  * Every window selects exposure, button, motion, crossing, key, focus and
  * structure events, and paints itself: the server never clears it first.
- * When the window is destroyed from outside (the host destroys its own
- * window, and with it the child), the object notices from the event and
- * sends no further request for it.
+ * A child of another client's window may be destroyed with its parent at
+ * any moment: every request on it is trapped (CX11ErrorTrap), so its error
+ * never reaches the process, and once the news of the destruction has been
+ * read the object sends no further request for it.
  */
 class CX11Window : private IX11EventHandler {
 public:
@@ -92,6 +93,8 @@ public:
 
 private:
     void handleX11Event(const XEvent& event) override;
+    /** The display for a trap around a request on the window: the window's when it may vanish, else none. */
+    Display* displayIfItMayVanish() const { return mayVanish() ? m_display.getDisplay() : nullptr; }
     bool create(Window parent, int x, int y, int width, int height, bool overrideRedirect);
     void setSizeHints();
     void sendStateMessage(Atom state, bool set);

@@ -1,6 +1,6 @@
-#include "gui/windowing/CX11Window.hpp"
+#include "gui/windowing/x11/CX11Window.hpp"
 
-#include "gui/windowing/CX11ErrorTrap.hpp"
+#include "gui/windowing/x11/CX11ErrorTrap.hpp"
 #include "host/CApplication.hpp"
 
 #include <X11/Xatom.h>
@@ -150,10 +150,11 @@ void CX11Window::destroy()
     }
     ungrabPointer();
     m_display.unregisterWindow(m_window);
-    // The parent's owner may have destroyed the window already, with its own window.
-    CX11ErrorTrap trap(m_display.getDisplay());
-    XDestroyWindow(m_display.getDisplay(), m_window);
-    trap.release();
+    {
+        // The parent's owner may have destroyed the window already, with its own window.
+        const CX11ErrorTrap trap(displayIfItMayVanish());
+        XDestroyWindow(m_display.getDisplay(), m_window);
+    }
     m_window = 0;
     m_mapped = false;
     m_topLevel = false;
@@ -186,6 +187,7 @@ void CX11Window::show()
         XChangeProperty(m_display.getDisplay(), m_window, m_display.getAtoms().netWmState, XA_ATOM, 32, PropModeReplace,
                         reinterpret_cast<unsigned char*>(&above), 1);
     }
+    const CX11ErrorTrap trap(displayIfItMayVanish());
     XMapRaised(m_display.getDisplay(), m_window);
     m_mapped = true;
 }
@@ -199,6 +201,7 @@ void CX11Window::hide()
     if (m_topLevel) {
         XWithdrawWindow(m_display.getDisplay(), m_window, m_display.getScreen());
     } else {
+        const CX11ErrorTrap trap(displayIfItMayVanish());
         XUnmapWindow(m_display.getDisplay(), m_window);
     }
     m_mapped = false;
@@ -213,6 +216,7 @@ void CX11Window::moveAndResize(int x, int y, int width, int height)
     m_y = y;
     m_width = std::max(1, width);
     m_height = std::max(1, height);
+    const CX11ErrorTrap trap(displayIfItMayVanish());
     XMoveResizeWindow(m_display.getDisplay(), m_window, m_x, m_y, static_cast<unsigned int>(m_width),
                       static_cast<unsigned int>(m_height));
     if (m_topLevel) {
@@ -382,7 +386,7 @@ bool CX11Window::translateToScreen(int x, int y, int& screenX, int& screenY) con
 void CX11Window::setCursor(EX11Cursor cursor)
 {
     if (m_window != 0) {
-        CX11ErrorTrap trap(m_foreignParent ? m_display.getDisplay() : nullptr);
+        const CX11ErrorTrap trap(displayIfItMayVanish());
         XDefineCursor(m_display.getDisplay(), m_window, m_display.getCursor(cursor));
     }
 }

@@ -1,11 +1,11 @@
-#include "gui/windowing/CX11WindowPeer.hpp"
+#include "gui/windowing/x11/CX11WindowBackend.hpp"
 
 #include "gui/graphics/CCairoContext.hpp"
-#include "gui/windowing/CCursor.hpp"
 #include "gui/windowing/CWindowAttributes.hpp"
-#include "gui/windowing/CX11BackBuffer.hpp"
-#include "gui/windowing/CX11Display.hpp"
-#include "gui/windowing/CX11Window.hpp"
+#include "gui/windowing/IWindowInputListener.hpp"
+#include "gui/windowing/x11/CX11BackBuffer.hpp"
+#include "gui/windowing/x11/CX11Display.hpp"
+#include "gui/windowing/x11/CX11Window.hpp"
 
 namespace Corvane { namespace GUI { namespace Windowing {
 
@@ -13,32 +13,9 @@ using Corvane::MathTools::CDimension;
 using Corvane::MathTools::CPoint;
 using Corvane::MathTools::CRect;
 
-/** Receives the X window's events and the peer's timers on the display, for the peer. */
-class CX11WindowHandler : public IX11EventHandler, public IX11TimerHandler {
-public:
-    explicit CX11WindowHandler(CX11WindowPeer& peer) : m_peer(peer) {}
-    void handleX11Event(const XEvent& event) override { m_peer.handleEvent(&event); }
-    void handleX11Timer(long id) override { m_peer.handleTimer(id); }
-
-private:
-    CX11WindowPeer& m_peer;
-};
-
-CX11WindowPeer* CX11WindowPeer::openConnection(CWindow& window)
-{
-    CX11Display* display = CX11Display::openDisplay();
-    return display != nullptr ? new CX11WindowPeer(window, *display) : nullptr;
-}
-
-CX11WindowPeer* CX11WindowPeer::shareConnection(CWindow& window, const CX11WindowPeer& other)
-{
-    return new CX11WindowPeer(window, other.m_display);
-}
-
-CX11WindowPeer::CX11WindowPeer(CWindow& window, CX11Display& display)
-    : m_window(window),
-      m_display(display),
-      m_handler(nullptr),
+CX11WindowBackend::CX11WindowBackend(CX11Display& display, IWindowInputListener& listener)
+    : m_display(display),
+      m_listener(listener),
       m_x11Window(nullptr),
       m_backBuffer(nullptr),
       m_shownSerial(0),
@@ -47,24 +24,22 @@ CX11WindowPeer::CX11WindowPeer(CWindow& window, CX11Display& display)
       m_grabWanted(false)
 {
     m_display.referenced();
-    m_handler = new CX11WindowHandler(*this);
-    m_x11Window = new CX11Window(m_display, m_handler);
+    m_x11Window = new CX11Window(m_display, this);
     m_backBuffer = new CX11BackBuffer(m_display);
 }
 
-CX11WindowPeer::~CX11WindowPeer()
+CX11WindowBackend::~CX11WindowBackend()
 {
-    m_display.stopTimers(m_handler);
     delete m_backBuffer;
     // Gives up a grab, then destroys the X window.
     delete m_x11Window;
-    delete m_handler;
     m_display.flush();
     // The last window of a tree closes its connection.
     m_display.dereference();
 }
 
-bool CX11WindowPeer::createTopLevel(const CRect& area, const CWindowAttributes& attributes, CWindow::EWindowRole role)
+bool CX11WindowBackend::createTopLevel(const CRect& area, const CWindowAttributes& attributes,
+                                       CWindow::EWindowRole role)
 {
     const bool resizable = (attributes.getWindowAttributes() & CWindowAttributes::CWINDOWATTRIBUTES_RESIZABLE) != 0;
     if (!m_x11Window->createTopLevel(static_cast<int>(area.getLeft()), static_cast<int>(area.getTop()),
@@ -85,7 +60,7 @@ bool CX11WindowPeer::createTopLevel(const CRect& area, const CWindowAttributes& 
     return true;
 }
 
-bool CX11WindowPeer::createPopup(const CRect& area, double alpha)
+bool CX11WindowBackend::createPopup(const CRect& area, double alpha)
 {
     if (!m_x11Window->createPopup(static_cast<int>(area.getLeft()), static_cast<int>(area.getTop()),
                                   static_cast<int>(area.getWidth()), static_cast<int>(area.getHeight()))) {
@@ -95,23 +70,23 @@ bool CX11WindowPeer::createPopup(const CRect& area, double alpha)
     return true;
 }
 
-bool CX11WindowPeer::createChild(unsigned long parent, const CDimension& size)
+bool CX11WindowBackend::createChild(unsigned long parent, const CDimension& size)
 {
     return m_x11Window->createChild(parent, static_cast<int>(size.getWidth()), static_cast<int>(size.getHeight()));
 }
 
-unsigned long CX11WindowPeer::getWindowId() const
+unsigned long CX11WindowBackend::getWindowId() const
 {
     return m_x11Window->getWindowId();
 }
 
-void CX11WindowPeer::show()
+void CX11WindowBackend::show()
 {
     m_shownSerial = NextRequest(m_display.getDisplay());
     m_x11Window->show();
 }
 
-void CX11WindowPeer::hide()
+void CX11WindowBackend::hide()
 {
     m_focusWanted = false;
     m_grabWanted = false;
@@ -120,7 +95,7 @@ void CX11WindowPeer::hide()
     m_shown = false;
 }
 
-void CX11WindowPeer::moveAndResize(const CRect& area)
+void CX11WindowBackend::moveAndResize(const CRect& area)
 {
     m_x11Window->moveAndResize(static_cast<int>(area.getLeft()), static_cast<int>(area.getTop()),
                                static_cast<int>(area.getWidth()), static_cast<int>(area.getHeight()));
@@ -128,31 +103,30 @@ void CX11WindowPeer::moveAndResize(const CRect& area)
     m_display.flush();
 }
 
-void CX11WindowPeer::setOpacity(double alpha)
+void CX11WindowBackend::setOpacity(double alpha)
 {
     m_x11Window->setOpacity(alpha);
 }
 
-void CX11WindowPeer::setCursor(const CCursor* cursor)
+void CX11WindowBackend::setCursor(CCursor::ECursorShape shape)
 {
-    m_x11Window->setCursor(cursor != nullptr && cursor->getShape() == CCursor::CCURSOR_SHAPE_HAND ? e_handCursor
-                                                                                                  : e_arrowCursor);
+    m_x11Window->setCursor(shape == CCursor::CCURSOR_SHAPE_HAND ? e_handCursor : e_arrowCursor);
 }
 
-bool CX11WindowPeer::grabPointer()
+bool CX11WindowBackend::grabPointer()
 {
     // A window not on the screen yet takes the grab when the server shows it.
     m_grabWanted = !m_x11Window->grabPointer();
     return !m_grabWanted;
 }
 
-void CX11WindowPeer::requestFocus()
+void CX11WindowBackend::requestFocus()
 {
     // A window manager maps a top-level window in its own time: until then the focus cannot go there.
     m_focusWanted = !(m_shown && m_x11Window->setInputFocus());
 }
 
-bool CX11WindowPeer::getScreenPosition(CPoint& position) const
+bool CX11WindowBackend::getScreenPosition(CPoint& position) const
 {
     int x = 0;
     int y = 0;
@@ -163,34 +137,10 @@ bool CX11WindowPeer::getScreenPosition(CPoint& position) const
     return true;
 }
 
-CDimension CX11WindowPeer::getScreenSize() const
+bool CX11WindowBackend::beginPaint(Graphics::CGraphics& graphics, const CDimension& size, bool& whole)
 {
-    return CDimension(m_display.getScreenWidth(), m_display.getScreenHeight());
-}
-
-void CX11WindowPeer::startTimer(long id, long milliseconds)
-{
-    m_display.startTimer(m_handler, id, milliseconds);
-}
-
-void CX11WindowPeer::stopTimer(long id)
-{
-    m_display.stopTimer(m_handler, id);
-}
-
-long CX11WindowPeer::pump()
-{
-    return m_display.pump();
-}
-
-bool CX11WindowPeer::waitForEvents(long maxMilliseconds)
-{
-    return m_display.waitForEvent(maxMilliseconds);
-}
-
-bool CX11WindowPeer::beginPaint(Graphics::CGraphics& graphics, const CDimension& size, bool& whole)
-{
-    if (!m_x11Window->isCreated()) {
+    // The server is still reading the last picture from the shared image: this pump paints nothing.
+    if (!m_x11Window->isCreated() || m_backBuffer->isBusy()) {
         return false;
     }
     const int width = static_cast<int>(size.getWidth());
@@ -206,18 +156,16 @@ bool CX11WindowPeer::beginPaint(Graphics::CGraphics& graphics, const CDimension&
     return true;
 }
 
-void CX11WindowPeer::endPaint(Graphics::CGraphics& graphics, const CRect& area)
+void CX11WindowBackend::endPaint(Graphics::CGraphics& graphics, const CRect& area)
 {
     graphics.uninitialise();
+    // Painting follows the pump's reading: the pump sends the copy when it ends, not at the next pump.
     m_backBuffer->present(*m_x11Window, static_cast<int>(area.getLeft()), static_cast<int>(area.getTop()),
                           static_cast<int>(area.getWidth()), static_cast<int>(area.getHeight()));
-    // Painting follows the pump's reading: the copy is sent now, not at the next pump.
-    m_display.flush();
 }
 
-void CX11WindowPeer::handleEvent(const void* x11Event)
+void CX11WindowBackend::handleX11Event(const XEvent& event)
 {
-    const XEvent& event = *static_cast<const XEvent*>(x11Event);
     SWindowInput input;
     if (!m_display.getInputTranslator().translate(event, input)) {
         return;
@@ -237,13 +185,8 @@ void CX11WindowPeer::handleEvent(const void* x11Event)
     } else if (input.kind == e_inputHidden || input.kind == e_inputDestroyed) {
         m_shown = false;
     }
-    // The window may destroy this peer: nothing of it is touched after the call.
-    m_window.handleWindowInput(input);
-}
-
-void CX11WindowPeer::handleTimer(long id)
-{
-    m_window.handleTimerEvent(id);
+    // The window may destroy this backend: nothing of it is touched after the call.
+    m_listener.handleWindowInput(input);
 }
 
 }}}  // namespace Corvane::GUI::Windowing

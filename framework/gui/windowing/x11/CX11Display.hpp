@@ -1,18 +1,16 @@
 // The X connection of one window tree: its windows' event handlers, atoms,
-// cursors, timers and the pump that serves them all without blocking.
+// cursors and the pump that serves them without blocking.
 #pragma once
 
 #include "basics/CCountedObject.hpp"
-#include "gui/windowing/CX11InputTranslator.hpp"
-#include "gui/windowing/IX11EventHandler.hpp"
-#include "gui/windowing/IX11TimerHandler.hpp"
-#include "gui/windowing/SX11Atoms.hpp"
+#include "gui/windowing/IWindowConnection.hpp"
+#include "gui/windowing/x11/CX11InputTranslator.hpp"
+#include "gui/windowing/x11/IX11EventHandler.hpp"
+#include "gui/windowing/x11/SX11Atoms.hpp"
 
 #include <X11/Xlib.h>
 
-#include <chrono>
 #include <unordered_map>
-#include <vector>
 
 namespace Corvane { namespace GUI { namespace Windowing {
 
@@ -25,17 +23,18 @@ enum EX11Cursor {
 /**
  * One connection to an X server, opened for a window tree (a plug-in editor,
  * or a top-level framework window) and shared by the windows that tree opens.
- * Nothing is shared between two connections: handlers, timers and the
- * double-click state all belong to the one display object.
+ * Nothing is shared between two connections: handlers and the double-click
+ * state belong to the one display object.
  *
  * A counted object: whoever keeps the display references it, and so do the
  * windows and back buffers made on it; the connection closes when the last
  * holder lets go. The screen size is reported to CDisplayInformation while a
- * display is open.
+ * display is open. X errors of requests that may fail for good reasons are
+ * kept from the process's error handler (CX11ErrorTrap) from the opening on.
  *
  * pump() is the only place events are read: it never waits for the server.
  */
-class CX11Display : public Corvane::Basics::CCountedObject {
+class CX11Display : public Corvane::Basics::CCountedObject, public IWindowConnection {
 public:
     /** The most events one pump reads; the rest wait for the next pump. */
     static constexpr long CX11DISPLAY_EVENTS_PER_PUMP = 4096;
@@ -70,56 +69,31 @@ public:
     void unregisterWindow(Window window);
     bool isRegistered(Window window) const;
 
+    /** A CX11WindowBackend on this display. */
+    IWindowBackend* createWindow(IWindowInputListener& listener) override;
     /**
-     * Starts (or restarts) owner's timer id: it fires first at the next pump
-     * and then every milliseconds, on the monotonic clock. Missed firings are
-     * not caught up.
+     * Sends the requests made so far, then reads every pending event without
+     * waiting and hands each to the handler of its window (events of unknown
+     * windows are dropped). Handlers may open, close and destroy windows, and
+     * may pump again (a modal loop). Answers the number of events read.
      */
-    void startTimer(IX11TimerHandler* owner, long id, long milliseconds);
-    void stopTimer(IX11TimerHandler* owner, long id);
-    void stopTimers(IX11TimerHandler* owner);
-    bool hasTimer(IX11TimerHandler* owner, long id) const;
-    /** Milliseconds until the next timer is due (0 when one is due), -1 without timers. */
-    long getMillisecondsToNextTimer() const;
-
-    /**
-     * Reads every pending event without waiting, hands each to the handler of
-     * its window (events of unknown windows are dropped), then fires the
-     * timers that are due. Handlers may open, close and destroy windows and
-     * start and stop timers, and may pump again (a modal loop). A timer
-     * stopped before its turn does not fire. Answers the number of events read.
-     */
-    long pump();
-
+    long pump() override;
     /**
      * For loops that have nothing else to do (tools, modal windows, tests):
-     * waits until an event can be read or a timer is due, at most
-     * maxMilliseconds. Never used by a plug-in editor, which only pumps.
+     * waits until an event can be read, at most maxMilliseconds. A plug-in
+     * editor never waits: it only pumps.
      */
-    bool waitForEvent(long maxMilliseconds);
-
-    /** Sends the requests made so far. */
-    void flush();
+    bool waitForEvents(long maxMilliseconds) override;
+    void flush() override;
+    int getFileDescriptor() const override;
+    Corvane::MathTools::CDimension getScreenSize() const override;
 
     CVN_DECLARE_CLASS
 
 private:
-    typedef std::chrono::steady_clock CClock;
-
-    struct STimer {
-        IX11TimerHandler* owner;
-        long id;
-        long interval;
-        CClock::time_point due;
-        unsigned long serial;
-    };
-
     explicit CX11Display(Display* display);
     static SX11Atoms internAtoms(Display* display);
     void dispatch(XEvent& event);
-    void fireTimers(unsigned long startedBefore);
-    std::vector<STimer>::iterator findTimer(IX11TimerHandler* owner, long id);
-    std::vector<STimer>::const_iterator findTimer(IX11TimerHandler* owner, long id) const;
 
     Display* m_display;
     int m_screen;
@@ -129,8 +103,8 @@ private:
     CX11InputTranslator m_translator;
     Cursor m_cursors[e_numberOfX11Cursors];
     std::unordered_map<Window, IX11EventHandler*> m_handlers;
-    std::vector<STimer> m_timers;
-    unsigned long m_nextTimerSerial;
+    /** The serial of the next request when the requests were last sent. */
+    unsigned long m_sentBefore;
 };
 
 }}}  // namespace Corvane::GUI::Windowing
