@@ -48,6 +48,7 @@ public:
     void redrawWindow() override {}
     CPoint getWindowPosition() const override { return CPoint(); }
     CDimension getWindowSize() const override { return CDimension(463, 465); }
+    double getScaleFactor() const override { return 1.0; }
     void setCursor(const Windowing::CCursor*) override {}
 
 private:

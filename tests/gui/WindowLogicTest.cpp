@@ -56,13 +56,14 @@ public:
     bool grabPointer() override { return true; }
     void requestFocus() override {}
     bool getScreenPosition(CPoint&) const override { return false; }
-    bool beginPaint(CGraphics& graphics, const CDimension& size, bool& whole) override
+    bool beginPaint(CGraphics& graphics, const CDimension& size, double scale, bool& whole) override
     {
-        whole = !m_picture.hasPointer() || m_picture->getImageSize() != size;
+        const CDimension pixels = Corvane::GUI::Graphics::CDeviceScale(scale).toDevice(size);
+        whole = !m_picture.hasPointer() || m_picture->getImageSize() != pixels;
         if (whole) {
-            m_picture = new CRGBAImage(size.getWidth(), size.getHeight(), false);
+            m_picture = new CRGBAImage(pixels.getWidth(), pixels.getHeight(), false);
         }
-        return m_picture->initialiseGraphics(graphics);
+        return m_picture->initialiseGraphics(graphics, scale);
     }
     void endPaint(CGraphics& graphics, const CRect& area) override
     {
@@ -107,7 +108,7 @@ public:
         queue.swap(m_queue);
         for (const auto& item : queue) {
             if (CStubBackend* backend = backendOf(item.first)) {
-                backend->listener.handleWindowInput(item.second);
+                backend->listener.handlePlatformInput(item.second);
             }
         }
         return static_cast<long>(queue.size());
@@ -116,6 +117,7 @@ public:
     void flush() override {}
     int getFileDescriptor() const override { return STUB_FILE_DESCRIPTOR; }
     CDimension getScreenSize() const override { return CDimension(1024, 768); }
+    double getDesktopScaleFactor() const override { return 1.0; }
 
     void send(unsigned long window, const SWindowInput& input) { m_queue.emplace_back(window, input); }
     CStubBackend* backendOf(unsigned long window) const
