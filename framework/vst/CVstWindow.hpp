@@ -7,11 +7,14 @@
 #include "AEffEditor.hpp"
 
 #include <atomic>
+#include <memory>
 #include <thread>
 
 class AudioEffect;
 
 namespace Corvane { namespace Vst {
+
+class CVstSizeMenu;
 
 /**
  * A plug-in editor as the host sees it (the editor of the VST interface) and
@@ -28,6 +31,16 @@ namespace Corvane { namespace Vst {
  * close (the host's user-interface thread). setParameter and
  * parameterSetFromEditor may come from any thread; everything else comes from
  * that one.
+ *
+ * Scale: the editor is drawn at one factor (CWindow::setScaleFactor), the
+ * first of: the host's (setHostScaleFactor), the user's choice for every
+ * editor of the module (setUserScaleFactor, from the "Editor size" menu that
+ * a right click on the panel away from the controls opens), the desktop's
+ * (Xft.dpi / 96, then GDK_SCALE, at the nearest step), else 1. getRect
+ * answers the size at that factor. When it changes while the editor is open,
+ * the editor asks the host to take the new size (requestHostWindowSize) and
+ * takes it itself if the host does; a host that refuses keeps the editor at
+ * its old size. The host's own factor is taken whatever the host answers.
  *
  * @code
  * // The host: effEditGetRect, effEditOpen with its window id, effEditIdle
@@ -55,7 +68,7 @@ public:
                GUI::Windowing::CWindowAttributes* attributes);
     ~CVstWindow() override;
 
-    /** The editor's size, whether open or not. */
+    /** The editor's size on the screen (its size at its factor), whether open or not. */
     bool getRect(ERect** rect) override;
     /**
      * The host's window id as parent. False, with nothing made, when there is
@@ -84,9 +97,47 @@ public:
     virtual bool parameterSetFromEditor() const;
     virtual void parameterIsBeingSetFromEditor(bool beingSet);
 
+    /**
+     * The factor the host draws the editor's window at (effVendorSpecific):
+     * from now on it decides the editor's size, open or not. False, with
+     * nothing changed, for a factor that is not a positive number; others are
+     * held within 1 .. 3. The editor's thread.
+     */
+    bool setHostScaleFactor(double factor);
+    /**
+     * The user's choice of factor for every editor of the module, 0 for none.
+     * Any thread: open editors follow it at their next idle (the editor that
+     * the choice was made in at once).
+     */
+    static void setUserScaleFactor(double factor);
+    static double getUserScaleFactor();
+    /** Whether the host decides the factor (the user's choice then changes nothing). */
+    bool isScaleFactorFromHost() const { return m_hostScaleFactor > 0.0; }
+    /** The factor the editor is to be drawn at now: the host's, the user's, the desktop's or 1. */
+    double chooseScaleFactor();
+    /**
+     * Takes the chosen factor if the editor is open and is drawn at another:
+     * asks the host for the new size and takes it when the host does.
+     */
+    void followScaleFactor();
+    /**
+     * From now on a right click (or Alt-click) on the panel, away from every
+     * control that takes the mouse, opens the "Editor size" menu
+     * (CVstSizeMenu), drawn with the attributes (copied).
+     */
+    void offerSizeMenu(GUI::Windowing::CWindowAttributes* attributes);
+    /** Null until offerSizeMenu. */
+    CVstSizeMenu* getSizeMenu() const { return m_sizeMenu.get(); }
+
     CVN_DECLARE_CLASS
 
 protected:
+    /**
+     * Asks the host to make the editor's window size (the screen's pixels);
+     * true when it did. Here: the effect asks its host (audioMasterSizeWindow).
+     */
+    virtual bool requestHostWindowSize(const Corvane::MathTools::CDimension& size);
+
     /** Called when the window is open, before the first paint. */
     virtual void startVSTWindow();
     virtual bool createVSTWindow(void* parent);
@@ -113,9 +164,16 @@ private:
     };
 
     ERect m_editorRect;
+    /** The host's factor, 0 for none. The editor's thread. */
+    double m_hostScaleFactor;
+    /** The desktop's factor as last read, 0 before it is read. The editor's thread. */
+    double m_desktopScaleFactor;
+    /** The factor last asked for while open: a host that refused is not asked again for the same. */
+    double m_followedScaleFactor;
     /** The thread that set the from-editor mark, or none: written by the editor's thread, read by any. */
     std::atomic<std::thread::id> m_parameterSetFromEditor;
     CVstWindowTimer m_windowTimer;
+    std::unique_ptr<CVstSizeMenu> m_sizeMenu;
     bool m_pumping;
     bool m_leftPressInside;
 };
