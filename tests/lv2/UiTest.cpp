@@ -135,7 +135,20 @@ TEST_F(CLv2UiFixture, KnobDragsWriteTheirUnitsOnceEachAndHostsReportingThemBackC
     openUi();
     PlainModel model;
     CExpectedEditor expected(model);
-    // Ten pixels up from the middle of "EQ Low", however the host reports the writes back.
+    // "EQ Low" dragged up by pixels to value, shown, then the host's idle calls for longer than any host takes
+    // to report a write back.
+    const auto turnEqLow = [&](int pixels, float value) {
+        // A click elsewhere first: the drag's press is no double click, which would restore the default.
+        click(EMPTY_PLACE);
+        drag(EQ_LOW_KNOB, 0, -pixels);
+        model.setParameter(6, value);
+        expected.showEditorChange(model, 6);
+        ASSERT_TRUE(idleUntilShown(expected));
+        for (int turn = 0; turn < 40; ++turn) {
+            idle();
+        }
+    };
+    // Ten pixels up from the middle, however the host reports the writes back.
     for (EEcho echo : {EEcho::Never, EEcho::InsideTheWrite, EEcho::AtTheNextIdle}) {
         SCOPED_TRACE(static_cast<int>(echo));
         m_echo = echo;
@@ -144,15 +157,7 @@ TEST_F(CLv2UiFixture, KnobDragsWriteTheirUnitsOnceEachAndHostsReportingThemBackC
         model.setParameter(6, 0.5f);
         expected.showHostChange(model, 6);
         ASSERT_TRUE(idleUntilShown(expected));
-        // A click elsewhere first: the drag's press is no double click, which would restore the default.
-        click(EMPTY_PLACE);
-        drag(EQ_LOW_KNOB, 0, -10);
-        model.setParameter(6, 0.55f);
-        expected.showEditorChange(model, 6);
-        ASSERT_TRUE(idleUntilShown(expected));
-        for (int turn = 0; turn < 40; ++turn) {
-            idle();
-        }
+        turnEqLow(10, 0.55f);
         EXPECT_TRUE(expected.isShownIn(captureEditor(), observer()));
         const std::vector<float> values = writesTo("eq_low");
         ASSERT_EQ(values.size(), m_writes.size()) << "a port the user did not touch was written";
@@ -166,14 +171,7 @@ TEST_F(CLv2UiFixture, KnobDragsWriteTheirUnitsOnceEachAndHostsReportingThemBackC
     // A host that never reports writes back may set one of the values written long ago: that is news.
     m_echo = EEcho::Never;
     m_writes.clear();
-    click(EMPTY_PLACE);
-    drag(EQ_LOW_KNOB, 0, -4);
-    model.setParameter(6, 0.57f);
-    expected.showEditorChange(model, 6);
-    ASSERT_TRUE(idleUntilShown(expected));
-    for (int turn = 0; turn < 40; ++turn) {
-        idle();
-    }
+    turnEqLow(4, 0.57f);
     const float first = writesTo("eq_low").front();
     portEvent("eq_low", first);
     model.setParameter(6, (first + 20.0f) / 40.0f);
