@@ -36,6 +36,18 @@ private:
     bool& m_flag;
 };
 
+// Marks the parameter changes made while it lives as the editor's own, so the effect does not echo them.
+class CEditorChangeScope {
+public:
+    explicit CEditorChangeScope(CVstWindow& editor) : m_editor(editor) { m_editor.parameterIsBeingSetFromEditor(true); }
+    ~CEditorChangeScope() { m_editor.parameterIsBeingSetFromEditor(false); }
+    CEditorChangeScope(const CEditorChangeScope&) = delete;
+    CEditorChangeScope& operator=(const CEditorChangeScope&) = delete;
+
+private:
+    CVstWindow& m_editor;
+};
+
 }  // namespace
 
 CVN_IMPLEMENT_CLASS(CVstWindow, "CWindow")
@@ -46,6 +58,8 @@ CVstWindow::CVstWindow(AudioEffect* effect, const CRect& area, GUI::Windowing::C
       m_editorRect(),
       m_parameterSetFromEditor(std::thread::id()),
       m_windowTimer(*this),
+      m_effectController(*this),
+      m_plugin(effect != nullptr ? &m_effectController : nullptr),
       m_pumping(false),
       m_leftPressInside(false)
 {
@@ -124,6 +138,15 @@ bool CVstWindow::parameterSetFromEditor() const
 void CVstWindow::parameterIsBeingSetFromEditor(bool beingSet)
 {
     m_parameterSetFromEditor.store(beingSet ? std::this_thread::get_id() : std::thread::id());
+}
+
+void CVstWindow::CVstEffectController::setParameterFromEditor(long index, float value)
+{
+    AudioEffect* effect = m_window.getEffect();
+    if (effect != nullptr) {
+        const CEditorChangeScope fromEditor(m_window);
+        effect->setParameterAutomated(static_cast<VstInt32>(index), value);
+    }
 }
 
 void CVstWindow::startVSTWindow() {}

@@ -3,6 +3,8 @@
 #include "gui/listeners/IActionListener.hpp"
 #include "gui/windowing/CWindow.hpp"
 #include "gui/windowing/ITimedObject.hpp"
+#include "plugin/IPluginController.hpp"
+#include "plugin/IPluginEditor.hpp"
 
 #include "AEffEditor.hpp"
 
@@ -29,6 +31,10 @@ namespace Corvane { namespace Vst {
  * parameterSetFromEditor may come from any thread; everything else comes from
  * that one.
  *
+ * The user's changes go to the editor's plug-in (getPlugin): the effect it
+ * was made with, or what another format's shell connects in its place, which
+ * then drives the editor as a host does (open in its window, idle, close).
+ *
  * @code
  * // The host: effEditGetRect, effEditOpen with its window id, effEditIdle
  * // about 30 times a second, effEditClose; the effect deletes the editor.
@@ -39,7 +45,10 @@ namespace Corvane { namespace Vst {
  * editor->close();
  * @endcode
  */
-class CVstWindow : public AEffEditor, public GUI::Windowing::CWindow, public GUI::Listeners::IActionListener {
+class CVstWindow : public AEffEditor,
+                   public GUI::Windowing::CWindow,
+                   public GUI::Listeners::IActionListener,
+                   public Plugin::IPluginEditor {
 public:
     /**
      * The window's own timer. Like every timer of a window tree it fires only
@@ -72,7 +81,7 @@ public:
     virtual void update();
     void handleActionEvent(const GUI::Events::CActionEvent& event) override;
     /** A parameter (or the meter's level) changed in the effect; any thread. Nothing here. */
-    virtual void setParameter(long index, double value);
+    void setParameter(long index, double value) override;
     /**
      * The from-editor mark. The editor sets it (true, then false) on the
      * user-interface thread around its own calls into the effect; the effect
@@ -83,6 +92,16 @@ public:
      */
     virtual bool parameterSetFromEditor() const;
     virtual void parameterIsBeingSetFromEditor(bool beingSet);
+
+    /**
+     * Where the user's changes go: by default the effect the editor was made
+     * with, set with setParameterAutomated under the from-editor mark. A
+     * plug-in of another format connects itself instead, and must outlive the
+     * connection; null connects nothing.
+     */
+    void connectPlugin(Plugin::IPluginController* plugin) { m_plugin = plugin; }
+    /** Null when the editor has no plug-in. */
+    Plugin::IPluginController* getPlugin() const { return m_plugin; }
 
     CVN_DECLARE_CLASS
 
@@ -112,10 +131,22 @@ private:
         CVstWindow& m_window;
     };
 
+    // The effect as the editor's plug-in.
+    class CVstEffectController : public Plugin::IPluginController {
+    public:
+        explicit CVstEffectController(CVstWindow& window) : m_window(window) {}
+        void setParameterFromEditor(long index, float value) override;
+
+    private:
+        CVstWindow& m_window;
+    };
+
     ERect m_editorRect;
     /** The thread that set the from-editor mark, or none: written by the editor's thread, read by any. */
     std::atomic<std::thread::id> m_parameterSetFromEditor;
     CVstWindowTimer m_windowTimer;
+    CVstEffectController m_effectController;
+    Plugin::IPluginController* m_plugin;
     bool m_pumping;
     bool m_leftPressInside;
 };
