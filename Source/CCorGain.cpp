@@ -2,7 +2,7 @@
 
 #include "CCorGainEditor.hpp"
 
-#include "gui/windowing/CWindowAttributes.hpp"
+#include "host/CApplication.hpp"
 
 #include "VstStrings.hpp"
 
@@ -48,13 +48,11 @@ CCorGain::CCorGain(audioMasterCallback audioMaster)
     canProcessReplacing(true);
     setUniqueID(CCORGAIN_UNIQUE_ID);
     reportLatency();
-    // The editor registers itself with the effect; its window waits for the host's effEditOpen.
-    GUI::Windowing::CWindowAttributes attributes;
-    attributes.setBackgroundColour(GUI::Basics::CColour(0, 0, 0));
-    attributes.setTitle("Tenvira");
-    m_editor = new CCorGainEditor(
-        this, MathTools::CRect(0, 0, CCorGainEditor::CCORGAINEDITOR_WIDTH, CCorGainEditor::CCORGAINEDITOR_HEIGHT),
-        &attributes);
+    // The editor registers itself with the effect; its window waits for the host's effEditOpen. Its artwork
+    // lies in the bundle the module was loaded from.
+    Basics::CSystemString resources(Host::CApplication::getApplicationInstallPath());
+    resources.appendPath(CCORGAIN_RESOURCE_FOLDER);
+    m_editor = CCorGainEditor::create(this, resources);
     fillProgramBank();
     float values[CCORGAIN_NUMBER_OF_PARAMETERS];
     m_appliedSequence = m_bank.readValues(values);

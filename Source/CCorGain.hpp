@@ -33,6 +33,8 @@ public:
     static constexpr size_t CCORGAIN_MAX_TEXT_LENGTH = 23;
     // Pseudo-parameter under which the editor receives the block's peak level.
     static constexpr int CCORGAIN_BLOCK_PEAK = 21;
+    // The editor's artwork, inside the install path (the folder that holds the bundle).
+    static constexpr const char* CCORGAIN_RESOURCE_FOLDER = "Tenvira.vst/Contents/Resources";
 
     // MIDI control changes: controllers 0 to 9 select that program; five
     // others set a parameter to value / 127.

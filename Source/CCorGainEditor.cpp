@@ -1,9 +1,9 @@
 // The editor's construction: artwork, controls, labels and meter.
 #include "CCorGainEditor.hpp"
 
-#include "CCorGain.hpp"
 #include "CCorGainLayout.hpp"
 #include "CCorGainParameterFactory.hpp"
+#include "SCorGainParameter.hpp"
 
 #include "gui/controls/CControlRoot.hpp"
 #include "gui/controls/CKnob.hpp"
@@ -13,7 +13,6 @@
 #include "gui/controls/CPopupButton.hpp"
 #include "gui/fonts/CFont.hpp"
 #include "gui/graphics/CPNGImage.hpp"
-#include "host/CApplication.hpp"
 
 #include <mutex>
 
@@ -68,8 +67,10 @@ struct CCorGainEditor::SImages {
 
 CVN_IMPLEMENT_CLASS(CCorGainEditor, "CVstWindow")
 
-CCorGainEditor::CCorGainEditor(AudioEffect* effect, const CRect& area, GUI::Windowing::CWindowAttributes* attributes)
+CCorGainEditor::CCorGainEditor(AudioEffect* effect, const CRect& area, GUI::Windowing::CWindowAttributes* attributes,
+                               const CSystemString& resourceFolder)
     : Vst::CVstWindow(effect, area, attributes),
+      m_resourceFolder(resourceFolder),
       m_reportedValues(),
       m_reportedChanges(0),
       m_meterLevel(0.0f)
@@ -82,13 +83,12 @@ CCorGainEditor::CCorGainEditor(AudioEffect* effect, const CRect& area, GUI::Wind
         m_displayParameters[index] = CCorGainParameterFactory::createParameter(index);
     }
 
-    const CSystemString folder = resourceFolder();
-    const SImages images(folder);
+    const SImages images(m_resourceFolder);
     for (std::size_t row = 0; row < CCorGainLayout::controlCount(); ++row) {
         const SControlLayout& placement = CCorGainLayout::controls()[row];
         switch (placement.kind) {
         case EControlKind::InfoButton:
-            createInformationButton(placement, folder);
+            createInformationButton(placement);
             break;
         case EControlKind::Meter:
             createMeter(placement);
@@ -100,6 +100,15 @@ CCorGainEditor::CCorGainEditor(AudioEffect* effect, const CRect& area, GUI::Wind
     }
 }
 
+CCorGainEditor* CCorGainEditor::create(AudioEffect* effect, const CSystemString& resourceFolder)
+{
+    GUI::Windowing::CWindowAttributes attributes;
+    attributes.setBackgroundColour(GUI::Basics::CColour(0, 0, 0));
+    attributes.setTitle("Tenvira");
+    return new CCorGainEditor(effect, CRect(0, 0, CCORGAINEDITOR_WIDTH, CCORGAINEDITOR_HEIGHT), &attributes,
+                              resourceFolder);
+}
+
 CCorGainEditor::~CCorGainEditor()
 {
     CVN_DESTRUCT_CLASS;
@@ -108,20 +117,13 @@ CCorGainEditor::~CCorGainEditor()
     getControlRoot()->clearControls();
 }
 
-CSystemString CCorGainEditor::resourceFolder()
-{
-    CSystemString folder(Host::CApplication::getApplicationInstallPath());
-    folder.appendPath("Tenvira.vst/Contents/Resources");
-    return folder;
-}
-
 void CCorGainEditor::prepareForScreen()
 {
     // The large pictures and the menus (which measure their text, and so start the font
     // machinery) only matter on the screen: hosts that create effects without ever showing
     // them (scanning, loading a project) do not pay for them.
     GUI::Controls::CControlRoot* root = getControlRoot();
-    for (long id : {CCorGain::CCORGAIN_VALVE, CCorGain::CCORGAIN_KEY_INPUT}) {
+    for (long id : {SCorGainParameter::CCORGAIN_VALVE, SCorGainParameter::CCORGAIN_KEY_INPUT}) {
         auto* popup = static_cast<GUI::Controls::CPopupButton*>(m_controls[id].getPointer());
         if (popup->getMenuWindow() == nullptr) {
             popup->setMenuWindowAttributes(&m_menuWindowAttributes, false);
@@ -132,20 +134,20 @@ void CCorGainEditor::prepareForScreen()
     }
     if (root->getBackgroundImage() == nullptr) {
         THeld<GUI::Graphics::IImage> background;
-        background = GUI::Graphics::CPNGImage::getNewInstance(resourceFolder(), "Background.png");
+        background = GUI::Graphics::CPNGImage::getNewInstance(m_resourceFolder, "Background.png");
         root->setBackgroundImage(background.getPointer());
     }
     if (!m_aboutWindow.hasPointer()) {
         // Without its picture the about window is never made, and the information button shows nothing.
-        m_aboutWindow = new GUI::Windowing::CAboutWindow(resourceFolder(), "splash.png", 0.85);
+        m_aboutWindow = new GUI::Windowing::CAboutWindow(m_resourceFolder, "splash.png", 0.85);
         registerChildWindow(m_aboutWindow.getPointer());
     }
 }
 
-void CCorGainEditor::createInformationButton(const SControlLayout& placement, const CSystemString& folder)
+void CCorGainEditor::createInformationButton(const SControlLayout& placement)
 {
     THeld<GUI::Graphics::IImage> information;
-    information = GUI::Graphics::CPNGImage::getNewInstance(folder, "infopro.png");
+    information = GUI::Graphics::CPNGImage::getNewInstance(m_resourceFolder, "infopro.png");
     m_informationButton = new GUI::Controls::CMomentaryButton(
         getControlRoot(), placement.id, CRect(CPoint(placement.left, placement.top), information->getImageSize()),
         nullptr);
@@ -209,7 +211,7 @@ IControl* CCorGainEditor::createControlOfKind(const SControlLayout& placement, c
     const CRect area(origin, images.buttonSize);
     GUI::Controls::CLatchingButton* button = nullptr;
     if (placement.kind == EControlKind::PopupButton) {
-        const char* const* items = placement.id == CCorGain::CCORGAIN_VALVE ? kValveItems : kKeyInputItems;
+        const char* const* items = placement.id == SCorGainParameter::CCORGAIN_VALVE ? kValveItems : kKeyInputItems;
         GUI::Controls::CMenu* menu = new GUI::Controls::CMenu();
         for (long id = 0; id < 3; ++id) {
             menu->addMenuItem(new GUI::Controls::CMenuItem(items[id], id));

@@ -1,14 +1,12 @@
-// The editor and the effect in step: user changes sent to the effect and the
-// host, reported values and the meter level shown at idle.
-#include "CCorGain.hpp"
+// The editor and its plug-in in step: user changes sent to the plug-in and
+// its host, reported values and the meter level shown at idle.
 #include "CCorGainEditor.hpp"
+#include "SCorGainParameter.hpp"
 
 #include "gui/controls/CPopupButton.hpp"
 #include "gui/controls/IControl.hpp"
 #include "gui/events/CActionEvent.hpp"
 #include "gui/events/CMenuEvent.hpp"
-
-#include "AudioEffect.hpp"
 
 namespace Corvane { namespace CorGain {
 
@@ -16,33 +14,7 @@ using Corvane::Basics::CString;
 
 namespace {
 
-// Marks the parameter changes made while it lives as the editor's own, so the effect does not echo them.
-class CEditorChangeScope {
-public:
-    explicit CEditorChangeScope(Vst::CVstWindow& editor) : m_editor(editor)
-    {
-        m_editor.parameterIsBeingSetFromEditor(true);
-    }
-    ~CEditorChangeScope() { m_editor.parameterIsBeingSetFromEditor(false); }
-    CEditorChangeScope(const CEditorChangeScope&) = delete;
-    CEditorChangeScope& operator=(const CEditorChangeScope&) = delete;
-
-private:
-    Vst::CVstWindow& m_editor;
-};
-
-// The three items of a pop-up menu as a parameter value.
-float choiceValue(long item)
-{
-    switch (item) {
-    case 1:
-        return 0.45f;
-    case 2:
-        return 1.0f;
-    default:
-        return 0.0f;
-    }
-}
+using P = SCorGainParameter;
 
 std::uint32_t bitOf(long index)
 {
@@ -58,6 +30,23 @@ CString formatted(const char* format, double number, const char* suffix)
 }
 
 }  // namespace
+
+bool CCorGainEditor::isChosenFromMenu(long index)
+{
+    return index == P::CCORGAIN_VALVE || index == P::CCORGAIN_KEY_INPUT;
+}
+
+float CCorGainEditor::choiceValue(long item)
+{
+    switch (item) {
+    case 1:
+        return 0.45f;
+    case 2:
+        return 1.0f;
+    default:
+        return 0.0f;
+    }
+}
 
 void CCorGainEditor::setParameter(long index, double value)
 {
@@ -124,7 +113,7 @@ void CCorGainEditor::handleActionEvent(const GUI::Events::CActionEvent& event)
     }
     // A click on a pop-up button only opens its menu (or turns the button up): its parameter changes when
     // an item is chosen. Taking the click for a choice would send the previous choice, or the first item.
-    if (id == CCorGain::CCORGAIN_VALVE || id == CCorGain::CCORGAIN_KEY_INPUT) {
+    if (isChosenFromMenu(id)) {
         return;
     }
     sendChange(id, static_cast<float>(control->getValue()));
@@ -132,7 +121,7 @@ void CCorGainEditor::handleActionEvent(const GUI::Events::CActionEvent& event)
 
 void CCorGainEditor::handleMenuSelection(const GUI::Events::CMenuEvent& event)
 {
-    for (long id : {CCorGain::CCORGAIN_VALVE, CCorGain::CCORGAIN_KEY_INPUT}) {
+    for (long id : {P::CCORGAIN_VALVE, P::CCORGAIN_KEY_INPUT}) {
         const auto* button = static_cast<const GUI::Controls::CPopupButton*>(m_controls[id].getPointer());
         if (button->getMenu() == event.getMenu()) {
             sendChange(id, choiceValue(event.identify()));
@@ -146,16 +135,13 @@ void CCorGainEditor::handleMenuClosing(const GUI::Events::CMenuEvent&) {}
 
 void CCorGainEditor::sendChange(long id, float value)
 {
-    AudioEffect* effect = getEffect();
-    if (effect == nullptr || id < 0 || id >= CCORGAINEDITOR_NUMBER_OF_PARAMETERS) {
+    Plugin::IPluginController* plugin = getPlugin();
+    if (plugin == nullptr || id < 0 || id >= CCORGAINEDITOR_NUMBER_OF_PARAMETERS) {
         return;
     }
-    // The user's value is newer than anything the effect reported for this parameter before.
+    // The user's value is newer than anything the plug-in reported for this parameter before.
     m_reportedChanges.fetch_and(~bitOf(id), std::memory_order_relaxed);
-    {
-        const CEditorChangeScope fromEditor(*this);
-        effect->setParameterAutomated(static_cast<VstInt32>(id), value);
-    }
+    plugin->setParameterFromEditor(id, value);
     holdDisplayValue(static_cast<int>(id), value);
     m_labels[id]->setText(labelText(static_cast<int>(id), true));
 }
@@ -163,7 +149,7 @@ void CCorGainEditor::sendChange(long id, float value)
 void CCorGainEditor::holdDisplayValue(int index, float value)
 {
     // The ratio's display parameter holds the slope, which falls as the host value rises.
-    m_displayParameters[index]->Set(index == CCorGain::CCORGAIN_RATIO ? 1.0f - value : value);
+    m_displayParameters[index]->Set(index == P::CCORGAIN_RATIO ? 1.0f - value : value);
 }
 
 CString CCorGainEditor::labelText(int index, bool changedInEditor) const
@@ -173,35 +159,35 @@ CString CCorGainEditor::labelText(int index, bool changedInEditor) const
     char display[CVstParam::CVSTPARAM_TEXT_SIZE];
     parameter.GetValue(display);
     switch (index) {
-    case CCorGain::CCORGAIN_MASTER:
-    case CCorGain::CCORGAIN_THRESHOLD:
-    case CCorGain::CCORGAIN_LIMIT_THRESHOLD:
-    case CCorGain::CCORGAIN_LIMIT_CEILING:
+    case P::CCORGAIN_MASTER:
+    case P::CCORGAIN_THRESHOLD:
+    case P::CCORGAIN_LIMIT_THRESHOLD:
+    case P::CCORGAIN_LIMIT_CEILING:
         return formatted(" %.2f", data, " dB");
-    case CCorGain::CCORGAIN_RATIO:
+    case P::CCORGAIN_RATIO:
         // The parameter holds the slope; the label shows the ratio.
         return formatted(" %.2f", 1.0 / data, " :1");
-    case CCorGain::CCORGAIN_ATTACK:
-    case CCorGain::CCORGAIN_RELEASE:
-    case CCorGain::CCORGAIN_LIMIT_RELEASE:
+    case P::CCORGAIN_ATTACK:
+    case P::CCORGAIN_RELEASE:
+    case P::CCORGAIN_LIMIT_RELEASE:
         return formatted(" %.1f", data, " ms");
-    case CCorGain::CCORGAIN_MIX:
+    case P::CCORGAIN_MIX:
         if (data == 1.0) {
             return "Wet";
         }
         return data == 0.0 ? CString(" Dry") : formatted(" %.2f", data, " ");
-    case CCorGain::CCORGAIN_EQ_LOW:
-    case CCorGain::CCORGAIN_EQ_MID:
-    case CCorGain::CCORGAIN_EQ_HIGH:
+    case P::CCORGAIN_EQ_LOW:
+    case P::CCORGAIN_EQ_MID:
+    case P::CCORGAIN_EQ_HIGH:
         return formatted(" %.2f", data, changedInEditor ? " db" : " dB");
-    case CCorGain::CCORGAIN_SOFT_KNEE:
+    case P::CCORGAIN_SOFT_KNEE:
         return formatted(" %.2f", data, " %");
-    case CCorGain::CCORGAIN_MID_SIDE:
+    case P::CCORGAIN_MID_SIDE:
         return formatted(" %.2f", data, " ");
-    case CCorGain::CCORGAIN_MONITOR:
-    case CCorGain::CCORGAIN_MAKEUP_GAIN:
+    case P::CCORGAIN_MONITOR:
+    case P::CCORGAIN_MAKEUP_GAIN:
         return CString(display) += " ";
-    case CCorGain::CCORGAIN_LIMIT_ON_OFF:
+    case P::CCORGAIN_LIMIT_ON_OFF:
         return changedInEditor ? (CString(display) += " ") : CString(display);
     default:
         return CString(display);

@@ -55,23 +55,14 @@ void CCorGainLv2::activate()
     m_chain.prepare(m_sampleRate);
 }
 
-float CCorGainLv2::valueFor(int control, float units) const
-{
-    const unsigned hints = CCorGainLv2Ports::getPort(CCorGainLv2Ports::CCORGAINLV2PORTS_FIRST_CONTROL +
-                                                     static_cast<std::uint32_t>(control))
-                               .hints;
-    if ((hints & CCorGainLv2Ports::CCORGAINLV2PORTS_TOGGLED) != 0) {
-        units = units > 0.0f ? 1.0f : 0.0f;
-    }
-    return m_table.valueForUnits(control, static_cast<double>(units));
-}
-
 void CCorGainLv2::readControls()
 {
     bool changed = false;
     for (int i = 0; i < CCORGAINLV2_CONTROLS; ++i) {
         if (m_controls[i].read()) {
-            m_values[i] = valueFor(i, m_controls[i].getValue());
+            m_values[i] = CCorGainLv2Ports::valueForUnits(
+                m_table, CCorGainLv2Ports::CCORGAINLV2PORTS_FIRST_CONTROL + static_cast<std::uint32_t>(i),
+                m_controls[i].getValue());
             changed = true;
         }
     }

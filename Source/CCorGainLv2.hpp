@@ -29,8 +29,6 @@ public:
     void run(std::uint32_t frames) override;
 
 private:
-    // The host's value of control i in units: held inside the range, a toggle on above 0.
-    float valueFor(int control, float units) const;
     void readControls();
 
     double m_sampleRate;

@@ -1,5 +1,7 @@
 #include "CCorGainLv2Ports.hpp"
 
+#include "CCorGainParameterTable.hpp"
+
 namespace Corvane { namespace CorGain {
 
 namespace {
@@ -48,6 +50,15 @@ const L::SPort kPorts[L::CCORGAINLV2PORTS_COUNT] = {
 const CCorGainLv2Ports::SPort& CCorGainLv2Ports::getPort(std::uint32_t index)
 {
     return kPorts[index];
+}
+
+float CCorGainLv2Ports::valueForUnits(const CCorGainParameterTable& table, std::uint32_t port, float units)
+{
+    const SPort& control = getPort(port);
+    if ((control.hints & CCORGAINLV2PORTS_TOGGLED) != 0) {
+        units = units > 0.0f ? 1.0f : 0.0f;
+    }
+    return table.valueForUnits(control.parameter, static_cast<double>(units));
 }
 
 }}  // namespace Corvane::CorGain

@@ -11,9 +11,13 @@
 
 namespace Corvane { namespace CorGain {
 
+class CCorGainParameterTable;
+
 class CCorGainLv2Ports {
 public:
     static constexpr const char* CCORGAINLV2PORTS_URI = "https://tolvek-orvasse.audio/plugins/tenvira";
+    // The plug-in's editor as an LV2 UI.
+    static constexpr const char* CCORGAINLV2PORTS_UI_URI = "https://tolvek-orvasse.audio/plugins/tenvira#ui";
 
     enum EType {
         CCORGAINLV2PORTS_AUDIO_IN,
@@ -52,6 +56,9 @@ public:
 
     // Index must be below CCORGAINLV2PORTS_COUNT.
     static const SPort& getPort(std::uint32_t index);
+    // The normalised value of a control input's value in units, through the parameter table's mapping: a
+    // toggle is on above 0, anything else is held inside the range. Port must be a control input. No allocation.
+    static float valueForUnits(const CCorGainParameterTable& table, std::uint32_t port, float units);
 
     CCorGainLv2Ports() = delete;
 };

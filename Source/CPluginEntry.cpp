@@ -1,10 +1,10 @@
 #include "CPluginEntry.hpp"
 
+#include "CCorGainFramework.hpp"
+
 #include "exceptions/CException.hpp"
-#include "gui/CvnGUI.hpp"
 #include "gui/windowing/CDialog.hpp"
 #include "host/CApplication.hpp"
-#include "host/CvnCore.hpp"
 #include "vst/CVstExceptionHandler.hpp"
 
 #include "AudioEffect.hpp"
@@ -17,13 +17,6 @@ namespace Corvane { namespace CorGain {
 
 namespace {
 
-const char* const kDeveloper = "Tolvek Orvasse Audio";
-const char* const kName = "Tenvira";
-const char* const kDescription = "Vst Audio Compressor";
-const char* const kVersion = "1.0.0";
-const char* const kIdentifier = "com.TOA.Tenvira";
-const char* const kCopyright = "Copyright (c) Tolvek Orvasse Audio. All rights reserved.";
-
 void reportFailure(const Exceptions::CException& exception)
 {
     Basics::CSystemString path(Host::CApplication::getApplicationInstallPath());
@@ -35,8 +28,7 @@ void reportFailure(const Exceptions::CException& exception)
 // effect creation then tells the user in a message window, or on standard error when there is no display.
 void startCore()
 {
-    CvnCore::start(kDeveloper, kName, kDescription, kVersion, kIdentifier, kCopyright, nullptr);
-    CvnGUI::start();
+    CCorGainFramework::start();
     Vst::CVstExceptionHandler::setUserAlert(&GUI::Windowing::CDialog::notifyUser);
 }
 
@@ -62,16 +54,9 @@ void CPluginEntry::startLibrary(StartFunction start)
 
 void CPluginEntry::stopLibrary()
 {
-    // The core stops before the GUI toolkit; unloading goes on whatever either says.
-    try {
-        CvnCore::stop(nullptr);
-    } catch (...) {
-    }
+    // Unloading goes on whatever the framework says.
     Vst::CVstExceptionHandler::setUserAlert(nullptr);
-    try {
-        CvnGUI::stop();
-    } catch (...) {
-    }
+    CCorGainFramework::stop();
 }
 
 bool CPluginEntry::startFailed()
@@ -108,7 +93,8 @@ char* CPluginEntry::constructVersion(char* versionString, size_t size, const cha
         return versionString;
     }
     char text[256];
-    std::snprintf(text, sizeof(text), "Version %s, Built on : %s at %s", kVersion, date, time);
+    std::snprintf(text, sizeof(text), "Version %s, Built on : %s at %s", CCorGainFramework::CCORGAINFRAMEWORK_VERSION,
+                  date, time);
     std::memset(versionString, 0, size);
     vst_strncpy(versionString, text, size - 1);
     return versionString;

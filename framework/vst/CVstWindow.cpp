@@ -54,6 +54,18 @@ private:
     bool& m_flag;
 };
 
+// Marks the parameter changes made while it lives as the editor's own, so the effect does not echo them.
+class CEditorChangeScope {
+public:
+    explicit CEditorChangeScope(CVstWindow& editor) : m_editor(editor) { m_editor.parameterIsBeingSetFromEditor(true); }
+    ~CEditorChangeScope() { m_editor.parameterIsBeingSetFromEditor(false); }
+    CEditorChangeScope(const CEditorChangeScope&) = delete;
+    CEditorChangeScope& operator=(const CEditorChangeScope&) = delete;
+
+private:
+    CVstWindow& m_editor;
+};
+
 }  // namespace
 
 CVN_IMPLEMENT_CLASS(CVstWindow, "CWindow")
@@ -67,6 +79,8 @@ CVstWindow::CVstWindow(AudioEffect* effect, const CRect& area, GUI::Windowing::C
       m_followedScaleFactor(0.0),
       m_parameterSetFromEditor(std::thread::id()),
       m_windowTimer(*this),
+      m_effectController(*this),
+      m_plugin(effect != nullptr ? &m_effectController : nullptr),
       m_pumping(false),
       m_leftPressInside(false)
 {
@@ -148,7 +162,10 @@ bool CVstWindow::setHostScaleFactor(double factor)
     setScaleFactor(m_hostScaleFactor);
     m_followedScaleFactor = m_hostScaleFactor;
     if (getScaleFactor() != previous) {
-        requestHostWindowSize(getPlatformWindowSize());
+        const CDimension size = getPlatformWindowSize();
+        if (m_plugin != nullptr) {
+            m_plugin->resizeEditor(size.getWidth(), size.getHeight());
+        }
     }
     return true;
 }
@@ -194,16 +211,9 @@ void CVstWindow::followScaleFactor()
         return;
     }
     const CDimension size = GUI::Graphics::CDeviceScale(chosen).toDevice(getWindowSize());
-    if (requestHostWindowSize(size)) {
+    if (m_plugin != nullptr && m_plugin->resizeEditor(size.getWidth(), size.getHeight())) {
         setScaleFactor(chosen);
     }
-}
-
-bool CVstWindow::requestHostWindowSize(const CDimension& size)
-{
-    AudioEffectX* effect = dynamic_cast<AudioEffectX*>(getEffect());
-    return effect != nullptr &&
-           effect->sizeWindow(static_cast<VstInt32>(size.getWidth()), static_cast<VstInt32>(size.getHeight()));
 }
 
 void CVstWindow::offerSizeMenu(GUI::Windowing::CWindowAttributes* attributes)
@@ -231,6 +241,21 @@ bool CVstWindow::parameterSetFromEditor() const
 void CVstWindow::parameterIsBeingSetFromEditor(bool beingSet)
 {
     m_parameterSetFromEditor.store(beingSet ? std::this_thread::get_id() : std::thread::id());
+}
+
+void CVstWindow::CVstEffectController::setParameterFromEditor(long index, float value)
+{
+    AudioEffect* effect = m_window.getEffect();
+    if (effect != nullptr) {
+        const CEditorChangeScope fromEditor(m_window);
+        effect->setParameterAutomated(static_cast<VstInt32>(index), value);
+    }
+}
+
+bool CVstWindow::CVstEffectController::resizeEditor(long width, long height)
+{
+    AudioEffectX* effect = dynamic_cast<AudioEffectX*>(m_window.getEffect());
+    return effect != nullptr && effect->sizeWindow(static_cast<VstInt32>(width), static_cast<VstInt32>(height));
 }
 
 void CVstWindow::startVSTWindow() {}

@@ -3,6 +3,8 @@
 #include "gui/listeners/IActionListener.hpp"
 #include "gui/windowing/CWindow.hpp"
 #include "gui/windowing/ITimedObject.hpp"
+#include "plugin/IPluginController.hpp"
+#include "plugin/IPluginEditor.hpp"
 
 #include "AEffEditor.hpp"
 
@@ -32,13 +34,17 @@ class CVstSizeMenu;
  * parameterSetFromEditor may come from any thread; everything else comes from
  * that one.
  *
+ * The user's changes go to the editor's plug-in (getPlugin): the effect it
+ * was made with, or what another format's shell connects in its place, which
+ * then drives the editor as a host does (open in its window, idle, close).
+ *
  * Scale: the editor is drawn at one factor (CWindow::setScaleFactor), the
  * first of: the host's (setHostScaleFactor), the user's choice for every
  * editor of the module (setUserScaleFactor, from the "Editor size" menu that
  * a right click on the panel away from the controls opens), the desktop's
  * (Xft.dpi / 96, then GDK_SCALE, at the nearest step), else 1. getRect
  * answers the size at that factor. When it changes while the editor is open,
- * the editor asks the host to take the new size (requestHostWindowSize) and
+ * the editor asks the host through its plug-in to take the new size and
  * takes it itself if the host does; a host that refuses keeps the editor at
  * its old size. The host's own factor is taken whatever the host answers.
  *
@@ -52,7 +58,10 @@ class CVstSizeMenu;
  * editor->close();
  * @endcode
  */
-class CVstWindow : public AEffEditor, public GUI::Windowing::CWindow, public GUI::Listeners::IActionListener {
+class CVstWindow : public AEffEditor,
+                   public GUI::Windowing::CWindow,
+                   public GUI::Listeners::IActionListener,
+                   public Plugin::IPluginEditor {
 public:
     /**
      * The window's own timer. Like every timer of a window tree it fires only
@@ -85,7 +94,7 @@ public:
     virtual void update();
     void handleActionEvent(const GUI::Events::CActionEvent& event) override;
     /** A parameter (or the meter's level) changed in the effect; any thread. Nothing here. */
-    virtual void setParameter(long index, double value);
+    void setParameter(long index, double value) override;
     /**
      * The from-editor mark. The editor sets it (true, then false) on the
      * user-interface thread around its own calls into the effect; the effect
@@ -96,6 +105,16 @@ public:
      */
     virtual bool parameterSetFromEditor() const;
     virtual void parameterIsBeingSetFromEditor(bool beingSet);
+
+    /**
+     * Where the user's changes go: by default the effect the editor was made
+     * with, set with setParameterAutomated under the from-editor mark. A
+     * plug-in of another format connects itself instead, and must outlive the
+     * connection; null connects nothing.
+     */
+    void connectPlugin(Plugin::IPluginController* plugin) { m_plugin = plugin; }
+    /** Null when the editor has no plug-in. */
+    Plugin::IPluginController* getPlugin() const { return m_plugin; }
 
     /**
      * The factor the host draws the editor's window at (effVendorSpecific):
@@ -132,12 +151,6 @@ public:
     CVN_DECLARE_CLASS
 
 protected:
-    /**
-     * Asks the host to make the editor's window size (the screen's pixels);
-     * true when it did. Here: the effect asks its host (audioMasterSizeWindow).
-     */
-    virtual bool requestHostWindowSize(const Corvane::MathTools::CDimension& size);
-
     /** Called when the window is open, before the first paint. */
     virtual void startVSTWindow();
     virtual bool createVSTWindow(void* parent);
@@ -163,6 +176,17 @@ private:
         CVstWindow& m_window;
     };
 
+    // The effect as the editor's plug-in.
+    class CVstEffectController : public Plugin::IPluginController {
+    public:
+        explicit CVstEffectController(CVstWindow& window) : m_window(window) {}
+        void setParameterFromEditor(long index, float value) override;
+        bool resizeEditor(long width, long height) override;
+
+    private:
+        CVstWindow& m_window;
+    };
+
     ERect m_editorRect;
     /** The host's factor, 0 for none. The editor's thread. */
     double m_hostScaleFactor;
@@ -173,6 +197,8 @@ private:
     /** The thread that set the from-editor mark, or none: written by the editor's thread, read by any. */
     std::atomic<std::thread::id> m_parameterSetFromEditor;
     CVstWindowTimer m_windowTimer;
+    CVstEffectController m_effectController;
+    Plugin::IPluginController* m_plugin;
     std::unique_ptr<CVstSizeMenu> m_sizeMenu;
     bool m_pumping;
     bool m_leftPressInside;

@@ -6,7 +6,7 @@
 // the values from the tests' plain model.
 #pragma once
 
-#include "CEditorFixture.hpp"
+#include "CEditorScreenFixture.hpp"
 
 #include "CWindowImage.hpp"
 #include "model/PlainModel.hpp"

@@ -23,8 +23,8 @@ TEST_F(CEditorPictureFixture, ThePopUpMenusAndTheSplashOpenCloseAndChooseAsTheUs
         click(CExpectedEditor::controlArea(choice.index).centre());
         SArea menu{};
         ASSERT_TRUE(idleUntil(*m_window, [&] { return menuShown(&menu); }));
-        input("mousemove " + std::to_string(menu.left + menu.width / 2) + " " +
-              std::to_string(menu.top + menu.height * (2 * choice.item + 1) / 6) + " click 1");
+        const SPoint item = menuItem(menu, choice.item);
+        input("mousemove " + std::to_string(item.x) + " " + std::to_string(item.y) + " click 1");
         ASSERT_TRUE(idleUntilParameter(choice.index, choice.value)) << choice.index << " item " << choice.item;
         ASSERT_EQ(m_host.automationCount(), sent + 1) << "the click that opened the menu sent a value too";
         EXPECT_EQ(m_host.automation(sent)[0].index, choice.index);

@@ -14,16 +14,8 @@
 
 #include <string>
 
-using Corvane::Basics::CClass;
-using Corvane::Basics::CClassManager;
-using Corvane::Basics::CCountedObject;
-using Corvane::Basics::CHtmlString;
-using Corvane::Basics::CString;
-using Corvane::Basics::CSystemString;
-using Corvane::Collections::TAutomaticPointer;
-using Corvane::Collections::TCountedObjectDeleter;
-using Corvane::Collections::TCountedPointerArray;
-using Corvane::Collections::TPointerCollection;
+using namespace Corvane::Basics;
+using namespace Corvane::Collections;
 using Corvane::GUI::Controls::CTestKnob;
 
 namespace {
@@ -54,7 +46,7 @@ std::string reportHead()
 
 }  // namespace
 
-TEST(ClassRecord, TemplateInstantiationsResolveTheirNames)
+TEST(ClassRecord, TemplateInstantiationsResolveTheirNamesAndKinshipFollowsRegisteredParents)
 {
     TAutomaticPointer<CTestKnob> holder;
     TCountedPointerArray<CTestKnob> array;
@@ -68,6 +60,15 @@ TEST(ClassRecord, TemplateInstantiationsResolveTheirNames)
     EXPECT_NE(globalManager().getClassWithName("TPointerDeleter<CTestKnob>"), nullptr);
     EXPECT_TRUE(array.getObjectClass().isSubClassOf(CCountedObject::CCLASS_THE_CLASS));
     EXPECT_FALSE(holder.getObjectClass().isSubClassOf(TPointerCollection<CTestKnob>::CCLASS_THE_CLASS));
+    EXPECT_FALSE(CString::CCLASS_THE_CLASS.isSubClassOf(CSystemString::CCLASS_THE_CLASS));
+    EXPECT_TRUE(CHtmlString::CCLASS_THE_CLASS.isSubClassOf(CString::CCLASS_THE_CLASS));
+
+    // A chain ending at an unregistered parent falls back to the names themselves; parents that loop end it too.
+    CClass orphan("TestOrphan", "TestNoSuchParent");
+    EXPECT_FALSE(orphan.isSubClassOf(CCountedObject::CCLASS_THE_CLASS));
+    CClass loopA("TestLoopA", "TestLoopB");
+    CClass loopB("TestLoopB", "TestLoopA");
+    EXPECT_FALSE(loopA.isSubClassOf(CCountedObject::CCLASS_THE_CLASS));
 }
 
 TEST(ClassRecord, ComputeTemplateName)
@@ -84,22 +85,18 @@ TEST(ClassRecord, ComputeTemplateName)
     EXPECT_EQ(templateName("TPointerDeleter<TypeName>", typeid(CTestKnob), 1), "");
 }
 
-TEST(ClassRecord, DefaultRecordsStayUnregisteredAndNamesAreCut)
+TEST(ClassManager, DefaultRecordsStayOutTheFirstRegistrationWinsAndGoneRecordsAreForgotten)
 {
     CClass undefined;
     EXPECT_STREQ(undefined.getClassName(), "UndefinedClass");
     EXPECT_EQ(globalManager().getClassWithName("UndefinedClass"), nullptr);
-
     const std::string longName(300, 'N');
     CClass record(longName.c_str(), longName.c_str());
     EXPECT_EQ(std::string(record.getParentName()), longName.substr(0, 127));
     undefined = record;  // copies the class name only
     EXPECT_EQ(std::string(undefined.getClassName()), longName.substr(0, 127));
     EXPECT_STREQ(undefined.getParentName(), "UndefinedParent");
-}
 
-TEST(ClassManager, FirstRegistrationWinsAndGoneRecordsAreForgotten)
-{
     {
         CClass first("TestDuplicate", "CCountedObject");
         {
@@ -112,23 +109,6 @@ TEST(ClassManager, FirstRegistrationWinsAndGoneRecordsAreForgotten)
     }
     EXPECT_EQ(globalManager().getClassWithName("TestDuplicate"), nullptr);
     EXPECT_EQ(globalManager().getClassWithName(nullptr), nullptr);
-}
-
-TEST(ClassManager, KinshipFollowsRegisteredParents)
-{
-    const CClass& string = CString::CCLASS_THE_CLASS;
-    EXPECT_TRUE(string.isSubClassOf(CCountedObject::CCLASS_THE_CLASS));
-    EXPECT_FALSE(string.isSubClassOf(CSystemString::CCLASS_THE_CLASS));
-    EXPECT_TRUE(CHtmlString::CCLASS_THE_CLASS.isSubClassOf(string));
-
-    // A chain ending at an unregistered parent falls back to the names themselves.
-    CClass orphan("TestOrphan", "TestNoSuchParent");
-    EXPECT_FALSE(orphan.isSubClassOf(CCountedObject::CCLASS_THE_CLASS));
-
-    // Parent names that loop do not hang the search.
-    CClass loopA("TestLoopA", "TestLoopB");
-    CClass loopB("TestLoopB", "TestLoopA");
-    EXPECT_FALSE(loopA.isSubClassOf(CCountedObject::CCLASS_THE_CLASS));
 }
 
 TEST(ClassManager, ObjectsAreCountedInTheRecordsOfAllTheirClasses)
@@ -165,9 +145,8 @@ TEST(ClassManager, SortingPutsRecordsAlphabeticallyAndEmptySlotsLast)
     manager.sortClasses();
     ASSERT_EQ(manager.getNumberOfClasses(), 32);
     const CClass* expected[] = {&alpha, &middle, &zeta};
-    for (long i = 0; i < 32; ++i) {
+    for (long i = 0; i < 32; ++i)
         EXPECT_EQ(manager.getClassAtIndex(i), i < 3 ? expected[i] : nullptr) << i;
-    }
 }
 
 TEST(ClassManager, ReportListsLiveClassesAndTotals)
@@ -180,15 +159,13 @@ TEST(ClassManager, ReportListsLiveClassesAndTotals)
     manager.registerClass(&labels);
     manager.registerClass(&meters);
 
-    const std::string empty = reportHead() + RULE +
-                              "|                                                                 |         0|"
-                              "         0|\n" +
-                              RULE;
+    const std::string empty =
+        reportHead() + RULE +
+        "|                                                                 |         0|         0|\n" + RULE;
     EXPECT_EQ(manager.getClassInformation(), empty);
 
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < 14; ++i)
         knobs++;
-    }
     labels++;
     labels--;
     meters++;
@@ -209,9 +186,8 @@ TEST(ClassManager, ReportListsLiveClassesAndTotals)
     }
     EXPECT_EQ(file.contents(), manager.getClassInformation());
 
-    for (int i = 0; i < 13; ++i) {
+    for (int i = 0; i < 13; ++i)
         knobs--;
-    }
     meters--;
     EXPECT_EQ(manager.getClassInformation(), empty);
 }

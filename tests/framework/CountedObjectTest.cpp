@@ -11,13 +11,11 @@ namespace Corvane { namespace GUI { namespace Controls {
 CVN_IMPLEMENT_CLASS(CTestKnob, "CCountedObject")
 }}}  // namespace Corvane::GUI::Controls
 
+using namespace Corvane::Collections;
 using Corvane::Basics::CCountedObject;
-using Corvane::Collections::TAutomaticPointer;
-using Corvane::Collections::TObjectDeleter;
-using Corvane::Collections::TObjectNuller;
 using Corvane::GUI::Controls::CTestKnob;
 
-TEST(CountedObject, CountStartsAtZeroAndTheLastDereferenceDestroys)
+TEST(CountedObject, CountStartsAtZeroTheLastDereferenceDestroysAndCopiesStartUnreferenced)
 {
     int destroyed = 0;
     const long alive = CTestKnob::CCLASS_THE_CLASS.getInstanceCount();
@@ -41,15 +39,12 @@ TEST(CountedObject, CountStartsAtZeroAndTheLastDereferenceDestroys)
 
     EXPECT_EQ(CTestKnob::CCLASS_THE_CLASS.getInstanceCount(), alive);
     EXPECT_EQ(CTestKnob::CCLASS_THE_CLASS.getTotalCount(), total + 2);
-}
 
-TEST(CountedObject, CopiesStartUnreferencedAndAssignmentKeepsTheCount)
-{
     CCountedObject original;
     original.referenced();
     CCountedObject copy(original);
     EXPECT_EQ(copy.getReferenceCount(), 0);
-    copy = original;
+    copy = original;  // keeps its own count
     EXPECT_EQ(copy.getReferenceCount(), 0);
     EXPECT_EQ(original.getReferenceCount(), 1);
 }

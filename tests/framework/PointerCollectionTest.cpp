@@ -6,9 +6,7 @@
 
 #include <gtest/gtest.h>
 
-using Corvane::Collections::TAutomaticPointer;
-using Corvane::Collections::TCountedPointerArray;
-using Corvane::Collections::TPointerCollection;
+using namespace Corvane::Collections;
 using Corvane::GUI::Controls::CTestKnob;
 
 namespace {
@@ -21,9 +19,8 @@ protected:
     CTestKnob* knob(int i) { return &knobs[i]; }
     void addFirst(int count)
     {
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < count; ++i)
             collection.addElement(knob(i));
-        }
     }
 
     CTestKnob knobs[40];
@@ -41,9 +38,8 @@ TEST_F(PointerCollectionTest, GrowsThirtyTwoSlotsAtATime)
     collection.addElement(knob(32));
     EXPECT_EQ(collection.getArraySize(), 64);
     EXPECT_EQ(collection.getInsertIndex(), 33);
-    for (int i = 0; i < 33; ++i) {
+    for (int i = 0; i < 33; ++i)
         ASSERT_EQ(collection.getElementAtIndex(i), knob(i)) << i;
-    }
     EXPECT_EQ(collection.getElementAtIndex(33), nullptr);
     EXPECT_EQ(collection.getIndexOfPointer(knob(32)), 32);
     EXPECT_EQ(collection.getIndexOfPointer(knob(39)), -1);

@@ -78,7 +78,7 @@ TEST(String, CopyIntoFixedBuffersNeverOverflows)
     text.getString(nullptr, 10);
 }
 
-TEST(String, FormattingAndNumberAssignment)
+TEST(String, FormattingIsCutAt1023CharactersAndNumbersTakeTheirFormats)
 {
     CString s;
     s.setStringWithFormat("%.3f", 1.5);
@@ -94,12 +94,8 @@ TEST(String, FormattingAndNumberAssignment)
     delete[] converted;
     EXPECT_EQ(CString::toInt("abc"), 0);
     EXPECT_FLOAT_EQ(CString::toFloat(static_cast<const char*>(nullptr)), 0.0f);
-}
 
-TEST(String, FormattingIsCutAt1023Characters)
-{
     const std::string longText(3000, 'q');
-    CString s;
     s.setStringWithFormat("%s", longText.c_str());
     EXPECT_EQ(s.getNumberOfCharacters(), 1024);
     EXPECT_EQ(std::string(s.getString()), longText.substr(0, 1023));
@@ -149,21 +145,17 @@ TEST(String, WhiteSpaceRemoval)
     EXPECT_EQ(empty.getNumberOfCharacters(), 1);
 }
 
-TEST(String, Searching)
+TEST(String, SearchingAndReplacing)
 {
-    const CString s("xaxab");
-    EXPECT_EQ(s.findForward('x'), 0);
-    EXPECT_EQ(s.findBackwards('x'), 2);
-    EXPECT_EQ(s.findForward('q'), -1);
-
-    EXPECT_EQ(s.findSubString(CString("ab")), -1);  // only the first a is tried
+    const CString x("xaxab");
+    EXPECT_EQ(x.findForward('x'), 0);
+    EXPECT_EQ(x.findBackwards('x'), 2);
+    EXPECT_EQ(x.findForward('q'), -1);
+    EXPECT_EQ(x.findSubString(CString("ab")), -1);  // only the first a is tried
     EXPECT_EQ(CString("xab").findSubString(CString("ab")), 1);
     EXPECT_EQ(CString("xa").findSubString(CString("ab")), -1);  // would run past the end
     EXPECT_EQ(CString("abc").findSubString(CString("")), -1);
-}
 
-TEST(String, Replacing)
-{
     CString s("a.b.c");
     s.replaceCharWithChar('.', '/');
     EXPECT_EQ(s, "a/b/c");

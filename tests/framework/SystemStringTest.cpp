@@ -5,7 +5,7 @@
 using Corvane::Basics::CString;
 using Corvane::Basics::CSystemString;
 
-TEST(SystemString, AppendPathAddsOneSeparator)
+TEST(SystemString, AppendingAddsOneSeparatorAndRemovingStopsAtTheFirst)
 {
     for (const char* folder : {"/Res", "/Res/"}) {
         CSystemString resources(folder);
@@ -15,10 +15,7 @@ TEST(SystemString, AppendPathAddsOneSeparator)
     CSystemString empty("");
     empty.appendPath("img.png");
     EXPECT_EQ(empty, "/img.png");
-}
 
-TEST(SystemString, RemoveLastPathComponent)
-{
     CSystemString path("/a/b/c");
     path.removeLastPathComponent();
     EXPECT_EQ(path, "/a/b");

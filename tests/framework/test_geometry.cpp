@@ -10,12 +10,8 @@
 #include <limits>
 #include <memory>
 
+using namespace Corvane::MathTools;
 using Corvane::Basics::CString;
-using Corvane::MathTools::CDimension;
-using Corvane::MathTools::CParameter;
-using Corvane::MathTools::CPoint;
-using Corvane::MathTools::CPolygon;
-using Corvane::MathTools::CRect;
 
 namespace {
 
@@ -31,19 +27,26 @@ void expectRect(const CRect& r, long left, long top, long width, long height)
 
 }  // namespace
 
-TEST(GeometryRect, HitTestCountsBothEdgesInside)
+TEST(GeometryRect, HitTestCountsBothEdgesInsideAndUnionGrowsToContainBoth)
 {
     const CRect r(10, 20, 30, 40);
     EXPECT_TRUE(r.pointIsInside(10, 20));
     EXPECT_TRUE(r.pointIsInside(CPoint(40, 60)));
-    for (const CPoint& outside : {CPoint(41, 60), CPoint(40, 61), CPoint(9, 20), CPoint(10, 19)}) {
+    for (const CPoint& outside : {CPoint(41, 60), CPoint(40, 61), CPoint(9, 20), CPoint(10, 19)})
         EXPECT_FALSE(r.pointIsInside(outside)) << outside.getXPosition() << "," << outside.getYPosition();
-    }
     // A rectangle of width 0 still answers for its one column.
     EXPECT_TRUE(CRect(5, 5, 0, 0).pointIsInside(5, 5));
+
+    CRect u(10, 10, 10, 10);
+    u.unionWith(CRect(30, 0, 5, 5));
+    expectRect(u, 10, 0, 25, 20);
+    u.unionWith(CRect(12, 2, 1, 1));
+    expectRect(u, 10, 0, 25, 20);
+    u.unionWith(CRect(-5, 40, 1, 1));
+    expectRect(u, -5, 0, 40, 41);
 }
 
-TEST(GeometryRect, EditsKeepDerivedEdgesInStep)
+TEST(GeometryRect, EditsKeepDerivedEdgesInStepAndTextConvertsBothWays)
 {
     CRect r(1, 2, 10, 20);
     r.setLeft(5);
@@ -70,6 +73,16 @@ TEST(GeometryRect, EditsKeepDerivedEdgesInStep)
     EXPECT_EQ(CRect(0, 0, 7, 7).getCentralXPosition(), 3);
     EXPECT_EQ(CRect(10, 10, 7, 9).getCentralYPosition(), 14);
     EXPECT_EQ(CRect(0, 0, -7, 0).getCentralXPosition(), -3);
+
+    EXPECT_STREQ(CRect::convertToString(CRect(-1, 0, 30, 4)).getString(), "-1,0,30,4");
+    expectRect(CRect::convertFromString(CString("-1,20,300,4")), -1, 20, 300, 4);
+    expectRect(CRect::convertFromString(CString("1,2,3")), 0, 0, 0, 0);
+    expectRect(CRect::convertFromString(CString("1,2,3,4,5")), 0, 0, 0, 0);
+    expectRect(CRect::convertFromString(CString("x,2,3,4")), 0, 2, 3, 4);
+    EXPECT_FALSE(CRect(1, 2, 3, 4) == CRect(1, 2, 3, 5));
+    EXPECT_TRUE(CPoint::isStraightLine(CPoint(1, 5), CPoint(1, 9)));
+    EXPECT_TRUE(CPoint::isStraightLine(CPoint(3, 5), CPoint(8, 5)));
+    EXPECT_FALSE(CPoint::isStraightLine(CPoint(3, 5), CPoint(4, 6)));
 }
 
 TEST(GeometryRect, IntersectionOfOverlappingDisjointAndTouchingRectangles)
@@ -97,30 +110,6 @@ TEST(GeometryRect, IntersectionOfOverlappingDisjointAndTouchingRectangles)
     // Containment gives the inner rectangle, whichever comes first.
     CRect::getIntersectionArea(CRect(2, 3, 4, 5), a, out);
     expectRect(out, 2, 3, 4, 5);
-}
-
-TEST(GeometryRect, UnionGrowsToContainBoth)
-{
-    CRect r(10, 10, 10, 10);
-    r.unionWith(CRect(30, 0, 5, 5));
-    expectRect(r, 10, 0, 25, 20);
-    r.unionWith(CRect(12, 2, 1, 1));
-    expectRect(r, 10, 0, 25, 20);
-    r.unionWith(CRect(-5, 40, 1, 1));
-    expectRect(r, -5, 0, 40, 41);
-}
-
-TEST(GeometryRect, TextConversionEqualityAndStraightLines)
-{
-    EXPECT_STREQ(CRect::convertToString(CRect(-1, 0, 30, 4)).getString(), "-1,0,30,4");
-    expectRect(CRect::convertFromString(CString("-1,20,300,4")), -1, 20, 300, 4);
-    expectRect(CRect::convertFromString(CString("1,2,3")), 0, 0, 0, 0);
-    expectRect(CRect::convertFromString(CString("1,2,3,4,5")), 0, 0, 0, 0);
-    expectRect(CRect::convertFromString(CString("x,2,3,4")), 0, 2, 3, 4);
-    EXPECT_FALSE(CRect(1, 2, 3, 4) == CRect(1, 2, 3, 5));
-    EXPECT_TRUE(CPoint::isStraightLine(CPoint(1, 5), CPoint(1, 9)));
-    EXPECT_TRUE(CPoint::isStraightLine(CPoint(3, 5), CPoint(8, 5)));
-    EXPECT_FALSE(CPoint::isStraightLine(CPoint(3, 5), CPoint(4, 6)));
 }
 
 TEST(GeometryPolygon, VerticesAreOwnedAndBoundsChecked)

@@ -1,8 +1,9 @@
 #include "CJackRig.hpp"
 
+#include "CStateFile.hpp"
+
 #include <cmath>
 #include <cstdlib>
-#include <sstream>
 #include <stdexcept>
 
 namespace TenviraJackTests {
@@ -24,23 +25,10 @@ bool CJackRig::start(unsigned sampleRate, unsigned period, std::string& error, b
 
 Tenvira::Jack::SEffectState CJackRig::savedState(const std::string& path)
 {
-    std::istringstream lines(RenderTest::readText(path));
-    std::string header;
-    std::getline(lines, header);
-    if (header != "tenvira-jack state 1")
-        throw std::runtime_error("no state saved in " + path);
     Tenvira::Jack::SEffectState state;
-    state.program = -1;
-    state.values.assign(20, -1.0f);
-    for (std::string word; lines >> word;) {
-        int index = 0;
-        if (word == "program")
-            lines >> state.program;
-        else if (word == "parameter" && lines >> index && index >= 0 && index < 20)
-            lines >> state.values[static_cast<std::size_t>(index)];
-        else
-            throw std::runtime_error("unexpected \"" + word + "\" in " + path);
-    }
+    std::string why;
+    if (Tenvira::Jack::CStateFile::load(path, 10, 20, state, why) != Tenvira::Jack::CStateFile::ELoad::LOADED)
+        throw std::runtime_error("no settings saved in " + path + ": " + why);
     return state;
 }
 

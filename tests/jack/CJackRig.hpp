@@ -24,7 +24,7 @@ public:
     std::string path(const std::string& name) const { return m_scratch.path(name); }
     /** Where tenvira-jack keeps its settings by default, here. */
     std::string statePath() const { return path("config/Tenvira/tenvira-jack.state"); }
-    /** The settings saved at path, read without tenvira-jack's own reader; -1 for what is missing. */
+    /** The settings saved at path; throws when there are none. */
     static Tenvira::Jack::SEffectState savedState(const std::string& path);
     /** A sine of the frequency and amplitude, `frames` long, at the server's rate. */
     std::vector<float> sine(double frequency, double amplitude, long frames) const;

@@ -1,6 +1,7 @@
 #include "CJackServer.hpp"
 
 #include "CChildProcess.hpp"
+#include "RenderTestSupport.hpp"
 
 #include <fcntl.h>
 #include <jack/jack.h>
@@ -12,8 +13,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <thread>
 #include <vector>
 
@@ -100,9 +99,7 @@ void CJackServer::stop()
 
 std::string CJackServer::log() const
 {
-    std::stringstream text;
-    text << std::ifstream(m_logPath).rdbuf();
-    return text.str();
+    return RenderTest::readText(m_logPath);
 }
 
 }  // namespace TenviraJackTests

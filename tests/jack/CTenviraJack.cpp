@@ -1,6 +1,7 @@
 #include "CTenviraJack.hpp"
 
 #include "CChildProcess.hpp"
+#include "RenderTestSupport.hpp"
 
 #include <signal.h>
 #include <sys/wait.h>
@@ -8,28 +9,22 @@
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 namespace TenviraJackTests {
 
 namespace {
-constexpr long START_MILLISECONDS = 30000;
+int g_made = 0;
 }
 
 CTenviraJack::CTenviraJack()
-{
-    static int made = 0;
-    m_outputPath = "/tmp/tenvira-jack-test-" + std::to_string(getpid()) + "-" + std::to_string(++made) + ".out";
-}
+    : m_outputPath("/tmp/tenvira-jack-test-" + std::to_string(getpid()) + "-" + std::to_string(++g_made) + ".out")
+{}
 
 CTenviraJack::~CTenviraJack()
 {
-    if (m_pid > 0) {
-        kill(m_pid, SIGKILL);
-        finish();
-    }
+    signal(SIGKILL);
+    finish();
     std::remove(m_outputPath.c_str());
 }
 
@@ -41,15 +36,14 @@ bool CTenviraJack::start(const std::vector<std::string>& arguments, const std::s
 
 bool CTenviraJack::waitUntilRunning()
 {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(START_MILLISECONDS);
-    while (m_pid > 0 && std::chrono::steady_clock::now() < end) {
+    // Up to 30 s; an end on the way is kept for finish().
+    for (int wait = 0; wait < 3000 && m_pid > 0; ++wait) {
         if (output().find("JACK client \"") != std::string::npos)
             return true;
         int status = 0;
         if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
             m_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
             m_pid = 0;
-            return false;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
@@ -64,20 +58,18 @@ void CTenviraJack::signal(int number)
 
 int CTenviraJack::finish(long milliseconds)
 {
-    if (m_pid > 0) {
-        int status = 0;
-        const bool ended = TenviraX11Tests::CChildProcess::finish(m_pid, milliseconds, status);
-        m_status = ended && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        m_pid = 0;
-    }
+    int status = 0;
+    if (m_pid > 0)
+        m_status = TenviraX11Tests::CChildProcess::finish(m_pid, milliseconds, status) && WIFEXITED(status)
+                       ? WEXITSTATUS(status)
+                       : -1;
+    m_pid = 0;
     return m_status;
 }
 
 std::string CTenviraJack::output() const
 {
-    std::stringstream text;
-    text << std::ifstream(m_outputPath).rdbuf();
-    return text.str();
+    return RenderTest::readText(m_outputPath);
 }
 
 }  // namespace TenviraJackTests

@@ -1,13 +1,12 @@
 // tenvira-jack's editor in its own window on a private Xvfb, as a user sees
 // it: a knob dragged with the mouse changes what comes out of the ports, a
-// MIDI program change renames the window, and closing the window or Ctrl-C
-// ends the program cleanly with the settings saved.
+// MIDI program change renames the window, and closing the window ends the
+// program cleanly with the settings saved (Ctrl-C: JackApplication's tests).
 #include "CJackRig.hpp"
 #include "CTenviraJack.hpp"
 #include "CX11Fixture.hpp"
 
 #include <chrono>
-#include <csignal>
 #include <thread>
 
 using TenviraJackTests::CJackRig;
@@ -35,25 +34,28 @@ protected:
         property(window, atom("WM_NAME"), &title);
         return title;
     }
+    bool waitFor(const std::function<bool()>& done)
+    {
+        const auto nap = [](long) { std::this_thread::sleep_for(std::chrono::milliseconds(20)); };
+        return serveUntil([] {}, nap, done, WAIT_MILLISECONDS);
+    }
     // The program's top-level window once the editor inside it has painted (the threshold's light label).
     Window editorWindow(const std::string& title)
     {
         Window found = 0;
-        serveUntil([] {}, [](long) { std::this_thread::sleep_for(std::chrono::milliseconds(20)); },
-                   [&] {
-                       Window root = 0;
-                       Window parent = 0;
-                       Window* children = nullptr;
-                       unsigned count = 0;
-                       XQueryTree(observer(), DefaultRootWindow(observer()), &root, &parent, &children, &count);
-                       for (unsigned i = 0; i < count && found == 0; ++i)
-                           if (titleOf(children[i]) == title)
-                               found = children[i];
-                       if (children != nullptr)
-                           XFree(children);
-                       return found != 0 && pixel(found, 70, 125) > 0x808080;
-                   },
-                   WAIT_MILLISECONDS);
+        waitFor([&] {
+            Window root = 0;
+            Window parent = 0;
+            Window* children = nullptr;
+            unsigned count = 0;
+            XQueryTree(observer(), DefaultRootWindow(observer()), &root, &parent, &children, &count);
+            for (unsigned i = 0; i < count && found == 0; ++i)
+                if (titleOf(children[i]) == title)
+                    found = children[i];
+            if (children != nullptr)
+                XFree(children);
+            return found != 0 && pixel(found, 70, 125) > 0x808080;
+        });
         return found;
     }
     // The level of the last 100 ms at the outputs, against the sine played in.
@@ -72,7 +74,7 @@ protected:
 
 }  // namespace
 
-TEST_F(JackEditor, ADraggedKnobChangesTheSoundAndClosingTheWindowKeepsIt)
+TEST_F(JackEditor, ADraggedKnobChangesTheSoundMidiRenamesTheWindowAndClosingItKeepsTheSettings)
 {
     CTenviraJack tenvira;
     ASSERT_TRUE(tenvira.start({"--program", "0", "--set", "Ratio=1"}, server().getDisplayName()));
@@ -97,30 +99,12 @@ TEST_F(JackEditor, ADraggedKnobChangesTheSoundAndClosingTheWindowKeepsIt)
     }
     EXPECT_LT(level, 0.6) << "dragging the threshold down did not compress the sine";
 
-    sendCloseRequest(window);
-    EXPECT_EQ(tenvira.finish(), 0) << tenvira.output();
-    const Tenvira::Jack::SEffectState saved = CJackRig::savedState(m_rig.statePath());
-    EXPECT_NEAR(saved.values[1], 0.7f, 0.05f) << "60 pixels down from 0 dB";
-    EXPECT_EQ(saved.values[2], 1.0f);
-    EXPECT_TRUE(clients.connections("Tenvira:out_l").empty());
-}
-
-TEST_F(JackEditor, MidiRenamesTheWindowWithTheProgramAndCtrlCEndsCleanly)
-{
-    CTenviraJack tenvira;
-    ASSERT_TRUE(tenvira.start({"--program", "0"}, server().getDisplayName()));
-    ASSERT_TRUE(tenvira.waitUntilRunning()) << tenvira.output();
-    const Window window = editorWindow("Tenvira - Default");
-    ASSERT_NE(window, 0u) << tenvira.output();
-    auto& clients = m_rig.clients();
-    ASSERT_TRUE(clients.patch("Tenvira"));
     clients.sendMidi({{0xB0, 5, 64}, {0xB0, 71, 20}});
-    EXPECT_TRUE(serveUntil([] {}, [](long) { std::this_thread::sleep_for(std::chrono::milliseconds(20)); },
-                           [&] { return titleOf(window) == "Tenvira - Bass"; }, WAIT_MILLISECONDS))
-        << titleOf(window);
-    tenvira.signal(SIGINT);
+    EXPECT_TRUE(waitFor([&] { return titleOf(window) == "Tenvira - Bass"; })) << titleOf(window);
+    sendCloseRequest(window);
     EXPECT_EQ(tenvira.finish(), 0) << tenvira.output();
     const Tenvira::Jack::SEffectState saved = CJackRig::savedState(m_rig.statePath());
     EXPECT_EQ(saved.program, 5);
     EXPECT_EQ(saved.values[1], 20.0f / 127.0f);
+    EXPECT_TRUE(clients.connections("Tenvira:out_l").empty());
 }

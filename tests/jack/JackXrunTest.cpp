@@ -4,8 +4,7 @@
 // its own. So a second server runs the same minute beside it with a plain
 // client in Tenvira's place, under the same load: Tenvira's server must not
 // miss markedly more (an effect too slow for the period misses thousands).
-// jackd also names each client that had not finished in time; those counts
-// are printed.
+// On a failure the server's log names each client that had not finished in time.
 #include "CChildProcess.hpp"
 #include "CJackRig.hpp"
 #include "CTenviraJack.hpp"
@@ -15,32 +14,13 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
-#include <sstream>
 
 using TenviraJackTests::CJackRig;
 using TenviraJackTests::CJackServer;
 using TenviraJackTests::CTenviraJack;
 using TenviraJackTests::CTestClients;
 
-namespace {
-
 constexpr unsigned RATE = 48000;
-
-// Deadlines client missed in jackd's log from offset on.
-long lateFinishes(const std::string& log, std::size_t offset, const std::string& client)
-{
-    std::istringstream lines(log.substr(offset < log.size() ? offset : log.size()));
-    long late = 0;
-    for (std::string line; std::getline(lines, line);) {
-        late += line.find("client = " + client + " was not finished") != std::string::npos ||
-                        line.find("client " + client + " finished after") != std::string::npos
-                    ? 1
-                    : 0;
-    }
-    return late;
-}
-
-}  // namespace
 
 TEST(JackXruns, NoneCausedByTenviraInAMinuteAt64Frames)
 {
@@ -85,9 +65,7 @@ TEST(JackXruns, NoneCausedByTenviraInAMinuteAt64Frames)
         1)
         << baseline;
 
-    std::printf(
-        "xruns in the minute: %ld with Tenvira (late: Tenvira %ld, the test's player %ld), %ld on the "
-        "server beside it with a plain client in its place\n",
-        xruns, lateFinishes(log, from, "Tenvira"), lateFinishes(log, from, CTestClients::PLAYER), plainXruns);
+    std::printf("xruns in the minute: %ld with Tenvira, %ld on the server beside it with a plain client in its place\n",
+                xruns, plainXruns);
     EXPECT_LE(xruns, 2 * plainXruns + 20) << log.substr(from);
 }

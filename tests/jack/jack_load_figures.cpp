@@ -7,7 +7,7 @@
 //
 //     jack_load_figures [SECONDS_PER_TURN] [ROUNDS]
 #include "CJackRig.hpp"
-#include "CPortBuffers.hpp"
+#include "CPassThrough.hpp"
 #include "CTenviraJack.hpp"
 
 #include <jack/jack.h>
@@ -21,47 +21,11 @@
 #include <vector>
 
 using TenviraJackTests::CJackRig;
+using TenviraJackTests::CPassThrough;
 using TenviraJackTests::CTenviraJack;
 using TenviraJackTests::CTestClients;
 
 namespace {
-
-// A client that copies its two inputs to its two outputs and does nothing else.
-class CPassThrough {
-public:
-    CPassThrough()
-    {
-        jack_status_t status{};
-        m_client = jack_client_open("plain", JackNoStartServer, &status);
-        const char* names[4] = {"in_l", "in_r", "out_l", "out_r"};
-        for (int i = 0; i < 4; ++i)
-            m_ports[i] = jack_port_register(m_client, names[i], JACK_DEFAULT_AUDIO_TYPE,
-                                            i < 2 ? JackPortIsInput : JackPortIsOutput, 0);
-        jack_set_process_callback(m_client, &CPassThrough::process, this);
-        jack_activate(m_client);
-    }
-    ~CPassThrough()
-    {
-        jack_deactivate(m_client);
-        jack_client_close(m_client);
-    }
-
-private:
-    static int process(jack_nframes_t frames, void* self)
-    {
-        auto& client = *static_cast<CPassThrough*>(self);
-        for (int c = 0; c < 2; ++c) {
-            TenviraJackTests::CPortBuffers buffers(frames);
-            const auto* in = buffers.of<const float>(client.m_ports[c]);
-            auto* out = buffers.of<float>(client.m_ports[c + 2]);
-            std::copy(in, in + frames, out);
-        }
-        return 0;
-    }
-
-    jack_client_t* m_client = nullptr;
-    jack_port_t* m_ports[4] = {};
-};
 
 // The server's load, sampled ten times a second for the turn, as the median.
 double measureLoad(CJackRig& rig, double seconds)

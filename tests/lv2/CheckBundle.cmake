@@ -1,4 +1,4 @@
-# Fails unless the bundle's Turtle (and the Turtle written with a UI declared)
+# Fails unless the bundle's Turtle (the plug-in, its presets and its UI)
 # passes sord_validate against LV2's own vocabularies, and the
 # DSP module needs no display library.
 if(NOT SORD_VALIDATE)
@@ -21,15 +21,6 @@ function(validate folder)
 endfunction()
 
 validate(${BUNDLE})
-set(with_ui ${CMAKE_CURRENT_BINARY_DIR}/lv2_bundle_with_ui)
-file(REMOVE_RECURSE ${with_ui})
-file(MAKE_DIRECTORY ${with_ui})
-execute_process(COMMAND ${TURTLE_TOOL} ${with_ui} Tenvira_dsp.so Tenvira_ui.so RESULT_VARIABLE failed)
-file(READ ${with_ui}/manifest.ttl manifest)
-if(failed OR NOT manifest MATCHES "ui:X11UI")
-  message(FATAL_ERROR "the Turtle with a UI was not written")
-endif()
-validate(${with_ui})
 
 execute_process(COMMAND readelf -d ${MODULE} OUTPUT_VARIABLE dynamic)
 if(dynamic MATCHES "libX11|libcairo|libjpeg|libfontconfig")

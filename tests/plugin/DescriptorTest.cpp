@@ -6,8 +6,7 @@
 
 TEST_F(PluginFixture, DescriptorFieldsAndLatency)
 {
-    auto instance = host.createInstance();
-    ASSERT_NE(instance, nullptr);
+    auto instance = create();
     const AEffect* e = instance->effect();
     EXPECT_EQ(e->magic, kEffectMagic);
     EXPECT_EQ(e->numPrograms, 10);
@@ -43,8 +42,7 @@ TEST_F(PluginFixture, DescriptorFieldsAndLatency)
 
 TEST_F(PluginFixture, IdentityVersionsAndCapabilities)
 {
-    auto instance = host.createInstance();
-    ASSERT_NE(instance, nullptr);
+    auto instance = create();
     EXPECT_EQ(instance->effectName(), "Tenvira");
     EXPECT_EQ(instance->vendorString(), "Tolvek Orvasse Audio");
     EXPECT_EQ(instance->productString(), "Vst Audio Compressor");
@@ -66,8 +64,7 @@ TEST_F(PluginFixture, IdentityVersionsAndCapabilities)
 
 TEST_F(PluginFixture, PinTables)
 {
-    auto instance = host.createInstance();
-    ASSERT_NE(instance, nullptr);
+    auto instance = create();
     const char* const pins[6][2] = {{"Left input", "L in"}, {"Right input", "R in"},  {"Sidechain", "xL in"},
                                     {"Sidechain", "xR in"}, {"Left output", "L out"}, {"Right output", "R out"}};
     for (int i = 0; i < 6; ++i) {

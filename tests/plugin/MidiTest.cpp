@@ -16,7 +16,6 @@ void processBlock(DevHost::CPluginInstance& instance)
 TEST_F(PluginFixture, ControllersSelectProgramsAndDriveFiveParameters)
 {
     auto instance = createPrepared();
-    ASSERT_NE(instance, nullptr);
     EXPECT_EQ(instance->sendMidi({SMidiMessage::controller(0, 5, 99)}), 1);
     EXPECT_EQ(instance->program(), 5);
     processBlock(*instance);
@@ -49,7 +48,6 @@ TEST_F(PluginFixture, ControllersSelectProgramsAndDriveFiveParameters)
 TEST_F(PluginFixture, EachEventIsAppliedOnceAndBrokenMessagesAreIgnored)
 {
     auto instance = createPrepared();
-    ASSERT_NE(instance, nullptr);
     // Two effProcessEvents calls before one block, the host switching program between them.
     instance->sendMidi({SMidiMessage::controller(0, 3, 0)});
     instance->setProgram(7);

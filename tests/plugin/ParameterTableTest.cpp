@@ -35,8 +35,7 @@ const char* const kDisplays[6][20] = {
 
 TEST_F(PluginFixture, EveryFactoryProgramShowsItsTable)
 {
-    auto instance = host.createInstance();
-    ASSERT_NE(instance, nullptr);
+    auto instance = create();
     PlainModel model;
     // Visit the programs out of order: nothing may leak from one into the next.
     for (int p : {0, 5, 1, 9, 4, 2, 7, 3, 6, 8, 0}) {
@@ -60,8 +59,7 @@ TEST_F(PluginFixture, EveryFactoryProgramShowsItsTable)
 
 TEST_F(PluginFixture, HostValuesAreHeldInsideTheRange)
 {
-    auto instance = host.createInstance();
-    ASSERT_NE(instance, nullptr);
+    auto instance = create();
     const struct {
         int index;
         float value, held;
@@ -89,8 +87,7 @@ TEST_F(PluginFixture, HostValuesAreHeldInsideTheRange)
 
 TEST_F(PluginFixture, IndicesOutsideTheTableAnswerNothing)
 {
-    auto instance = host.createInstance();
-    ASSERT_NE(instance, nullptr);
+    auto instance = create();
     for (int bad : {-1, 20, 1000, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
         EXPECT_EQ(instance->parameterName(bad), "") << bad;
         EXPECT_EQ(instance->parameterLabel(bad), "") << bad;

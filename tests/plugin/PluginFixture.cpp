@@ -1,5 +1,7 @@
 #include "PluginFixture.hpp"
 
+#include <stdexcept>
+
 void PluginFixture::SetUp()
 {
     std::string error;
@@ -11,14 +13,20 @@ void PluginFixture::TearDown()
     host.unloadModule();
 }
 
-std::unique_ptr<DevHost::CPluginInstance> PluginFixture::createPrepared(float sampleRate, VstInt32 blockSize)
+std::unique_ptr<DevHost::CPluginInstance> PluginFixture::create()
 {
     auto instance = host.createInstance();
-    if (instance) {
-        instance->open();
-        instance->setSampleRate(sampleRate);
-        instance->setBlockSize(blockSize);
-        instance->resume();
-    }
+    if (!instance)
+        throw std::runtime_error("the plug-in made no effect");
+    return instance;
+}
+
+std::unique_ptr<DevHost::CPluginInstance> PluginFixture::createPrepared(float sampleRate, VstInt32 blockSize)
+{
+    auto instance = create();
+    instance->open();
+    instance->setSampleRate(sampleRate);
+    instance->setBlockSize(blockSize);
+    instance->resume();
     return instance;
 }

@@ -11,7 +11,6 @@
 TEST_F(PluginFixture, EditsStayWithTheirProgram)
 {
     auto instance = createPrepared();
-    ASSERT_NE(instance, nullptr);
     instance->setProgram(1);
     instance->setParameter(1, 0.3f);
     instance->setParameter(2, 0.9f);
@@ -27,8 +26,7 @@ TEST_F(PluginFixture, EditsStayWithTheirProgram)
 
 TEST_F(PluginFixture, RenamingTheCurrentProgram)
 {
-    auto instance = host.createInstance();
-    ASSERT_NE(instance, nullptr);
+    auto instance = create();
     instance->setProgram(3);
     instance->setProgramName("My crunch");
     std::string name;
@@ -45,8 +43,7 @@ TEST_F(PluginFixture, RenamingTheCurrentProgram)
 
 TEST_F(PluginFixture, ProgramIndicesOutsideTheBankAreIgnored)
 {
-    auto instance = host.createInstance();
-    ASSERT_NE(instance, nullptr);
+    auto instance = create();
     instance->setProgram(4);
     for (VstIntPtr bad : {VstIntPtr(-1), VstIntPtr(10), VstIntPtr(std::numeric_limits<VstInt32>::max()),
                           VstIntPtr(std::numeric_limits<VstIntPtr>::min())}) {
@@ -65,8 +62,7 @@ TEST_F(PluginFixture, ProgramNamesReadWhileAnotherThreadRenames)
 {
     // Hosts rename from their user-interface thread while other threads ask
     // for names: every answer must be one whole name.
-    auto instance = host.createInstance();
-    ASSERT_NE(instance, nullptr);
+    auto instance = create();
     instance->setProgram(3);
     const std::string names[] = {"Dirty", "x", "A name of 23 characters"};
     std::atomic<bool> renaming{true};

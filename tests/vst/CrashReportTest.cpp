@@ -66,31 +66,14 @@ protected:
     std::string path;
 };
 
-// Sets an environment variable (null unsets it) and puts the old value back at the end of the scope.
-class CScopedVariable {
-public:
-    CScopedVariable(const char* name, const char* value) : m_name(name)
-    {
-        const char* old = std::getenv(name);
-        m_hadValue = old != nullptr;
-        m_old = m_hadValue ? old : "";
-        set(value);
-    }
-    ~CScopedVariable() { set(m_hadValue ? m_old.c_str() : nullptr); }
-    void set(const char* value)
-    {
-        if (value != nullptr) {
-            setenv(m_name.c_str(), value, 1);
-        } else {
-            unsetenv(m_name.c_str());
-        }
-    }
-
-private:
-    std::string m_name;
-    std::string m_old;
-    bool m_hadValue;
-};
+// Sets an environment variable; null unsets it. (ctest runs each test in a process of its own.)
+void setVariable(const char* name, const char* value)
+{
+    if (value != nullptr)
+        setenv(name, value, 1);
+    else
+        unsetenv(name);
+}
 
 bool matches(const std::string& line, const char* pattern)
 {
@@ -165,8 +148,8 @@ TEST_F(CrashReport, HostHandlerAddsTheHostSections)
 
 TEST_F(CrashReport, UnwritableFolderSendsTheReportToTheUsersStateFolder)
 {
-    CScopedVariable state("XDG_STATE_HOME", (folder + "/state").c_str());
-    CScopedVariable home("HOME", (folder + "/home").c_str());
+    setVariable("XDG_STATE_HOME", (folder + "/state").c_str());
+    setVariable("HOME", (folder + "/home").c_str());
     CApplication::setApplicationName(CString("Tenvira"));
     // A system-wide install folder the user cannot write to.
     const std::string installed = folder + "/usr/lib/vst/Tenvira.crash_log";
@@ -177,7 +160,7 @@ TEST_F(CrashReport, UnwritableFolderSendsTheReportToTheUsersStateFolder)
     EXPECT_EQ(lastAlert.message.find(installed), std::string::npos);
 
     // Without an absolute XDG_STATE_HOME the state folder is ~/.local/state.
-    state.set("relative/state");
+    setVariable("XDG_STATE_HOME", "relative/state");
     CVstExceptionHandler::handleException(CException("r", "f", true), CHostCanDo(), CSystemString(installed.c_str()));
     const std::string inHome = folder + "/home/.local/state/Tenvira/Tenvira.crash_log";
     EXPECT_EQ(readLines(inHome).at(1), "Corvane Vst Exception Handler Report");
@@ -185,8 +168,8 @@ TEST_F(CrashReport, UnwritableFolderSendsTheReportToTheUsersStateFolder)
 
     // Nowhere to write at all: the alert says so, and asks for no file to be sent.
     std::ofstream(folder + "/plain") << "a file, not a folder";
-    state.set(nullptr);
-    home.set((folder + "/plain/home").c_str());
+    setVariable("XDG_STATE_HOME", nullptr);
+    setVariable("HOME", (folder + "/plain/home").c_str());
     CVstExceptionHandler::preVstExceptionHandler(CException("r", "f", true), CSystemString(installed.c_str()));
     EXPECT_EQ(lastAlert.count, 3);
     EXPECT_NE(lastAlert.message.find("could not be written to :\n" + installed), std::string::npos);

@@ -115,8 +115,20 @@ std::string CCorGainTurtle::manifest() const
     text += "\n" + uri(kUri) + "\n    a lv2:Plugin ;\n    lv2:binary " + uri(m_dspBinary) + " ;\n    rdfs:seeAlso " +
             uri(CCORGAINTURTLE_PLUGIN_FILE) + " .\n";
     if (!m_uiBinary.empty()) {
-        text += "\n" + uri(kUri + "#ui") + "\n    a ui:X11UI ;\n    ui:binary " + uri(m_uiBinary) +
-                " ;\n    lv2:requiredFeature ui:idleInterface ;\n    lv2:extensionData ui:idleInterface .\n";
+        // The editor embeds itself in the host's window and is served by the host's idle calls; it has one
+        // size, which it tells hosts that can be told. lv2:binary names the module for current hosts,
+        // ui:binary for older ones. Hosts send control inputs to a UI by default; the meter's output is
+        // asked for.
+        text += "\n" + uri(CCorGainLv2Ports::CCORGAINLV2PORTS_UI_URI) + "\n    a ui:X11UI ;\n    lv2:binary " +
+                uri(m_uiBinary) + " ;\n    ui:binary " + uri(m_uiBinary) +
+                " ;\n    lv2:requiredFeature ui:parent , ui:idleInterface ;\n"
+                "    lv2:optionalFeature ui:resize , ui:noUserResize , <http://lv2plug.in/ns/ext/options#options> ;\n"
+                "    <http://lv2plug.in/ns/ext/options#supportedOption> ui:scaleFactor ;\n"
+                "    lv2:extensionData ui:idleInterface ;\n"
+                "    ui:portNotification [\n        ui:plugin " +
+                uri(kUri) + " ;\n        lv2:symbol " +
+                quoted(CCorGainLv2Ports::getPort(CCorGainLv2Ports::CCORGAINLV2PORTS_LEVEL_PORT).symbol) +
+                " ;\n        ui:protocol ui:floatProtocol\n    ] .\n";
     }
     for (int p = 0; p < CCorGainFactoryPrograms::CCORGAINFACTORYPROGRAMS_COUNT; ++p) {
         text += "\n" + uri(presetUri(p)) + "\n    a pset:Preset ;\n    lv2:appliesTo " + uri(kUri) +
@@ -193,7 +205,7 @@ std::string CCorGainTurtle::plugin() const
             "    pg:mainInput " +
             uri(kUri + "#in") + " ;\n    pg:mainOutput " + uri(kUri + "#out");
     if (!m_uiBinary.empty()) {
-        text += " ;\n    ui:ui " + uri(kUri + "#ui");
+        text += " ;\n    ui:ui " + uri(CCorGainLv2Ports::CCORGAINLV2PORTS_UI_URI);
     }
     for (unsigned port = 0; port < CCorGainLv2Ports::CCORGAINLV2PORTS_COUNT; ++port) {
         const CCorGainLv2Ports::SPort& p = CCorGainLv2Ports::getPort(port);
