@@ -129,6 +129,9 @@ void CCorGainEditor::prepareForScreen()
             popup->setMenuWindowAttributes(&m_menuWindowAttributes, false);
         }
     }
+    if (getSizeMenu() == nullptr) {
+        offerSizeMenu(&m_menuWindowAttributes);
+    }
     if (root->getBackgroundImage() == nullptr) {
         THeld<GUI::Graphics::IImage> background;
         background = GUI::Graphics::CPNGImage::getNewInstance(m_resourceFolder, "Background.png");

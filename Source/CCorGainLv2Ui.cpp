@@ -26,6 +26,7 @@ CCorGainLv2Ui::CCorGainLv2Ui(const Lv2::SLv2UiHost& host)
       m_editor(),
       m_write(host.write),
       m_controller(host.controller),
+      m_resize{nullptr, nullptr},
       m_echoes(Ports::CCORGAINLV2PORTS_COUNT)
 {
     void* parent = host.featureData(LV2_UI__parent);
@@ -41,13 +42,16 @@ CCorGainLv2Ui::CCorGainLv2Ui(const Lv2::SLv2UiHost& host)
     for (int index = 0; index < SCorGainParameter::SCORGAINPARAMETER_COUNT; ++index) {
         m_editor->setParameter(index, defaults[index]);
     }
+    if (const auto* resize = static_cast<const LV2UI_Resize*>(host.featureData(LV2_UI__resize))) {
+        m_resize = *resize;
+    }
+    m_editor->setHostScaleFactor(host.scaleFactor());
     if (!m_editor->open(parent)) {
         throw std::runtime_error("the editor cannot open in the host's window");
     }
-    const auto* resize = static_cast<const LV2UI_Resize*>(host.featureData(LV2_UI__resize));
-    if (resize != nullptr && resize->ui_resize != nullptr) {
-        resize->ui_resize(resize->handle, CCorGainEditor::CCORGAINEDITOR_WIDTH, CCorGainEditor::CCORGAINEDITOR_HEIGHT);
-    }
+    ERect* size = nullptr;
+    m_editor->getRect(&size);
+    resizeEditor(size->right - size->left, size->bottom - size->top);
 }
 
 CCorGainLv2Ui::~CCorGainLv2Ui()
@@ -84,6 +88,12 @@ void CCorGainLv2Ui::portEvent(std::uint32_t port, std::uint32_t size, std::uint3
         normalised = CCorGainEditor::choiceValue(m_table.getParameter(index).GetIntDataFor(normalised));
     }
     m_editor->setParameter(index, normalised);
+}
+
+bool CCorGainLv2Ui::resizeEditor(long width, long height)
+{
+    return m_resize.ui_resize != nullptr &&
+           m_resize.ui_resize(m_resize.handle, static_cast<int>(width), static_cast<int>(height)) == 0;
 }
 
 int CCorGainLv2Ui::idle()

@@ -25,8 +25,8 @@ public:
     // The editor's artwork, inside the bundle.
     static constexpr const char* CCORGAINLV2UI_RESOURCE_FOLDER = "resources";
 
-    // The editor open in the host's ui:parent window, at its size, which the host is told through ui:resize
-    // when it offers that. Throws when the host gave no parent, there is no display or the parent is gone.
+    // The editor open in the host's ui:parent window, at its size at the host's ui:scaleFactor (or as the
+    // editor chooses without one), which the host is told through ui:resize when it offers that. Throws when the host gave no parent, there is no display or the parent is gone.
     explicit CCorGainLv2Ui(const Lv2::SLv2UiHost& host);
     ~CCorGainLv2Ui() override;
 
@@ -38,11 +38,14 @@ public:
 private:
     // The user's change, to the host's control input in units.
     void setParameterFromEditor(long index, float value) override;
+    // Through ui:resize; false when the host does not offer it or refuses.
+    bool resizeEditor(long width, long height) override;
 
     CCorGainParameterTable m_table;
     std::unique_ptr<CCorGainEditor> m_editor;
     LV2UI_Write_Function m_write;
     LV2UI_Controller m_controller;
+    LV2UI_Resize m_resize;
     // The user's values the host has not reported back yet: its reports of them are not changes for the
     // editor, which shows them already (a report shown would move a knob back during a drag, or give a label
     // the host's text for the user's change).

@@ -1,5 +1,11 @@
 #include "CLv2Ui.hpp"
 
+#include <lv2/atom/atom.h>
+#include <lv2/options/options.h>
+#include <lv2/urid/urid.h>
+
+#include <cmath>
+
 namespace Corvane { namespace Lv2 {
 
 namespace {
@@ -25,6 +31,26 @@ void* SLv2UiHost::featureData(const char* uri) const
 {
     const LV2_Feature* feature = find(features, uri);
     return feature != nullptr ? feature->data : nullptr;
+}
+
+double SLv2UiHost::scaleFactor() const
+{
+    const auto* options = static_cast<const LV2_Options_Option*>(featureData(LV2_OPTIONS__options));
+    const auto* map = static_cast<const LV2_URID_Map*>(featureData(LV2_URID__map));
+    if (options == nullptr || map == nullptr || map->map == nullptr) {
+        return 0.0;
+    }
+    const LV2_URID key = map->map(map->handle, LV2_UI__scaleFactor);
+    const LV2_URID type = map->map(map->handle, LV2_ATOM__Float);
+    // The list ends with an option of key 0 and no value.
+    for (const LV2_Options_Option* option = options; option->key != 0 || option->value != nullptr; ++option) {
+        if (option->context == LV2_OPTIONS_INSTANCE && option->key == key && option->type == type &&
+            option->size == sizeof(float) && option->value != nullptr) {
+            const float factor = *static_cast<const float*>(option->value);
+            return factor > 0.0f && std::isfinite(factor) ? factor : 0.0;
+        }
+    }
+    return 0.0;
 }
 
 CLv2Ui::~CLv2Ui() = default;

@@ -25,6 +25,9 @@ struct SLv2UiHost {
     bool hasFeature(const char* uri) const;
     // The feature's data; null when the host did not pass the feature (or passed it without data).
     void* featureData(const char* uri) const;
+    // The host's ui:scaleFactor among its options (options:options, with a URID map to read them): a
+    // positive float; 0 when the host gave none.
+    double scaleFactor() const;
 };
 
 class CLv2Ui {

@@ -25,6 +25,12 @@ public:
      * shows it already. The editor's thread only.
      */
     virtual void setParameterFromEditor(long index, float value) = 0;
+    /**
+     * The editor asks its host to make the editor's window width x height
+     * (the screen's pixels), as its scale changed; true when the host did.
+     * The editor's thread.
+     */
+    virtual bool resizeEditor(long width, long height) = 0;
 };
 
 }}  // namespace Corvane::Plugin

@@ -1,6 +1,7 @@
 #include "vst/CVstEffect.hpp"
 
 #include "host/CApplication.hpp"
+#include "vst/CVstWindow.hpp"
 
 #include "VstStrings.hpp"
 
@@ -166,6 +167,15 @@ void CVstEffect::setMidiChannel(long channel)
 long CVstEffect::getComponentVersion()
 {
     return 65536;
+}
+
+VstIntPtr CVstEffect::vendorSpecific(VstInt32 lArg, VstIntPtr lArg2, void*, float floatArg)
+{
+    if (lArg != CVSTEFFECT_SCALE_INDEX || lArg2 != CVSTEFFECT_SCALE_VALUE) {
+        return 0;
+    }
+    CVstWindow* window = dynamic_cast<CVstWindow*>(editor);
+    return window != nullptr && window->setHostScaleFactor(floatArg) ? 1 : 0;
 }
 
 }}  // namespace Corvane::Vst

@@ -45,6 +45,16 @@ public:
     bool string2parameter(VstInt32 index, char* text) override;
     bool setBypass(bool onOff) override;
     VstInt32 getNumMidiInputChannels() override;
+    /**
+     * The host's scale factor for the editor: index 'PreS', value 'AeCs', the
+     * factor in floatArg (CVstWindow::setHostScaleFactor). 1 when the editor
+     * took it; 0 for anything else.
+     */
+    VstIntPtr vendorSpecific(VstInt32 lArg, VstIntPtr lArg2, void* ptrArg, float floatArg) override;
+
+    /** The host's scale-factor message: index and value. */
+    static constexpr VstInt32 CVSTEFFECT_SCALE_INDEX = 0x50726553;
+    static constexpr VstIntPtr CVSTEFFECT_SCALE_VALUE = 0x41654373;
 
     CVN_DECLARE_CLASS
 

@@ -2,20 +2,38 @@
 
 #include "exceptions/CException.hpp"
 #include "gui/controls/CControlRoot.hpp"
+#include "gui/windowing/CScaleFactor.hpp"
 #include "gui/windowing/CWindowAttributes.hpp"
+#include "gui/windowing/CWindowSystem.hpp"
 #include "testing/CTrace.hpp"
+#include "vst/CVstSizeMenu.hpp"
 
-#include "AudioEffect.hpp"
+#include "AudioEffectX.hpp"
 
+#include <cmath>
 #include <cstdint>
 
 namespace Corvane { namespace Vst {
 
 using Corvane::MathTools::CDimension;
+using Corvane::MathTools::CPoint;
 using Corvane::MathTools::CRect;
+using GUI::Windowing::CScaleFactor;
 using GUI::Windowing::SWindowInput;
 
 namespace {
+
+// The user's choice of factor for every editor of the module, 0 for none: written by any editor's
+// thread, read by every editor at its idle.
+std::atomic<double> g_userScaleFactor(0.0);
+static_assert(std::atomic<double>::is_always_lock_free, "the user's scale factor is not lock-free");
+
+bool isRightPress(const SWindowInput& input)
+{
+    return input.kind == GUI::Windowing::e_inputButtonDown &&
+           (input.button == GUI::Windowing::e_rightButton ||
+            (input.button == GUI::Windowing::e_leftButton && input.alt));
+}
 
 bool isPointerInput(GUI::Windowing::EWindowInputKind kind)
 {
@@ -56,6 +74,9 @@ CVstWindow::CVstWindow(AudioEffect* effect, const CRect& area, GUI::Windowing::C
     : AEffEditor(effect),
       CWindow(area),
       m_editorRect(),
+      m_hostScaleFactor(0.0),
+      m_desktopScaleFactor(0.0),
+      m_followedScaleFactor(0.0),
       m_parameterSetFromEditor(std::thread::id()),
       m_windowTimer(*this),
       m_effectController(*this),
@@ -78,11 +99,17 @@ CVstWindow::~CVstWindow()
     CVN_DESTRUCT_CLASS;
     // Nothing is told of the closing: the listeners of the editor's windows may be gone already.
     releaseVSTWindow();
+    m_sizeMenu.reset();
 }
 
 bool CVstWindow::getRect(ERect** rect)
 {
-    const CDimension size = getWindowSize();
+    // Open, the editor is at the factor it has taken (a host may have refused another); closed, at the
+    // factor it will open at.
+    if (!hasPlatformWindow()) {
+        setScaleFactor(chooseScaleFactor());
+    }
+    const CDimension size = getPlatformWindowSize();
     m_editorRect.top = 0;
     m_editorRect.left = 0;
     m_editorRect.bottom = static_cast<VstInt16>(size.getHeight());
@@ -115,7 +142,83 @@ void CVstWindow::idle()
         return;
     }
     const CFlagScope pumping(m_pumping);
+    // The user may have chosen a size in another editor.
+    followScaleFactor();
     pump();
+}
+
+bool CVstWindow::setHostScaleFactor(double factor)
+{
+    if (!(factor > 0.0) || !std::isfinite(factor)) {
+        return false;
+    }
+    m_hostScaleFactor = CScaleFactor::clamp(factor);
+    if (!hasPlatformWindow()) {
+        setScaleFactor(m_hostScaleFactor);
+        return true;
+    }
+    // The host has chosen the size: it is told of it, and the editor takes it whatever it answers.
+    const double previous = getScaleFactor();
+    setScaleFactor(m_hostScaleFactor);
+    m_followedScaleFactor = m_hostScaleFactor;
+    if (getScaleFactor() != previous) {
+        const CDimension size = getPlatformWindowSize();
+        if (m_plugin != nullptr) {
+            m_plugin->resizeEditor(size.getWidth(), size.getHeight());
+        }
+    }
+    return true;
+}
+
+void CVstWindow::setUserScaleFactor(double factor)
+{
+    g_userScaleFactor.store(factor > 0.0 && std::isfinite(factor) ? CScaleFactor::clamp(factor) : 0.0);
+}
+
+double CVstWindow::getUserScaleFactor()
+{
+    return g_userScaleFactor.load();
+}
+
+double CVstWindow::chooseScaleFactor()
+{
+    if (m_hostScaleFactor > 0.0) {
+        return m_hostScaleFactor;
+    }
+    const double user = getUserScaleFactor();
+    if (user > 0.0) {
+        return user;
+    }
+    if (m_desktopScaleFactor <= 0.0) {
+        // Open, the editor's own connection knows; closed, one is opened for the question, once.
+        m_desktopScaleFactor =
+            hasPlatformWindow() ? getDesktopScaleFactor() : GUI::Windowing::CWindowSystem::getDesktopScaleFactor();
+    }
+    return m_desktopScaleFactor;
+}
+
+void CVstWindow::followScaleFactor()
+{
+    if (!hasPlatformWindow()) {
+        return;
+    }
+    const double chosen = chooseScaleFactor();
+    if (chosen == m_followedScaleFactor) {
+        return;
+    }
+    m_followedScaleFactor = chosen;
+    if (chosen == getScaleFactor()) {
+        return;
+    }
+    const CDimension size = GUI::Graphics::CDeviceScale(chosen).toDevice(getWindowSize());
+    if (m_plugin != nullptr && m_plugin->resizeEditor(size.getWidth(), size.getHeight())) {
+        setScaleFactor(chosen);
+    }
+}
+
+void CVstWindow::offerSizeMenu(GUI::Windowing::CWindowAttributes* attributes)
+{
+    m_sizeMenu = std::make_unique<CVstSizeMenu>(*this, attributes);
 }
 
 void CVstWindow::update()
@@ -149,6 +252,12 @@ void CVstWindow::CVstEffectController::setParameterFromEditor(long index, float 
     }
 }
 
+bool CVstWindow::CVstEffectController::resizeEditor(long width, long height)
+{
+    AudioEffectX* effect = dynamic_cast<AudioEffectX*>(m_window.getEffect());
+    return effect != nullptr && effect->sizeWindow(static_cast<VstInt32>(width), static_cast<VstInt32>(height));
+}
+
 void CVstWindow::startVSTWindow() {}
 
 bool CVstWindow::createVSTWindow(void* parent)
@@ -158,9 +267,13 @@ bool CVstWindow::createVSTWindow(void* parent)
     }
     // Hosts that move an editor into another window open it again without closing it first.
     destroyVSTWindow();
+    // Made at the size getRect answered; the desktop's factor is read again on the editor's own connection.
+    setScaleFactor(chooseScaleFactor());
     if (!createEmbeddedWindow(static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(parent)))) {
         return false;
     }
+    m_followedScaleFactor = getScaleFactor();
+    m_desktopScaleFactor = getDesktopScaleFactor();
     AEffEditor::open(parent);
     addTimedObject(&m_windowTimer);
     startTimer(CVSTWINDOW_TIMER_ID, CVSTWINDOW_TIMER_MILLISECONDS);
@@ -183,6 +296,8 @@ void CVstWindow::releaseVSTWindow()
     destroyWindow();
     AEffEditor::close();
     m_leftPressInside = false;
+    // The desktop may be set otherwise by the next opening: it is read again then.
+    m_desktopScaleFactor = 0.0;
 }
 
 void CVstWindow::handleWindowInput(const SWindowInput& input)
@@ -201,6 +316,13 @@ void CVstWindow::handleWindowInput(const SWindowInput& input)
                 return;
             }
         } else if (beyond) {
+            return;
+        } else if (m_sizeMenu != nullptr && isRightPress(input) &&
+                   getControlRoot()->getMouseEnabledControlAtPoint(CPoint(input.x, input.y)) == nullptr) {
+            // The menu's corner at the pointer, on the screen.
+            CPoint corner = GUI::Graphics::CDeviceScale(getScaleFactor()).toDevice(CPoint(input.x, input.y));
+            corner.offset(getWindowPosition());
+            m_sizeMenu->open(corner);
             return;
         } else if (leftButton && input.kind != GUI::Windowing::e_inputMotion) {
             m_leftPressInside = true;

@@ -9,11 +9,14 @@
 #include "AEffEditor.hpp"
 
 #include <atomic>
+#include <memory>
 #include <thread>
 
 class AudioEffect;
 
 namespace Corvane { namespace Vst {
+
+class CVstSizeMenu;
 
 /**
  * A plug-in editor as the host sees it (the editor of the VST interface) and
@@ -34,6 +37,16 @@ namespace Corvane { namespace Vst {
  * The user's changes go to the editor's plug-in (getPlugin): the effect it
  * was made with, or what another format's shell connects in its place, which
  * then drives the editor as a host does (open in its window, idle, close).
+ *
+ * Scale: the editor is drawn at one factor (CWindow::setScaleFactor), the
+ * first of: the host's (setHostScaleFactor), the user's choice for every
+ * editor of the module (setUserScaleFactor, from the "Editor size" menu that
+ * a right click on the panel away from the controls opens), the desktop's
+ * (Xft.dpi / 96, then GDK_SCALE, at the nearest step), else 1. getRect
+ * answers the size at that factor. When it changes while the editor is open,
+ * the editor asks the host through its plug-in to take the new size and
+ * takes it itself if the host does; a host that refuses keeps the editor at
+ * its old size. The host's own factor is taken whatever the host answers.
  *
  * @code
  * // The host: effEditGetRect, effEditOpen with its window id, effEditIdle
@@ -64,7 +77,7 @@ public:
                GUI::Windowing::CWindowAttributes* attributes);
     ~CVstWindow() override;
 
-    /** The editor's size, whether open or not. */
+    /** The editor's size on the screen (its size at its factor), whether open or not. */
     bool getRect(ERect** rect) override;
     /**
      * The host's window id as parent. False, with nothing made, when there is
@@ -103,6 +116,38 @@ public:
     /** Null when the editor has no plug-in. */
     Plugin::IPluginController* getPlugin() const { return m_plugin; }
 
+    /**
+     * The factor the host draws the editor's window at (effVendorSpecific):
+     * from now on it decides the editor's size, open or not. False, with
+     * nothing changed, for a factor that is not a positive number; others are
+     * held within 1 .. 3. The editor's thread.
+     */
+    bool setHostScaleFactor(double factor);
+    /**
+     * The user's choice of factor for every editor of the module, 0 for none.
+     * Any thread: open editors follow it at their next idle (the editor that
+     * the choice was made in at once).
+     */
+    static void setUserScaleFactor(double factor);
+    static double getUserScaleFactor();
+    /** Whether the host decides the factor (the user's choice then changes nothing). */
+    bool isScaleFactorFromHost() const { return m_hostScaleFactor > 0.0; }
+    /** The factor the editor is to be drawn at now: the host's, the user's, the desktop's or 1. */
+    double chooseScaleFactor();
+    /**
+     * Takes the chosen factor if the editor is open and is drawn at another:
+     * asks the host for the new size and takes it when the host does.
+     */
+    void followScaleFactor();
+    /**
+     * From now on a right click (or Alt-click) on the panel, away from every
+     * control that takes the mouse, opens the "Editor size" menu
+     * (CVstSizeMenu), drawn with the attributes (copied).
+     */
+    void offerSizeMenu(GUI::Windowing::CWindowAttributes* attributes);
+    /** Null until offerSizeMenu. */
+    CVstSizeMenu* getSizeMenu() const { return m_sizeMenu.get(); }
+
     CVN_DECLARE_CLASS
 
 protected:
@@ -136,17 +181,25 @@ private:
     public:
         explicit CVstEffectController(CVstWindow& window) : m_window(window) {}
         void setParameterFromEditor(long index, float value) override;
+        bool resizeEditor(long width, long height) override;
 
     private:
         CVstWindow& m_window;
     };
 
     ERect m_editorRect;
+    /** The host's factor, 0 for none. The editor's thread. */
+    double m_hostScaleFactor;
+    /** The desktop's factor as last read, 0 before it is read. The editor's thread. */
+    double m_desktopScaleFactor;
+    /** The factor last asked for while open: a host that refused is not asked again for the same. */
+    double m_followedScaleFactor;
     /** The thread that set the from-editor mark, or none: written by the editor's thread, read by any. */
     std::atomic<std::thread::id> m_parameterSetFromEditor;
     CVstWindowTimer m_windowTimer;
     CVstEffectController m_effectController;
     Plugin::IPluginController* m_plugin;
+    std::unique_ptr<CVstSizeMenu> m_sizeMenu;
     bool m_pumping;
     bool m_leftPressInside;
 };

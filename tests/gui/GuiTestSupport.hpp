@@ -49,10 +49,12 @@ public:
     void redrawWindow() override { redraws.push_back(CRect(0, 0, m_size.getWidth(), m_size.getHeight())); }
     CPoint getWindowPosition() const override { return position; }
     CDimension getWindowSize() const override { return m_size; }
+    double getScaleFactor() const override { return scale; }
     void setCursor(const Corvane::GUI::Windowing::CCursor* shape) override { cursor = shape; }
 
     std::vector<CRect> redraws;
     CPoint position;
+    double scale = 1.0;
     const Corvane::GUI::Windowing::CCursor* cursor = nullptr;
 
 private:

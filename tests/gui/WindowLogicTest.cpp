@@ -8,6 +8,7 @@
 #include "gui/controls/CMenu.hpp"
 #include "gui/controls/CMenuItem.hpp"
 #include "gui/controls/CMomentaryButton.hpp"
+#include "gui/controls/CPopupButton.hpp"
 #include "gui/events/CActionEvent.hpp"
 #include "gui/fonts/CFont.hpp"
 #include "gui/listeners/IActionListener.hpp"
@@ -29,6 +30,7 @@ using namespace Corvane::GUI::Windowing;
 using Corvane::Collections::TAutomaticPointer;
 using Corvane::GUI::Controls::CKnob;
 using Corvane::GUI::Controls::CMomentaryButton;
+using Corvane::GUI::Graphics::CDeviceScale;
 
 namespace {
 
@@ -43,26 +45,39 @@ public:
     }
     ~CStubBackend() override { m_all.erase(std::find(m_all.begin(), m_all.end(), this)); }
 
-    bool createTopLevel(const CRect&, const CWindowAttributes&, CWindow::EWindowRole) override { return made(); }
-    bool createPopup(const CRect&, double) override { return made(); }
-    bool createChild(unsigned long parent, const CDimension&) override { return (shown = parent != 0) && made(); }
+    bool createTopLevel(const CRect& area, const CWindowAttributes&, CWindow::EWindowRole) override
+    {
+        areas.push_back(area);
+        return made();
+    }
+    bool createPopup(const CRect& area, double) override
+    {
+        areas.push_back(area);
+        return made();
+    }
+    bool createChild(unsigned long parent, const CDimension& size) override
+    {
+        areas.push_back(CRect(CPoint(0, 0), size));
+        return (shown = parent != 0) && made();
+    }
     unsigned long getWindowId() const override { return m_id; }
     bool isShown() const override { return shown; }
     void show() override { shown = true; }
     void hide() override { shown = false; }
-    void moveAndResize(const CRect&) override {}
+    void moveAndResize(const CRect& area) override { areas.push_back(area); }
     void setOpacity(double) override {}
     void setCursor(CCursor::ECursorShape) override {}
     bool grabPointer() override { return true; }
     void requestFocus() override {}
     bool getScreenPosition(CPoint&) const override { return false; }
-    bool beginPaint(CGraphics& graphics, const CDimension& size, bool& whole) override
+    bool beginPaint(CGraphics& graphics, const CDimension& size, double scale, bool& whole) override
     {
-        whole = !m_picture.hasPointer() || m_picture->getImageSize() != size;
+        const CDimension pixels = Corvane::GUI::Graphics::CDeviceScale(scale).toDevice(size);
+        whole = !m_picture.hasPointer() || m_picture->getImageSize() != pixels;
         if (whole) {
-            m_picture = new CRGBAImage(size.getWidth(), size.getHeight(), false);
+            m_picture = new CRGBAImage(pixels.getWidth(), pixels.getHeight(), false);
         }
-        return m_picture->initialiseGraphics(graphics);
+        return m_picture->initialiseGraphics(graphics, scale);
     }
     void endPaint(CGraphics& graphics, const CRect& area) override
     {
@@ -72,7 +87,10 @@ public:
 
     IWindowInputListener& listener;
     bool shown = false;
+    /** Where the window was made and every move and resize since, in the screen's pixels. */
+    std::vector<CRect> areas;
     std::vector<CRect> paints;
+    CDimension pictureSize() const { return m_picture->getImageSize(); }
 
 private:
     bool made()
@@ -107,7 +125,7 @@ public:
         queue.swap(m_queue);
         for (const auto& item : queue) {
             if (CStubBackend* backend = backendOf(item.first)) {
-                backend->listener.handleWindowInput(item.second);
+                backend->listener.handlePlatformInput(item.second);
             }
         }
         return static_cast<long>(queue.size());
@@ -116,6 +134,7 @@ public:
     void flush() override {}
     int getFileDescriptor() const override { return STUB_FILE_DESCRIPTOR; }
     CDimension getScreenSize() const override { return CDimension(1024, 768); }
+    double getDesktopScaleFactor() const override { return 1.0; }
 
     void send(unsigned long window, const SWindowInput& input) { m_queue.emplace_back(window, input); }
     CStubBackend* backendOf(unsigned long window) const
@@ -322,6 +341,89 @@ TEST_F(StubWindows, APressEndsWhenItsReleaseCannotComeSoNoKnobTurnsAndNoButtonSt
     send(window, pointer(e_inputButtonDown, 30, 30, false));
     send(window, pointer(e_inputMotion, 300, -40, true));
     EXPECT_DOUBLE_EQ(knob->getValue(), 1.0);
+}
+
+TEST_F(StubWindows, AtAScaleThePlatformWindowIsLargerWhileSizesEventsAndRepaintsStayInTheWindowsOwnPixels)
+{
+    for (double factor : {1.5, 2.0}) {
+        SCOPED_TRACE(factor);
+        const CDeviceScale scale(factor);
+        CWindow window(CRect(100, 50, 200, 150));
+        Corvane::GUI::Controls::CControlRoot* root = window.getControlRoot();
+        CActionCounter listener;
+        CKnob* knob = new CKnob(root, 1, CRect(0, 0, 64, 64), &listener);
+        root->addControl(knob);
+        CProbeControl* probe = new CProbeControl(root, 2, CRect(100, 80, 40, 30));
+        root->addControl(probe);
+        TAutomaticPointer<Corvane::GUI::Controls::CMenu> menu;
+        menu = new Corvane::GUI::Controls::CMenu("Valve");
+        menu->addMenuItem(new Corvane::GUI::Controls::CMenuItem("Valve Bypass", 0));
+        auto* popup = new Corvane::GUI::Controls::CPopupButton(root, 3, CRect(20, 100, 44, 24), menu.getPointer(),
+                                                                &listener, nullptr);
+        CWindowAttributes menuAttributes;
+        popup->setMenuWindowAttributes(&menuAttributes, false);
+        root->addControl(popup);
+
+        window.setScaleFactor(factor);
+        EXPECT_EQ(window.getWindowSize(), CDimension(200, 150));
+        show(window);
+        window.pump();
+        CStubBackend& backend = backendOf(window);
+        const CDimension pixels = scale.toDevice(CDimension(200, 150));
+        EXPECT_EQ(backend.areas, std::vector<CRect>({CRect(CPoint(100, 50), pixels)}));
+        EXPECT_EQ(backend.paints.back(), CRect(CPoint(0, 0), pixels));
+        EXPECT_EQ(backend.pictureSize(), pixels);
+
+        // The probe's left edge: its first device column hits it, the one before does not.
+        const long edge = scale.toDevice(100L);
+        send(window, pointer(e_inputButtonDown, edge - 1, scale.toDevice(90L), false));
+        EXPECT_EQ(probe->lastEvent, "");
+        send(window, pointer(e_inputButtonDown, edge, scale.toDevice(90L), false));
+        EXPECT_EQ(probe->lastEvent, "down");
+        EXPECT_EQ(probe->lastPosition, CPoint(0, 10));
+        send(window, pointer(e_inputButtonUp, edge, scale.toDevice(90L), false));
+
+        // Twenty screen pixels of drag are twenty pixels of the screen: 10 of the window's own at 2x.
+        knob->setValue(0.5);
+        send(window, pointer(e_inputButtonDown, 40, 40, false));
+        send(window, pointer(e_inputMotion, 40, 20, true));
+        EXPECT_DOUBLE_EQ(knob->getValue(), 0.5 + 0.005 * static_cast<double>(scale.toLogical(40) - scale.toLogical(20)));
+        if (factor == 2.0) {
+            EXPECT_DOUBLE_EQ(knob->getValue(), 0.55);
+        }
+        send(window, pointer(e_inputButtonUp, 40, 20, false));
+
+        // An exposure is repainted over all its screen pixels; a control's request over the pixels it covers.
+        SWindowInput exposure;
+        exposure.kind = e_inputExpose;
+        exposure.areaLeft = 3;
+        exposure.areaTop = 7;
+        exposure.areaWidth = 5;
+        exposure.areaHeight = 2;
+        send(window, exposure);
+        EXPECT_EQ(backend.paints.back(), scale.toDevice(scale.toLogical(CRect(3, 7, 5, 2))));
+        probe->update();
+        window.pump();
+        EXPECT_EQ(backend.paints.back(), scale.toDevice(CRect(100, 80, 40, 30)));
+
+        // The menu opens one pixel of the window's inside the button's bottom-left corner, at the menu's size scaled.
+        send(window, pointer(e_inputButtonDown, scale.toDevice(30L), scale.toDevice(110L), false));
+        send(window, pointer(e_inputButtonUp, scale.toDevice(30L), scale.toDevice(110L), false));
+        Corvane::GUI::Windowing::CMenuWindow* menuWindow = popup->getMenuWindow();
+        ASSERT_TRUE(menuWindow->isWindowOpen());
+        const CPoint corner = scale.toDevice(CPoint(21, 123));
+        EXPECT_EQ(backendOf(*menuWindow).areas.back(),
+                  CRect(CPoint(100 + corner.getXPosition(), 50 + corner.getYPosition()),
+                        scale.toDevice(menuWindow->getMenuSize())));
+
+        // Back to 1: the menu closes, the window takes its own size at once and is painted whole.
+        window.setScaleFactor(1.0);
+        EXPECT_FALSE(menuWindow->isWindowOpen());
+        EXPECT_EQ(backend.areas.back(), CRect(100, 50, 200, 150));
+        window.pump();
+        EXPECT_EQ(backend.paints.back(), CRect(0, 0, 200, 150));
+        EXPECT_EQ(backend.pictureSize(), CDimension(200, 150));
+    }
 }
 
 TEST(MenuPicture, EveryItemsTextSitsAtTheSameHeightInItsItem)

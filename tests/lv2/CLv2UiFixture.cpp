@@ -4,6 +4,8 @@
 #include "CWindowCapture.hpp"
 
 #include <dlfcn.h>
+#include <lv2/atom/atom.h>
+#include <lv2/options/options.h>
 #include <lv2/urid/urid.h>
 
 #include <cstdlib>
@@ -136,11 +138,24 @@ LV2UI_Handle CLv2UiFixture::instantiate(unsigned long parent, bool withParent)
     const LV2_Feature parentFeature{LV2_UI__parent, reinterpret_cast<void*>(static_cast<std::uintptr_t>(parent))};
     const LV2_Feature resize{LV2_UI__resize, &resizeFeature};
     const LV2_Feature idleInterface{LV2_UI__idleInterface, nullptr};
-    const LV2_Feature map{LV2_URID__map, s_world->uridMap()};
-    const LV2_Feature* features[] = {&resize, &idleInterface, &map, withParent ? &parentFeature : nullptr, nullptr};
+    LV2_URID_Map* uridMap = s_world->uridMap();
+    const LV2_Feature map{LV2_URID__map, uridMap};
+    const LV2_Options_Option options[] = {
+        {LV2_OPTIONS_INSTANCE, 0, uridMap->map(uridMap->handle, LV2_UI__scaleFactor), sizeof(float),
+         uridMap->map(uridMap->handle, LV2_ATOM__Float), &m_scaleFactor},
+        {LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr}};
+    const LV2_Feature optionsFeature{LV2_OPTIONS__options, const_cast<LV2_Options_Option*>(options)};
+    std::vector<const LV2_Feature*> features{&resize, &idleInterface, &map};
+    if (m_scaleFactor > 0.0f) {
+        features.push_back(&optionsFeature);
+    }
+    if (withParent) {
+        features.push_back(&parentFeature);
+    }
+    features.push_back(nullptr);
     LV2UI_Widget widget = nullptr;
     LV2UI_Handle ui = m_descriptor->instantiate(m_descriptor, PLUGIN_URI, s_bundle.c_str(), &CLv2UiFixture::write, this,
-                                                &widget, features);
+                                                &widget, features.data());
     EXPECT_EQ(ui == nullptr, widget == nullptr) << "a widget without a UI, or the other way round";
     return ui;
 }

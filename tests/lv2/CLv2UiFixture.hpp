@@ -75,6 +75,8 @@ protected:
     EEcho m_echo = EEcho::Never;
     std::vector<SWrite> m_writes;
     std::vector<std::pair<int, int>> m_resizes;
+    // The ui:scaleFactor the host passes among its options; none while 0.
+    float m_scaleFactor = 0.0f;
 
 private:
     static void write(LV2UI_Controller controller, std::uint32_t port, std::uint32_t size, std::uint32_t protocol,

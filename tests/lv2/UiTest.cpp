@@ -6,6 +6,7 @@
 #include "CLv2World.hpp"
 
 #include <dirent.h>
+#include <lv2/options/options.h>
 #include <malloc.h>
 
 #include <algorithm>
@@ -79,7 +80,8 @@ TEST(Lv2UiDeclaration, HostsFindAnX11UiForTheHostsWindowServedByIdleCallsWithThe
     EXPECT_EQ(objectsOf(w, node, LV2_CORE__requiredFeature),
               (std::set<std::string>{LV2_UI__parent, LV2_UI__idleInterface}));
     EXPECT_EQ(objectsOf(w, node, LV2_CORE__optionalFeature),
-              (std::set<std::string>{LV2_UI__resize, LV2_UI__noUserResize}));
+              (std::set<std::string>{LV2_UI__resize, LV2_UI__noUserResize, LV2_OPTIONS__options}));
+    EXPECT_EQ(objectsOf(w, node, LV2_OPTIONS__supportedOption), std::set<std::string>{LV2_UI__scaleFactor});
     EXPECT_EQ(objectsOf(w, node, LV2_CORE__extensionData), std::set<std::string>{LV2_UI__idleInterface});
     // The output level reaches the UI; hosts send control inputs by default.
     LilvNode* notification = lilv_new_uri(w, LV2_UI__portNotification);
@@ -223,6 +225,19 @@ TEST_F(CLv2UiFixture, ThePopUpsWriteTheChoiceInUnitsAndTheInformationButtonShows
     input("mousemove " + std::to_string(splash.left + 50) + " " + std::to_string(splash.top + 50) + " click 1");
     EXPECT_TRUE(idleUntil([&] { return !splashShown(); }));
     EXPECT_EQ(m_writes.size(), 4u);
+}
+
+TEST_F(CLv2UiFixture, AHostsScaleFactorOfTwoGivesAUiOfTwiceTheSizeDrawnForIt)
+{
+    m_scaleFactor = 2.0f;
+    openUi();
+    EXPECT_EQ(m_resizes, (std::vector<std::pair<int, int>>{{926, 930}}));
+    const DevHost::CWindowImage shown = captureEditor();
+    ASSERT_EQ(shown.width(), 926);
+    ASSERT_EQ(shown.height(), 930);
+    // The panel reaches the lower right corner, and the title stands where it stands at 1x, twice as far in.
+    EXPECT_NE(shown.at(920, 925), 0u);
+    EXPECT_NE(shown.at(460, 16), 0u);
 }
 
 TEST_F(CLv2UiFixture, IsRefusedWithoutAParentAndFiftyOpeningsAndUnloadingsLeaveNothingBehind)

@@ -50,8 +50,9 @@ private:
  */
 class CX11Fixture : public ::testing::Test {
 protected:
-    static constexpr int SCREEN_WIDTH = 1024;
-    static constexpr int SCREEN_HEIGHT = 768;
+    // Room for an editor at twice its size.
+    static constexpr int SCREEN_WIDTH = 1280;
+    static constexpr int SCREEN_HEIGHT = 1024;
     static constexpr long WAIT_MILLISECONDS = 20000;
 
     static void SetUpTestSuite();

@@ -2,9 +2,11 @@
 
 namespace Corvane::CorGain::Artwork {
 
-CArtworkPicture::CArtworkPicture(int width, int height, bool alpha) : m_image(new CRGBAImage(width, height, alpha))
+CArtworkPicture::CArtworkPicture(int width, int height, bool alpha, int scale)
+    : m_image(new CRGBAImage(static_cast<long>(width) * scale, static_cast<long>(height) * scale, alpha)),
+      m_scale(scale)
 {
-    m_image->initialiseGraphics(m_graphics);
+    m_image->initialiseGraphics(m_graphics, scale);
 }
 
 CArtworkPicture::~CArtworkPicture()

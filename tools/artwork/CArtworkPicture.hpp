@@ -11,7 +11,9 @@ namespace Corvane::CorGain::Artwork {
 
 // One of the editor's pictures while it is drawn: the bitmap and the graphics
 // drawing on it, with the shorthand the pictures share for colour fills,
-// strokes and text. Everything is drawn through the framework's CGraphics.
+// strokes and text. Everything is drawn through the framework's CGraphics, in
+// the picture's own pixels: at a scale of 2 the bitmap has twice the pixels
+// each way and the same drawing comes out finer, for screens that scale.
 class CArtworkPicture {
 public:
     using CAlphaColour = Corvane::GUI::Basics::CAlphaColour;
@@ -25,8 +27,9 @@ public:
     CArtworkPicture& operator=(const CArtworkPicture&) = delete;
 
 protected:
-    // A transparent bitmap with alpha, an opaque black one without.
-    CArtworkPicture(int width, int height, bool alpha);
+    // A transparent bitmap with alpha, an opaque black one without; width x height of the
+    // picture's own pixels, scale bitmap pixels each way to one of them.
+    CArtworkPicture(int width, int height, bool alpha, int scale);
     virtual ~CArtworkPicture();
 
     // Ends the drawing and hands the picture over, unreferenced, to the caller.
@@ -34,6 +37,8 @@ protected:
 
     CGraphics& graphics() { return m_graphics; }
     CRGBAImage& image() { return *m_image; }
+    // Bitmap pixels per pixel of the picture's own, each way.
+    int scale() const { return m_scale; }
 
     void fill(const CPath& path, const CAlphaColour& colour);
     // A vertical blend from the top colour at top to the bottom colour height pixels lower.
@@ -48,6 +53,7 @@ private:
     // Nobody else holds the picture until finish() hands it over.
     CRGBAImage* m_image;
     CGraphics m_graphics;
+    int m_scale;
 };
 
 }  // namespace Corvane::CorGain::Artwork

@@ -7,6 +7,9 @@
 #include "CSplashArtwork.hpp"
 
 #include "collections/TAutomaticPointer.hpp"
+#include "gui/graphics/CBaseImage.hpp"
+
+#include <iterator>
 
 namespace Corvane::CorGain::Artwork {
 
@@ -16,16 +19,16 @@ using CRGBAImage = CArtworkPicture::CRGBAImage;
 
 struct SPicture {
     const char* fileName;
-    CRGBAImage* (*render)();
+    CRGBAImage* (*render)(int scale);
 };
 
-CRGBAImage* renderButtonUp()
+CRGBAImage* renderButtonUp(int scale)
 {
-    return CButtonArtwork::createButton(false);
+    return CButtonArtwork::createButton(false, scale);
 }
-CRGBAImage* renderButtonDown()
+CRGBAImage* renderButtonDown(int scale)
 {
-    return CButtonArtwork::createButton(true);
+    return CButtonArtwork::createButton(true, scale);
 }
 
 constexpr SPicture PICTURES[] = {
@@ -36,6 +39,25 @@ constexpr SPicture PICTURES[] = {
     {"infopro.png", &CInfoButtonArtwork::createButton},
     {"splash.png", &CSplashArtwork::createSplash},
 };
+
+// Twice the size is what a 200 % screen shows; 125 % to 175 % draw from it too, finer than from
+// the pictures' own size. Screens above 200 % draw it a little enlarged.
+constexpr int LARGER_SETS[] = {2};
+
+bool write(const SPicture& picture, const std::string& path, int scale, std::string& error)
+{
+    Corvane::Collections::TAutomaticPointer<CRGBAImage> image;
+    image = picture.render(scale);
+    if (!image->hasImageLoaded()) {
+        error = path + ": the picture could not be drawn";
+        return false;
+    }
+    if (!image->writeToPNG(path.c_str())) {
+        error = path + ": the file could not be written";
+        return false;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -48,19 +70,32 @@ std::vector<std::string> CArtworkWriter::fileNames()
     return names;
 }
 
+std::vector<int> CArtworkWriter::largerSets()
+{
+    return std::vector<int>(std::begin(LARGER_SETS), std::end(LARGER_SETS));
+}
+
+CRGBAImage* CArtworkWriter::render(const std::string& fileName, int scale)
+{
+    for (const SPicture& picture : PICTURES) {
+        if (fileName == picture.fileName) {
+            return picture.render(scale);
+        }
+    }
+    return nullptr;
+}
+
 bool CArtworkWriter::writeAll(const std::string& folder, std::string& error)
 {
     for (const SPicture& picture : PICTURES) {
         const std::string path = folder + "/" + picture.fileName;
-        Corvane::Collections::TAutomaticPointer<CRGBAImage> image;
-        image = picture.render();
-        if (!image->hasImageLoaded()) {
-            error = path + ": the picture could not be drawn";
+        if (!write(picture, path, 1, error)) {
             return false;
         }
-        if (!image->writeToPNG(path.c_str())) {
-            error = path + ": the file could not be written";
-            return false;
+        for (int scale : LARGER_SETS) {
+            if (!write(picture, Corvane::GUI::Graphics::CBaseImage::getLargerSetPath(path.c_str(), scale).getString(), scale, error)) {
+                return false;
+            }
         }
     }
     return true;

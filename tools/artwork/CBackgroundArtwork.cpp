@@ -49,15 +49,15 @@ double radians(double degrees)
 
 }  // namespace
 
-CBackgroundArtwork::CBackgroundArtwork()
-    : CArtworkPicture(L::CARTWORKLAYOUT_PANEL_WIDTH, L::CARTWORKLAYOUT_PANEL_HEIGHT, false),
+CBackgroundArtwork::CBackgroundArtwork(int scale)
+    : CArtworkPicture(L::CARTWORKLAYOUT_PANEL_WIDTH, L::CARTWORKLAYOUT_PANEL_HEIGHT, false, scale),
       m_captionFont(Id::font(CAPTION_SIZE, true)),
       m_titleFont(Id::font(TITLE_SIZE, true))
 {}
 
-CArtworkPicture::CRGBAImage* CBackgroundArtwork::createBackground()
+CArtworkPicture::CRGBAImage* CBackgroundArtwork::createBackground(int scale)
 {
-    CBackgroundArtwork picture;
+    CBackgroundArtwork picture(scale);
     picture.drawPanel();
     picture.drawHeader();
     for (std::size_t i = 0; i < L::sectionCount(); ++i) {
@@ -80,18 +80,25 @@ void CBackgroundArtwork::drawPanel()
     shade(CPath::roundedRectangle(0.0, 0.0, width, height, 0.0), 0.0, height, P::CARTWORKPALETTE_PANEL_TOP,
           P::CARTWORKPALETTE_PANEL_BOTTOM);
 
-    // Brushed-metal grain: each row gets its own slight shade plus fine streaks along it.
+    // Brushed-metal grain: each row gets its own slight shade plus fine streaks along it. The grain
+    // is the panel's own, pixel by pixel: a larger set shows the same grain, each grain as large.
     CTextureNoise noise;
+    const int k = scale();
     for (long y = 0; y < L::CARTWORKLAYOUT_PANEL_HEIGHT; ++y) {
         const double rowShade = noise.next() * 5.0;
         double streak = 0.0;
         for (long x = 0; x < L::CARTWORKLAYOUT_PANEL_WIDTH; ++x) {
             streak = streak * 0.85 + noise.next() * 0.9;
             const double shift = rowShade + streak * 2.0;
-            const CAlphaColour pixel = image().getPixel(x, y);
-            image().setPixel(x, y,
-                             CAlphaColour(clampChannel(pixel.getRed() + shift), clampChannel(pixel.getGreen() + shift),
-                                          clampChannel(pixel.getBlue() + shift)));
+            for (long row = y * k; row < (y + 1) * k; ++row) {
+                for (long column = x * k; column < (x + 1) * k; ++column) {
+                    const CAlphaColour pixel = image().getPixel(column, row);
+                    image().setPixel(column, row,
+                                     CAlphaColour(clampChannel(pixel.getRed() + shift),
+                                                  clampChannel(pixel.getGreen() + shift),
+                                                  clampChannel(pixel.getBlue() + shift)));
+                }
+            }
         }
     }
 }

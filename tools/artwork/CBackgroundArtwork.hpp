@@ -10,10 +10,10 @@ namespace Corvane::CorGain::Artwork {
 class CBackgroundArtwork : public CArtworkPicture {
 public:
     // A new opaque picture of the panel's size; the caller holds it.
-    static CRGBAImage* createBackground();
+    static CRGBAImage* createBackground(int scale);
 
 private:
-    CBackgroundArtwork();
+    explicit CBackgroundArtwork(int scale);
 
     void drawPanel();
     void drawHeader();

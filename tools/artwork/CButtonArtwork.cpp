@@ -5,13 +5,14 @@
 
 namespace Corvane::CorGain::Artwork {
 
-CButtonArtwork::CButtonArtwork()
-    : CArtworkPicture(CArtworkLayout::CARTWORKLAYOUT_BUTTON_WIDTH, CArtworkLayout::CARTWORKLAYOUT_BUTTON_HEIGHT, true)
+CButtonArtwork::CButtonArtwork(int scale)
+    : CArtworkPicture(CArtworkLayout::CARTWORKLAYOUT_BUTTON_WIDTH, CArtworkLayout::CARTWORKLAYOUT_BUTTON_HEIGHT, true,
+                      scale)
 {}
 
-CArtworkPicture::CRGBAImage* CButtonArtwork::createButton(bool lit)
+CArtworkPicture::CRGBAImage* CButtonArtwork::createButton(bool lit, int scale)
 {
-    CButtonArtwork picture;
+    CButtonArtwork picture(scale);
     picture.draw(lit);
     return picture.finish();
 }

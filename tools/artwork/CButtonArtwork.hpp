@@ -8,10 +8,10 @@ namespace Corvane::CorGain::Artwork {
 class CButtonArtwork : public CArtworkPicture {
 public:
     // A new picture with alpha of the button; the caller holds it.
-    static CRGBAImage* createButton(bool lit);
+    static CRGBAImage* createButton(bool lit, int scale);
 
 private:
-    CButtonArtwork();
+    explicit CButtonArtwork(int scale);
     void draw(bool lit);
 };
 

@@ -5,13 +5,13 @@
 
 namespace Corvane::CorGain::Artwork {
 
-CInfoButtonArtwork::CInfoButtonArtwork()
-    : CArtworkPicture(CArtworkLayout::CARTWORKLAYOUT_INFO_WIDTH, CArtworkLayout::CARTWORKLAYOUT_INFO_HEIGHT, true)
+CInfoButtonArtwork::CInfoButtonArtwork(int scale)
+    : CArtworkPicture(CArtworkLayout::CARTWORKLAYOUT_INFO_WIDTH, CArtworkLayout::CARTWORKLAYOUT_INFO_HEIGHT, true, scale)
 {}
 
-CArtworkPicture::CRGBAImage* CInfoButtonArtwork::createButton()
+CArtworkPicture::CRGBAImage* CInfoButtonArtwork::createButton(int scale)
 {
-    CInfoButtonArtwork picture;
+    CInfoButtonArtwork picture(scale);
     const double width = CArtworkLayout::CARTWORKLAYOUT_INFO_WIDTH;
     const double height = CArtworkLayout::CARTWORKLAYOUT_INFO_HEIGHT;
 

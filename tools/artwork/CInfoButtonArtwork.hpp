@@ -9,10 +9,10 @@ namespace Corvane::CorGain::Artwork {
 class CInfoButtonArtwork : public CArtworkPicture {
 public:
     // A new picture with alpha of the button; the caller holds it.
-    static CRGBAImage* createButton();
+    static CRGBAImage* createButton(int scale);
 
 private:
-    CInfoButtonArtwork();
+    explicit CInfoButtonArtwork(int scale);
 };
 
 }  // namespace Corvane::CorGain::Artwork

@@ -45,9 +45,9 @@ CArtworkPicture::CGradient diagonal(double cx, double cy, double r, const CArtwo
 
 }  // namespace
 
-CKnobArtwork::CKnobArtwork()
+CKnobArtwork::CKnobArtwork(int scale)
     : CArtworkPicture(CArtworkLayout::CARTWORKLAYOUT_KNOB_SIZE,
-                      CArtworkLayout::CARTWORKLAYOUT_KNOB_SIZE * CArtworkLayout::CARTWORKLAYOUT_KNOB_FRAMES, true)
+                      CArtworkLayout::CARTWORKLAYOUT_KNOB_SIZE * CArtworkLayout::CARTWORKLAYOUT_KNOB_FRAMES, true, scale)
 {}
 
 void CKnobArtwork::drawKnob(double left, double top, double value)
@@ -81,11 +81,11 @@ void CKnobArtwork::drawKnob(double left, double top, double value)
     stroke(pointer, CAlphaColour(250, 252, 252), 2.0, CPen::CPEN_CAP_ROUND);
 }
 
-CArtworkPicture::CRGBAImage* CKnobArtwork::createStrip()
+CArtworkPicture::CRGBAImage* CKnobArtwork::createStrip(int scale)
 {
     const long size = CArtworkLayout::CARTWORKLAYOUT_KNOB_SIZE;
     const int frames = CArtworkLayout::CARTWORKLAYOUT_KNOB_FRAMES;
-    CKnobArtwork strip;
+    CKnobArtwork strip(scale);
     for (int frame = 0; frame < frames; ++frame) {
         // Each frame is clipped to its own square so nothing bleeds into its neighbours.
         strip.graphics().getClippingRegion().setCurrentClipRegion(

@@ -8,10 +8,10 @@ namespace Corvane::CorGain::Artwork {
 class CKnobArtwork : public CArtworkPicture {
 public:
     // A new picture with alpha of the whole strip; the caller holds it.
-    static CRGBAImage* createStrip();
+    static CRGBAImage* createStrip(int scale);
 
 private:
-    CKnobArtwork();
+    explicit CKnobArtwork(int scale);
     // Draws one knob at value (0..1) with its top-left corner at (left, top).
     void drawKnob(double left, double top, double value);
 };

@@ -16,8 +16,9 @@ using G = CArtworkPicture::CGraphics;
 
 }  // namespace
 
-CSplashArtwork::CSplashArtwork()
-    : CArtworkPicture(CArtworkLayout::CARTWORKLAYOUT_SPLASH_WIDTH, CArtworkLayout::CARTWORKLAYOUT_SPLASH_HEIGHT, false)
+CSplashArtwork::CSplashArtwork(int scale)
+    : CArtworkPicture(CArtworkLayout::CARTWORKLAYOUT_SPLASH_WIDTH, CArtworkLayout::CARTWORKLAYOUT_SPLASH_HEIGHT, false,
+                      scale)
 {}
 
 // A compressor's transfer curve with a soft knee, drawn as the picture's emblem.
@@ -61,11 +62,11 @@ void CSplashArtwork::drawTransferCurve(double left, double top, double size)
     graphics().getMutablePen().setJoinStyle(Corvane::GUI::Graphics::CPen::CPEN_JOIN_MITRE);
 }
 
-CArtworkPicture::CRGBAImage* CSplashArtwork::createSplash()
+CArtworkPicture::CRGBAImage* CSplashArtwork::createSplash(int scale)
 {
     const double width = CArtworkLayout::CARTWORKLAYOUT_SPLASH_WIDTH;
     const double height = CArtworkLayout::CARTWORKLAYOUT_SPLASH_HEIGHT;
-    CSplashArtwork picture;
+    CSplashArtwork picture(scale);
 
     picture.shade(CPath::roundedRectangle(0.0, 0.0, width, height, 0.0), 0.0, height, CAlphaColour(40, 44, 49),
                   CAlphaColour(14, 16, 18));

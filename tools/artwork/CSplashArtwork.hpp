@@ -8,10 +8,10 @@ namespace Corvane::CorGain::Artwork {
 class CSplashArtwork : public CArtworkPicture {
 public:
     // A new opaque picture; the caller holds it.
-    static CRGBAImage* createSplash();
+    static CRGBAImage* createSplash(int scale);
 
 private:
-    CSplashArtwork();
+    explicit CSplashArtwork(int scale);
     void drawTransferCurve(double left, double top, double size);
 };
 

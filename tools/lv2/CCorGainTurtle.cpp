@@ -122,7 +122,8 @@ std::string CCorGainTurtle::manifest() const
         text += "\n" + uri(CCorGainLv2Ports::CCORGAINLV2PORTS_UI_URI) + "\n    a ui:X11UI ;\n    lv2:binary " +
                 uri(m_uiBinary) + " ;\n    ui:binary " + uri(m_uiBinary) +
                 " ;\n    lv2:requiredFeature ui:parent , ui:idleInterface ;\n"
-                "    lv2:optionalFeature ui:resize , ui:noUserResize ;\n"
+                "    lv2:optionalFeature ui:resize , ui:noUserResize , <http://lv2plug.in/ns/ext/options#options> ;\n"
+                "    <http://lv2plug.in/ns/ext/options#supportedOption> ui:scaleFactor ;\n"
                 "    lv2:extensionData ui:idleInterface ;\n"
                 "    ui:portNotification [\n        ui:plugin " +
                 uri(kUri) + " ;\n        lv2:symbol " +

@@ -1,6 +1,7 @@
 #include "gui/controls/CControlRoot.hpp"
 
 #include "gui/events/CDropEvent.hpp"
+#include "gui/graphics/CDeviceScale.hpp"
 #include "gui/graphics/CGraphics.hpp"
 #include "gui/windowing/CWindowAttributes.hpp"
 #include "gui/windowing/IWindow.hpp"
@@ -308,6 +309,8 @@ void CControlRoot::getGlobalCoordinatesOfControl(const IControl* control, CPoint
 {
     getWindowCoordinatesOfControl(control, point);
     if (m_parentWindow != nullptr) {
+        // The screen counts its own pixels: the window's are scaled onto them.
+        point = Graphics::CDeviceScale(m_parentWindow->getScaleFactor()).toDevice(point);
         point.offset(m_parentWindow->getWindowPosition());
     }
 }

@@ -102,10 +102,10 @@ void CPopupButton::handleLeftButtonUp(Events::CMouseEvent& event)
     if (!turnsOn || m_menuWindow == nullptr) {
         return;
     }
+    // One pixel right of and above the bottom-left corner, on the screen.
     IControlRoot* root = getRootControl();
-    CPoint corner(0, getArea().getHeight());
+    CPoint corner(1, getArea().getHeight() - 1);
     root->getGlobalCoordinatesOfControl(this, corner);
-    corner.offset(1, -1);
     // The menu lives on the connection of the window the button is in.
     m_menuWindow->setParentWindow(root->getParentWindow());
     m_menuWindow->openPopupWindow(corner);

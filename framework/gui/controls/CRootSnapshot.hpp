@@ -23,11 +23,19 @@ class IControlRoot;
  */
 class CRootSnapshot {
 public:
-    /** Paints the root's area (0, 0, image width, image height) into image; false when the image has no bitmap. */
-    static bool drawControlRoot(IControlRoot& root, Graphics::CRGBAImage& image);
-    /** Paints the root into a new opaque bitmap of that size and writes it as PNG; false when either fails. */
+    /**
+     * Paints the root's area, the whole image, into image; false when the
+     * image has no bitmap. At a scale above 1 the image has that many pixels
+     * per pixel of the root's: the area is the image's size divided by it.
+     */
+    static bool drawControlRoot(IControlRoot& root, Graphics::CRGBAImage& image, double scale = 1.0);
+    /**
+     * Paints the root's area of that size (at that scale: into a bitmap of
+     * the size scaled) into a new opaque bitmap and writes it as PNG; false
+     * when either fails.
+     */
     static bool writeControlRoot(IControlRoot& root, const Corvane::MathTools::CDimension& size,
-                                 const Corvane::Basics::CSystemString& path);
+                                 const Corvane::Basics::CSystemString& path, double scale = 1.0);
 
     CRootSnapshot() = delete;
 };

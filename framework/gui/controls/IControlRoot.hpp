@@ -73,7 +73,7 @@ public:
     virtual void updateControl(long value, bool byIndex) = 0;
     virtual void updateArea(const Corvane::MathTools::CRect& area) = 0;
 
-    /** Moves point (in the control's coordinates) to screen coordinates. */
+    /** Moves point (in the control's coordinates) to screen coordinates, in the screen's pixels. */
     virtual void getGlobalCoordinatesOfControl(const IControl* control, Corvane::MathTools::CPoint& point) const = 0;
     /** Moves point (in the control's coordinates) to window coordinates. */
     virtual void getWindowCoordinatesOfControl(const IControl* control, Corvane::MathTools::CPoint& point) const = 0;

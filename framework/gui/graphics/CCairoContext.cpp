@@ -48,17 +48,20 @@ cairo_line_join_t joinOf(const CPen& pen)
 }  // namespace
 
 void CCairoContext::initialiseGraphics(CGraphics& graphics, cairo_t* context,
-                                       const Corvane::MathTools::CDimension& size)
+                                       const Corvane::MathTools::CDimension& size, double scale)
 {
-    graphics.initialise(context != nullptr ? new CCairoContext(context) : nullptr, size);
+    graphics.initialise(context != nullptr ? new CCairoContext(context, scale) : nullptr, size);
 }
 
-bool CCairoContext::initialiseGraphics(CGraphics& graphics, CCairoImage& image)
+bool CCairoContext::initialiseGraphics(CGraphics& graphics, CCairoImage& image, double scale)
 {
     cairo_t* context = cairo_create(image.getSurface());
     const bool usable = cairo_status(context) == CAIRO_STATUS_SUCCESS;
     if (usable) {
-        initialiseGraphics(graphics, context, Corvane::MathTools::CDimension(image.getWidth(), image.getHeight()));
+        const CDeviceScale deviceScale(scale);
+        initialiseGraphics(graphics, context,
+                           deviceScale.toLogical(Corvane::MathTools::CDimension(image.getWidth(), image.getHeight())),
+                           deviceScale.getFactor());
     }
     cairo_destroy(context);
     return usable;
@@ -82,11 +85,19 @@ cairo_t* CCairoContext::getCairoContext(const CGraphics& graphics)
     return context != nullptr ? context->m_context : nullptr;
 }
 
-CCairoContext::CCairoContext(cairo_t* context)
+CCairoContext::CCairoContext(cairo_t* context, double scale)
     : m_context(cairo_reference(context)),
+      m_scale(scale),
+      m_deviceMatrix(),
+      m_savedMatrix(),
       m_antialias(true),
       m_globalAlpha(1.0)
-{}
+{
+    cairo_get_matrix(m_context, &m_deviceMatrix);
+    if (!m_scale.isIdentity()) {
+        cairo_scale(m_context, m_scale.getFactor(), m_scale.getFactor());
+    }
+}
 
 CCairoContext::~CCairoContext()
 {
@@ -103,10 +114,35 @@ void CCairoContext::restoreState()
     cairo_restore(m_context);
 }
 
-void CCairoContext::clipToRectangle(double left, double top, double width, double height)
+void CCairoContext::enterDeviceSpace()
+{
+    cairo_get_matrix(m_context, &m_savedMatrix);
+    cairo_set_matrix(m_context, &m_deviceMatrix);
+}
+
+void CCairoContext::leaveDeviceSpace()
+{
+    cairo_set_matrix(m_context, &m_savedMatrix);
+}
+
+void CCairoContext::deviceRectangle(double left, double top, double width, double height)
 {
     cairo_new_path(m_context);
-    cairo_rectangle(m_context, left, top, std::max(width, 0.0), std::max(height, 0.0));
+    if (m_scale.isIdentity()) {
+        cairo_rectangle(m_context, left, top, width, height);
+        return;
+    }
+    // The path keeps the device coordinates it was made in when the logical units come back.
+    const double x = m_scale.snap(left);
+    const double y = m_scale.snap(top);
+    enterDeviceSpace();
+    cairo_rectangle(m_context, x, y, m_scale.snap(left + width) - x, m_scale.snap(top + height) - y);
+    leaveDeviceSpace();
+}
+
+void CCairoContext::clipToRectangle(double left, double top, double width, double height)
+{
+    deviceRectangle(left, top, std::max(width, 0.0), std::max(height, 0.0));
     cairo_clip(m_context);
 }
 
@@ -135,17 +171,33 @@ void CCairoContext::fillRectangle(double left, double top, double width, double 
 {
     applyAntialias();
     setColour(colour);
-    cairo_new_path(m_context);
-    cairo_rectangle(m_context, left, top, width, height);
+    deviceRectangle(left, top, width, height);
     cairo_fill(m_context);
 }
 
-void CCairoContext::strokeRectangle(double left, double top, double width, double height, const CPen& pen)
+void CCairoContext::strokeRectangle(const Corvane::MathTools::CRect& outer, const CPen& pen)
 {
     applyPen(pen);
     cairo_new_path(m_context);
-    cairo_rectangle(m_context, left, top, width, height);
+    if (m_scale.isIdentity()) {
+        // Centred half a pixel inside the edges: a one-pixel pen fills the outermost ring exactly.
+        cairo_rectangle(m_context, outer.getLeft() + 0.5, outer.getTop() + 0.5, outer.getWidth() - 1.0,
+                        outer.getHeight() - 1.0);
+        cairo_stroke(m_context);
+        return;
+    }
+    // A whole number of device pixels wide, lying against the inside of the rectangle's device edges.
+    const Corvane::MathTools::CRect device = m_scale.toDevice(outer);
+    const double width = m_scale.snap(pen.getLineWidth());
+    if (width <= 0.0) {
+        return;
+    }
+    enterDeviceSpace();
+    cairo_set_line_width(m_context, width);
+    cairo_rectangle(m_context, device.getLeft() + width / 2.0, device.getTop() + width / 2.0,
+                    device.getWidth() - width, device.getHeight() - width);
     cairo_stroke(m_context);
+    leaveDeviceSpace();
 }
 
 void CCairoContext::appendPath(const CPath& path, double dx, double dy)
@@ -231,17 +283,50 @@ void CCairoContext::strokePath(const CPath& path, double dx, double dy, const CP
     cairo_stroke(m_context);
 }
 
-void CCairoContext::drawImage(const CCairoImage& image, const Corvane::MathTools::CRect& clip, double x, double y,
-                              double scaleX, double scaleY, double alpha)
+void CCairoContext::drawImageStretched(const CCairoImage& pixels, const Corvane::MathTools::CRect& destination,
+                                       double alpha)
 {
-    if (clip.getWidth() <= 0 || clip.getHeight() <= 0 || scaleX <= 0.0 || scaleY <= 0.0) {
+    const Corvane::MathTools::CRect device = m_scale.toDevice(destination);
+    if (device.getWidth() <= 0 || device.getHeight() <= 0) {
         return;
     }
     cairo_save(m_context);
-    clipToRectangle(clip.getLeft(), clip.getTop(), clip.getWidth(), clip.getHeight());
-    cairo_translate(m_context, x, y);
+    enterDeviceSpace();
+    cairo_new_path(m_context);
+    cairo_rectangle(m_context, device.getLeft(), device.getTop(), device.getWidth(), device.getHeight());
+    cairo_clip(m_context);
+    cairo_translate(m_context, device.getLeft(), device.getTop());
+    paintPixels(pixels, static_cast<double>(device.getWidth()) / static_cast<double>(pixels.getWidth()),
+                static_cast<double>(device.getHeight()) / static_cast<double>(pixels.getHeight()), alpha);
+    cairo_restore(m_context);
+}
+
+void CCairoContext::drawImageAt(const CCairoImage& pixels, long pixelsPerUnit, long left, long top,
+                                const Corvane::MathTools::CRect& clip, double alpha)
+{
+    const Corvane::MathTools::CRect device = m_scale.toDevice(clip);
+    if (device.getWidth() <= 0 || device.getHeight() <= 0 || pixelsPerUnit <= 0) {
+        return;
+    }
+    // The picture's corner lies on a device pixel, as the corner of a rectangle there would.
+    const double scale = m_scale.getFactor() / static_cast<double>(pixelsPerUnit);
+    cairo_save(m_context);
+    enterDeviceSpace();
+    cairo_new_path(m_context);
+    cairo_rectangle(m_context, device.getLeft(), device.getTop(), device.getWidth(), device.getHeight());
+    cairo_clip(m_context);
+    cairo_translate(m_context, static_cast<double>(m_scale.toDevice(left)), static_cast<double>(m_scale.toDevice(top)));
+    paintPixels(pixels, scale, scale, alpha);
+    cairo_restore(m_context);
+}
+
+void CCairoContext::paintPixels(const CCairoImage& pixels, double scaleX, double scaleY, double alpha)
+{
+    if (!(scaleX > 0.0) || !(scaleY > 0.0)) {
+        return;
+    }
     cairo_scale(m_context, scaleX, scaleY);
-    cairo_set_source_surface(m_context, image.getSurface(), 0.0, 0.0);
+    cairo_set_source_surface(m_context, pixels.getSurface(), 0.0, 0.0);
     if (scaleX != 1.0 || scaleY != 1.0) {
         // A scaled image fills its destination to the edges instead of fading into what lies outside it.
         cairo_pattern_set_extend(cairo_get_source(m_context), CAIRO_EXTEND_PAD);
@@ -252,7 +337,6 @@ void CCairoContext::drawImage(const CCairoImage& image, const Corvane::MathTools
     } else {
         cairo_paint_with_alpha(m_context, std::max(opacity, 0.0));
     }
-    cairo_restore(m_context);
 }
 
 void CCairoContext::drawText(const Fonts::CFontConfigFace& face, const char* utf8, double x, double baseline,

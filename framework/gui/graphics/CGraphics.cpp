@@ -67,6 +67,11 @@ void CGraphics::uninitialise()
     m_alphaDrawing = false;
 }
 
+double CGraphics::getScaleFactor() const
+{
+    return m_context != nullptr ? m_context->getScaleFactor() : 1.0;
+}
+
 void CGraphics::setRenderingQuality(ERenderingQuality quality)
 {
     m_renderingQuality = quality;
@@ -114,8 +119,7 @@ void CGraphics::drawRectangle(const CRect& rect)
     if (m_context == nullptr || rect.getWidth() <= 0 || rect.getHeight() <= 0) {
         return;
     }
-    const CRect r = moved(rect);
-    m_context->strokeRectangle(r.getLeft() + 0.5, r.getTop() + 0.5, r.getWidth() - 1.0, r.getHeight() - 1.0, m_pen);
+    m_context->strokeRectangle(moved(rect), m_pen);
 }
 
 void CGraphics::drawFilledBorderedRectangle(const CRect& rect)
@@ -175,20 +179,23 @@ void CGraphics::drawImageWithAlpha(IImage* image, const CRect& destination, cons
 
 void CGraphics::paintImage(IImage* image, const CRect& destination, const CRect& source, double alpha)
 {
-    if (m_context == nullptr || image == nullptr || !image->hasImageLoaded() || image->getImageHandle() == nullptr) {
+    if (m_context == nullptr || image == nullptr || !image->hasImageLoaded()) {
+        return;
+    }
+    // Above factor 1 the picture comes from a larger set of itself where it has one; its size stays its own.
+    long pixelsPerUnit = 1;
+    const CCairoImage* pixels = image->getImageHandleForScale(m_context->getScaleFactor(), pixelsPerUnit);
+    if (pixels == nullptr) {
         return;
     }
     const CRect d = moved(destination);
     const CDimension size = image->getImageSize();
     if (source.getWidth() == size.getWidth() && source.getHeight() == size.getHeight()) {
-        m_context->drawImage(*image->getImageHandle(), d, static_cast<double>(d.getLeft()),
-                             static_cast<double>(d.getTop()),
-                             static_cast<double>(d.getWidth()) / static_cast<double>(size.getWidth()),
-                             static_cast<double>(d.getHeight()) / static_cast<double>(size.getHeight()), alpha);
+        m_context->drawImageStretched(*pixels, d, alpha);
     } else {
         // Unscaled, the source's corner on the destination's; the clip to the destination cuts the rest away.
-        m_context->drawImage(*image->getImageHandle(), d, static_cast<double>(d.getLeft() - source.getLeft()),
-                             static_cast<double>(d.getTop() - source.getTop()), 1.0, 1.0, alpha);
+        m_context->drawImageAt(*pixels, pixelsPerUnit, d.getLeft() - source.getLeft(), d.getTop() - source.getTop(), d,
+                               alpha);
     }
 }
 

@@ -30,6 +30,11 @@ class IImage;
  * platform code (graphics/CCairoContext.hpp) hands it a context for a window's
  * back buffer or for a CRGBAImage, and uninitialise() ends the drawing.
  * Drawing calls on an uninitialised graphics do nothing.
+ *
+ * The surface may have more pixels than the window (a screen scale factor
+ * above 1): every coordinate here stays in the window's own pixels, and each
+ * call is drawn for the surface's pixels, crisp, with images from their
+ * larger sets where they have them (CDeviceScale tells where edges land).
  */
 class CGraphics {
 public:
@@ -92,7 +97,10 @@ public:
     /** The area being repainted, in the coordinates of whoever draws now. */
     const Corvane::MathTools::CRect& getUpdateArea() const { return m_updateArea; }
     void setUpdateArea(const Corvane::MathTools::CRect& area) { m_updateArea = area; }
+    /** The surface's size in the window's own pixels. */
     const Corvane::MathTools::CDimension& getContextSize() const { return m_contextSize; }
+    /** Surface pixels per pixel of the window; 1 while not initialised. */
+    double getScaleFactor() const;
     const Basics::CAlphaColour& getTextColour() const { return m_textColour; }
     void setTextColour(const Basics::CAlphaColour& colour) { m_textColour = colour; }
 

@@ -34,7 +34,12 @@ bool CJPEGImage::loadFromFile(const Corvane::Basics::CSystemString& path)
     if (!path.hasExtension("jpg") && !path.hasExtension("jpeg")) {
         return failLoad(CJPEGIMAGE_WRONG_TYPE);
     }
-    return setImage(CJPEGDecoder::decode(path.getString()), CJPEGIMAGE_LOAD_FAILED);
+    return setImage(decodeFile(path.getString()), CJPEGIMAGE_LOAD_FAILED);
+}
+
+CCairoImage* CJPEGImage::decodeFile(const char* path) const
+{
+    return CJPEGDecoder::decode(path);
 }
 
 }}}  // namespace Corvane::GUI::Graphics

@@ -23,6 +23,9 @@ public:
     bool loadFromFile(const Corvane::Basics::CSystemString& path) override;
 
     CVN_DECLARE_CLASS
+
+protected:
+    CCairoImage* decodeFile(const char* path) const override;
 };
 
 }}}  // namespace Corvane::GUI::Graphics

@@ -35,7 +35,12 @@ bool CPNGImage::loadFromFile(const Corvane::Basics::CSystemString& path)
     if (!path.hasExtension("png")) {
         return failLoad(CPNGIMAGE_WRONG_TYPE);
     }
-    return setImage(CCairoImage::loadPNG(path.getString()), CPNGIMAGE_LOAD_FAILED);
+    return setImage(decodeFile(path.getString()), CPNGIMAGE_LOAD_FAILED);
+}
+
+CCairoImage* CPNGImage::decodeFile(const char* path) const
+{
+    return CCairoImage::loadPNG(path);
 }
 
 }}}  // namespace Corvane::GUI::Graphics

@@ -24,10 +24,10 @@ bool CRGBAImage::loadFromFile(const Corvane::Basics::CSystemString& /*path*/)
     return false;
 }
 
-bool CRGBAImage::initialiseGraphics(CGraphics& graphics)
+bool CRGBAImage::initialiseGraphics(CGraphics& graphics, double scale)
 {
     CCairoImage* image = getImageHandle();
-    return image != nullptr && CCairoContext::initialiseGraphics(graphics, *image);
+    return image != nullptr && CCairoContext::initialiseGraphics(graphics, *image, scale);
 }
 
 Basics::CAlphaColour CRGBAImage::getPixel(long x, long y) const

@@ -13,6 +13,11 @@ class CCairoImage;
  * A bitmap controls draw: loaded from a file (PNG, JPEG) or filled by the
  * program. Images are shared by reference count between the controls that
  * show them.
+ *
+ * Its size is its size in a window's own pixels, whatever the screen's scale:
+ * a picture read from a file may have larger sets of the same picture beside
+ * it (getLargerSetPath), twice or three times as large, which are drawn
+ * instead where a window has more pixels than its own.
  */
 class IImage : public virtual Corvane::Basics::ICountedObject {
 public:
@@ -38,6 +43,13 @@ public:
     virtual bool hasImageLoaded() const = 0;
     /** The platform's image; null when nothing is loaded. */
     virtual CCairoImage* getImageHandle() const = 0;
+    /**
+     * The pixels to draw on a surface of scale pixels per pixel of the image's
+     * size: the image's own, or a larger set of it (pixelsPerUnit tells how
+     * many of its pixels make one of the image's size). Null when nothing is
+     * loaded.
+     */
+    virtual CCairoImage* getImageHandleForScale(double scale, long& pixelsPerUnit) = 0;
 };
 
 }}}  // namespace Corvane::GUI::Graphics

@@ -64,9 +64,9 @@ void CAboutWindow::openWindow()
     if (!isWindowCreated() || !realiseWindow()) {
         return;
     }
-    // The screen is known only now, on the connection the window is made on.
+    // The screen is known only now, on the connection the window is made on; both sizes in its pixels.
     const CDimension screen = getScreenSize();
-    const CDimension size = getWindowSize();
+    const CDimension size = getPlatformWindowSize();
     setWindowPosition(
         CPoint(screen.getWidth() / 2 - size.getWidth() / 2, screen.getHeight() / 2 - size.getHeight() / 2));
     CWindow::openWindow();

@@ -118,11 +118,13 @@ void CMenuWindow::openPopupWindow(const CPoint& point)
         return;
     }
     measureMenu();
-    const CDimension size = getMenuSize();
+    const CDimension size(getMenuSize().getWidth(), std::max(1L, getMenuSize().getHeight()));
+    // On the screen, in its pixels: the menu as large as it shows.
+    const CDimension shown = getDeviceScale().toDevice(size);
     const CDimension screen = getScreenSize();
-    const long x = std::max(0L, std::min(point.getXPosition(), screen.getWidth() - size.getWidth()));
-    const long y = std::max(0L, std::min(point.getYPosition(), screen.getHeight() - size.getHeight()));
-    setWindowPositionAndSize(CRect(x, y, size.getWidth(), std::max(1L, size.getHeight())));
+    const long x = std::max(0L, std::min(point.getXPosition(), screen.getWidth() - shown.getWidth()));
+    const long y = std::max(0L, std::min(point.getYPosition(), screen.getHeight() - shown.getHeight()));
+    setWindowPositionAndSize(CRect(CPoint(x, y), size));
     m_currentSelection = -1;
     m_pressedItem = -1;
     m_closeOnRelease = false;

@@ -46,9 +46,10 @@ public:
     long getItemHeight() const { return m_itemHeight; }
 
     /**
-     * Opens the menu with its top-left corner at point on the screen, moved up
-     * and left as far as it must to stay on the screen, takes the pointer and
-     * the focus and tells the listener it opened.
+     * Opens the menu with its top-left corner at point on the screen (the
+     * screen's pixels), moved up and left as far as it must to stay on the
+     * screen at the tree's scale, takes the pointer and the focus and tells
+     * the listener it opened.
      */
     void openPopupWindow(const Corvane::MathTools::CPoint& point);
     /** The highlighted item's index, -1 for none. */

@@ -2,6 +2,7 @@
 
 #include "exceptions/CException.hpp"
 #include "gui/controls/CControlRoot.hpp"
+#include "gui/windowing/CScaleFactor.hpp"
 #include "gui/windowing/CWindowAttributes.hpp"
 #include "gui/windowing/CWindowSystem.hpp"
 #include "gui/windowing/ITimedObject.hpp"
@@ -56,6 +57,7 @@ CWindow::CWindow(const CRect& area)
       m_pendingUpdateArea(0, 0, area.getWidth(), area.getHeight()),
       m_needsRedraw(true),
       m_windowRole(CWINDOW_ROLE_NORMAL),
+      m_scaleFactor(CScaleFactor::CSCALEFACTOR_SMALLEST),
       m_cursor(nullptr),
       m_connection(nullptr),
       m_backend(nullptr)
@@ -120,6 +122,11 @@ CWindow* CWindow::getTreeRoot()
         root = owner;
     }
     return root;
+}
+
+const CWindow* CWindow::getTreeRoot() const
+{
+    return const_cast<CWindow*>(this)->getTreeRoot();
 }
 
 void CWindow::setParentWindow(IWindow* parent)
@@ -219,7 +226,7 @@ bool CWindow::realiseWindow()
     }
     connection->referenced();
     IWindowBackend* backend = connection->createWindow(*this);
-    const CRect area = getWindowPositionAndSize();
+    const CRect area = getPlatformArea();
     const bool made = m_windowRole == CWINDOW_ROLE_POPUP
                           ? backend->createPopup(area, m_windowAttributes->getWindowAlpha())
                           : backend->createTopLevel(area, *m_windowAttributes, m_windowRole);
@@ -245,7 +252,7 @@ bool CWindow::createEmbeddedWindow(unsigned long parentWindow)
     }
     connection->referenced();
     IWindowBackend* backend = connection->createWindow(*this);
-    if (!backend->createChild(parentWindow, m_windowSize)) {
+    if (!backend->createChild(parentWindow, getPlatformWindowSize())) {
         delete backend;
         connection->dereference();
         return false;
@@ -405,7 +412,8 @@ void CWindow::paintPendingArea()
         return;
     }
     bool whole = false;
-    if (!m_backend->beginPaint(m_graphics, m_windowSize, whole)) {
+    const Graphics::CDeviceScale scale = getDeviceScale();
+    if (!m_backend->beginPaint(m_graphics, m_windowSize, scale.getFactor(), whole)) {
         return;
     }
     CRect area(0, 0, m_windowSize.getWidth(), m_windowSize.getHeight());
@@ -422,11 +430,59 @@ void CWindow::paintPendingArea()
         m_graphics.setDrawingOffset(CPoint(0, 0));
         draw(m_graphics);
     }
-    m_backend->endPaint(m_graphics, area);
+    m_backend->endPaint(m_graphics, scale.toDevice(area));
 }
 
 // ---------------------------------------------------------------------------------------------------------------
 // Geometry
+
+double CWindow::getScaleFactor() const
+{
+    return getTreeRoot()->m_scaleFactor;
+}
+
+void CWindow::setScaleFactor(double factor)
+{
+    CWindow* root = getTreeRoot();
+    const double chosen = CScaleFactor::clamp(factor);
+    if (chosen == root->m_scaleFactor) {
+        return;
+    }
+    // A menu or an about window placed for the old size is not left where it no longer belongs.
+    root->closeOwnedWindows();
+    root->loseMouseCapture();
+    root->m_scaleFactor = chosen;
+    root->rescaleTree();
+}
+
+void CWindow::rescaleTree()
+{
+    if (m_backend != nullptr) {
+        m_backend->moveAndResize(getPlatformArea());
+        redrawWindow();
+    }
+    const std::vector<CWindow*> children(m_childWindows);
+    for (CWindow* child : children) {
+        child->rescaleTree();
+    }
+}
+
+double CWindow::getDesktopScaleFactor() const
+{
+    const CWindow* root = getTreeRoot();
+    return root->m_connection != nullptr ? root->m_connection->getDesktopScaleFactor()
+                                         : CScaleFactor::CSCALEFACTOR_SMALLEST;
+}
+
+CDimension CWindow::getPlatformWindowSize() const
+{
+    return getDeviceScale().toDevice(m_windowSize);
+}
+
+CRect CWindow::getPlatformArea() const
+{
+    return CRect(m_windowPosition, getPlatformWindowSize());
+}
 
 void CWindow::setWindowPosition(const CPoint& position)
 {
@@ -452,7 +508,7 @@ void CWindow::setWindowPositionAndSize(const CRect& area)
     m_windowPosition = area.getOrigin();
     m_windowSize = area.getDimension();
     if (m_backend != nullptr) {
-        m_backend->moveAndResize(area);
+        m_backend->moveAndResize(getPlatformArea());
         redrawWindow();
     }
     if (m_windowCreated && m_windowChangeListener != nullptr) {
@@ -677,6 +733,31 @@ long CWindow::getMillisecondsToNextTimer(CClock::time_point now) const
 
 // ---------------------------------------------------------------------------------------------------------------
 // Events
+
+void CWindow::handlePlatformInput(const SWindowInput& input)
+{
+    const Graphics::CDeviceScale scale = getDeviceScale();
+    if (scale.isIdentity()) {
+        handleWindowInput(input);
+        return;
+    }
+    SWindowInput own(input);
+    own.x = scale.toLogical(input.x);
+    own.y = scale.toLogical(input.y);
+    if (input.kind == e_inputExpose) {
+        const CRect area = scale.toLogical(CRect(input.areaLeft, input.areaTop, input.areaWidth, input.areaHeight));
+        own.areaLeft = area.getLeft();
+        own.areaTop = area.getTop();
+        own.areaWidth = area.getWidth();
+        own.areaHeight = area.getHeight();
+    } else if (input.kind == e_inputConfigured) {
+        // The position is the screen's; the size is the window's.
+        const CDimension size = scale.toLogical(CDimension(input.areaWidth, input.areaHeight));
+        own.areaWidth = size.getWidth();
+        own.areaHeight = size.getHeight();
+    }
+    handleWindowInput(own);
+}
 
 void CWindow::handleWindowInput(const SWindowInput& input)
 {

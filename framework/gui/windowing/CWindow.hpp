@@ -3,6 +3,7 @@
 #include "basics/CCountedObject.hpp"
 #include "gui/events/CKeyboardEvent.hpp"
 #include "gui/events/CMouseEvent.hpp"
+#include "gui/graphics/CDeviceScale.hpp"
 #include "gui/graphics/CGraphics.hpp"
 #include "gui/listeners/IFocusListener.hpp"
 #include "gui/listeners/IWindowChangeListener.hpp"
@@ -65,6 +66,16 @@ class IWindowConnection;
  * window and no pointer grab outlives the tree's connection. They stay
  * owned, and are made again on the owner's next connection when shown.
  *
+ * Scale: a window tree is drawn at one scale factor (setScaleFactor, 1 by
+ * default), for screens with more pixels to the inch. A window's size, its
+ * controls, its update areas and every event it hands on are in its own
+ * (logical) pixels whatever the factor; its platform window has the size
+ * scaled (round(w f) x round(h f)) and everything is drawn for those pixels.
+ * Pointer positions and exposed areas are mapped to the window's pixels as
+ * they arrive (CDeviceScale), painted areas back to the screen's. Positions
+ * on the screen (getWindowPosition, setWindowPosition, getScreenSize) are in
+ * the screen's pixels.
+ *
  * @code
  * // A plug-in editor's window inside the host's window (effEditOpen):
  * editor.createEmbeddedWindow(hostWindowId);   // its own connection
@@ -92,7 +103,7 @@ public:
         CWINDOW_ROLE_POPUP
     };
 
-    /** Area: position on the screen and size of the content. No platform window yet, and no connection. */
+    /** Area: position on the screen and size of the content (its own pixels). No platform window yet, and no connection. */
     explicit CWindow(const Corvane::MathTools::CRect& area);
     ~CWindow() override;
     CWindow(const CWindow&) = delete;
@@ -149,13 +160,35 @@ public:
     bool needsRedraw() const { return m_needsRedraw; }
     const Corvane::MathTools::CRect& getPendingUpdateArea() const { return m_pendingUpdateArea; }
 
-    /** Screen position; moves the platform window too. */
+    /**
+     * The factor of the window tree this window belongs to (its root's): the
+     * screen's pixels per pixel of the window's own, 1 to 3.
+     */
+    double getScaleFactor() const override;
+    /**
+     * Sets the factor of the tree this window belongs to, held within 1 .. 3
+     * (CScaleFactor). The windows the tree's root owns are closed if they
+     * show (a menu, the about window), a press in progress ends, and every
+     * platform window of the tree takes its new size at once and is painted
+     * again whole at the next pump.
+     */
+    void setScaleFactor(double factor);
+    /** The factor the desktop asks for, as the tree's connection reads it; 1 while the tree has none. */
+    double getDesktopScaleFactor() const;
+    /** The size of the platform window: the window's size at the tree's factor. */
+    Corvane::MathTools::CDimension getPlatformWindowSize() const;
+
+    /** Screen position (the screen's pixels); moves the platform window too. */
     virtual void setWindowPosition(const Corvane::MathTools::CPoint& position);
     /** The top-left corner of the content on the screen, asked of the window system while the window exists. */
     Corvane::MathTools::CPoint getWindowPosition() const override;
     virtual void setWindowSize(const Corvane::MathTools::CDimension& size);
     Corvane::MathTools::CDimension getWindowSize() const override { return m_windowSize; }
-    /** Stores the area; a created window is moved and sized and tells windowMoved and windowSized. */
+    /**
+     * Stores the area (position on the screen, size in the window's own
+     * pixels); a created window is moved and sized and tells windowMoved and
+     * windowSized.
+     */
     virtual void setWindowPositionAndSize(const Corvane::MathTools::CRect& area);
     Corvane::MathTools::CRect getWindowPositionAndSize() const;
     /** 0 .. 1, kept in the attributes; shown where the window system honours it. */
@@ -245,10 +278,10 @@ protected:
     void giveFocus();
     /** Pop-ups: every pointer event comes to this window until it is hidden; false when another client holds it. */
     bool grabPointer();
-    /** The size of the screen the window is on; 0 x 0 without a platform window. */
+    /** The size of the screen the window is on, in its pixels; 0 x 0 without a platform window. */
     Corvane::MathTools::CDimension getScreenSize() const;
     /**
-     * One event of the platform window. Mouse events of an enabled window go
+     * One event of the platform window, in the window's own pixels. Mouse events of an enabled window go
      * to the mouse listener (button 1 with alt, and button 3, are the right
      * button; a double click replaces the second button-down); keys to the
      * keyboard listener; focus to the focus listener; exposures into the
@@ -260,8 +293,10 @@ protected:
      * control root lets go of the control that took the mouse
      * (CControlRoot::releaseMouseCapture), which ends its drag or press.
      */
-    void handleWindowInput(const SWindowInput& input) override;
+    virtual void handleWindowInput(const SWindowInput& input);
     Graphics::CGraphics& getGraphics() { return m_graphics; }
+    /** How the window's pixels lie on the screen's, at the tree's factor. */
+    Graphics::CDeviceScale getDeviceScale() const { return Graphics::CDeviceScale(getScaleFactor()); }
 
 private:
     typedef std::chrono::steady_clock CClock;
@@ -272,8 +307,15 @@ private:
         CClock::time_point due;
     };
 
+    /** Maps the input to the window's own pixels and hands it to handleWindowInput. */
+    void handlePlatformInput(const SWindowInput& input) override;
     CWindow* getOwnerWindow() const;
     CWindow* getTreeRoot();
+    const CWindow* getTreeRoot() const;
+    /** The platform window's area: the position on the screen, the size scaled. */
+    Corvane::MathTools::CRect getPlatformArea() const;
+    /** Gives every platform window of the tree from here down its size at the tree's factor. */
+    void rescaleTree();
     void detachFromOwner();
     void platformWindowMade();
     void destroyPlatformWindow();
@@ -311,6 +353,8 @@ private:
     Corvane::MathTools::CRect m_pendingUpdateArea;
     bool m_needsRedraw;
     EWindowRole m_windowRole;
+    /** Used where this window is a tree's root; owned windows follow their root's. */
+    double m_scaleFactor;
     const CCursor* m_cursor;
     IWindowConnection* m_connection;
     IWindowBackend* m_backend;

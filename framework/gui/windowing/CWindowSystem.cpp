@@ -1,5 +1,8 @@
 #include "gui/windowing/CWindowSystem.hpp"
 
+#include "gui/windowing/CScaleFactor.hpp"
+#include "gui/windowing/IWindowConnection.hpp"
+
 #include <atomic>
 
 namespace Corvane { namespace GUI { namespace Windowing {
@@ -18,6 +21,18 @@ IWindowConnection* CWindowSystem::openConnection()
 void CWindowSystem::setConnectionFactory(TConnectionFactory factory)
 {
     g_factory.store(factory);
+}
+
+double CWindowSystem::getDesktopScaleFactor()
+{
+    IWindowConnection* connection = openConnection();
+    if (connection == nullptr) {
+        return CScaleFactor::CSCALEFACTOR_SMALLEST;
+    }
+    connection->referenced();
+    const double factor = connection->getDesktopScaleFactor();
+    connection->dereference();
+    return factor;
 }
 
 }}}  // namespace Corvane::GUI::Windowing

@@ -18,6 +18,12 @@ public:
     static IWindowConnection* openConnection();
     /** Connections opened from now on come from factory; null gives the platform's own again. */
     static void setConnectionFactory(TConnectionFactory factory);
+    /**
+     * The scale factor the desktop asks for (IWindowConnection), for a window
+     * that has no connection yet: asked of a connection opened for the
+     * question and closed again. 1 when there is no window system.
+     */
+    static double getDesktopScaleFactor();
 
     CWindowSystem() = delete;
 

@@ -29,9 +29,12 @@ public:
     /** Asks for the whole window to be repainted. */
     virtual void redrawWindow() = 0;
 
-    /** The top-left corner of the window's content on the screen. */
+    /** The top-left corner of the window's content on the screen, in the screen's pixels. */
     virtual Corvane::MathTools::CPoint getWindowPosition() const = 0;
+    /** In the window's own pixels. */
     virtual Corvane::MathTools::CDimension getWindowSize() const = 0;
+    /** Screen pixels per pixel of the window's own (CDeviceScale); 1 on a screen drawn unscaled. */
+    virtual double getScaleFactor() const = 0;
 
     /** Shows the pointer shape over the window; null gives the window's default pointer. */
     virtual void setCursor(const CCursor* cursor) = 0;

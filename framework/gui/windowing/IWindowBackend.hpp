@@ -19,6 +19,10 @@ namespace Corvane { namespace GUI { namespace Windowing {
  * A child of a foreign window (a host's) may be destroyed by its owner at any
  * moment: no request of the backend on it may then reach the process's error
  * handler, and the backend learns of the end from the window system's news.
+ *
+ * Every area and size here is in the platform's pixels (the screen's), which
+ * the CWindow maps from and to its own; so is every position of the window
+ * input it reports.
  */
 class IWindowBackend {
 public:
@@ -38,6 +42,7 @@ public:
     virtual bool isShown() const = 0;
     virtual void show() = 0;
     virtual void hide() = 0;
+    /** News of the window's geometry from before the request is not reported any more (it would undo this one). */
     virtual void moveAndResize(const Corvane::MathTools::CRect& area) = 0;
     virtual void setOpacity(double alpha) = 0;
     virtual void setCursor(CCursor::ECursorShape shape) = 0;
@@ -49,12 +54,15 @@ public:
     virtual bool getScreenPosition(Corvane::MathTools::CPoint& position) const = 0;
 
     /**
-     * Starts painting: graphics draws on the window's buffer of size. whole
-     * is set when the buffer is new, so everything must be painted. False
-     * when there is nothing to paint on.
+     * Starts painting: graphics draws on the window's buffer, which has
+     * CDeviceScale(scale).toDevice(size) pixels, in the size's own pixels
+     * (CCairoContext::initialiseGraphics with the scale). whole is set when the buffer
+     * is new, so everything must be painted. False when there is nothing to
+     * paint on.
      */
-    virtual bool beginPaint(Graphics::CGraphics& graphics, const Corvane::MathTools::CDimension& size, bool& whole) = 0;
-    /** Ends painting and puts the area on the screen, sent with the connection's next flush. */
+    virtual bool beginPaint(Graphics::CGraphics& graphics, const Corvane::MathTools::CDimension& size, double scale,
+                            bool& whole) = 0;
+    /** Ends painting and puts the area (the buffer's pixels) on the screen, sent with the connection's next flush. */
     virtual void endPaint(Graphics::CGraphics& graphics, const Corvane::MathTools::CRect& area) = 0;
 };
 

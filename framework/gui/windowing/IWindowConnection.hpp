@@ -36,8 +36,10 @@ public:
     virtual void flush() = 0;
     /** The descriptor that becomes readable when events arrive; -1 when there is none. */
     virtual int getFileDescriptor() const = 0;
-    /** The size of the screen the tree's windows are on. */
+    /** The size of the screen the tree's windows are on, in its pixels. */
     virtual Corvane::MathTools::CDimension getScreenSize() const = 0;
+    /** The scale the desktop asks windows to be drawn at (CScaleFactor::fromDesktopSettings); 1 when it says nothing. */
+    virtual double getDesktopScaleFactor() const = 0;
 };
 
 }}}  // namespace Corvane::GUI::Windowing

@@ -1,10 +1,12 @@
 #include "gui/windowing/x11/CX11Display.hpp"
 
+#include "gui/windowing/CScaleFactor.hpp"
 #include "gui/windowing/CWindowSystem.hpp"
 #include "gui/windowing/x11/CX11ErrorTrap.hpp"
 #include "gui/windowing/x11/CX11WindowBackend.hpp"
 #include "host/CDisplayInformation.hpp"
 
+#include <X11/Xresource.h>
 #include <X11/cursorfont.h>
 
 #include <poll.h>
@@ -13,6 +15,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <string>
 #include <thread>
 
 namespace Corvane { namespace GUI { namespace Windowing {
@@ -234,6 +237,24 @@ int CX11Display::getFileDescriptor() const
 Corvane::MathTools::CDimension CX11Display::getScreenSize() const
 {
     return Corvane::MathTools::CDimension(m_screenWidth, m_screenHeight);
+}
+
+double CX11Display::getDesktopScaleFactor() const
+{
+    // The RESOURCE_MANAGER property of the root window, as it was when the connection was opened.
+    std::string dpi;
+    if (const char* resources = XResourceManagerString(m_display)) {
+        XrmInitialize();
+        if (XrmDatabase database = XrmGetStringDatabase(resources)) {
+            char* type = nullptr;
+            XrmValue value = {0, nullptr};
+            if (XrmGetResource(database, "Xft.dpi", "Xft.Dpi", &type, &value) && value.addr != nullptr) {
+                dpi.assign(value.addr, value.size > 0 && value.addr[value.size - 1] == '\0' ? value.size - 1 : value.size);
+            }
+            XrmDestroyDatabase(database);
+        }
+    }
+    return CScaleFactor::fromDesktopSettings(dpi.empty() ? nullptr : dpi.c_str(), std::getenv("GDK_SCALE"));
 }
 
 void CX11Display::dispatch(XEvent& event)

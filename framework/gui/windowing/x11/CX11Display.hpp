@@ -87,6 +87,12 @@ public:
     void flush() override;
     int getFileDescriptor() const override;
     Corvane::MathTools::CDimension getScreenSize() const override;
+    /**
+     * Xft.dpi from the display's resource database as the connection found
+     * it (what desktops that scale set) over 96, else $GDK_SCALE, as the
+     * nearest step (CScaleFactor); 1 when neither says anything.
+     */
+    double getDesktopScaleFactor() const override;
 
     CVN_DECLARE_CLASS
 

@@ -1,6 +1,7 @@
 #include "gui/windowing/x11/CX11WindowBackend.hpp"
 
 #include "gui/graphics/CCairoContext.hpp"
+#include "gui/graphics/CDeviceScale.hpp"
 #include "gui/windowing/CWindowAttributes.hpp"
 #include "gui/windowing/IWindowInputListener.hpp"
 #include "gui/windowing/x11/CX11BackBuffer.hpp"
@@ -19,6 +20,7 @@ CX11WindowBackend::CX11WindowBackend(CX11Display& display, IWindowInputListener&
       m_x11Window(nullptr),
       m_backBuffer(nullptr),
       m_shownSerial(0),
+      m_resizedSerial(0),
       m_shown(false),
       m_focusWanted(false),
       m_grabWanted(false)
@@ -97,6 +99,7 @@ void CX11WindowBackend::hide()
 
 void CX11WindowBackend::moveAndResize(const CRect& area)
 {
+    m_resizedSerial = NextRequest(m_display.getDisplay());
     m_x11Window->moveAndResize(static_cast<int>(area.getLeft()), static_cast<int>(area.getTop()),
                                static_cast<int>(area.getWidth()), static_cast<int>(area.getHeight()));
     // Painting follows the pump's reading: the copy is sent now, not at the next pump.
@@ -137,21 +140,22 @@ bool CX11WindowBackend::getScreenPosition(CPoint& position) const
     return true;
 }
 
-bool CX11WindowBackend::beginPaint(Graphics::CGraphics& graphics, const CDimension& size, bool& whole)
+bool CX11WindowBackend::beginPaint(Graphics::CGraphics& graphics, const CDimension& size, double scale, bool& whole)
 {
     // The server is still reading the last picture from the shared image: this pump paints nothing.
     if (!m_x11Window->isCreated() || m_backBuffer->isBusy()) {
         return false;
     }
-    const int width = static_cast<int>(size.getWidth());
-    const int height = static_cast<int>(size.getHeight());
+    const CDimension pixels = Graphics::CDeviceScale(scale).toDevice(size);
+    const int width = static_cast<int>(pixels.getWidth());
+    const int height = static_cast<int>(pixels.getHeight());
     whole = m_backBuffer->getSurface() == nullptr || m_backBuffer->getWidth() != width ||
             m_backBuffer->getHeight() != height;
     if (!m_backBuffer->prepare(width, height)) {
         return false;
     }
     cairo_t* context = cairo_create(m_backBuffer->getSurface());
-    Graphics::CCairoContext::initialiseGraphics(graphics, context, size);
+    Graphics::CCairoContext::initialiseGraphics(graphics, context, size, scale);
     cairo_destroy(context);
     return true;
 }
@@ -174,6 +178,10 @@ void CX11WindowBackend::handleX11Event(const XEvent& event)
     if ((input.kind == e_inputFocusOut || input.kind == e_inputFocusIn) && event.xany.serial < m_shownSerial) {
         return;
     }
+    // A size the window had before it was last resized: reported now, it would undo the resize.
+    if (input.kind == e_inputConfigured && event.xany.serial < m_resizedSerial) {
+        return;
+    }
     if (input.kind == e_inputShown) {
         m_shown = true;
         if (m_grabWanted) {
@@ -186,7 +194,7 @@ void CX11WindowBackend::handleX11Event(const XEvent& event)
         m_shown = false;
     }
     // The window may destroy this backend: nothing of it is touched after the call.
-    m_listener.handleWindowInput(input);
+    m_listener.handlePlatformInput(input);
 }
 
 }}}  // namespace Corvane::GUI::Windowing

@@ -41,7 +41,8 @@ public:
     void requestFocus() override;
     bool getScreenPosition(Corvane::MathTools::CPoint& position) const override;
 
-    bool beginPaint(Graphics::CGraphics& graphics, const Corvane::MathTools::CDimension& size, bool& whole) override;
+    bool beginPaint(Graphics::CGraphics& graphics, const Corvane::MathTools::CDimension& size, double scale,
+                    bool& whole) override;
     void endPaint(Graphics::CGraphics& graphics, const Corvane::MathTools::CRect& area) override;
 
 private:
@@ -53,6 +54,8 @@ private:
     CX11BackBuffer* m_backBuffer;
     /** The first request of the latest showing. */
     unsigned long m_shownSerial;
+    /** The request of the latest move and resize: the server's news of the geometry before it is stale. */
+    unsigned long m_resizedSerial;
     bool m_shown;
     bool m_focusWanted;
     bool m_grabWanted;
