@@ -132,11 +132,18 @@ TEST(ScaledImages, APictureDrawsFromItsLargerSetReadAtTheFirstDrawThatNeedsItAnd
     ASSERT_TRUE(strip->hasImageLoaded());
     // Written only after the picture was made: a set read in the constructor would never be seen.
     writePicture(twice, 4, 16, GREEN, true);
-    long pixelsPerUnit = 0;
+    double pixelsPerUnit = 0.0;
     EXPECT_EQ(strip->getImageHandleForScale(1.0, pixelsPerUnit), strip->getImageHandle());
-    EXPECT_EQ(pixelsPerUnit, 1);
-    EXPECT_NE(strip->getImageHandleForScale(1.5, pixelsPerUnit), strip->getImageHandle());
-    EXPECT_EQ(pixelsPerUnit, 2);
+    EXPECT_EQ(pixelsPerUnit, 1.0);
+    const auto* set = strip->getImageHandleForScale(2.0, pixelsPerUnit);
+    EXPECT_NE(set, strip->getImageHandle());
+    EXPECT_EQ(pixelsPerUnit, 2.0);
+    // In between, the larger set shrunk once to the scale and kept for the paints that follow.
+    const auto* shrunk = strip->getImageHandleForScale(1.5, pixelsPerUnit);
+    ASSERT_NE(shrunk, nullptr);
+    EXPECT_NE(shrunk, set);
+    EXPECT_EQ(pixelsPerUnit, 1.5);
+    EXPECT_EQ(strip->getImageHandleForScale(1.5, pixelsPerUnit), shrunk);
     EXPECT_EQ(strip->getImageSize(), CDimension(2, 8));
 
     // Frame 2 of the strip (logical rows 4 and 5) at 2x: the set's rows 8 to 11, one to one.
@@ -144,6 +151,14 @@ TEST(ScaledImages, APictureDrawsFromItsLargerSetReadAtTheFirstDrawThatNeedsItAnd
     canvas.graphics.drawImage(strip.getPointer(), CRect(0, 0, 2, 2), CRect(0, 4, 2, 2));
     for (long y = 0; y < 4; ++y) {
         EXPECT_TRUE(near(canvas.pixel(1, y), CAlphaColour((8 + y) * 4, 0, 0), 0)) << y;
+    }
+
+    // Frame 2 at 1.5x: three device rows made of the set's rows 8 to 11 only, never of a neighbouring frame.
+    CScaledCanvas between(2, 2, 1.5);
+    between.graphics.drawImage(strip.getPointer(), CRect(0, 0, 2, 2), CRect(0, 4, 2, 2));
+    for (long y = 0; y < 3; ++y) {
+        const CAlphaColour pixel = between.pixel(1, y);
+        EXPECT_TRUE(pixel.getRed() >= 8 * 4 && pixel.getRed() <= 11 * 4 && pixel.getGreen() == 0) << describe(pixel);
     }
 
     // A set of the wrong size would misplace every frame: it counts as absent, and the picture's own is drawn.

@@ -17,7 +17,9 @@ CBaseImage::CBaseImage(bool hasAlpha)
       m_fileName(" "),
       m_image(nullptr),
       m_largerSets(),
-      m_largerSetLookedFor()
+      m_largerSetLookedFor(),
+      m_resampled(nullptr),
+      m_resampledScale(0.0)
 {
     CVN_CONSTRUCT_CLASS;
 }
@@ -46,7 +48,27 @@ CCairoImage* CBaseImage::decodeFile(const char*) const
     return nullptr;
 }
 
-CCairoImage* CBaseImage::getImageHandleForScale(double scale, long& pixelsPerUnit)
+CCairoImage* CBaseImage::getImageHandleForScale(double scale, double& pixelsPerUnit)
+{
+    long setFactor = 1;
+    CCairoImage* set = chooseSet(scale, setFactor);
+    pixelsPerUnit = static_cast<double>(setFactor);
+    if (set == nullptr || !(scale > 1.0) || !(scale < pixelsPerUnit)) {
+        return set;
+    }
+    if (m_resampled == nullptr || m_resampledScale != scale) {
+        delete m_resampled;
+        m_resampled = set->createResampled(scale / pixelsPerUnit);
+        m_resampledScale = m_resampled != nullptr ? scale : 0.0;
+    }
+    if (m_resampled == nullptr) {
+        return set;
+    }
+    pixelsPerUnit = scale;
+    return m_resampled;
+}
+
+CCairoImage* CBaseImage::chooseSet(double scale, long& pixelsPerUnit)
 {
     pixelsPerUnit = 1;
     if (m_image == nullptr || !(scale > 1.0)) {
@@ -88,6 +110,9 @@ CCairoImage* CBaseImage::getLargerSet(long pixelsPerUnit)
 
 void CBaseImage::releaseLargerSets()
 {
+    delete m_resampled;
+    m_resampled = nullptr;
+    m_resampledScale = 0.0;
     for (long i = 0; i < CBASEIMAGE_LARGEST_SET - 1; ++i) {
         delete m_largerSets[i];
         m_largerSets[i] = nullptr;

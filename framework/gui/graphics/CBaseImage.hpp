@@ -40,9 +40,11 @@ public:
     CCairoImage* getImageHandle() const override { return m_image; }
     /**
      * Above scale 1 the smallest larger set of at least that factor, else the
-     * largest one below it, else the image's own pixels.
+     * largest one below it, else the image's own pixels. A set larger than the
+     * scale is resampled to it once and kept until another scale is asked for:
+     * shrinking a picture while painting costs many times what copying it does.
      */
-    CCairoImage* getImageHandleForScale(double scale, long& pixelsPerUnit) override;
+    CCairoImage* getImageHandleForScale(double scale, double& pixelsPerUnit) override;
 
     /** Why the last load failed; empty after a success. */
     const Corvane::Basics::CString& getLastError() const { return m_lastError; }
@@ -68,6 +70,8 @@ protected:
 private:
     /** The set of that factor, read at the first call; null when there is none. */
     CCairoImage* getLargerSet(long pixelsPerUnit);
+    /** The set for the scale: what getImageHandleForScale draws from before any resampling. */
+    CCairoImage* chooseSet(double scale, long& pixelsPerUnit);
     void releaseLargerSets();
 
     bool m_hasAlpha;
@@ -79,6 +83,9 @@ private:
     /** Index factor - 2: the sets of factors 2 and 3. */
     CCairoImage* m_largerSets[CBASEIMAGE_LARGEST_SET - 1];
     bool m_largerSetLookedFor[CBASEIMAGE_LARGEST_SET - 1];
+    /** The latest set shrunk to a scale between the sets, and that scale (0 for none). */
+    CCairoImage* m_resampled;
+    double m_resampledScale;
 };
 
 }}}  // namespace Corvane::GUI::Graphics

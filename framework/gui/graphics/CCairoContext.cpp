@@ -301,15 +301,15 @@ void CCairoContext::drawImageStretched(const CCairoImage& pixels, const Corvane:
     cairo_restore(m_context);
 }
 
-void CCairoContext::drawImageAt(const CCairoImage& pixels, long pixelsPerUnit, long left, long top,
+void CCairoContext::drawImageAt(const CCairoImage& pixels, double pixelsPerUnit, long left, long top,
                                 const Corvane::MathTools::CRect& clip, double alpha)
 {
     const Corvane::MathTools::CRect device = m_scale.toDevice(clip);
-    if (device.getWidth() <= 0 || device.getHeight() <= 0 || pixelsPerUnit <= 0) {
+    if (device.getWidth() <= 0 || device.getHeight() <= 0 || !(pixelsPerUnit > 0.0)) {
         return;
     }
     // The picture's corner lies on a device pixel, as the corner of a rectangle there would.
-    const double scale = m_scale.getFactor() / static_cast<double>(pixelsPerUnit);
+    const double scale = m_scale.getFactor() / pixelsPerUnit;
     cairo_save(m_context);
     enterDeviceSpace();
     cairo_new_path(m_context);

@@ -100,7 +100,7 @@ public:
      * pixel, their top-left corner at (left, top), within clip, at the
      * opacity alpha.
      */
-    void drawImageAt(const CCairoImage& pixels, long pixelsPerUnit, long left, long top,
+    void drawImageAt(const CCairoImage& pixels, double pixelsPerUnit, long left, long top,
                      const Corvane::MathTools::CRect& clip, double alpha);
     /** UTF-8 text with its first glyph's origin at (x, baseline). */
     void drawText(const Fonts::CFontConfigFace& face, const char* utf8, double x, double baseline, double spacing,

@@ -1,5 +1,6 @@
 #include "gui/graphics/CCairoImage.hpp"
 
+#include <cmath>
 #include <cstdint>
 
 namespace Corvane { namespace GUI { namespace Graphics {
@@ -38,6 +39,27 @@ CCairoImage* CCairoImage::loadPNG(const char* path)
 }
 
 CCairoImage::CCairoImage(cairo_surface_t* surface) : m_surface(surface) {}
+
+CCairoImage* CCairoImage::createResampled(double ratio) const
+{
+    if (!(ratio > 0.0) || !(ratio <= static_cast<double>(CCAIROIMAGE_MAXIMUM_SIDE))) {
+        return nullptr;
+    }
+    CCairoImage* copy = create(static_cast<long>(std::ceil(static_cast<double>(getWidth()) * ratio)),
+                               static_cast<long>(std::ceil(static_cast<double>(getHeight()) * ratio)), hasAlpha());
+    if (copy == nullptr) {
+        return nullptr;
+    }
+    cairo_t* context = cairo_create(copy->m_surface);
+    cairo_scale(context, ratio, ratio);
+    cairo_set_source_surface(context, m_surface, 0.0, 0.0);
+    cairo_pattern_set_extend(cairo_get_source(context), CAIRO_EXTEND_PAD);
+    cairo_set_operator(context, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(context);
+    cairo_destroy(context);
+    cairo_surface_flush(copy->m_surface);
+    return copy;
+}
 
 CCairoImage::~CCairoImage()
 {

@@ -45,6 +45,13 @@ public:
     /** Ignored outside the image; alpha is dropped without an alpha channel. */
     void setPixel(long x, long y, const Basics::CAlphaColour& colour);
 
+    /**
+     * A copy ratio times as wide and as high (sides rounded up, the edges
+     * padded rather than faded), filtered as a scaled image is painted; null
+     * for a bad ratio or no memory.
+     */
+    CCairoImage* createResampled(double ratio) const;
+
     /** Writes a PNG file, with an alpha channel when the image has one. */
     bool writePNG(const char* path) const;
 

@@ -183,7 +183,7 @@ void CGraphics::paintImage(IImage* image, const CRect& destination, const CRect&
         return;
     }
     // Above factor 1 the picture comes from a larger set of itself where it has one; its size stays its own.
-    long pixelsPerUnit = 1;
+    double pixelsPerUnit = 1.0;
     const CCairoImage* pixels = image->getImageHandleForScale(m_context->getScaleFactor(), pixelsPerUnit);
     if (pixels == nullptr) {
         return;

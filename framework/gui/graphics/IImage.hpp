@@ -45,11 +45,11 @@ public:
     virtual CCairoImage* getImageHandle() const = 0;
     /**
      * The pixels to draw on a surface of scale pixels per pixel of the image's
-     * size: the image's own, or a larger set of it (pixelsPerUnit tells how
-     * many of its pixels make one of the image's size). Null when nothing is
-     * loaded.
+     * size: the image's own, a larger set of it, or a set resampled once to
+     * that scale (pixelsPerUnit tells how many of its pixels make one of the
+     * image's size). Null when nothing is loaded.
      */
-    virtual CCairoImage* getImageHandleForScale(double scale, long& pixelsPerUnit) = 0;
+    virtual CCairoImage* getImageHandleForScale(double scale, double& pixelsPerUnit) = 0;
 };
 
 }}}  // namespace Corvane::GUI::Graphics
