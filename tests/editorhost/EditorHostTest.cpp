@@ -17,7 +17,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -134,11 +133,6 @@ protected:
     {
         return finish(start(arguments, display));
     }
-    bool waitFor(const std::function<bool()>& done)
-    {
-        const auto nap = [](long) { std::this_thread::sleep_for(std::chrono::milliseconds(20)); };
-        return serveUntil([] {}, nap, done, WAIT_MILLISECONDS);
-    }
     // The tool's top-level window as it reports it, once its title names the tool as a window manager shows it.
     Window toolWindow()
     {
@@ -245,12 +239,12 @@ TEST_F(EditorTool, PrintsAutomationAndEndsCleanlyOnCloseAndOnCtrlC)
     for (const bool byWindowManager : {true, false}) {
         SCOPED_TRACE(byWindowManager ? "WM_DELETE_WINDOW" : "SIGINT");
         const pid_t pid = start({"--plugin", TENVIRA_FAKE_EDITOR_PLUGIN}, display);
-        ASSERT_TRUE(waitFor([&] { return at(readText(m_log), "editopen 0") != std::string::npos; }));
+        ASSERT_TRUE(waitUntil([&] { return at(readText(m_log), "editopen 0") != std::string::npos; }));
         Window window = 0;
-        ASSERT_TRUE(waitFor([&] { return (window = toolWindow()) != 0; }));
+        ASSERT_TRUE(waitUntil([&] { return (window = toolWindow()) != 0; }));
         if (byWindowManager) {
             input("mousemove --window " + id(window) + " 20 20 click 1");
-            EXPECT_TRUE(waitFor([&] {
+            EXPECT_TRUE(waitUntil([&] {
                 return readText(m_output).find("automate 1 \"Threshold\" 0.550000") != std::string::npos;
             })) << readText(m_output);
             sendCloseRequest(window);

@@ -6,9 +6,6 @@
 #include "CTenviraJack.hpp"
 #include "CX11Fixture.hpp"
 
-#include <chrono>
-#include <thread>
-
 using TenviraJackTests::CJackRig;
 using TenviraJackTests::CTenviraJack;
 
@@ -34,26 +31,13 @@ protected:
         property(window, atom("WM_NAME"), &title);
         return title;
     }
-    bool waitFor(const std::function<bool()>& done)
-    {
-        const auto nap = [](long) { std::this_thread::sleep_for(std::chrono::milliseconds(20)); };
-        return serveUntil([] {}, nap, done, WAIT_MILLISECONDS);
-    }
     // The program's top-level window once the editor inside it has painted (the threshold's light label).
     Window editorWindow(const std::string& title)
     {
         Window found = 0;
-        waitFor([&] {
-            Window root = 0;
-            Window parent = 0;
-            Window* children = nullptr;
-            unsigned count = 0;
-            XQueryTree(observer(), DefaultRootWindow(observer()), &root, &parent, &children, &count);
-            for (unsigned i = 0; i < count && found == 0; ++i)
-                if (titleOf(children[i]) == title)
-                    found = children[i];
-            if (children != nullptr)
-                XFree(children);
+        waitUntil([&] {
+            for (Window child : rootChildren())
+                found = found == 0 && titleOf(child) == title ? child : found;
             return found != 0 && pixel(found, 70, 125) > 0x808080;
         });
         return found;
@@ -100,7 +84,7 @@ TEST_F(JackEditor, ADraggedKnobChangesTheSoundMidiRenamesTheWindowAndClosingItKe
     EXPECT_LT(level, 0.6) << "dragging the threshold down did not compress the sine";
 
     clients.sendMidi({{0xB0, 5, 64}, {0xB0, 71, 20}});
-    EXPECT_TRUE(waitFor([&] { return titleOf(window) == "Tenvira - Bass"; })) << titleOf(window);
+    EXPECT_TRUE(waitUntil([&] { return titleOf(window) == "Tenvira - Bass"; })) << titleOf(window);
     sendCloseRequest(window);
     EXPECT_EQ(tenvira.finish(), 0) << tenvira.output();
     const Tenvira::Jack::SEffectState saved = CJackRig::savedState(m_rig.statePath());

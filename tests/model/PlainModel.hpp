@@ -4,7 +4,7 @@
 // parameter objects and their mapping, the factory program bank, parameter
 // application with its derived gains, and the per-sample chain (key signal,
 // valve, key equaliser, mid/side, compressor, make-up and mix, limiter or
-// plain delay, output or key monitoring, block peak).
+// plain delay, output or key monitoring).
 //
 // It shares no code with the plug-in's DSP classes, so comparing the two
 // checks both. Everything is written out in full, sample by sample, with the
@@ -34,8 +34,6 @@ public:
     }
 
     // ---- host interface -------------------------------------------------
-
-    void setHostSampleRate(double rate) { m_hostRate = static_cast<float>(rate); }
 
     void setParameter(int index, float value)
     {
@@ -70,25 +68,6 @@ public:
     int getProgram() const { return m_currentProgram; }
     const std::string& programName(int program) const { return m_programs[program].name; }
 
-    // A MIDI control change: controllers 0-9 pick a program, 70-74 drive
-    // Ratio, Threshold, Attack, Release and Master.
-    void controlChange(int controller, int value)
-    {
-        const float v = static_cast<float>(value) / 127.0f;
-        if (controller >= 0 && controller <= 9)
-            setProgram(controller);
-        else if (controller == 70)
-            setParameter(2, v);
-        else if (controller == 71)
-            setParameter(1, v);
-        else if (controller == 72)
-            setParameter(3, v);
-        else if (controller == 73)
-            setParameter(4, v);
-        else if (controller == 74)
-            setParameter(0, v);
-    }
-
     void resume()
     {
         m_sampleRate = m_hostRate;
@@ -105,25 +84,12 @@ public:
 
     void process(const float* const in[4], float* out[2], int n)
     {
-        m_blockPeak = 0.0f;
-        m_lastLevel = 0.0f;
         for (int i = 0; i < n; ++i)
             processSample(in, out, i);
     }
 
     int latency() const { return m_limiter.lookAhead; }
-    float blockPeak() const { return m_blockPeak; }
     float sampleRate() const { return m_sampleRate; }
-
-    // Derived values, for tests of the parameter application.
-    double outputGain() const { return m_outputGain; }
-    double makeUpGain() const { return m_makeUpGain; }
-    double limiterNormalisationGain() const { return m_limiterNormGain; }
-    double outputCeiling() const { return m_outputCeiling; }
-    float midGain() const { return m_midGain; }
-    float sideGain() const { return m_sideGain; }
-    float mix() const { return m_mix; }
-    float parameterValue(int index) const { return m_params[index].value; }
     float parameterData(int index) const { return m_params[index].getData(); }
     int parameterIntData(int index) const { return m_params[index].intData(); }
 
@@ -212,6 +178,15 @@ private:
     static double toDecibels(double x) { return std::log(x) * 8.685889638065037; }
     static double coefficient(double ms, double rate) { return std::exp(-1000.0 / (ms * rate)); }
     static double finiteOrSilence(double x) { return std::isfinite(x) ? x : 0.0; }
+    // A time constant in milliseconds and its one-pole coefficient at a rate.
+    struct Time {
+        double ms = 1.0, rate = 44100.0, coef = coefficient(1.0, 44100.0);
+        void set(double newMs)
+        {
+            ms = newMs;
+            coef = coefficient(ms, rate);
+        }
+    };
     // Host samples beyond +120 dBFS (and NaN) are corrupt and read as silence.
     static float hostSample(const float* const in[4], int channel, int i)
     {
@@ -261,32 +236,26 @@ private:
         double envelope = FLOOR;
         double meanSquare = 0.0;
         double rmsCoef = coefficient(5.0, 44100.0);
-        double attackMs = 1.0, attackRate = 44100.0, attackCoef = coefficient(1.0, 44100.0);
-        double releaseMs = 1.0, releaseRate = 44100.0, releaseCoef = coefficient(1.0, 44100.0);
+        Time attack, release;
         double knee = 0.0;
 
         void setSampleRate(double rate)
         {
             if (!(rate > 0.0))
                 return;
-            attackRate = rate;
-            attackCoef = coefficient(attackMs, attackRate);
-            releaseRate = rate;
-            releaseCoef = coefficient(releaseMs, releaseRate);
+            attack.rate = release.rate = rate;
+            attack.set(attack.ms);
+            release.set(release.ms);
         }
         void setAttack(double ms)
         {
-            if (!(ms > 0.0))
-                return;
-            attackMs = ms;
-            attackCoef = coefficient(attackMs, attackRate);
+            if (ms > 0.0)
+                attack.set(ms);
         }
         void setRelease(double ms)
         {
-            if (!(ms >= 0.0) || !std::isfinite(ms))
-                return;
-            releaseMs = ms == 0.0 ? 0.001 : ms;
-            releaseCoef = coefficient(releaseMs, releaseRate);
+            if (ms >= 0.0 && std::isfinite(ms))
+                release.set(ms == 0.0 ? 0.001 : ms);
         }
         void setRatio(double r)
         {
@@ -305,9 +274,9 @@ private:
             const double over = toDecibels(level) - threshold;
             const double target = over >= 0.0 ? over + FLOOR : FLOOR;
             if (target > envelope)
-                envelope = target + (envelope - target) * attackCoef;
+                envelope = target + (envelope - target) * attack.coef;
             else
-                envelope = target + (envelope - target) * releaseCoef;
+                envelope = target + (envelope - target) * release.coef;
             const double g = toLinear((envelope - FLOOR) * (ratio - 1.0));
             const double shaped = knee * g + (1.0 - knee) * g * (g * g + 27.0) / (9.0 * g * g + 27.0);
             left = left * shaped;
@@ -318,8 +287,7 @@ private:
     // ---- limiter and delay --------------------------------------------------
 
     struct Limiter {
-        double attackMs = 1.0, attackRate = 44100.0, attackCoef = coefficient(1.0, 44100.0);
-        double releaseMs = 1.0, releaseRate = 44100.0, releaseCoef = coefficient(1.0, 44100.0);
+        Time attack, release;
         double threshold = 0.0, thresholdLinear = 1.0;
         int lookAhead = 0;
         int hold = 0;
@@ -338,28 +306,22 @@ private:
         {
             if (!(ms > 0.0))
                 return;
-            const double span = ms * 0.001 * attackRate;
+            const double span = ms * 0.001 * attack.rate;
             lookAhead = span < RING ? static_cast<int>(span) : RING - 1;
-            attackMs = ms;
-            attackCoef = coefficient(attackMs, attackRate);
+            attack.set(ms);
         }
         void setRelease(double ms)
         {
-            if (!(ms > 0.0))
-                return;
-            releaseMs = ms;
-            releaseCoef = coefficient(releaseMs, releaseRate);
+            if (ms > 0.0)
+                release.set(ms);
         }
         void setSampleRate(double rate)
         {
             if (!(rate > 0.0))
                 return;
-            attackRate = rate;
-            attackCoef = coefficient(attackMs, attackRate);
-            releaseRate = rate;
-            releaseCoef = coefficient(releaseMs, releaseRate);
-            setAttack(attackMs);
-            setRelease(releaseMs);
+            attack.rate = release.rate = rate;
+            setAttack(attack.ms);
+            setRelease(release.ms);
         }
         void reset()
         {
@@ -387,9 +349,9 @@ private:
                     held = x;
                 }
                 if (held > envelope)
-                    envelope = held + (envelope - held) * attackCoef;
+                    envelope = held + (envelope - held) * attack.coef;
                 else
-                    envelope = held + (envelope - held) * releaseCoef;
+                    envelope = held + (envelope - held) * release.coef;
                 g = thresholdLinear / envelope;
             }
             int readIndex = (writeIndex - lookAhead) % RING;
@@ -489,7 +451,6 @@ private:
         Param& p = m_params[index];
         switch (index) {
         case 0:
-            p.set(value);
             m_outputGain = toLinear(p.getData());
             break;
         case 1:
@@ -508,7 +469,6 @@ private:
             m_comp.setRelease(p.getData());
             break;
         case 5:
-            p.set(value);
             m_mix = p.getData();
             break;
         case 6:
@@ -541,7 +501,6 @@ private:
             m_limiterNormGain = toLinear(std::fabs(p.getData()));
             break;
         case 19:
-            p.set(value);
             m_outputCeiling = toLinear(p.getData()) - 0.000001;
             m_limiterNormGain = toLinear(std::fabs(m_params[18].getData()));
             break;
@@ -628,13 +587,6 @@ private:
             out[0][i] = static_cast<float>(keyL);
             out[1][i] = static_cast<float>(keyR);
         }
-
-        const float a = std::fabs(out[0][i]);
-        const float b = std::fabs(out[1][i]);
-        const float level = ((a - b) + std::fabs(a - b)) * 0.5f + b;
-        m_lastLevel = level;
-        if (level > m_blockPeak)
-            m_blockPeak = level;
     }
 
     static double valveCurve(double a, double b, double x)
@@ -659,8 +611,6 @@ private:
     float m_midGain = 1.0f;
     float m_sideGain = 1.0f;
     float m_mix = 1.0f;
-    float m_blockPeak = 0.0f;
-    float m_lastLevel = 0.0f;
 
     Equaliser m_eq[2];
     Compressor m_comp;

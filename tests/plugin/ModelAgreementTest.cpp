@@ -80,8 +80,10 @@ TEST_P(ModelAgreement, EveryProgramAgreesWithThePlainModel)
     std::string where;
     const float rate = GetParam();
     const Channels in = variedSignal(rate, 1.0f);
+    // Programs 7 to 9 hold program 6's values, which are program 0's (the parameter table test checks the
+    // values of all ten): program 6 stands for them.
     for (int blockSize : {1, 64, 300, 512, 4096}) {
-        for (int program = 0; program < 10; ++program) {
+        for (int program = 0; program < 7; ++program) {
             for (const SVariant& variant : variants()) {
                 auto plugin = createPrepared(rate, blockSize);
                 // The same order as the host: resume first, then the program and its edits.

@@ -66,15 +66,6 @@ protected:
     std::string path;
 };
 
-// Sets an environment variable; null unsets it. (ctest runs each test in a process of its own.)
-void setVariable(const char* name, const char* value)
-{
-    if (value != nullptr)
-        setenv(name, value, 1);
-    else
-        unsetenv(name);
-}
-
 bool matches(const std::string& line, const char* pattern)
 {
     return std::regex_match(line, std::regex(pattern));
@@ -148,8 +139,8 @@ TEST_F(CrashReport, HostHandlerAddsTheHostSections)
 
 TEST_F(CrashReport, UnwritableFolderSendsTheReportToTheUsersStateFolder)
 {
-    setVariable("XDG_STATE_HOME", (folder + "/state").c_str());
-    setVariable("HOME", (folder + "/home").c_str());
+    setenv("XDG_STATE_HOME", (folder + "/state").c_str(), 1);  // ctest runs each test in a process of its own
+    setenv("HOME", (folder + "/home").c_str(), 1);
     CApplication::setApplicationName(CString("Tenvira"));
     // A system-wide install folder the user cannot write to.
     const std::string installed = folder + "/usr/lib/vst/Tenvira.crash_log";
@@ -160,7 +151,7 @@ TEST_F(CrashReport, UnwritableFolderSendsTheReportToTheUsersStateFolder)
     EXPECT_EQ(lastAlert.message.find(installed), std::string::npos);
 
     // Without an absolute XDG_STATE_HOME the state folder is ~/.local/state.
-    setVariable("XDG_STATE_HOME", "relative/state");
+    setenv("XDG_STATE_HOME", "relative/state", 1);
     CVstExceptionHandler::handleException(CException("r", "f", true), CHostCanDo(), CSystemString(installed.c_str()));
     const std::string inHome = folder + "/home/.local/state/Tenvira/Tenvira.crash_log";
     EXPECT_EQ(readLines(inHome).at(1), "Corvane Vst Exception Handler Report");
@@ -168,8 +159,8 @@ TEST_F(CrashReport, UnwritableFolderSendsTheReportToTheUsersStateFolder)
 
     // Nowhere to write at all: the alert says so, and asks for no file to be sent.
     std::ofstream(folder + "/plain") << "a file, not a folder";
-    setVariable("XDG_STATE_HOME", nullptr);
-    setVariable("HOME", (folder + "/plain/home").c_str());
+    unsetenv("XDG_STATE_HOME");
+    setenv("HOME", (folder + "/plain/home").c_str(), 1);
     CVstExceptionHandler::preVstExceptionHandler(CException("r", "f", true), CSystemString(installed.c_str()));
     EXPECT_EQ(lastAlert.count, 3);
     EXPECT_NE(lastAlert.message.find("could not be written to :\n" + installed), std::string::npos);

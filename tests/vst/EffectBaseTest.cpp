@@ -1,4 +1,8 @@
-// The framework's effect base: host capability record, identity, null effects.
+// The effect classes: the glue's host wrappers and bounded text helpers, the framework's effect base
+// (host capability record, identity, null effects) and Tenvira's effect (its lifetime, copying programs).
+#include "AudioEffectX.hpp"
+#include "CCorGain.hpp"
+#include "VstStrings.hpp"
 #include "exceptions/CException.hpp"
 #include "host/CApplication.hpp"
 #include "vst/CVstEffect.hpp"
@@ -7,6 +11,7 @@
 
 #include <cstring>
 
+using Corvane::CorGain::CCorGain;
 using Corvane::Exceptions::CException;
 using Corvane::Host::CApplication;
 using Corvane::Vst::CHostCanDo;
@@ -37,7 +42,27 @@ VstIntPtr silentHost(AEffect*, VstInt32, VstInt32, VstIntPtr, void*, float)
     return 0;
 }
 
+class CMinimalEffect : public AudioEffectX {
+public:
+    explicit CMinimalEffect(audioMasterCallback master) : AudioEffectX(master, 3, 2) {}
+    void processReplacing(float**, float**, VstInt32) override {}
+};
+
 }  // namespace
+
+TEST(Glue, HostWrappersWithAndWithoutAHost)
+{
+    EXPECT_EQ(CMinimalEffect(silentHost).getMasterVersion(), 1);  // a host answering 0 counts as version 1
+    EXPECT_EQ(CMinimalEffect(capableHost).getMasterVersion(), 2400);
+
+    CMinimalEffect alone(nullptr);
+    char text[8] = "keep";
+    EXPECT_EQ(alone.getMasterVersion(), 1);
+    EXPECT_EQ(alone.canHostDo(text), 0);
+    EXPECT_EQ(alone.getTimeInfo(0), nullptr);
+    EXPECT_FALSE(alone.getHostProductString(text));
+    EXPECT_STREQ(text, "");
+}
 
 TEST(EffectBase, HostRecordAndNullEffects)
 {
@@ -75,4 +100,53 @@ TEST(EffectBase, IdentityComesFromTheApplicationRecordCutTo23)
     EXPECT_FALSE(effect.getEffectName(nullptr));
     EXPECT_FALSE(effect.getProductString(nullptr));
     CApplication::uninitialise();
+}
+
+TEST(Glue, TextHelpersStayInsideTheirBuffers)
+{
+    char text[8];
+    std::memset(text, '#', sizeof(text));
+    vst_strncpy(text, "Sidechain", 5);
+    EXPECT_STREQ(text, "Sidec");
+    EXPECT_EQ(text[6], '#');
+    EXPECT_EQ(vst_strncpy(nullptr, "x", 3), nullptr);
+    vst_strncpy(text, "ab", 7);
+    vst_strncat(text, "cdefghij", 7);
+    EXPECT_STREQ(text, "abcdefg");
+
+    const struct {
+        float value;
+        const char* expected;
+    } cases[] = {{1.0f / 0.05f, "20.0"}, {1234.5f, "1234"}, {-2.5f, "-2.5"}, {1e9f, "Huge"}};
+    for (const auto& c : cases) {
+        char out[16];
+        std::memset(out, '#', sizeof(out));
+        AudioEffect::float2string(c.value, out, 4);
+        EXPECT_STREQ(out, c.expected) << c.value;
+        EXPECT_EQ(out[5], '#');
+    }
+}
+
+TEST(CorGain, CloseDeletesTheEffect)
+{
+    const long before = CCorGain::CCLASS_THE_CLASS.getInstanceCount();
+    AEffect* e = (new CCorGain(capableHost))->getAeffect();
+    EXPECT_EQ(CCorGain::CCLASS_THE_CLASS.getInstanceCount(), before + 1);
+    EXPECT_EQ(e->dispatcher(e, effClose, 0, 0, nullptr, 0.0f), 1);
+    EXPECT_EQ(CCorGain::CCLASS_THE_CLASS.getInstanceCount(), before);
+}
+
+TEST(CorGain, ProgramCopyRefusesIndicesOutsideTheBank)
+{
+    CCorGain effect(capableHost);
+    effect.setProgram(5);
+    effect.setParameter(CCorGain::CCORGAIN_MASTER, 0.9f);
+    EXPECT_TRUE(effect.copyProgram(8));
+    EXPECT_FALSE(effect.copyProgram(10));
+    EXPECT_FALSE(effect.copyProgram(-1));
+    effect.setProgram(8);
+    EXPECT_FLOAT_EQ(effect.getParameter(CCorGain::CCORGAIN_MASTER), 0.9f);
+    char name[32];
+    effect.getProgramName(name);
+    EXPECT_STREQ(name, "Bass");
 }

@@ -47,11 +47,6 @@ bool CWindowFixture::pumpWindowUntil(Corvane::GUI::Windowing::CWindow& window, c
                       milliseconds);
 }
 
-bool CWindowFixture::waitUntil(const std::function<bool()>& done)
-{
-    return serveUntil([] {}, [](long) { usleep(20000); }, done, WAIT_MILLISECONDS);
-}
-
 Window CWindowFixture::windowNamed(const std::string& title)
 {
     for (Window window : rootChildren()) {
@@ -85,22 +80,6 @@ bool CWindowFixture::isViewable(unsigned long window)
     Corvane::GUI::Windowing::CX11ErrorTrap trap(observer());
     const Status known = XGetWindowAttributes(observer(), window, &attributes);
     return trap.release() && known && attributes.map_state == IsViewable;
-}
-
-std::vector<Window> CWindowFixture::rootChildren()
-{
-    XSync(observer(), False);
-    Window root = 0, parent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    std::vector<Window> found;
-    if (XQueryTree(observer(), DefaultRootWindow(observer()), &root, &parent, &children, &count)) {
-        for (unsigned int i = 0; i < count; ++i) {
-            found.push_back(children[i]);
-        }
-        XFree(children);
-    }
-    return found;
 }
 
 bool CWindowFixture::pointerIsGrabbed()

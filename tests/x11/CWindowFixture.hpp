@@ -27,18 +27,11 @@ protected:
     /** Pumps the window's tree until done() holds; false after the time allowed. */
     bool pumpWindowUntil(Corvane::GUI::Windowing::CWindow& window, const std::function<bool()>& done,
                          long milliseconds = WAIT_MILLISECONDS);
-    /**
-     * Waits until done() holds, without pumping anything: for what other connections (a process's,
-     * a closed one's) change on the server, which reaches it in its own time.
-     */
-    bool waitUntil(const std::function<bool()>& done);
     /** The viewable child of the root whose name is title; 0 when there is none (yet). */
     Window windowNamed(const std::string& title);
     /** Mapped and viewable, as the server says; false for a window it does not know (yet). */
     bool isViewable(unsigned long window);
     XWindowAttributes attributesOf(unsigned long window);
-    /** The children of the root window, of every client, mapped or not. */
-    std::vector<Window> rootChildren();
     /** Whether some client holds a pointer grab (the observer tries one). */
     bool pointerIsGrabbed();
     /** A PNG of width x height in one colour (0xRRGGBB), in the test's scratch folder. */

@@ -173,6 +173,25 @@ bool CX11Fixture::serveUntil(const std::function<void()>& pump, const std::funct
     }
 }
 
+bool CX11Fixture::waitUntil(const std::function<bool()>& done)
+{
+    return serveUntil([] {}, [](long) { usleep(20000); }, done, WAIT_MILLISECONDS);
+}
+
+std::vector<Window> CX11Fixture::rootChildren()
+{
+    XSync(m_observer, False);
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    std::vector<Window> found;
+    if (XQueryTree(m_observer, DefaultRootWindow(m_observer), &root, &parent, &children, &count)) {
+        found.assign(children, children + count);
+        XFree(children);
+    }
+    return found;
+}
+
 bool CX11Fixture::pumpUntil(CX11Display& target, const std::function<bool()>& done, long milliseconds)
 {
     return serveUntil([&] { target.pump(); }, [&](long left) { target.waitForEvents(left); }, done, milliseconds);

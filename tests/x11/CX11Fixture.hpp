@@ -78,11 +78,18 @@ protected:
     /** Calls pump, then done(), until done() holds, with wait(milliseconds left) between; false after the time allowed. */
     static bool serveUntil(const std::function<void()>& pump, const std::function<void(long)>& wait,
                            const std::function<bool()>& done, long milliseconds);
+    /**
+     * Waits until done() holds, without pumping anything: for what other connections (a process's,
+     * a closed one's) change on the server, which reaches it in its own time.
+     */
+    static bool waitUntil(const std::function<bool()>& done);
     /** Pumps display until done() holds; false after the time allowed. */
     bool pumpUntil(CX11Display& target, const std::function<bool()>& done, long milliseconds = WAIT_MILLISECONDS);
     bool pumpUntil(const std::function<bool()>& done) { return pumpUntil(display(), done); }
     /** The colour the server shows at x, y of window, as 0xRRGGBB. */
     unsigned long pixel(Window window, int x, int y);
+    /** The children of the root window, of every client, mapped or not. */
+    std::vector<Window> rootChildren();
 
     /** A property of window as a host sees it: its 32-bit items, or the bytes of a text into text. */
     std::vector<long> property(Window window, Atom name, std::string* text = nullptr);
