@@ -96,6 +96,11 @@ bool CCorGainLv2Ui::resizeEditor(long width, long height)
            m_resize.ui_resize(m_resize.handle, static_cast<int>(width), static_cast<int>(height)) == 0;
 }
 
+void CCorGainLv2Ui::setHostScaleFactor(double factor)
+{
+    m_editor->setHostScaleFactor(factor);
+}
+
 int CCorGainLv2Ui::idle()
 {
     m_echoes.idle();

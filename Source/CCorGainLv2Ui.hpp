@@ -34,6 +34,8 @@ public:
     void portEvent(std::uint32_t port, std::uint32_t size, std::uint32_t format, const void* buffer) override;
     // Serves the editor. An editor embedded in the host's window never closes itself: always 0.
     int idle() override;
+    // The editor takes the host's new factor at once and asks the host for its new size.
+    void setHostScaleFactor(double factor) override;
 
 private:
     // The user's change, to the host's control input in units.

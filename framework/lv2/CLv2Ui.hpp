@@ -4,7 +4,9 @@
 // cannot be built is null.
 #pragma once
 
+#include <lv2/options/options.h>
 #include <lv2/ui/ui.h>
+#include <lv2/urid/urid.h>
 
 #include <cstdint>
 #include <cstring>
@@ -41,9 +43,20 @@ public:
     virtual void portEvent(std::uint32_t port, std::uint32_t size, std::uint32_t format, const void* buffer) = 0;
     // The idle interface's call: serves the UI without waiting. Non-zero once the UI has closed.
     virtual int idle() = 0;
+    // A new ui:scaleFactor from the host, after the UI was made (a positive, finite factor).
+    virtual void setHostScaleFactor(double factor) = 0;
+
+    // Keeps the host's numbers for the options the UI takes later; without the host's urid:map it takes none.
+    void mapOptions(const SLv2UiHost& host);
+    // The options interface's set: the options the UI knows are taken, the others answered as unknown.
+    std::uint32_t setOptions(const LV2_Options_Option* options);
 
     CLv2Ui(const CLv2Ui&) = delete;
     CLv2Ui& operator=(const CLv2Ui&) = delete;
+
+private:
+    LV2_URID m_scaleFactorKey = 0;
+    LV2_URID m_floatType = 0;
 };
 
 // The descriptor of UI class TUi, built as TUi(const SLv2UiHost&), which throws when it cannot be made.
@@ -64,7 +77,9 @@ private:
                                     const LV2_Feature* const* features)
     {
         try {
-            std::unique_ptr<CLv2Ui> ui(new TUi(SLv2UiHost{pluginUri, bundlePath, write, controller, features}));
+            const SLv2UiHost host{pluginUri, bundlePath, write, controller, features};
+            std::unique_ptr<CLv2Ui> ui(new TUi(host));
+            ui->mapOptions(host);
             if (widget != nullptr) {
                 *widget = ui->getWidget();
             }
@@ -92,10 +107,27 @@ private:
             return 1;
         }
     }
+    // The UI reports no options of its own.
+    static std::uint32_t getOptions(LV2_Handle, LV2_Options_Option*) { return LV2_OPTIONS_ERR_BAD_KEY; }
+    static std::uint32_t setOptions(LV2_Handle handle, const LV2_Options_Option* options)
+    {
+        try {
+            return static_cast<CLv2Ui*>(handle)->setOptions(options);
+        } catch (...) {
+            return LV2_OPTIONS_ERR_UNKNOWN;
+        }
+    }
     static const void* extensionData(const char* uri)
     {
         static const LV2UI_Idle_Interface idleInterface = {&idle};
-        return uri != nullptr && std::strcmp(uri, LV2_UI__idleInterface) == 0 ? &idleInterface : nullptr;
+        static const LV2_Options_Interface optionsInterface = {&getOptions, &setOptions};
+        if (uri == nullptr) {
+            return nullptr;
+        }
+        if (std::strcmp(uri, LV2_UI__idleInterface) == 0) {
+            return &idleInterface;
+        }
+        return std::strcmp(uri, LV2_OPTIONS__interface) == 0 ? &optionsInterface : nullptr;
     }
 };
 

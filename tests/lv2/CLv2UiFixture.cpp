@@ -257,6 +257,11 @@ void CLv2UiFixture::write(LV2UI_Controller controller, std::uint32_t port, std::
     }
 }
 
+LV2_URID_Map* CLv2UiFixture::uridMap()
+{
+    return s_world->uridMap();
+}
+
 int CLv2UiFixture::resize(LV2UI_Feature_Handle handle, int width, int height)
 {
     auto* self = static_cast<CLv2UiFixture*>(handle);

@@ -11,6 +11,7 @@
 #include "model/PlainModel.hpp"
 
 #include <lv2/ui/ui.h>
+#include <lv2/urid/urid.h>
 
 #include <functional>
 #include <string>
@@ -60,6 +61,8 @@ protected:
     // The model's value of parameter index in its port's units, as the host holds it.
     static float unitsOf(const PlainModel& model, int index);
     static const std::string& symbolOf(int index);
+    // The host's URID map, as the UI is given it.
+    static LV2_URID_Map* uridMap();
 
     unsigned long editorWindowId() override { return m_hostWindow; }
     DevHost::CWindowImage captureEditor() override;

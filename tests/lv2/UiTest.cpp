@@ -6,6 +6,7 @@
 #include "CLv2World.hpp"
 
 #include <dirent.h>
+#include <lv2/atom/atom.h>
 #include <lv2/options/options.h>
 #include <malloc.h>
 
@@ -82,7 +83,8 @@ TEST(Lv2UiDeclaration, HostsFindAnX11UiForTheHostsWindowServedByIdleCallsWithThe
     EXPECT_EQ(objectsOf(w, node, LV2_CORE__optionalFeature),
               (std::set<std::string>{LV2_UI__resize, LV2_UI__noUserResize, LV2_OPTIONS__options}));
     EXPECT_EQ(objectsOf(w, node, LV2_OPTIONS__supportedOption), std::set<std::string>{LV2_UI__scaleFactor});
-    EXPECT_EQ(objectsOf(w, node, LV2_CORE__extensionData), std::set<std::string>{LV2_UI__idleInterface});
+    EXPECT_EQ(objectsOf(w, node, LV2_CORE__extensionData),
+              (std::set<std::string>{LV2_UI__idleInterface, LV2_OPTIONS__interface}));
     // The output level reaches the UI; hosts send control inputs by default.
     LilvNode* notification = lilv_new_uri(w, LV2_UI__portNotification);
     LilvNodes* notifications = lilv_world_find_nodes(w, node, notification, nullptr);
@@ -227,7 +229,7 @@ TEST_F(CLv2UiFixture, ThePopUpsWriteTheChoiceInUnitsAndTheInformationButtonShows
     EXPECT_EQ(m_writes.size(), 4u);
 }
 
-TEST_F(CLv2UiFixture, AHostsScaleFactorOfTwoGivesAUiOfTwiceTheSizeDrawnForIt)
+TEST_F(CLv2UiFixture, AHostsScaleFactorSizesTheUiWhenMadeAndWhenChangedLater)
 {
     m_scaleFactor = 2.0f;
     openUi();
@@ -238,6 +240,36 @@ TEST_F(CLv2UiFixture, AHostsScaleFactorOfTwoGivesAUiOfTwiceTheSizeDrawnForIt)
     // The panel reaches the lower right corner, and the title stands where it stands at 1x, twice as far in.
     EXPECT_NE(shown.at(920, 925), 0u);
     EXPECT_NE(shown.at(460, 16), 0u);
+
+    // The host changes its factor later through the options interface: the UI takes it at once.
+    const auto* options = static_cast<const LV2_Options_Interface*>(m_descriptor->extension_data(LV2_OPTIONS__interface));
+    ASSERT_NE(options, nullptr);
+    LV2_URID_Map* map = uridMap();
+    float factor = 1.5f;
+    const LV2_Options_Option change[] = {
+        {LV2_OPTIONS_INSTANCE, 0, map->map(map->handle, LV2_UI__scaleFactor), sizeof(float),
+         map->map(map->handle, LV2_ATOM__Float), &factor},
+        {LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr}};
+    EXPECT_EQ(options->set(m_ui, change), static_cast<std::uint32_t>(LV2_OPTIONS_SUCCESS));
+    EXPECT_EQ(m_resizes.back(), (std::pair<int, int>{695, 698}));
+    idle();
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    ASSERT_NE(XQueryTree(observer(), m_hostWindow, &root, &parent, &children, &count), 0);
+    ASSERT_EQ(count, 1u);
+    XWindowAttributes editor;
+    XGetWindowAttributes(observer(), children[0], &editor);
+    XFree(children);
+    EXPECT_EQ(editor.width, 695);
+    EXPECT_EQ(editor.height, 698);
+    // An option the UI does not know is answered as such.
+    const LV2_Options_Option unknown[] = {
+        {LV2_OPTIONS_INSTANCE, 0, map->map(map->handle, LV2_UI__updateRate), sizeof(float),
+         map->map(map->handle, LV2_ATOM__Float), &factor},
+        {LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr}};
+    EXPECT_EQ(options->set(m_ui, unknown), static_cast<std::uint32_t>(LV2_OPTIONS_ERR_BAD_KEY));
 }
 
 TEST_F(CLv2UiFixture, IsRefusedWithoutAParentAndFiftyOpeningsAndUnloadingsLeaveNothingBehind)

@@ -124,7 +124,7 @@ std::string CCorGainTurtle::manifest() const
                 " ;\n    lv2:requiredFeature ui:parent , ui:idleInterface ;\n"
                 "    lv2:optionalFeature ui:resize , ui:noUserResize , <http://lv2plug.in/ns/ext/options#options> ;\n"
                 "    <http://lv2plug.in/ns/ext/options#supportedOption> ui:scaleFactor ;\n"
-                "    lv2:extensionData ui:idleInterface ;\n"
+                "    lv2:extensionData ui:idleInterface , <http://lv2plug.in/ns/ext/options#interface> ;\n"
                 "    ui:portNotification [\n        ui:plugin " +
                 uri(kUri) + " ;\n        lv2:symbol " +
                 quoted(CCorGainLv2Ports::getPort(CCorGainLv2Ports::CCORGAINLV2PORTS_LEVEL_PORT).symbol) +
