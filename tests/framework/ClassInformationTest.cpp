@@ -85,7 +85,7 @@ TEST(ClassRecord, ComputeTemplateName)
     EXPECT_EQ(templateName("TPointerDeleter<TypeName>", typeid(CTestKnob), 1), "");
 }
 
-TEST(ClassManager, DefaultRecordsStayOutTheFirstRegistrationWinsAndGoneRecordsAreForgotten)
+TEST(ClassManager, DefaultRecordsStayOutFirstRegistrationWinsGoneRecordsAreForgottenAndObjectsCount)
 {
     CClass undefined;
     EXPECT_STREQ(undefined.getClassName(), "UndefinedClass");
@@ -109,10 +109,8 @@ TEST(ClassManager, DefaultRecordsStayOutTheFirstRegistrationWinsAndGoneRecordsAr
     }
     EXPECT_EQ(globalManager().getClassWithName("TestDuplicate"), nullptr);
     EXPECT_EQ(globalManager().getClassWithName(nullptr), nullptr);
-}
 
-TEST(ClassManager, ObjectsAreCountedInTheRecordsOfAllTheirClasses)
-{
+    // Objects are counted in the records of all their classes.
     const long strings = CString::CCLASS_THE_CLASS.getInstanceCount();
     const long paths = CSystemString::CCLASS_THE_CLASS.getInstanceCount();
     const long counted = CCountedObject::CCLASS_THE_CLASS.getInstanceCount();
@@ -129,28 +127,25 @@ TEST(ClassManager, ObjectsAreCountedInTheRecordsOfAllTheirClasses)
     EXPECT_EQ(CCountedObject::CCLASS_THE_CLASS.getInstanceCount(), counted);
 }
 
-TEST(ClassManager, SortingPutsRecordsAlphabeticallyAndEmptySlotsLast)
+TEST(ClassManager, SortingPutsRecordsAlphabeticallyAndEmptySlotsLastAndTheReportListsLiveClasses)
 {
     CClass zeta("TestZeta");
     CClass alpha("TestAlpha");
     CClass middle("TestMiddle");
     CClass gone("TestGone");
-    CClassManager manager;
-    manager.sortClasses();  // no array yet
-    manager.registerClass(&zeta);
-    manager.registerClass(&gone);
-    manager.registerClass(&alpha);
-    manager.registerClass(&middle);
-    manager.unregisterClass(&gone);
-    manager.sortClasses();
-    ASSERT_EQ(manager.getNumberOfClasses(), 32);
+    CClassManager sorter;
+    sorter.sortClasses();  // no array yet
+    sorter.registerClass(&zeta);
+    sorter.registerClass(&gone);
+    sorter.registerClass(&alpha);
+    sorter.registerClass(&middle);
+    sorter.unregisterClass(&gone);
+    sorter.sortClasses();
+    ASSERT_EQ(sorter.getNumberOfClasses(), 32);
     const CClass* expected[] = {&alpha, &middle, &zeta};
     for (long i = 0; i < 32; ++i)
-        EXPECT_EQ(manager.getClassAtIndex(i), i < 3 ? expected[i] : nullptr) << i;
-}
+        EXPECT_EQ(sorter.getClassAtIndex(i), i < 3 ? expected[i] : nullptr) << i;
 
-TEST(ClassManager, ReportListsLiveClassesAndTotals)
-{
     CClass knobs("CKnob", "CControl");
     CClass labels("CTextLabel", "CControl");
     CClass meters("CLevelMeter", "CControl");

@@ -49,7 +49,7 @@ TEST(CountedObject, CountStartsAtZeroTheLastDereferenceDestroysAndCopiesStartUnr
     EXPECT_EQ(original.getReferenceCount(), 1);
 }
 
-TEST(AutomaticPointer, DefaultDeleterReferencesAndReleasesInOrder)
+TEST(AutomaticPointer, DefaultDeleterReferencesAndReleasesInOrderAndOnce)
 {
     int destroyed = 0;
     CTestKnob* first = new CTestKnob(&destroyed);
@@ -73,22 +73,19 @@ TEST(AutomaticPointer, DefaultDeleterReferencesAndReleasesInOrder)
     EXPECT_EQ(first->getReferenceCount(), 1);
     first->dereference();
     EXPECT_EQ(destroyed, 2);
-}
 
-TEST(AutomaticPointer, AssigningTheHeldPointerKeepsItAliveAndCounted)
-{
-    int destroyed = 0;
+    // Assigning the held pointer again keeps it alive and counted once.
     TAutomaticPointer<CTestKnob> holder;
     CTestKnob* knob = new CTestKnob(&destroyed);
     holder = knob;
     holder = knob;
     holder = holder.getPointer();
-    EXPECT_EQ(destroyed, 0);
+    EXPECT_EQ(destroyed, 2);
     EXPECT_EQ(knob->getReferenceCount(), 1);
     holder.freePointer();
-    EXPECT_EQ(destroyed, 1);
+    EXPECT_EQ(destroyed, 3);
     holder.freePointer();  // empty holder: nothing happens
-    EXPECT_EQ(destroyed, 1);
+    EXPECT_EQ(destroyed, 3);
 }
 
 TEST(AutomaticPointer, DeleterPolicies)

@@ -1,5 +1,6 @@
 #include "basics/CPascalString.hpp"
 #include "basics/CString.hpp"
+#include "basics/CSystemString.hpp"
 #include "exceptions/CException.hpp"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 
 using Corvane::Basics::CPascalString;
 using Corvane::Basics::CString;
+using Corvane::Basics::CSystemString;
 using Corvane::Exceptions::CException;
 
 namespace {
@@ -229,6 +231,24 @@ TEST(String, FailuresAreWrappedWithTheOperationsTexts)
     EXPECT_STREQ(allocation.getString(), "ok");
 }
 
+TEST(Exceptions, ThrownByValueCopiedWholeAndEveryCopyReleased)
+{
+    const long liveBefore = CException::CCLASS_THE_CLASS.getInstanceCount();
+    try {
+        throw CException(CString("Failed to get bundle from identifier"),
+                         CString("CControl::setControlRoot(IControlRoot *)"), true);
+    } catch (const CException& caught) {
+        CException copy(CString("Context is NULL"), CString("other"), false);
+        copy = caught;
+        copy = copy;
+        EXPECT_STREQ(copy.getErrorReason().getString(), "Failed to get bundle from identifier");
+        EXPECT_STREQ(copy.getFunctionName().getString(), "CControl::setControlRoot(IControlRoot *)");
+        EXPECT_TRUE(copy.errorIsSerious());
+    }
+    // Every copy made while throwing and catching was destroyed again.
+    EXPECT_EQ(CException::CCLASS_THE_CLASS.getInstanceCount(), liveBefore);
+}
+
 TEST(PascalString, LengthPrefixedAndCutToItsBuffer)
 {
     CPascalString pascal("abc", 16);
@@ -251,4 +271,69 @@ TEST(PascalString, LengthPrefixedAndCutToItsBuffer)
     CPascalString wide(longText.c_str(), 1000);
     EXPECT_EQ(wide.getLength(), 255);
     EXPECT_EQ(std::string(wide.getText()), longText.substr(0, 255));
+}
+
+TEST(SystemString, SeparatorsExtensionsAndPathComponents)
+{
+    for (const char* folder : {"/Res", "/Res/"}) {
+        CSystemString resources(folder);
+        resources.appendPath(CString("img.png"));
+        EXPECT_EQ(resources, "/Res/img.png") << folder;
+    }
+    CSystemString empty("");
+    empty.appendPath("img.png");
+    EXPECT_EQ(empty, "/img.png");
+
+    CSystemString path("/a/b/c");
+    path.removeLastPathComponent();
+    EXPECT_EQ(path, "/a/b");
+    path.removeLastPathComponent();
+    EXPECT_EQ(path, "/a");
+    path.removeLastPathComponent();
+    EXPECT_EQ(path, "/a");
+
+    CSystemString bare("file");
+    bare.removeLastPathComponent();
+    EXPECT_EQ(bare, "file");
+
+    EXPECT_TRUE(CSystemString("x.png").hasExtension("png"));
+    EXPECT_FALSE(CSystemString("x.PNG").hasExtension("png"));
+    EXPECT_FALSE(CSystemString("png").hasExtension(".png"));  // longer than the text
+    EXPECT_FALSE(CSystemString("x.png").hasExtension(static_cast<const char*>(nullptr)));
+
+    EXPECT_TRUE(CSystemString("a.txt").hasExtension());
+    EXPECT_FALSE(CSystemString(".hidden").hasExtension());     // a "." at index 0 does not count
+    EXPECT_TRUE(CSystemString("/dir.d/file").hasExtension());  // the search crosses separators
+
+    CSystemString file("a.txt");
+    file.appendNewExtension("png", true);
+    EXPECT_EQ(file, "a.png");
+    file.appendNewExtension(CString("gz"), false);
+    EXPECT_EQ(file, "a.png.gz");
+    EXPECT_EQ(file.getTheExtension(), "gz");
+    file.removeExtension();
+    EXPECT_EQ(file, "a.png");
+
+    CSystemString hidden(".profile");
+    hidden.removeExtension();
+    EXPECT_EQ(hidden, ".profile");
+
+    const CSystemString bundle("/home/user//Tenvira.vst/Contents/");
+    EXPECT_EQ(bundle.getNumberOfPathComponents(), 4);
+    EXPECT_EQ(bundle.getPathComponent(0), "home");
+    EXPECT_EQ(bundle.getPathComponent(2), "Tenvira.vst");
+    EXPECT_EQ(bundle.getPathComponent(4), "");
+    EXPECT_EQ(bundle.getLastPathComponent(), "Contents");
+    EXPECT_EQ(CSystemString("").getLastPathComponent(), "");
+
+    const CSystemString knob("/a/b/knob.png");
+    EXPECT_EQ(knob.getTheFilename(), "knob.png");
+    EXPECT_EQ(CSystemString("knob.png").getFolderPath(), "");
+
+    CSystemString first(knob);
+    first.removeFirstPathComponent();
+    EXPECT_EQ(first, "/b/knob.png");
+    CSystemString relative("a//b");
+    relative.removeFirstPathComponent();
+    EXPECT_EQ(relative, "b");
 }

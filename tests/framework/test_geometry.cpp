@@ -27,7 +27,7 @@ void expectRect(const CRect& r, long left, long top, long width, long height)
 
 }  // namespace
 
-TEST(GeometryRect, HitTestCountsBothEdgesInsideAndUnionGrowsToContainBoth)
+TEST(GeometryRect, HitTestUnionEditsAndTextForms)
 {
     const CRect r(10, 20, 30, 40);
     EXPECT_TRUE(r.pointIsInside(10, 20));
@@ -44,24 +44,22 @@ TEST(GeometryRect, HitTestCountsBothEdgesInsideAndUnionGrowsToContainBoth)
     expectRect(u, 10, 0, 25, 20);
     u.unionWith(CRect(-5, 40, 1, 1));
     expectRect(u, -5, 0, 40, 41);
-}
 
-TEST(GeometryRect, EditsKeepDerivedEdgesInStepAndTextConvertsBothWays)
-{
-    CRect r(1, 2, 10, 20);
-    r.setLeft(5);
-    r.setHeight(7);
-    expectRect(r, 5, 2, 10, 7);
-    r.setOrigin(CPoint(100, 200));
-    r.setDimensions(CDimension(30, 40));
-    r.offset(CPoint(-100, 5));
-    expectRect(r, 0, 205, 30, 40);
+    // Edits keep the derived edges in step; text converts both ways.
+    u = CRect(1, 2, 10, 20);
+    u.setLeft(5);
+    u.setHeight(7);
+    expectRect(u, 5, 2, 10, 7);
+    u.setOrigin(CPoint(100, 200));
+    u.setDimensions(CDimension(30, 40));
+    u.offset(CPoint(-100, 5));
+    expectRect(u, 0, 205, 30, 40);
 
-    r = CRect(0, 0, 20, 20);
-    r.inset(5);
-    expectRect(r, 5, 5, 10, 10);
-    r.inset(-5);
-    expectRect(r, 0, 0, 20, 20);
+    u = CRect(0, 0, 20, 20);
+    u.inset(5);
+    expectRect(u, 5, 5, 10, 10);
+    u.inset(-5);
+    expectRect(u, 0, 0, 20, 20);
 
     CRect s(3, 3, 5, 5);
     s.scale(0.5);

@@ -22,7 +22,7 @@ protected:
 
 }  // namespace
 
-TEST_F(TraceTest, EachTraceIsOneLineOnDiskAtOnceCutToTheWorkBuffer)
+TEST_F(TraceTest, EachTraceIsOneLineOnDiskAtOnceCutToTheWorkBufferUntilClosed)
 {
     const CScratchFile file("lines.log");
     ASSERT_TRUE(CTrace::openTraceFile(file.systemPath()));
@@ -35,10 +35,8 @@ TEST_F(TraceTest, EachTraceIsOneLineOnDiskAtOnceCutToTheWorkBuffer)
     CTrace::trace("%s", std::string(5000, 'm').c_str());
     EXPECT_EQ(file.contents(), "Hit testing\nvalue 7 of eight\narea [1,2,3,4]\n" +
                                    std::string(CTrace::CTRACE_BUFFER_SIZE - 1, 'm') + "\n");
-}
 
-TEST_F(TraceTest, ReopeningSwitchesFilesAndClosingSilences)
-{
+    // Reopening switches files; closing silences.
     const CScratchFile first("first.log");
     const CScratchFile second("second.log");
     ASSERT_TRUE(CTrace::openTraceFile(first.systemPath()));

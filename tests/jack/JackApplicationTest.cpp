@@ -184,16 +184,10 @@ TEST_F(JackApplication, SoundsAsTheRendererWithTheDelayItReportsAndObeysMidi)
         }
     }
 
-    // Controllers 70 and 71 set Ratio (20:1) and Threshold, and the settings saved at the end hold them.
-    clients.sendMidi({{0xB0, 70, 127}, {0xB0, 71, 20}});
-    clients.waitFrames(1024);
-
+    // The program MIDI chose is saved on SIGTERM (controllers for parameters: JackEditor's test).
     tenvira.signal(SIGTERM);
     EXPECT_EQ(tenvira.finish(), 0) << tenvira.output();
-    const Tenvira::Jack::SEffectState saved = CJackRig::savedState(m_rig.statePath());
-    EXPECT_EQ(saved.program, 0);
-    EXPECT_EQ(saved.values[1], 20.0f / 127.0f);
-    EXPECT_EQ(saved.values[2], 1.0f);
+    EXPECT_EQ(CJackRig::savedState(m_rig.statePath()).program, 0);
 }
 
 TEST_F(JackApplication, FollowsTheServersBufferSizeAsADawDoes)

@@ -90,7 +90,7 @@ TEST(StateFile, EveryValueComesBackExactlyAndNothingDoubtfulIsTaken)
     }
 }
 
-TEST(StateFile, SavingReplacesTheWholeFileAndOnlyAStateFileIsRead)
+TEST(StateFile, SavingReplacesTheWholeFileOnlyAStateFileIsReadAndTheDefaultIsTheUsers)
 {
     RenderTest::CScratchFolder scratch;
     const std::string path = scratch.path("new/folder/tenvira-jack.state");
@@ -116,10 +116,8 @@ TEST(StateFile, SavingReplacesTheWholeFileAndOnlyAStateFileIsRead)
     EXPECT_EQ(CStateFile::load(scratch.path("large"), 10, 20, read, why), ELoad::FOREIGN);
     for (const auto& item : std::filesystem::directory_iterator(scratch.path("new/folder")))
         EXPECT_EQ(item.path().filename(), "tenvira-jack.state") << "a temporary file was left behind";
-}
 
-TEST(StateFile, LivesInTheUsersConfigurationFolder)
-{
+    // By default the file lives in the user's configuration folder.
     setenv("HOME", "/home/someone", 1);
     setenv("XDG_CONFIG_HOME", "/elsewhere/config", 1);
     EXPECT_EQ(CStateFile::defaultPath(), "/elsewhere/config/Tenvira/tenvira-jack.state");

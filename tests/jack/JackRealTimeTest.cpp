@@ -1,7 +1,5 @@
-// tenvira-jack's process callback never allocates, frees or calls the host:
-// this binary replaces the global allocation functions (the plug-in's and
-// libjack's calls reach them too) and counts those made on the client's
-// real-time thread while the effect plays, takes MIDI, is automated from the
+// tenvira-jack's process callback never allocates, frees or calls the host (this binary counts the allocation
+// functions' calls, the plug-in's and libjack's too) while the effect plays, takes MIDI, is automated from the
 // main thread and follows a change of the server's buffer size.
 #include "CJackHost.hpp"
 #include "CJackRig.hpp"

@@ -1,9 +1,6 @@
-// A minute of tenvira-jack at 64 frames per block (1.3 ms at 48 kHz), from the
-// sound card's capture ports to its playback ports, with a loud signal in.
-// On a shared machine a server misses deadlines now and then for reasons of
-// its own. So a second server runs the same minute beside it with a plain
-// client in Tenvira's place, under the same load: Tenvira's server must not
-// miss markedly more (an effect too slow for the period misses thousands).
+// A minute of tenvira-jack at 64 frames (1.3 ms at 48 kHz) with a loud signal in. A shared machine misses
+// deadlines now and then anyway, so a second server runs the same minute with a plain client in Tenvira's
+// place: Tenvira's must not miss markedly more (an effect too slow for the period misses thousands).
 // On a failure the server's log names each client that had not finished in time.
 #include "CChildProcess.hpp"
 #include "CJackRig.hpp"

@@ -1,9 +1,6 @@
-// The xrun test's baseline, in a process of its own (libjack serves one server
-// per process): on the named server, the test's graph with a plain client in
-// Tenvira's place. The test's player and the capture ports go into "plain",
-// which copies them to the playback ports and to the test's recorder; the
-// server's xruns are counted for the given number of seconds after one second
-// of warming up. Prints "xruns N".
+// The xrun test's baseline, in a process of its own (libjack serves one server per process): the test's
+// graph on the named server with a plain copying client in Tenvira's place; prints "xruns N", counted for
+// SECONDS after one second of warming up.
 //
 //     jack_xrun_counter SERVER SECONDS
 #include "CPassThrough.hpp"

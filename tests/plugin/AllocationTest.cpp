@@ -1,8 +1,5 @@
-// The audio thread of the built plug-in never allocates or frees: this test
-// binary counts the allocation functions' calls (the plug-in's calls reach
-// them too) made on the audio thread while it processes, takes MIDI and is
-// automated, with programs switched and parameters changed from another
-// thread meanwhile.
+// The built plug-in's audio thread never allocates or frees (this binary counts the allocation functions'
+// calls, the plug-in's too) while it processes, takes MIDI and is automated, other threads changing programs.
 #include "CMidiEventBatch.hpp"
 #include "PluginFixture.hpp"
 #include "allocation/CountingAllocator.hpp"

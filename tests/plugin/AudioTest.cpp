@@ -74,8 +74,7 @@ TEST_F(PluginFixture, LimiterKeepsTheOutputUnderTheCeiling)
 
 TEST_F(PluginFixture, ShortEmptyAndMissingBlocks)
 {
-    auto instance = createPrepared(8000.0f, 256);
-    EXPECT_EQ(instance->latency(), 44);  // 8000 Hz is treated as 44100 Hz
+    auto instance = createPrepared(8000.0f, 256);  // run at 44100 Hz: 44 samples of look-ahead
     EXPECT_TRUE(run(*instance, Channels(4)).at(0).empty());
     float* none[4] = {nullptr, nullptr, nullptr, nullptr};
     instance->process(none, none, 0);
@@ -89,9 +88,8 @@ TEST_F(PluginFixture, ShortEmptyAndMissingBlocks)
 
 TEST_F(PluginFixture, MissingChannelsReadAsSilenceAndAreNotWritten)
 {
-    // Each channel left out in turn, over a block longer than one internal
-    // pass: the effect must behave as if given silence for a missing input
-    // and still write every output it has.
+    // Each channel left out in turn, over more than one internal pass: a missing input is silence, every
+    // output there is is written (the LV2 build's unconnected ports reach the same code).
     const int frames = 700;
     const Channels in = {sine(0.8f, 440.0f, frames), sine(0.6f, 300.0f, frames), sine(0.9f, 80.0f, frames),
                          sine(0.7f, 60.0f, frames)};
@@ -128,12 +126,9 @@ TEST_F(PluginFixture, MissingChannelsReadAsSilenceAndAreNotWritten)
 
 TEST_F(PluginFixture, ChangesFromOtherThreadsReachWholeBlocksWhole)
 {
-    // Two programs whose make-up gain comes from threshold and ratio
-    // together; a quiet constant input stays below both thresholds, so each
-    // program gives one constant output level, and a block that mixed the
-    // two programs' values would give a third. The host switches between
-    // them and automates parameters that do not change the level; MIDI
-    // switches them on the audio thread; names change meanwhile.
+    // Two programs whose make-up gains (from threshold and ratio together) give a quiet constant input two
+    // levels; a block mixing their values would give a third. The host switches programs, automates what
+    // does not change the level and renames; MIDI switches programs on the audio thread.
     auto instance = createPrepared(44100.0f, 128);
     const std::pair<int, float> common[] = {{11, 1.0f}, {13, 1.0f}, {16, 0.0f}};  // make-up, hard knee, no limiter
     instance->setProgram(8);

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <limits>
 
-TEST_F(PluginFixture, DescriptorFieldsAndLatency)
+TEST_F(PluginFixture, DescriptorLatencyIdentityCapabilitiesAndPins)
 {
     auto instance = create();
     const AEffect* e = instance->effect();
@@ -38,11 +38,7 @@ TEST_F(PluginFixture, DescriptorFieldsAndLatency)
     instance->suspend();
     instance->resume();  // unchanged: the host is not disturbed
     EXPECT_EQ(host.countOf(audioMasterIOChanged), 0u);
-}
 
-TEST_F(PluginFixture, IdentityVersionsAndCapabilities)
-{
-    auto instance = create();
     EXPECT_EQ(instance->effectName(), "Tenvira");
     EXPECT_EQ(instance->vendorString(), "Tolvek Orvasse Audio");
     EXPECT_EQ(instance->productString(), "Vst Audio Compressor");
@@ -60,11 +56,7 @@ TEST_F(PluginFixture, IdentityVersionsAndCapabilities)
         EXPECT_EQ(instance->canDo(no), -1) << no;
     }
     EXPECT_EQ(instance->canDo(nullptr), -1);
-}
 
-TEST_F(PluginFixture, PinTables)
-{
-    auto instance = create();
     const char* const pins[6][2] = {{"Left input", "L in"}, {"Right input", "R in"},  {"Sidechain", "xL in"},
                                     {"Sidechain", "xR in"}, {"Left output", "L out"}, {"Right output", "R out"}};
     for (int i = 0; i < 6; ++i) {

@@ -62,10 +62,8 @@ TEST_F(PluginFixture, RatesBeyondTheLookAheadRingKeepWorking)
 
 TEST_F(PluginFixture, CorruptSamplesLeaveNoTrace)
 {
-    // NaN, infinities and absurd finite values (a burst of 1e30) in every
-    // input: the output stays finite, and one second after the burst its
-    // level is that of the clean run, whether the burst met the valve, the
-    // key equaliser, the compressor, the limiter or the monitored key.
+    // NaN, infinities and a burst of 1e30 in every input: the output stays finite, and a second later its
+    // level is the clean run's, through the valve, key equaliser, compressor, limiter or monitored key.
     const struct {
         int program;
         std::vector<std::pair<int, float>> settings;

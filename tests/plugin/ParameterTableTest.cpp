@@ -5,6 +5,7 @@
 #include "model/PlainModel.hpp"
 
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -57,7 +58,7 @@ TEST_F(PluginFixture, EveryFactoryProgramShowsItsTable)
     }
 }
 
-TEST_F(PluginFixture, HostValuesAreHeldInsideTheRange)
+TEST_F(PluginFixture, HostValuesAreHeldInsideTheRangeAndBadIndicesAnswerNothing)
 {
     auto instance = create();
     const struct {
@@ -83,11 +84,11 @@ TEST_F(PluginFixture, HostValuesAreHeldInsideTheRange)
     instance->setProgram(0);
     EXPECT_FLOAT_EQ(instance->getParameter(1), 0.25f);
     EXPECT_EQ(instance->parameterDisplay(1), "-37.50");
-}
 
-TEST_F(PluginFixture, IndicesOutsideTheTableAnswerNothing)
-{
-    auto instance = create();
+    std::vector<float> before;
+    for (int i = 0; i < 20; ++i) {
+        before.push_back(instance->getParameter(i));
+    }
     for (int bad : {-1, 20, 1000, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
         EXPECT_EQ(instance->parameterName(bad), "") << bad;
         EXPECT_EQ(instance->parameterLabel(bad), "") << bad;
@@ -95,8 +96,7 @@ TEST_F(PluginFixture, IndicesOutsideTheTableAnswerNothing)
         EXPECT_FLOAT_EQ(instance->getParameter(bad), 0.0f) << bad;
         instance->setParameter(bad, 0.3f);
     }
-    const PlainModel model;
     for (int i = 0; i < 20; ++i) {  // nothing moved
-        EXPECT_FLOAT_EQ(instance->getParameter(i), model.getParameter(i)) << i;
+        EXPECT_EQ(instance->getParameter(i), before[static_cast<size_t>(i)]) << i;
     }
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-TEST_F(PluginFixture, EditsStayWithTheirProgram)
+TEST_F(PluginFixture, EditsStayWithTheirProgramNamesAreCutAndBadIndicesIgnored)
 {
     auto instance = createPrepared();
     instance->setProgram(1);
@@ -22,11 +22,7 @@ TEST_F(PluginFixture, EditsStayWithTheirProgram)
     EXPECT_FLOAT_EQ(instance->getParameter(1), 0.3f);
     EXPECT_FLOAT_EQ(instance->getParameter(2), 0.9f);  // the host's value, not the inverted one
     EXPECT_EQ(instance->parameterDisplay(14), "Dirty");
-}
 
-TEST_F(PluginFixture, RenamingTheCurrentProgram)
-{
-    auto instance = create();
     instance->setProgram(3);
     instance->setProgramName("My crunch");
     std::string name;
@@ -39,11 +35,7 @@ TEST_F(PluginFixture, RenamingTheCurrentProgram)
     EXPECT_EQ(instance->programName(), "A program name of forty");
     ASSERT_TRUE(instance->programNameIndexed(3, name));
     EXPECT_EQ(name, "A program name of forty");
-}
 
-TEST_F(PluginFixture, ProgramIndicesOutsideTheBankAreIgnored)
-{
-    auto instance = create();
     instance->setProgram(4);
     for (VstIntPtr bad : {VstIntPtr(-1), VstIntPtr(10), VstIntPtr(std::numeric_limits<VstInt32>::max()),
                           VstIntPtr(std::numeric_limits<VstIntPtr>::min())}) {
@@ -51,7 +43,7 @@ TEST_F(PluginFixture, ProgramIndicesOutsideTheBankAreIgnored)
         EXPECT_EQ(instance->program(), 4) << bad;
     }
     EXPECT_EQ(instance->programName(), "Guitar");
-    std::string name = "unchanged";
+    name = "unchanged";
     for (int bad : {-1, 10, std::numeric_limits<int>::min()}) {
         EXPECT_FALSE(instance->programNameIndexed(bad, name)) << bad;
         EXPECT_EQ(name, "");

@@ -16,7 +16,7 @@
 using namespace Tenvira::Render;
 using RenderTest::CScratchFolder;
 
-TEST(LevelTrack, PeakRmsAndWindowsOfKnownSignals)
+TEST(LevelTrack, PeakRmsAndWindowsOfKnownSignalsWhateverTheBlocks)
 {
     CLevelTrack track(100);
     std::vector<float> left(250, 0.5f);
@@ -34,10 +34,8 @@ TEST(LevelTrack, PeakRmsAndWindowsOfKnownSignals)
 
     EXPECT_NEAR(CLevelTrack::toDecibels(0.5), -6.0206, 1e-4);
     EXPECT_TRUE(std::isinf(CLevelTrack::toDecibels(0.0)));
-}
 
-TEST(LevelTrack, BlockBoundariesDoNotChangeTheEnvelope)
-{
+    // Block boundaries do not change the envelope.
     std::vector<float> signal(1000);
     for (std::size_t i = 0; i < signal.size(); ++i)
         signal[i] = static_cast<float>(std::sin(0.05 * i) * (i % 97) / 97.0);

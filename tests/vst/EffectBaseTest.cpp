@@ -50,7 +50,7 @@ public:
 
 }  // namespace
 
-TEST(Glue, HostWrappersWithAndWithoutAHost)
+TEST(Glue, HostWrappersWithAndWithoutAHostAndTextHelpersInsideTheirBuffers)
 {
     EXPECT_EQ(CMinimalEffect(silentHost).getMasterVersion(), 1);  // a host answering 0 counts as version 1
     EXPECT_EQ(CMinimalEffect(capableHost).getMasterVersion(), 2400);
@@ -62,49 +62,7 @@ TEST(Glue, HostWrappersWithAndWithoutAHost)
     EXPECT_EQ(alone.getTimeInfo(0), nullptr);
     EXPECT_FALSE(alone.getHostProductString(text));
     EXPECT_STREQ(text, "");
-}
 
-TEST(EffectBase, HostRecordAndNullEffects)
-{
-    CVstEffect effect(capableHost, 20, 10);
-    const CHostCanDo& host = effect.getHostCanDo();
-    EXPECT_TRUE(host.canDo(CHostCanDo::CHOSTCANDO_SIZE_WINDOW));
-    EXPECT_FALSE(host.canDo(CHostCanDo::CHOSTCANDO_SEND_VST_EVENTS));
-    EXPECT_STREQ(host.getHostProduct().getString(), "Test Product");
-    EXPECT_EQ(host.getHostVendorVersion(), 1234);
-
-    CHostCanDo record;
-    try {
-        record.setFromAudioEffectX(nullptr);
-        FAIL() << "no exception";
-    } catch (const CException& e) {
-        EXPECT_STREQ(e.getErrorReason().getString(), "Effect is NULL");
-        EXPECT_STREQ(e.getFunctionName().getString(), "CHostCanDo::setFromAudioEffectX(AudioEffectX *)");
-        EXPECT_TRUE(e.errorIsSerious());
-    }
-    EXPECT_THROW(CVstTempo tempo(nullptr), CException);
-}
-
-TEST(EffectBase, IdentityComesFromTheApplicationRecordCutTo23)
-{
-    CApplication::setApplicationName("A rather long effect name for hosts");
-    CApplication::setApplicationDeveloper("Tolvek Orvasse Audio");
-    CVstEffect effect(silentHost, 20, 10);
-    char text[64];
-    std::memset(text, '#', sizeof(text));
-    ASSERT_TRUE(effect.getEffectName(text));
-    EXPECT_STREQ(text, "A rather long effect na");
-    EXPECT_EQ(text[24], '#');
-    ASSERT_TRUE(effect.getVendorString(text));
-    EXPECT_STREQ(text, "Tolvek Orvasse Audio");
-    EXPECT_FALSE(effect.getEffectName(nullptr));
-    EXPECT_FALSE(effect.getProductString(nullptr));
-    CApplication::uninitialise();
-}
-
-TEST(Glue, TextHelpersStayInsideTheirBuffers)
-{
-    char text[8];
     std::memset(text, '#', sizeof(text));
     vst_strncpy(text, "Sidechain", 5);
     EXPECT_STREQ(text, "Sidec");
@@ -127,17 +85,51 @@ TEST(Glue, TextHelpersStayInsideTheirBuffers)
     }
 }
 
-TEST(CorGain, CloseDeletesTheEffect)
+TEST(EffectBase, HostRecordIdentityAndNullEffects)
+{
+    CVstEffect effect(capableHost, 20, 10);
+    const CHostCanDo& host = effect.getHostCanDo();
+    EXPECT_TRUE(host.canDo(CHostCanDo::CHOSTCANDO_SIZE_WINDOW));
+    EXPECT_FALSE(host.canDo(CHostCanDo::CHOSTCANDO_SEND_VST_EVENTS));
+    EXPECT_STREQ(host.getHostProduct().getString(), "Test Product");
+    EXPECT_EQ(host.getHostVendorVersion(), 1234);
+
+    CHostCanDo record;
+    try {
+        record.setFromAudioEffectX(nullptr);
+        FAIL() << "no exception";
+    } catch (const CException& e) {
+        EXPECT_STREQ(e.getErrorReason().getString(), "Effect is NULL");
+        EXPECT_STREQ(e.getFunctionName().getString(), "CHostCanDo::setFromAudioEffectX(AudioEffectX *)");
+        EXPECT_TRUE(e.errorIsSerious());
+    }
+    EXPECT_THROW(CVstTempo tempo(nullptr), CException);
+
+    // The identity comes from the application record, cut to 23 characters.
+    CApplication::setApplicationName("A rather long effect name for hosts");
+    CApplication::setApplicationDeveloper("Tolvek Orvasse Audio");
+    CVstEffect named(silentHost, 20, 10);
+    char text[64];
+    std::memset(text, '#', sizeof(text));
+    ASSERT_TRUE(named.getEffectName(text));
+    EXPECT_STREQ(text, "A rather long effect na");
+    EXPECT_EQ(text[24], '#');
+    ASSERT_TRUE(named.getVendorString(text));
+    EXPECT_STREQ(text, "Tolvek Orvasse Audio");
+    EXPECT_FALSE(named.getEffectName(nullptr));
+    EXPECT_FALSE(named.getProductString(nullptr));
+    CApplication::uninitialise();
+}
+
+TEST(CorGain, CloseDeletesTheEffectAndProgramCopyStaysInTheBank)
 {
     const long before = CCorGain::CCLASS_THE_CLASS.getInstanceCount();
     AEffect* e = (new CCorGain(capableHost))->getAeffect();
     EXPECT_EQ(CCorGain::CCLASS_THE_CLASS.getInstanceCount(), before + 1);
     EXPECT_EQ(e->dispatcher(e, effClose, 0, 0, nullptr, 0.0f), 1);
     EXPECT_EQ(CCorGain::CCLASS_THE_CLASS.getInstanceCount(), before);
-}
 
-TEST(CorGain, ProgramCopyRefusesIndicesOutsideTheBank)
-{
+    // Copying a program refuses indices outside the bank.
     CCorGain effect(capableHost);
     effect.setProgram(5);
     effect.setParameter(CCorGain::CCORGAIN_MASTER, 0.9f);
