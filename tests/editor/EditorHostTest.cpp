@@ -1,6 +1,6 @@
-// The host's side of Tenvira's editor: what the host learns before opening it,
-// open, idle, close and open again (also without a close between), fifty
-// cycles, two effects with editors at once, and no display or no parent.
+// The host's side of Tenvira's editor: no display or no parent, what the host
+// learns before opening it, open, idle, close and open again (also without a
+// close between), fifty cycles, and two effects with editors at once.
 #include "CEditorFixture.hpp"
 #include "CExpectedEditor.hpp"
 
@@ -10,10 +10,19 @@
 
 namespace TenviraEditorTests {
 
-TEST_F(CEditorFixture, TheEditorOpensClosesAndReopensFiftyTimesLeavingNothingBehind)
+TEST_F(CEditorFixture, WithoutADisplayOrParentItDoesNotOpenElseItOpensClosesAndReopensFiftyTimesLeavingNothing)
 {
     m_instance = createEffect();
     ASSERT_NE(m_instance, nullptr);
+    const Window parent = createHostWindow(0, 0, EDITOR_WIDTH, EDITOR_HEIGHT);
+    const std::string display = std::getenv("DISPLAY");
+    unsetenv("DISPLAY");
+    EXPECT_EQ(m_instance->dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parent)), 0);
+    setenv("DISPLAY", display.c_str(), 1);
+    // A window id the server does not know: no window, and no X error.
+    EXPECT_EQ(m_instance->dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parent + 12345)), 0);
+    m_instance->dispatch(effEditIdle);
+
     EXPECT_TRUE(m_instance->hasEditor());
     ERect rect{};
     ASSERT_TRUE(m_instance->editorRect(rect));
@@ -74,21 +83,6 @@ TEST_F(CEditorFixture, TwoEffectsHaveEditorsOfTheirOwn)
     second->setProgram(0);
     const CExpectedEditor programZero{PlainModel()};
     EXPECT_TRUE(idleUntil(*secondWindow, [&] { return programZero.isShownIn(secondWindow->capture(), observer()); }));
-}
-
-TEST_F(CEditorFixture, WithoutADisplayOrAParentTheEditorDoesNotOpen)
-{
-    m_instance = createEffect();
-    const Window parent = createHostWindow(0, 0, EDITOR_WIDTH, EDITOR_HEIGHT);
-    const std::string display = std::getenv("DISPLAY");
-    unsetenv("DISPLAY");
-    EXPECT_EQ(m_instance->dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parent)), 0);
-    setenv("DISPLAY", display.c_str(), 1);
-    // A window id the server does not know: no window, and no X error.
-    EXPECT_EQ(m_instance->dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parent + 12345)), 0);
-    m_instance->dispatch(effEditIdle);
-    EXPECT_EQ(m_instance->dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parent)), 1);
-    m_instance->dispatch(effEditClose);
 }
 
 }  // namespace TenviraEditorTests

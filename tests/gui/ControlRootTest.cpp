@@ -5,6 +5,7 @@
 #include "collections/TCountedPointerArray.hpp"
 #include "exceptions/CException.hpp"
 #include "gui/controls/CControlRoot.hpp"
+#include "gui/controls/CPopupButton.hpp"
 #include "gui/events/CActionEvent.hpp"
 #include "gui/events/CKeyboardEvent.hpp"
 #include "gui/events/CMouseEvent.hpp"
@@ -231,5 +232,14 @@ TEST_F(Root, ConstructionFailuresNameTheirCause)
     } catch (const Corvane::Exceptions::CException& exception) {
         EXPECT_STREQ(exception.getErrorReason().getString(), "Control is NULL");
         EXPECT_STREQ(exception.getFunctionName().getString(), "CActionEvent::CActionEvent(IControl *control)");
+    }
+    try {
+        Corvane::GUI::Controls::CPopupButton nothing(&root, 12, CRect(0, 0, 10, 10), nullptr, nullptr);
+        ADD_FAILURE() << "a pop-up button without a menu was built";
+    } catch (const Corvane::Exceptions::CException& exception) {
+        EXPECT_STREQ(exception.getErrorReason().getString(), "Menu is NULL");
+        EXPECT_STREQ(
+            exception.getFunctionName().getString(),
+            "CPopupButton::CPopupButton(IControlRoot *, const long, const CRect &, CMenu *, IActionListener *)");
     }
 }

@@ -1,6 +1,7 @@
 #include "GuiTestSupport.hpp"
 
 #include "gui/controls/IControlRoot.hpp"
+#include "gui/events/CKeyboardEvent.hpp"
 #include "gui/events/CMouseEvent.hpp"
 
 #include <algorithm>
@@ -151,6 +152,10 @@ void CProbeControl::record(const char* name, Corvane::GUI::Events::CMouseEvent& 
     lastEvent = name;
     lastPosition = event.getMousePosition();
     lastShift = event.isShiftDown();
+    if (lastEvent != "move") {
+        log.push_back(lastEvent + " " + std::to_string(lastPosition.getXPosition()) + "," +
+                      std::to_string(lastPosition.getYPosition()) + (event.isAltDown() ? " alt" : ""));
+    }
 }
 
 void CProbeControl::handleLeftButtonDown(Corvane::GUI::Events::CMouseEvent& event)
@@ -180,9 +185,10 @@ void CProbeControl::handleMouseScroll(Corvane::GUI::Events::CMouseEvent& event)
     lastWheel = event.getWheelMovement();
 }
 
-bool CProbeControl::handleKeyDown(const Corvane::GUI::Events::CKeyboardEvent& /*event*/)
+bool CProbeControl::handleKeyDown(const Corvane::GUI::Events::CKeyboardEvent& event)
 {
     ++keys;
+    log.push_back(std::string("key ") + event.getKey());
     return true;
 }
 

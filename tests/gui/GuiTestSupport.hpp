@@ -106,9 +106,10 @@ std::string dataPath(const std::string& name);
 
 /**
  * A control that paints its whole surface in one colour and records what
- * reaches it: the last mouse event's kind and position, how often it was
- * drawn, with which update area and offset. With capture on it locks the
- * mouse on a left press and lets go on the release, as knobs and buttons do.
+ * reaches it: the last mouse event's kind and position, every button, wheel
+ * and key event as "kind x,y[ alt]", how often it was drawn, with which update
+ * area and offset. With capture on it locks the mouse on a left press and lets
+ * go on the release, as knobs and buttons do.
  */
 class CProbeControl : public Corvane::GUI::Controls::CControl {
 public:
@@ -118,11 +119,15 @@ public:
     void drawControl(CGraphics& graphics) override;
     void handleLeftButtonDown(Corvane::GUI::Events::CMouseEvent& event) override;
     void handleLeftButtonUp(Corvane::GUI::Events::CMouseEvent& event) override;
+    void handleRightButtonDown(Corvane::GUI::Events::CMouseEvent& event) override { record("right-down", event); }
+    void handleRightButtonUp(Corvane::GUI::Events::CMouseEvent& event) override { record("right-up", event); }
+    void handleDoubleClick(Corvane::GUI::Events::CMouseEvent& event) override { record("double", event); }
     void handleMouseMovement(Corvane::GUI::Events::CMouseEvent& event) override;
     void handleMouseScroll(Corvane::GUI::Events::CMouseEvent& event) override;
     bool handleKeyDown(const Corvane::GUI::Events::CKeyboardEvent& event) override;
 
     std::string lastEvent;
+    std::vector<std::string> log;
     CPoint lastPosition;
     double lastWheel = 0.0;
     bool lastShift = false;

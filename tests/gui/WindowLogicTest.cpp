@@ -1,6 +1,7 @@
 // The window logic above the window system's seam, against a stub window
-// system: timers that fire only inside a pump, requests painted once, a press
-// that ends when its release cannot come; and the pop-up menu's picture.
+// system: timers that fire only inside a pump, requests painted once, input
+// routed to controls and listeners, a press that ends when its release cannot
+// come, an embedded window and its menu; and the pop-up menu's picture.
 #include "GuiTestSupport.hpp"
 
 #include "gui/controls/CControlRoot.hpp"
@@ -12,6 +13,8 @@
 #include "gui/events/CActionEvent.hpp"
 #include "gui/fonts/CFont.hpp"
 #include "gui/listeners/IActionListener.hpp"
+#include "gui/listeners/IFocusListener.hpp"
+#include "gui/listeners/IWindowChangeListener.hpp"
 #include "gui/windowing/CMenuWindow.hpp"
 #include "gui/windowing/CWindow.hpp"
 #include "gui/windowing/CWindowSystem.hpp"
@@ -176,6 +179,20 @@ public:
     int count = 0;
 };
 
+class CListenerCounter : public Corvane::GUI::Listeners::IWindowChangeListener,
+                         public Corvane::GUI::Listeners::IFocusListener {
+public:
+    void windowSized(IWindow*) override {}
+    void windowMoved(IWindow*) override {}
+    void windowClosed(IWindow*) override { ++closed; }
+    void windowOpened(IWindow*) override {}
+    void windowMinimised(IWindow*) override {}
+    void windowMaximised(IWindow*) override {}
+    void gainedFocus(IWindow*) override { ++gained; }
+    void lostFocus(IWindow*) override { ++lost; }
+    int closed = 0, gained = 0, lost = 0;
+};
+
 class StubWindows : public ::testing::Test {
 protected:
     void SetUp() override { CWindowSystem::setConnectionFactory(&CStubConnection::open); }
@@ -190,14 +207,21 @@ protected:
     {
         return *CStubConnection::latest->backendOf(window.getWindowHandle());
     }
-    static SWindowInput pointer(EWindowInputKind kind, long x, long y, bool held)
+    static SWindowInput pointer(EWindowInputKind kind, long x, long y, bool held,
+                                EWindowInputButton button = e_leftButton)
     {
         SWindowInput input;
         input.kind = kind;
         input.x = x;
         input.y = y;
-        input.button = e_leftButton;
+        input.button = button;
         input.leftButtonHeld = held;
+        return input;
+    }
+    static SWindowInput only(EWindowInputKind kind)
+    {
+        SWindowInput input;
+        input.kind = kind;
         return input;
     }
     static void send(CWindow& window, const SWindowInput& input)
@@ -287,6 +311,86 @@ TEST_F(StubWindows, RequestsBetweenPumpsArePaintedOnceAsTheirUnionAndNothingIsPa
     EXPECT_EQ(backendOf(window).paints.size(), 2u);
 }
 
+TEST_F(StubWindows, InputReachesControlsAndListenersASecondInitialiseChangesNothingAndACloseRequestHides)
+{
+    CWindow window(CRect(0, 0, 200, 150));
+    CProbeControl* probe = new CProbeControl(window.getControlRoot(), 1, CRect(20, 30, 60, 40));
+    window.getControlRoot()->addControl(probe);
+    CListenerCounter listener;
+    window.registerWindowChangeListener(&listener);
+    window.registerFocusListener(&listener);
+    CWindowAttributes first;
+    first.setTitle("First");
+    window.initialiseWindow(&first, true);
+    const unsigned long handle = window.getWindowHandle();
+    CWindowAttributes second;
+    second.setTitle("Second");
+    second.initialise(CWindowAttributes::CWINDOWATTRIBUTES_STYLE_PLAIN);
+    window.initialiseWindow(&second, true);
+    EXPECT_EQ(window.getWindowHandle(), handle);
+    EXPECT_STREQ(window.getWindowAttributes()->getTitle().getString(), "First");
+    EXPECT_FALSE(window.getWindowAttributes()->isPlain());
+
+    // Alt with the left button is the right click; the left release stays the left one's.
+    for (const auto& press : std::vector<std::pair<EWindowInputKind, EWindowInputButton>>{
+             {e_inputButtonDown, e_leftButton}, {e_inputButtonUp, e_leftButton}, {e_inputButtonDown, e_rightButton},
+             {e_inputButtonUp, e_rightButton}, {e_inputDoubleClick, e_leftButton}}) {
+        send(window, pointer(press.first, 30, 40, false, press.second));
+    }
+    SWindowInput alt = pointer(e_inputButtonDown, 30, 40, false);
+    alt.alt = true;
+    send(window, alt);
+    alt.kind = e_inputButtonUp;
+    send(window, alt);
+    for (long turn : {1, -1}) {
+        SWindowInput wheel = pointer(e_inputWheel, 30, 40, false, e_noButton);
+        wheel.wheel = turn;
+        send(window, wheel);
+        EXPECT_EQ(probe->lastWheel, static_cast<double>(turn));
+    }
+    SWindowInput key = only(e_inputKeyDown);
+    key.keyCharacter = 'a';
+    send(window, key);
+    EXPECT_EQ(probe->log, std::vector<std::string>({"down 10,10", "up 10,10", "right-down 10,10", "right-up 10,10",
+                                                    "double 10,10", "right-down 10,10 alt", "up 10,10 alt",
+                                                    "scroll 10,10", "scroll 10,10", "key a"}));
+    send(window, only(e_inputFocusIn));
+    send(window, only(e_inputFocusOut));
+    EXPECT_EQ(listener.gained, 1);
+    EXPECT_EQ(listener.lost, 1);
+
+    // The window manager's close: the listener is told, the window hidden, not destroyed.
+    send(window, only(e_inputCloseRequested));
+    EXPECT_EQ(listener.closed, 1);
+    EXPECT_FALSE(backendOf(window).shown);
+    EXPECT_TRUE(window.isWindowCreated());
+    EXPECT_FALSE(window.isWindowOpen());
+}
+
+TEST_F(StubWindows, AnEmbeddedWindowNeedsAParentIsMadeOnceAndItsMenuClosesWhenTheHostDestroysIt)
+{
+    CWindow editor(CRect(0, 0, 120, 80));
+    EXPECT_FALSE(editor.createEmbeddedWindow(0));
+    ASSERT_TRUE(editor.createEmbeddedWindow(99));
+    EXPECT_FALSE(editor.createEmbeddedWindow(99));
+    TAutomaticPointer<Corvane::GUI::Controls::CMenu> menu;
+    menu = new Corvane::GUI::Controls::CMenu("menu");
+    menu->addMenuItem(new Corvane::GUI::Controls::CMenuItem("item", 0));
+    CWindowAttributes attributes;
+    CMenuWindow menuWindow(CRect(0, 0, 50, 100), &attributes, menu.getPointer(), false, nullptr);
+    menuWindow.setParentWindow(&editor);
+    menuWindow.openPopupWindow(CPoint(10, 10));
+    ASSERT_TRUE(menuWindow.isWindowOpen());
+    send(editor, only(e_inputDestroyed));
+    EXPECT_FALSE(editor.isWindowOpen());
+    EXPECT_FALSE(menuWindow.isWindowOpen());
+    // Closed and made again, as a host does with an editor.
+    editor.destroyWindow();
+    EXPECT_EQ(editor.getWindowHandle(), 0u);
+    EXPECT_FALSE(editor.isWindowCreated());
+    EXPECT_TRUE(editor.createEmbeddedWindow(99));
+}
+
 TEST_F(StubWindows, APressEndsWhenItsReleaseCannotComeSoNoKnobTurnsAndNoButtonStaysDown)
 {
     CWindow window(CRect(0, 0, 200, 200));
@@ -313,6 +417,7 @@ TEST_F(StubWindows, APressEndsWhenItsReleaseCannotComeSoNoKnobTurnsAndNoButtonSt
         {"back without the button", [&] { send(window, pointer(e_inputEnter, 30, 30, false)); }},
         {"closed", [&] { window.closeWindow(); }},
         {"destroyed", [&] { window.destroyWindow(); }},
+        {"destroyed by its host", [&] { send(window, only(e_inputDestroyed)); }},
     };
     for (const auto& end : ends) {
         SCOPED_TRACE(end.first);

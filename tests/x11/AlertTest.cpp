@@ -64,7 +64,8 @@ TEST_F(UserAlert, ShownUntilOkReturnEscapeOrItsClose)
     dismiss("Alert closed \xC3\xA9", [&](Window alert) { sendCloseRequest(alert); });
 }
 
-TEST_F(UserAlert, WithoutADisplayItWritesToStandardErrorAndReturns)
+// Neither needs the server.
+TEST(UserAlertAlone, WithoutADisplayItWritesToStandardErrorAndReturns)
 {
     unsetenv("DISPLAY");
     ::testing::internal::CaptureStderr();
@@ -73,7 +74,7 @@ TEST_F(UserAlert, WithoutADisplayItWritesToStandardErrorAndReturns)
     EXPECT_EQ(written, std::string("Exception occurred\n") + kMessage + "\n");
 }
 
-TEST_F(UserAlert, LongLinesAreBrokenToFitTheWindowAndKeepEveryCharacter)
+TEST(UserAlertAlone, LongLinesAreBrokenToFitTheWindowAndKeepEveryCharacter)
 {
     std::string reason;
     for (int word = 0; word < 60; ++word) {

@@ -2,7 +2,6 @@
 
 #include "collections/TAutomaticPointer.hpp"
 #include "gui/CvnGUI.hpp"
-#include "gui/events/CKeyboardEvent.hpp"
 #include "gui/events/CMouseEvent.hpp"
 #include "gui/graphics/CGraphics.hpp"
 #include "gui/graphics/CRGBAImage.hpp"
@@ -82,18 +81,6 @@ bool CWindowFixture::isViewable(unsigned long window)
     return trap.release() && known && attributes.map_state == IsViewable;
 }
 
-bool CWindowFixture::pointerIsGrabbed()
-{
-    const int result = XGrabPointer(observer(), DefaultRootWindow(observer()), False, ButtonPressMask, GrabModeAsync,
-                                    GrabModeAsync, None, None, CurrentTime);
-    if (result == GrabSuccess) {
-        XUngrabPointer(observer(), CurrentTime);
-        XSync(observer(), False);
-        return false;
-    }
-    return true;
-}
-
 std::string CWindowFixture::writeImage(const std::string& name, long width, long height, unsigned long colour)
 {
     Corvane::Collections::TAutomaticPointer<Corvane::GUI::Graphics::CRGBAImage> image;
@@ -118,29 +105,15 @@ CRecordingControl::CRecordingControl(Corvane::GUI::Controls::IControlRoot* root,
 
 void CRecordingControl::drawControl(Corvane::GUI::Graphics::CGraphics& graphics)
 {
-    drawnAreas.push_back(graphics.getUpdateArea());
     graphics.getMutableBrush().setColour(m_colour);
     graphics.fillRectangle(getNormalisedArea());
-}
-
-void CRecordingControl::handleMouseScroll(Corvane::GUI::Events::CMouseEvent& event)
-{
-    record(event.getWheelMovement() > 0 ? "wheel-up" : "wheel-down", event);
-}
-
-bool CRecordingControl::handleKeyDown(const Corvane::GUI::Events::CKeyboardEvent& event)
-{
-    if (!event.isVirtual()) {
-        events.push_back(std::string("key ") + event.getKey());
-    }
-    return true;
 }
 
 void CRecordingControl::record(const char* kind, Corvane::GUI::Events::CMouseEvent& event)
 {
     const auto position = event.getMousePosition();
     events.push_back(std::string(kind) + " " + std::to_string(position.getXPosition()) + "," +
-                     std::to_string(position.getYPosition()) + (event.isAltDown() ? " alt" : ""));
+                     std::to_string(position.getYPosition()));
 }
 
 }  // namespace TenviraX11Tests

@@ -32,13 +32,11 @@ protected:
     /** Mapped and viewable, as the server says; false for a window it does not know (yet). */
     bool isViewable(unsigned long window);
     XWindowAttributes attributesOf(unsigned long window);
-    /** Whether some client holds a pointer grab (the observer tries one). */
-    bool pointerIsGrabbed();
     /** A PNG of width x height in one colour (0xRRGGBB), in the test's scratch folder. */
     std::string writeImage(const std::string& name, long width, long height, unsigned long colour);
 };
 
-/** A control in one colour that records the mouse events routed to it, as "kind x,y". */
+/** A control in one colour that records the left presses and releases routed to it, as "kind x,y". */
 class CRecordingControl : public Corvane::GUI::Controls::CControl {
 public:
     CRecordingControl(Corvane::GUI::Controls::IControlRoot* root, const Corvane::MathTools::CRect& area,
@@ -47,14 +45,8 @@ public:
     void drawControl(Corvane::GUI::Graphics::CGraphics& graphics) override;
     void handleLeftButtonDown(Corvane::GUI::Events::CMouseEvent& event) override { record("left-down", event); }
     void handleLeftButtonUp(Corvane::GUI::Events::CMouseEvent& event) override { record("left-up", event); }
-    void handleRightButtonDown(Corvane::GUI::Events::CMouseEvent& event) override { record("right-down", event); }
-    void handleRightButtonUp(Corvane::GUI::Events::CMouseEvent& event) override { record("right-up", event); }
-    void handleDoubleClick(Corvane::GUI::Events::CMouseEvent& event) override { record("double", event); }
-    void handleMouseScroll(Corvane::GUI::Events::CMouseEvent& event) override;
-    bool handleKeyDown(const Corvane::GUI::Events::CKeyboardEvent& event) override;
 
     std::vector<std::string> events;
-    std::vector<Corvane::MathTools::CRect> drawnAreas;
 
 private:
     void record(const char* kind, Corvane::GUI::Events::CMouseEvent& event);

@@ -178,6 +178,18 @@ bool CX11Fixture::waitUntil(const std::function<bool()>& done)
     return serveUntil([] {}, [](long) { usleep(20000); }, done, WAIT_MILLISECONDS);
 }
 
+bool CX11Fixture::pointerIsGrabbed()
+{
+    const int result = XGrabPointer(observer(), DefaultRootWindow(observer()), False, ButtonPressMask, GrabModeAsync,
+                                    GrabModeAsync, None, None, CurrentTime);
+    if (result == GrabSuccess) {
+        XUngrabPointer(observer(), CurrentTime);
+        XSync(observer(), False);
+        return false;
+    }
+    return true;
+}
+
 std::vector<Window> CX11Fixture::rootChildren()
 {
     XSync(m_observer, False);

@@ -88,6 +88,8 @@ protected:
     bool pumpUntil(const std::function<bool()>& done) { return pumpUntil(display(), done); }
     /** The colour the server shows at x, y of window, as 0xRRGGBB. */
     unsigned long pixel(Window window, int x, int y);
+    /** Whether some client holds a pointer grab (the observer tries one). */
+    bool pointerIsGrabbed();
     /** The children of the root window, of every client, mapped or not. */
     std::vector<Window> rootChildren();
 

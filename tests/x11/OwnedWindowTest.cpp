@@ -1,17 +1,14 @@
 // Windows an owner window opens on its own connection: pop-up menus opened at
 // a screen position, highlighting, choosing on release and closing on a click
 // elsewhere; the about window centred at its image's size and hidden by a
-// click or by losing the focus; both gone with their owner.
+// click or by losing the focus; both gone with their owner. A pop-up button's
+// menu is opened and chosen from in the editor's tests (tests/editor).
 #include "CWindowFixture.hpp"
 
-#include "exceptions/CException.hpp"
 #include "gui/controls/CControlRoot.hpp"
 #include "gui/controls/CMenu.hpp"
 #include "gui/controls/CMenuItem.hpp"
-#include "gui/controls/CPopupButton.hpp"
-#include "gui/events/CActionEvent.hpp"
 #include "gui/events/CMenuEvent.hpp"
-#include "gui/listeners/IActionListener.hpp"
 #include "gui/listeners/IMenuListener.hpp"
 #include "gui/windowing/CAboutWindow.hpp"
 #include "gui/windowing/CMenuWindow.hpp"
@@ -27,7 +24,6 @@ using Corvane::GUI::Basics::CAlphaColour;
 using Corvane::GUI::Basics::CColour;
 using Corvane::GUI::Controls::CMenu;
 using Corvane::GUI::Controls::CMenuItem;
-using Corvane::GUI::Controls::CPopupButton;
 using Corvane::GUI::Events::CMenuEvent;
 using Corvane::MathTools::CDimension;
 using Corvane::MathTools::CPoint;
@@ -47,18 +43,6 @@ private:
     {
         events.push_back(std::string(kind) + " " + std::to_string(event.identify()));
     }
-};
-
-// Reads a pop-up button's choice as the editor does, and turns the button off as the editor does.
-class CChoiceRecorder : public Corvane::GUI::Listeners::IActionListener {
-public:
-    void handleActionEvent(const Corvane::GUI::Events::CActionEvent& event) override
-    {
-        CPopupButton* button = dynamic_cast<CPopupButton*>(event.getControl());
-        choices.push_back(button->getLastMenuEvent()->identify());
-        button->setValue(0.0);
-    }
-    std::vector<long> choices;
 };
 
 class COwnedWindowFixture : public CWindowFixture {
@@ -189,79 +173,6 @@ TEST_F(PopupMenu, OpensAtThePointHighlightsChoosesOnReleaseAndClosesOnAClickElse
     EXPECT_FALSE(menu.isWindowOpen());
 }
 
-TEST_F(PopupMenu, DestroyingTheOwnerLeavesNoWindowAndNoGrab)
-{
-    const std::vector<Window> before = rootChildren();
-    CMenuRecorder listener;
-    CMenuWindow menu(CRect(0, 0, 60, 100), &m_attributes, m_menu, false, &listener);
-    CAboutWindow about(m_folder.c_str(), m_name.c_str(), 0.85);
-    std::unique_ptr<CWindow> owner(new CWindow(CRect(100, 100, 300, 200)));
-    showOwner(*owner);
-    about.setParentWindow(owner.get());
-    menu.setParentWindow(owner.get());
-    // The about window shown, then the menu, which takes the focus from it: both windows exist.
-    about.openWindow();
-    ASSERT_TRUE(pumpWindowUntil(*owner, [&] { return isViewable(about.getWindowHandle()); }));
-    menu.openPopupWindow(CPoint(150, 150));
-    ASSERT_TRUE(pumpWindowUntil(*owner, [&] { return isViewable(menu.getWindowHandle()); }));
-    EXPECT_NE(about.getWindowHandle(), 0u);
-    ASSERT_TRUE(pointerIsGrabbed());
-    owner.reset();
-    EXPECT_TRUE(waitUntil([&] { return rootChildren() == before; }));
-    EXPECT_TRUE(waitUntil([&] { return !pointerIsGrabbed(); }));
-    EXPECT_EQ(menu.getWindowHandle(), 0u);
-    EXPECT_EQ(about.getWindowHandle(), 0u);
-    EXPECT_EQ(menu.getParentWindow(), nullptr);
-}
-
-TEST_F(PopupMenu, AButtonOpensItsMenuInsideItsCornerAndTellsTheChoice)
-{
-    CWindow owner(CRect(100, 100, 300, 200));
-    CChoiceRecorder editor;
-    CPopupButton* button = new CPopupButton(owner.getControlRoot(), 14, CRect(40, 50, 60, 20), m_menu, &editor);
-    owner.getControlRoot()->addControl(button);
-    EXPECT_EQ(button->getLastMenuEvent()->identify(), -1);
-    EXPECT_EQ(button->getMenuWindow(), nullptr);
-    button->setMenuWindowAttributes(&m_attributes, false);
-    showOwner(owner);
-
-    input("mousemove --window " + id(owner.getWindowHandle()) + " 50 60 click 1");
-    CMenuWindow& menu = *button->getMenuWindow();
-    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(menu.getWindowHandle()); }));
-    // The release told the listener, which turned the button off again: the menu opened all the same.
-    EXPECT_EQ(editor.choices, std::vector<long>({-1}));
-    const XWindowAttributes attributes = attributesOf(menu.getWindowHandle());
-    const Corvane::MathTools::CPoint origin = owner.getWindowPosition();
-    EXPECT_EQ(attributes.x, origin.getXPosition() + 40 + 1);
-    EXPECT_EQ(attributes.y, origin.getYPosition() + 50 + 20 - 1);
-
-    input("mousemove " + itemPoint(menu, 2) + " click 1");
-    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return editor.choices.size() == 2; }));
-    EXPECT_EQ(editor.choices.back(), 2);
-    EXPECT_EQ(button->getLastMenuEvent()->identify(), 2);
-    EXPECT_FALSE(button->isOn());
-
-    // Closed without a choice, the button is off and keeps the last choice.
-    button->setValue(0.0);
-    input("mousemove --window " + id(owner.getWindowHandle()) + " 50 60 click 1");
-    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(menu.getWindowHandle()); }));
-    input("key Escape");
-    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return !menu.isWindowOpen(); }));
-    EXPECT_EQ(menu.getCurrentSelection(), -1);
-    EXPECT_FALSE(button->isOn());
-    EXPECT_EQ(button->getLastMenuEvent()->identify(), 2);
-
-    try {
-        CPopupButton nothing(owner.getControlRoot(), 12, CRect(0, 0, 10, 10), nullptr, nullptr);
-        ADD_FAILURE() << "a pop-up button without a menu";
-    } catch (const Corvane::Exceptions::CException& exception) {
-        EXPECT_STREQ(exception.getErrorReason().getString(), "Menu is NULL");
-        EXPECT_STREQ(
-            exception.getFunctionName().getString(),
-            "CPopupButton::CPopupButton(IControlRoot *, const long, const CRect &, CMenu *, IActionListener *)");
-    }
-}
-
 TEST_F(AboutWindow, CentredAtTheImageSizeAboveOthersAndHiddenByAClickOrLosingTheFocus)
 {
     CWindow owner(CRect(20, 20, 200, 150));
@@ -313,31 +224,45 @@ TEST_F(AboutWindow, CentredAtTheImageSizeAboveOthersAndHiddenByAClickOrLosingThe
     ASSERT_TRUE(pumpWindowUntil(owner, [&] { return !isViewable(handle); }));
 }
 
-TEST_F(AboutWindow, AnUnreadableImageMeansNoWindowAndAWindowGoesWithItsOwner)
+TEST_F(AboutWindow, AnUnreadableImageMeansNoWindowAndOwnedWindowsGoWithTheirOwner)
 {
     const std::vector<Window> before = rootChildren();
-    CWindow owner(CRect(20, 20, 200, 150));
+    CMenuRecorder listener;
+    CMenuWindow menu(CRect(0, 0, 60, 100), &m_attributes, m_menu, false, &listener);
     CAboutWindow about(m_folder.c_str(), m_name.c_str(), 0.85);
-    showOwner(owner);
-    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return !owner.needsRedraw(); }));
+    std::unique_ptr<CWindow> owner(new CWindow(CRect(20, 20, 200, 150)));
+    showOwner(*owner);
+    ASSERT_TRUE(pumpWindowUntil(*owner, [&] { return !owner->needsRedraw(); }));
     const std::vector<Window> withOwner = rootChildren();
     CAboutWindow missing(m_folder.c_str(), "missing.png", 0.85);
-    missing.setParentWindow(&owner);
+    missing.setParentWindow(owner.get());
     missing.openWindow();
-    owner.pump();
+    owner->pump();
     EXPECT_FALSE(missing.isWindowCreated());
     EXPECT_EQ(missing.getWindowHandle(), 0u);
     EXPECT_EQ(rootChildren(), withOwner);
 
-    // The owner's destructor takes it too (see the menu's tests); here the owner's window goes first.
-    about.setParentWindow(&owner);
+    // The owner's window goes first and takes the about window; it is made again on the owner's next connection.
+    about.setParentWindow(owner.get());
     about.openWindow();
-    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(about.getWindowHandle()); }));
-    owner.destroyWindow();
+    ASSERT_TRUE(pumpWindowUntil(*owner, [&] { return isViewable(about.getWindowHandle()); }));
+    owner->destroyWindow();
     EXPECT_EQ(about.getWindowHandle(), 0u);
     EXPECT_TRUE(waitUntil([&] { return rootChildren() == before; }));
-    // Made again on the owner's next connection.
-    showOwner(owner);
+    showOwner(*owner);
     about.openWindow();
-    ASSERT_TRUE(pumpWindowUntil(owner, [&] { return isViewable(about.getWindowHandle()); }));
+    ASSERT_TRUE(pumpWindowUntil(*owner, [&] { return isViewable(about.getWindowHandle()); }));
+
+    // A menu takes the focus from the about window: the owner's destructor takes both, and the menu's grab.
+    menu.setParentWindow(owner.get());
+    menu.openPopupWindow(CPoint(150, 150));
+    ASSERT_TRUE(pumpWindowUntil(*owner, [&] { return isViewable(menu.getWindowHandle()); }));
+    EXPECT_NE(about.getWindowHandle(), 0u);
+    ASSERT_TRUE(pointerIsGrabbed());
+    owner.reset();
+    EXPECT_TRUE(waitUntil([&] { return rootChildren() == before; }));
+    EXPECT_TRUE(waitUntil([&] { return !pointerIsGrabbed(); }));
+    EXPECT_EQ(menu.getWindowHandle(), 0u);
+    EXPECT_EQ(about.getWindowHandle(), 0u);
+    EXPECT_EQ(menu.getParentWindow(), nullptr);
 }
