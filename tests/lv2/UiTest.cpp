@@ -61,6 +61,26 @@ long windowsBelow(Display* display, Window window)
     return windows;
 }
 
+// The size of the one window the UI keeps in the host's window; 0 x 0 when there is not exactly one.
+std::pair<int, int> editorWindowSize(Display* display, Window host)
+{
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    std::pair<int, int> size{0, 0};
+    if (XQueryTree(display, host, &root, &parent, &children, &count) != 0 && count == 1) {
+        XWindowAttributes editor;
+        if (XGetWindowAttributes(display, children[0], &editor) != 0) {
+            size = {editor.width, editor.height};
+        }
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
+    return size;
+}
+
 }  // namespace
 
 TEST(Lv2UiDeclaration, HostsFindAnX11UiForTheHostsWindowServedByIdleCallsWithTheMeterAsked)
@@ -105,17 +125,7 @@ TEST_F(CLv2UiFixture, OpensInTheHostsWindowAtItsSizeShowsTheHostsValuesAndTheMet
     openUi();
     // The host is told the size once, and the editor's window sits in the host's at that size.
     EXPECT_EQ(m_resizes, (std::vector<std::pair<int, int>>{{EDITOR_WIDTH, EDITOR_HEIGHT}}));
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    ASSERT_NE(XQueryTree(observer(), m_hostWindow, &root, &parent, &children, &count), 0);
-    ASSERT_EQ(count, 1u);
-    XWindowAttributes editor;
-    XGetWindowAttributes(observer(), children[0], &editor);
-    XFree(children);
-    EXPECT_EQ(editor.width, EDITOR_WIDTH);
-    EXPECT_EQ(editor.height, EDITOR_HEIGHT);
+    EXPECT_EQ(editorWindowSize(observer(), m_hostWindow), (std::pair<int, int>{EDITOR_WIDTH, EDITOR_HEIGHT}));
 
     // Before the host says anything, the ports' defaults; then a program's values as the host sends them.
     PlainModel model;
@@ -253,17 +263,7 @@ TEST_F(CLv2UiFixture, AHostsScaleFactorSizesTheUiWhenMadeAndWhenChangedLater)
     EXPECT_EQ(options->set(m_ui, change), static_cast<std::uint32_t>(LV2_OPTIONS_SUCCESS));
     EXPECT_EQ(m_resizes.back(), (std::pair<int, int>{695, 698}));
     idle();
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    ASSERT_NE(XQueryTree(observer(), m_hostWindow, &root, &parent, &children, &count), 0);
-    ASSERT_EQ(count, 1u);
-    XWindowAttributes editor;
-    XGetWindowAttributes(observer(), children[0], &editor);
-    XFree(children);
-    EXPECT_EQ(editor.width, 695);
-    EXPECT_EQ(editor.height, 698);
+    EXPECT_EQ(editorWindowSize(observer(), m_hostWindow), (std::pair<int, int>{695, 698}));
     // An option the UI does not know is answered as such.
     const LV2_Options_Option unknown[] = {
         {LV2_OPTIONS_INSTANCE, 0, map->map(map->handle, LV2_UI__updateRate), sizeof(float),
