@@ -41,7 +41,8 @@ void run(benchmark::State& state, Paint paint)
 
 void BM_BackgroundOnlyFrame(benchmark::State& state)
 {
-    run(state, [](CEditorPanelScene& scene, double scale) { scene.paintBackground(CEditorPanelScene::whole(), scale); });
+    run(state,
+        [](CEditorPanelScene& scene, double scale) { scene.paintBackground(CEditorPanelScene::whole(), scale); });
 }
 
 void BM_FullFrame(benchmark::State& state)

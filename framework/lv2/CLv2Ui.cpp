@@ -67,15 +67,15 @@ void CLv2Ui::mapOptions(const SLv2UiHost& host)
 std::uint32_t CLv2Ui::setOptions(const LV2_Options_Option* options)
 {
     std::uint32_t status = LV2_OPTIONS_SUCCESS;
-    for (const LV2_Options_Option* option = options; option != nullptr && (option->key != 0 || option->value != nullptr);
-         ++option) {
+    for (const LV2_Options_Option* option = options;
+         option != nullptr && (option->key != 0 || option->value != nullptr); ++option) {
         if (m_scaleFactorKey == 0 || option->key != m_scaleFactorKey) {
             status |= LV2_OPTIONS_ERR_BAD_KEY;
             continue;
         }
         const float* factor = static_cast<const float*>(option->value);
-        if (option->type != m_floatType || option->size != sizeof(float) || factor == nullptr ||
-            !(*factor > 0.0f) || !std::isfinite(*factor)) {
+        if (option->type != m_floatType || option->size != sizeof(float) || factor == nullptr || !(*factor > 0.0f) ||
+            !std::isfinite(*factor)) {
             status |= LV2_OPTIONS_ERR_BAD_VALUE;
             continue;
         }

@@ -56,9 +56,8 @@ protected:
     // The display's resource database, as desktops write it; the suite's server keeps it for later tests.
     void setDesktopResources(const std::string& resources)
     {
-        XChangeProperty(observer(), DefaultRootWindow(observer()), XA_RESOURCE_MANAGER, XA_STRING, 8,
-                        PropModeReplace, reinterpret_cast<const unsigned char*>(resources.c_str()),
-                        static_cast<int>(resources.size()));
+        XChangeProperty(observer(), DefaultRootWindow(observer()), XA_RESOURCE_MANAGER, XA_STRING, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(resources.c_str()), static_cast<int>(resources.size()));
         XSync(observer(), False);
     }
 
@@ -163,8 +162,7 @@ TEST_F(CEditorScaleTest, At192DotsPerInchTheEditorIsTwiceAsLargeAndCrispAndHalve
         std::uint32_t rgb = 0;
         for (int shift : {0, 8, 16}) {
             const int sum = channel(twice.at(2 * x, 2 * y), shift) + channel(twice.at(2 * x + 1, 2 * y), shift) +
-                            channel(twice.at(2 * x, 2 * y + 1), shift) +
-                            channel(twice.at(2 * x + 1, 2 * y + 1), shift);
+                            channel(twice.at(2 * x, 2 * y + 1), shift) + channel(twice.at(2 * x + 1, 2 * y + 1), shift);
             rgb |= static_cast<std::uint32_t>((sum + 2) / 4) << shift;
         }
         return rgb;
@@ -198,8 +196,7 @@ TEST_F(CEditorScaleTest, At192DotsPerInchTheEditorIsTwiceAsLargeAndCrispAndHalve
         std::uint32_t rgb = 0;
         for (int shift : {0, 8, 16}) {
             const double top = channel(single.at(x0, y0), shift) * (1 - fx) + channel(single.at(x1, y0), shift) * fx;
-            const double bottom =
-                channel(single.at(x0, y1), shift) * (1 - fx) + channel(single.at(x1, y1), shift) * fx;
+            const double bottom = channel(single.at(x0, y1), shift) * (1 - fx) + channel(single.at(x1, y1), shift) * fx;
             rgb |= static_cast<std::uint32_t>(std::lround(top * (1 - fy) + bottom * fy)) << shift;
         }
         return rgb;

@@ -332,9 +332,12 @@ TEST_F(StubWindows, InputReachesControlsAndListenersASecondInitialiseChangesNoth
     EXPECT_FALSE(window.getWindowAttributes()->isPlain());
 
     // Alt with the left button is the right click; the left release stays the left one's.
-    for (const auto& press : std::vector<std::pair<EWindowInputKind, EWindowInputButton>>{
-             {e_inputButtonDown, e_leftButton}, {e_inputButtonUp, e_leftButton}, {e_inputButtonDown, e_rightButton},
-             {e_inputButtonUp, e_rightButton}, {e_inputDoubleClick, e_leftButton}}) {
+    for (const auto& press :
+         std::vector<std::pair<EWindowInputKind, EWindowInputButton>>{{e_inputButtonDown, e_leftButton},
+                                                                      {e_inputButtonUp, e_leftButton},
+                                                                      {e_inputButtonDown, e_rightButton},
+                                                                      {e_inputButtonUp, e_rightButton},
+                                                                      {e_inputDoubleClick, e_leftButton}}) {
         send(window, pointer(press.first, 30, 40, false, press.second));
     }
     SWindowInput alt = pointer(e_inputButtonDown, 30, 40, false);
@@ -464,7 +467,7 @@ TEST_F(StubWindows, AtAScaleThePlatformWindowIsLargerWhileSizesEventsAndRepaints
         menu = new Corvane::GUI::Controls::CMenu("Valve");
         menu->addMenuItem(new Corvane::GUI::Controls::CMenuItem("Valve Bypass", 0));
         auto* popup = new Corvane::GUI::Controls::CPopupButton(root, 3, CRect(20, 100, 44, 24), menu.getPointer(),
-                                                                &listener, nullptr);
+                                                               &listener, nullptr);
         CWindowAttributes menuAttributes;
         popup->setMenuWindowAttributes(&menuAttributes, false);
         root->addControl(popup);
@@ -492,7 +495,8 @@ TEST_F(StubWindows, AtAScaleThePlatformWindowIsLargerWhileSizesEventsAndRepaints
         knob->setValue(0.5);
         send(window, pointer(e_inputButtonDown, 40, 40, false));
         send(window, pointer(e_inputMotion, 40, 20, true));
-        EXPECT_DOUBLE_EQ(knob->getValue(), 0.5 + 0.005 * static_cast<double>(scale.toLogical(40) - scale.toLogical(20)));
+        EXPECT_DOUBLE_EQ(knob->getValue(),
+                         0.5 + 0.005 * static_cast<double>(scale.toLogical(40) - scale.toLogical(20)));
         if (factor == 2.0) {
             EXPECT_DOUBLE_EQ(knob->getValue(), 0.55);
         }

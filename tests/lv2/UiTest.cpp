@@ -252,23 +252,22 @@ TEST_F(CLv2UiFixture, AHostsScaleFactorSizesTheUiWhenMadeAndWhenChangedLater)
     EXPECT_NE(shown.at(460, 16), 0u);
 
     // The host changes its factor later through the options interface: the UI takes it at once.
-    const auto* options = static_cast<const LV2_Options_Interface*>(m_descriptor->extension_data(LV2_OPTIONS__interface));
+    const auto* options =
+        static_cast<const LV2_Options_Interface*>(m_descriptor->extension_data(LV2_OPTIONS__interface));
     ASSERT_NE(options, nullptr);
     LV2_URID_Map* map = uridMap();
     float factor = 1.5f;
-    const LV2_Options_Option change[] = {
-        {LV2_OPTIONS_INSTANCE, 0, map->map(map->handle, LV2_UI__scaleFactor), sizeof(float),
-         map->map(map->handle, LV2_ATOM__Float), &factor},
-        {LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr}};
+    const LV2_Options_Option change[] = {{LV2_OPTIONS_INSTANCE, 0, map->map(map->handle, LV2_UI__scaleFactor),
+                                          sizeof(float), map->map(map->handle, LV2_ATOM__Float), &factor},
+                                         {LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr}};
     EXPECT_EQ(options->set(m_ui, change), static_cast<std::uint32_t>(LV2_OPTIONS_SUCCESS));
     EXPECT_EQ(m_resizes.back(), (std::pair<int, int>{695, 698}));
     idle();
     EXPECT_EQ(editorWindowSize(observer(), m_hostWindow), (std::pair<int, int>{695, 698}));
     // An option the UI does not know is answered as such.
-    const LV2_Options_Option unknown[] = {
-        {LV2_OPTIONS_INSTANCE, 0, map->map(map->handle, LV2_UI__updateRate), sizeof(float),
-         map->map(map->handle, LV2_ATOM__Float), &factor},
-        {LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr}};
+    const LV2_Options_Option unknown[] = {{LV2_OPTIONS_INSTANCE, 0, map->map(map->handle, LV2_UI__updateRate),
+                                           sizeof(float), map->map(map->handle, LV2_ATOM__Float), &factor},
+                                          {LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr}};
     EXPECT_EQ(options->set(m_ui, unknown), static_cast<std::uint32_t>(LV2_OPTIONS_ERR_BAD_KEY));
 }
 

@@ -9,9 +9,9 @@
 #include "CXvfbServer.hpp"
 
 #include "collections/TAutomaticPointer.hpp"
+#include "gui/windowing/SWindowInput.hpp"
 #include "gui/windowing/x11/CX11Display.hpp"
 #include "gui/windowing/x11/CX11Window.hpp"
-#include "gui/windowing/SWindowInput.hpp"
 
 #include <X11/Xlib.h>
 

@@ -93,7 +93,8 @@ bool CArtworkWriter::writeAll(const std::string& folder, std::string& error)
             return false;
         }
         for (int scale : LARGER_SETS) {
-            if (!write(picture, Corvane::GUI::Graphics::CBaseImage::getLargerSetPath(path.c_str(), scale).getString(), scale, error)) {
+            if (!write(picture, Corvane::GUI::Graphics::CBaseImage::getLargerSetPath(path.c_str(), scale).getString(),
+                       scale, error)) {
                 return false;
             }
         }

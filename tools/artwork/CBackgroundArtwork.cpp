@@ -93,10 +93,10 @@ void CBackgroundArtwork::drawPanel()
             for (long row = y * k; row < (y + 1) * k; ++row) {
                 for (long column = x * k; column < (x + 1) * k; ++column) {
                     const CAlphaColour pixel = image().getPixel(column, row);
-                    image().setPixel(column, row,
-                                     CAlphaColour(clampChannel(pixel.getRed() + shift),
-                                                  clampChannel(pixel.getGreen() + shift),
-                                                  clampChannel(pixel.getBlue() + shift)));
+                    image().setPixel(
+                        column, row,
+                        CAlphaColour(clampChannel(pixel.getRed() + shift), clampChannel(pixel.getGreen() + shift),
+                                     clampChannel(pixel.getBlue() + shift)));
                 }
             }
         }

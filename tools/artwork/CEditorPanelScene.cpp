@@ -46,9 +46,8 @@ CEditorPanelScene::CEditorPanelScene(const std::string& resourceFolder, double v
 {
     // The editor's labels and button texts draw in the system font, which it sets to Arial 12.
     Corvane::GUI::Fonts::CFont::createDefaultFont();
-    Corvane::GUI::Fonts::CFont::CFONT_SYSTEM_FONT->setFont(L::CARTWORKLAYOUT_LABEL_FONT,
-                                                          static_cast<long>(L::CARTWORKLAYOUT_LABEL_FONT_SIZE),
-                                                          false, false, false, false);
+    Corvane::GUI::Fonts::CFont::CFONT_SYSTEM_FONT->setFont(
+        L::CARTWORKLAYOUT_LABEL_FONT, static_cast<long>(L::CARTWORKLAYOUT_LABEL_FONT_SIZE), false, false, false, false);
     m_background = load(resourceFolder, "Background.png");
     m_knob = load(resourceFolder, "knob.png");
     m_buttonUp = load(resourceFolder, "buttonUp.png");
@@ -103,8 +102,8 @@ void CEditorPanelScene::addControl(const SControlPlacement& placement, double va
     }
     case EControlKind::LatchingButton:
     case EControlKind::PopupButton: {
-        auto* button = add(new Controls::CLatchingButton(&m_root, placement.id,
-                                                         CRect(origin, m_buttonUp->getImageSize()), nullptr));
+        auto* button = add(
+            new Controls::CLatchingButton(&m_root, placement.id, CRect(origin, m_buttonUp->getImageSize()), nullptr));
         button->setPrimaryImage(m_buttonUp.getPointer());
         button->setDownImage(m_buttonDown.getPointer());
         button->setValue(CPreviewComposer::isLit(placement) ? 1.0 : 0.0);
@@ -120,9 +119,9 @@ void CEditorPanelScene::addControl(const SControlPlacement& placement, double va
     }
     case EControlKind::Meter: {
         const SRectangle& area = L::CARTWORKLAYOUT_METER;
-        auto* meter = add(new Controls::CLevelMeter(&m_root, placement.id,
-                                                    CRect(area.left, area.top, area.width, area.height),
-                                                    L::CARTWORKLAYOUT_METER_SEGMENTS));
+        auto* meter =
+            add(new Controls::CLevelMeter(&m_root, placement.id, CRect(area.left, area.top, area.width, area.height),
+                                          L::CARTWORKLAYOUT_METER_SEGMENTS));
         meter->setLineColour(CArtworkPalette::CARTWORKPALETTE_ACCENT, CArtworkPalette::CARTWORKPALETTE_ACCENT);
         meter->setValue(value);
         break;

@@ -6,7 +6,8 @@
 namespace Corvane::CorGain::Artwork {
 
 CInfoButtonArtwork::CInfoButtonArtwork(int scale)
-    : CArtworkPicture(CArtworkLayout::CARTWORKLAYOUT_INFO_WIDTH, CArtworkLayout::CARTWORKLAYOUT_INFO_HEIGHT, true, scale)
+    : CArtworkPicture(CArtworkLayout::CARTWORKLAYOUT_INFO_WIDTH, CArtworkLayout::CARTWORKLAYOUT_INFO_HEIGHT, true,
+                      scale)
 {}
 
 CArtworkPicture::CRGBAImage* CInfoButtonArtwork::createButton(int scale)

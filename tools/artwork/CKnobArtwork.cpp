@@ -47,7 +47,8 @@ CArtworkPicture::CGradient diagonal(double cx, double cy, double r, const CArtwo
 
 CKnobArtwork::CKnobArtwork(int scale)
     : CArtworkPicture(CArtworkLayout::CARTWORKLAYOUT_KNOB_SIZE,
-                      CArtworkLayout::CARTWORKLAYOUT_KNOB_SIZE * CArtworkLayout::CARTWORKLAYOUT_KNOB_FRAMES, true, scale)
+                      CArtworkLayout::CARTWORKLAYOUT_KNOB_SIZE * CArtworkLayout::CARTWORKLAYOUT_KNOB_FRAMES, true,
+                      scale)
 {}
 
 void CKnobArtwork::drawKnob(double left, double top, double value)

@@ -194,8 +194,8 @@ void CCairoContext::strokeRectangle(const Corvane::MathTools::CRect& outer, cons
     }
     enterDeviceSpace();
     cairo_set_line_width(m_context, width);
-    cairo_rectangle(m_context, device.getLeft() + width / 2.0, device.getTop() + width / 2.0,
-                    device.getWidth() - width, device.getHeight() - width);
+    cairo_rectangle(m_context, device.getLeft() + width / 2.0, device.getTop() + width / 2.0, device.getWidth() - width,
+                    device.getHeight() - width);
     cairo_stroke(m_context);
     leaveDeviceSpace();
 }

@@ -249,7 +249,8 @@ double CX11Display::getDesktopScaleFactor() const
             char* type = nullptr;
             XrmValue value = {0, nullptr};
             if (XrmGetResource(database, "Xft.dpi", "Xft.Dpi", &type, &value) && value.addr != nullptr) {
-                dpi.assign(value.addr, value.size > 0 && value.addr[value.size - 1] == '\0' ? value.size - 1 : value.size);
+                dpi.assign(value.addr,
+                           value.size > 0 && value.addr[value.size - 1] == '\0' ? value.size - 1 : value.size);
             }
             XrmDestroyDatabase(database);
         }
