@@ -25,6 +25,21 @@ constexpr int SLOTS = 8;
 
 void quiet(const char*) {}
 
+// A server of that name takes a client.
+bool answers(const std::string& name)
+{
+    jack_set_error_function(quiet);
+    jack_set_info_function(quiet);
+    jack_status_t status{};
+    jack_client_t* probe = jack_client_open(
+        "tenvira-test-probe", static_cast<jack_options_t>(JackNoStartServer | JackServerName), &status, name.c_str());
+    if (probe == nullptr) {
+        return false;
+    }
+    jack_client_close(probe);
+    return true;
+}
+
 }  // namespace
 
 bool CJackServer::start(unsigned sampleRate, unsigned period, std::string& error, bool asDefault, bool synchronous)
@@ -37,6 +52,12 @@ bool CJackServer::start(unsigned sampleRate, unsigned period, std::string& error
             m_slotLock = -1;
         }
         m_name = "tenvira-test-" + std::to_string(slot);
+        // A server still answering under the slot's name (one a crashed run left, or one being killed) is
+        // not ours: a test must never reach it, nor see it vanish under its own.
+        if (m_slotLock >= 0 && answers(m_name)) {
+            close(m_slotLock);
+            m_slotLock = -1;
+        }
     }
     if (m_slotLock < 0) {
         error = "all test server slots are taken";
@@ -57,20 +78,15 @@ bool CJackServer::start(unsigned sampleRate, unsigned period, std::string& error
         error = "cannot start jackd";
         return false;
     }
-    jack_set_error_function(quiet);
-    jack_set_info_function(quiet);
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(START_MILLISECONDS);
     for (;;) {
-        jack_status_t status{};
-        jack_client_t* probe =
-            jack_client_open("tenvira-test-probe", static_cast<jack_options_t>(JackNoStartServer | JackServerName),
-                             &status, m_name.c_str());
-        if (probe != nullptr) {
-            jack_client_close(probe);
-            return true;
-        }
+        const bool up = answers(m_name);
         int exitStatus = 0;
         const bool ended = waitpid(m_pid, &exitStatus, WNOHANG) == m_pid;
+        // Only our own jackd counts: one that ended had found the name taken.
+        if (up && !ended) {
+            return true;
+        }
         if (ended || std::chrono::steady_clock::now() >= end) {
             if (ended)
                 m_pid = 0;
